@@ -1,0 +1,205 @@
+#include "BudgetDocument.h"
+
+#include "NumberText.h"
+#include "platform/Decimal.h"
+
+BudgetDocument::BudgetDocument(QObject *parent)
+    : QObject(parent)
+{
+    _catArray.reserve(3);
+    _budgetTotals.fill(QStringLiteral("0"));
+}
+
+EntryList *BudgetDocument::entryList(const QString &category, int month)
+{
+    const auto found = _catData.find(category);
+    if (found == _catData.end() || month < 0 || month >= MonthTables::kMonthCount)
+        return nullptr;
+    return &found->second[std::size_t(month)];
+}
+
+const EntryList *BudgetDocument::entryList(const QString &category, int month) const
+{
+    return const_cast<BudgetDocument *>(this)->entryList(category, month);
+}
+
+int BudgetDocument::rowOfCategory(const QString &name) const
+{
+    for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
+        if (_catArray[row].desc == name)
+            return row;
+    }
+    return -1;
+}
+
+QString BudgetDocument::uniqueCategoryName(const QString &name) const
+{
+    if (rowOfCategory(name) < 0)
+        return name;
+    for (int number = 2;; ++number) {
+        const QString candidate = name + u' ' + QString::number(number);
+        if (rowOfCategory(candidate) < 0)
+            return candidate;
+    }
+}
+
+int BudgetDocument::createCategory(const QString &name, const QString &withValue)
+{
+    if (name.isEmpty())
+        return 0;
+    emit rowsAboutToChange();
+    _catArray.append(CategoryRow::filled(name, withValue));
+    if (_catArray.size() > kFirstCategoryRow) {
+        MonthLists lists;
+        for (EntryList &list : lists)
+            list.append(Entry::envelope());
+        _catData[name] = std::move(lists);
+    }
+    emit rowsChanged();
+    emit redisplayRequested();
+    return 1;
+}
+
+void BudgetDocument::deleteCategoryByIndex(int row)
+{
+    if (row < kFirstCategoryRow || row >= _catArray.size())
+        return;
+    // The whole element goes, so nothing later finds lists without their
+    // envelope entry under a name that no row has.
+    _catData.erase(_catArray[row].desc);
+    emit rowsAboutToChange();
+    _catArray.removeAt(row);
+    emit rowsChanged();
+    updateView();
+}
+
+void BudgetDocument::renameCategory(int row, const QString &toName)
+{
+    if (row < 0 || row >= _catArray.size())
+        return;
+    const QString oldName = _catArray[row].desc;
+    _catArray[row].desc = toName;
+    if (oldName == toName)
+        return;
+    auto node = _catData.extract(oldName);
+    if (!node.empty()) {
+        node.key() = toName;
+        _catData.erase(toName);
+        _catData.insert(std::move(node));
+    }
+}
+
+void BudgetDocument::moveCategoryRow(int from, int to)
+{
+    if (from < kFirstCategoryRow || from >= _catArray.size() || to < kFirstCategoryRow || to > _catArray.size())
+        return;
+    emit rowsAboutToChange();
+    const CategoryRow moved = _catArray[from];
+    _catArray.insert(to, moved);
+    _catArray.removeAt(from > to ? from + 1 : from);
+    emit rowsChanged();
+    updateView();
+}
+
+void BudgetDocument::eraseAllData()
+{
+    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        if (!_catArray.isEmpty())
+            _catArray[kBudgetRowIndex].months[std::size_t(month)] = QStringLiteral("0");
+        _budgetTotals[std::size_t(month)] = QStringLiteral("0");
+    }
+    if (_catArray.size() <= kFirstCategoryRow)
+        return;
+    // One structural change instead of a recomputation per deleted row.
+    emit rowsAboutToChange();
+    for (int row = kFirstCategoryRow; row < _catArray.size(); ++row)
+        _catData.erase(_catArray[row].desc);
+    _catArray.resize(kFirstCategoryRow);
+    emit rowsChanged();
+    updateView();
+}
+
+QString BudgetDocument::calculateBudgetForColumnId(const QString &monthId) const
+{
+    const int month = MonthTables::monthIndex(monthId);
+    if (!_envelopeView)
+        return _budgetTotals[std::size_t(month)];
+    Decimal sum;
+    for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
+        const EntryList *list = entryList(_catArray[row].desc, month);
+        if (list && !list->isEmpty())
+            sum += Decimal::fromText(list->first().amount);
+    }
+    return sum.toText();
+}
+
+void BudgetDocument::updateTotalsForMonth(const QString &columnId)
+{
+    const int month = MonthTables::findMonth(columnId);
+    if (month < 0 || _catArray.size() <= kRemainingRowIndex)
+        return;
+    const auto column = std::size_t(month);
+    const QString budget = calculateBudgetForColumnId(columnId);
+    _catArray[kBudgetRowIndex].months[column] = budget;
+    _catArray[kRemainingRowIndex].months[column] = budget;
+    updateAveragesForCategory(kBudgetRowIndex);
+    if (_catArray.size() <= kFirstCategoryRow)
+        return;
+
+    const Decimal remaining = Decimal::fromText(budget);
+    Decimal bookedInAll;
+    for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
+        CategoryRow &category = _catArray[row];
+        const EntryList *list = entryList(category.desc, month);
+        Decimal booked;
+        Decimal envelope;
+        if (list) {
+            for (qsizetype i = 1; i < list->size(); ++i)
+                booked += Decimal::fromText(list->at(i).amount);
+            if (!list->isEmpty())
+                envelope = Decimal::fromText(list->first().amount);
+        }
+        category.months[column] = _envelopeView ? (envelope - booked).toText() : booked.toText();
+        bookedInAll += booked;
+        updateAveragesForCategory(row);
+    }
+    _catArray[kRemainingRowIndex].months[column] = (remaining - bookedInAll).toText();
+    updateAveragesForCategory(kRemainingRowIndex);
+    emit redisplayRequested();
+}
+
+bool BudgetDocument::isActiveMonth(int month) const
+{
+    for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
+        const EntryList *list = entryList(_catArray[row].desc, month);
+        if (list && list->size() > 1)
+            return true;
+    }
+    return false;
+}
+
+void BudgetDocument::updateAveragesForCategory(int row)
+{
+    if (row < 0 || row >= _catArray.size())
+        return;
+    if (row < kFirstCategoryRow) {
+        _catArray[row].average = QString();
+        return;
+    }
+    int active = 0;
+    // 32-bit sum that wraps like the machine's int instead of overflowing.
+    quint32 sum = 0;
+    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        if (isActiveMonth(month))
+            ++active;
+        sum += quint32(NumberText::intValue(_catArray[row].months[std::size_t(month)]));
+    }
+    const int average = active == 0 ? 0 : qint32(sum) / active;
+    _catArray[row].average = QString::number(average);
+}
+
+void BudgetDocument::updateView()
+{
+    for (const QString &month : MonthTables::monthKeys())
+        updateTotalsForMonth(month);
+}

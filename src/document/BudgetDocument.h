@@ -1,0 +1,97 @@
+#pragma once
+
+#include "CategoryRow.h"
+#include "Entry.h"
+#include "MonthTables.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <unordered_map>
+
+using EntryList = QList<Entry>;
+/// A category's twelve entry lists, "jan" first.
+using MonthLists = std::array<EntryList, MonthTables::kMonthCount>;
+
+inline constexpr int kBudgetRowIndex = 0;
+inline constexpr int kRemainingRowIndex = 1;
+inline constexpr int kDashRowIndex = 2;
+inline constexpr int kFirstCategoryRow = 3;
+inline const QString kRowLine = QStringLiteral("-----");
+inline const QString kDefaultCategoryName = QStringLiteral("New Category");
+
+/// The one budget year in memory: the grid rows, every category's entry
+/// lists, the monthly budgets, and the figures computed from them. Changes
+/// are made in place; the views hear of them through the signals.
+class BudgetDocument final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BudgetDocument(QObject *parent = nullptr);
+
+    // Live containers.
+    [[nodiscard]] QList<CategoryRow> &getCatArray() { return _catArray; }
+    [[nodiscard]] const QList<CategoryRow> &getCatArray() const { return _catArray; }
+    [[nodiscard]] std::unordered_map<QString, MonthLists> &getCatDataDictionary() { return _catData; }
+    [[nodiscard]] const std::unordered_map<QString, MonthLists> &getCatDataDictionary() const { return _catData; }
+    [[nodiscard]] std::array<QString, MonthTables::kMonthCount> &budgetTotals() { return _budgetTotals; }
+    [[nodiscard]] const std::array<QString, MonthTables::kMonthCount> &budgetTotals() const { return _budgetTotals; }
+
+    /// The entry list of a category and month, or none when the category has no data.
+    [[nodiscard]] EntryList *entryList(const QString &category, int month);
+    [[nodiscard]] const EntryList *entryList(const QString &category, int month) const;
+
+    [[nodiscard]] bool isEnvelopeEnabled() const { return _envelopeView; }
+    void setEnvelopeView(bool on) { _envelopeView = on; }
+
+    [[nodiscard]] int categoryCount() const { return int(_catArray.size()) - kFirstCategoryRow; }
+    /// The row of the category with this name, or -1.
+    [[nodiscard]] int rowOfCategory(const QString &name) const;
+    /// The name itself when no category uses it, otherwise the name followed
+    /// by the first free number from 2 on ("New Category 2").
+    [[nodiscard]] QString uniqueCategoryName(const QString &name) const;
+
+    /// Appends a row named `name` with every month and the average set to
+    /// `withValue`; a category row (index 3 up) also gets twelve lists, each
+    /// holding a fresh envelope entry. An empty name creates nothing (0).
+    int createCategory(const QString &name, const QString &withValue);
+    /// Removes a category row (index 3 up) and all its entries, then recomputes.
+    void deleteCategoryByIndex(int row);
+    /// Renames a row; its entry lists move with it to the new name.
+    void renameCategory(int row, const QString &toName);
+    /// Moves the row at `from` so that it lands before the row at `to`
+    /// (at `to` when moving up, at `to` - 1 when moving down), then recomputes.
+    void moveCategoryRow(int from, int to);
+    /// Empties the document down to the three fixed rows and zero budgets.
+    void eraseAllData();
+
+    /// The month's budget: the typed budget, or in envelope mode the sum of
+    /// the categories' envelopes.
+    [[nodiscard]] QString calculateBudgetForColumnId(const QString &monthId) const;
+    /// Recomputes the Budget, Remain and category cells of one month column
+    /// and the averages; "desc" changes nothing.
+    void updateTotalsForMonth(const QString &columnId);
+    /// Recomputes the average of one row.
+    void updateAveragesForCategory(int row);
+    /// Recomputes all twelve months.
+    void updateView();
+
+signals:
+    /// The grid should redraw its cells; the rows are the same.
+    void redisplayRequested();
+    /// Rows are about to be added, removed or moved.
+    void rowsAboutToChange();
+    /// Rows were added, removed or moved.
+    void rowsChanged();
+
+private:
+    [[nodiscard]] bool isActiveMonth(int month) const;
+
+    QList<CategoryRow> _catArray;
+    std::unordered_map<QString, MonthLists> _catData;
+    std::array<QString, MonthTables::kMonthCount> _budgetTotals;
+    bool _envelopeView = false;
+};

@@ -1,0 +1,66 @@
+#include "BudgetFileWriter.h"
+
+#include "AppendString.h"
+#include "BudgetDocument.h"
+#include "TextRules.h"
+#include "platform/AtomicFile.h"
+
+namespace BudgetFileWriter {
+
+namespace {
+
+void appendEntry(QByteArray &buffer, const Entry &entry)
+{
+    using TextRules::fileSafeField;
+    appendString(buffer, fileSafeField(entry.amount) + u'\t' + fileSafeField(entry.reconciled));
+    appendString(buffer, fileSafeField(entry.day) + u'\t' + TextRules::fileSafeLine(entry.note));
+    appendString(buffer, TextRules::fileSafeLine(entry.desc));
+}
+
+qsizetype estimatedSize(const BudgetDocument &document)
+{
+    qsizetype entries = 0;
+    for (const auto &[name, lists] : document.getCatDataDictionary()) {
+        for (const EntryList &list : lists)
+            entries += list.size();
+    }
+    return 1000 + entries * 40;
+}
+
+} // namespace
+
+QByteArray buildData(const BudgetDocument &document)
+{
+    QByteArray buffer;
+    buffer.reserve(estimatedSize(document));
+    appendString(buffer, u"; ****** MONTHLY_BUDGET ******");
+    appendString(buffer, kFileVersion1);
+    for (const QString &budget : document.budgetTotals())
+        appendString(buffer, TextRules::fileSafeLine(budget));
+
+    const QList<CategoryRow> &rows = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
+        const QString name = TextRules::fileSafeLine(rows[row].desc);
+        appendString(buffer, u"; ****** CATEGORY_ID ******");
+        appendString(buffer, name);
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            const EntryList *list = document.entryList(rows[row].desc, month);
+            const qsizetype count = list ? list->size() : 0;
+            appendString(buffer, QStringLiteral("; ****** [%1] %2 %3 Entries ******")
+                                     .arg(MonthTables::monthNames()[month], name, QString::number(count)));
+            appendString(buffer, QString::number(count));
+            if (list) {
+                for (const Entry &entry : *list)
+                    appendEntry(buffer, entry);
+            }
+        }
+    }
+    return buffer;
+}
+
+bool writeFile(const BudgetDocument &document, const QString &path)
+{
+    return AtomicFile::write(path, buildData(document));
+}
+
+} // namespace BudgetFileWriter

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+/// Checks of what the user types into a cell, so that only text the data
+/// file can hold reaches the document. A result is either the text to store
+/// or a message that says why the text was refused.
+struct CheckedText
+{
+    QString text;
+    QString error; // empty when the text is accepted
+
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+namespace TextRules {
+
+/// A decimal number: optional sign, digits, optional "." and fraction; a
+/// typed "," is taken as ".". Spaces around it are dropped.
+[[nodiscard]] CheckedText checkAmount(const QString &typed);
+/// A whole number from 1 to 31.
+[[nodiscard]] CheckedText checkDay(const QString &typed);
+/// A category name: no line break and no leading ";". Unique names are the
+/// document's business.
+[[nodiscard]] CheckedText checkName(const QString &typed);
+/// A description: no line break and no leading ";".
+[[nodiscard]] CheckedText checkDescription(const QString &typed);
+/// A note: no line break; a tab becomes a space, as the file would make it.
+[[nodiscard]] CheckedText checkNote(const QString &typed);
+
+/// Text as the writer puts it in a line: no CR LF inside and no leading ";",
+/// whatever the document holds, so the file's lines never shift.
+[[nodiscard]] QString fileSafeLine(const QString &text);
+/// A field that shares its line with another behind a tab: no tab inside.
+[[nodiscard]] QString fileSafeField(const QString &text);
+
+} // namespace TextRules

@@ -1,0 +1,32 @@
+#include "AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace AtomicFile {
+
+bool write(const QString &path, const QByteArray &contents)
+{
+    // QSaveFile would happily replace a folder's name with a file; refuse it.
+    if (QFileInfo(path).isDir())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(contents) != contents.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<QByteArray> read(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace AtomicFile

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+/// Whole-file reads and writes. A write goes to a temporary file beside the
+/// target and is renamed over it, so the target is always either the old
+/// image or the new one.
+namespace AtomicFile {
+
+[[nodiscard]] bool write(const QString &path, const QByteArray &contents);
+
+/// The whole content, or nothing when the file cannot be opened for reading.
+[[nodiscard]] std::optional<QByteArray> read(const QString &path);
+
+} // namespace AtomicFile

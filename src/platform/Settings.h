@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantHash>
+
+#include <memory>
+
+class QSettings;
+
+/// The user's settings store with registered defaults. A default answers
+/// only where the user has no value of their own and is never written; every
+/// setter writes at once.
+class Settings final
+{
+public:
+    static inline const QString kDataFile = QStringLiteral("DataFile");
+    static inline const QString kCurrentVersion = QStringLiteral("CurrentVersion");
+    static inline const QString kSvnRunScript = QStringLiteral("SVNRunScript");
+    static inline const QString kSortData = QStringLiteral("SortData");
+    static inline const QString kSyncData = QStringLiteral("SyncData");
+    static inline const QString kEnvelopeView = QStringLiteral("EnvelopeView");
+
+    /// The user's own store: QSettings, native format, "Orrinwick/Orrinwick".
+    [[nodiscard]] static std::unique_ptr<Settings> user();
+    /// A store that lives in memory only (command-line modes, tests).
+    [[nodiscard]] static std::unique_ptr<Settings> inMemory();
+
+    ~Settings();
+    Q_DISABLE_COPY_MOVE(Settings)
+
+    /// The program's defaults, registered before anything reads the store.
+    void registerDefaults();
+
+    [[nodiscard]] QVariant value(const QString &key) const;
+    [[nodiscard]] bool boolValue(const QString &key) const { return value(key).toBool(); }
+    [[nodiscard]] QString stringValue(const QString &key) const { return value(key).toString(); }
+    /// Whether the user has a value of their own (not a registered default).
+    [[nodiscard]] bool hasUserValue(const QString &key) const;
+    void setValue(const QString &key, const QVariant &value);
+
+    [[nodiscard]] QString dataFile() const { return stringValue(kDataFile); }
+    [[nodiscard]] QString currentVersion() const { return stringValue(kCurrentVersion); }
+    [[nodiscard]] bool svnRunScript() const { return boolValue(kSvnRunScript); }
+    [[nodiscard]] bool sortData() const { return boolValue(kSortData); }
+    [[nodiscard]] bool syncData() const { return boolValue(kSyncData); }
+    [[nodiscard]] bool envelopeView() const { return boolValue(kEnvelopeView); }
+
+private:
+    explicit Settings(std::unique_ptr<QSettings> store);
+
+    std::unique_ptr<QSettings> _store; // none: values live in _memory
+    QVariantHash _memory;
+    QVariantHash _defaults;
+};
