@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+/// A progress window shown while a child process runs; closing it (or
+/// destroying it) takes it off the screen.
+class ProgressWindow
+{
+public:
+    virtual ~ProgressWindow() = default;
+    virtual void closeWindow() = 0;
+};
+
+/// What loading, saving and the repository sync need of the application
+/// controller that owns the main window.
+class DocumentHost
+{
+public:
+    virtual ~DocumentHost() = default;
+    [[nodiscard]] virtual QString dataFileName() const = 0;
+    /// Makes the path current: remembered in the settings and shown as the title.
+    virtual void setFileName(const QString &path) = 0;
+    /// Brings the main window to the front and redraws the grid.
+    virtual void initView() = 0;
+    /// Shows a progress window with the message over the main window.
+    [[nodiscard]] virtual std::unique_ptr<ProgressWindow> startProgress(const QString &message) = 0;
+};
