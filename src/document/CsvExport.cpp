@@ -1,0 +1,71 @@
+#include "CsvExport.h"
+
+#include "BudgetDocument.h"
+
+#include <QStringList>
+
+namespace CsvExport {
+
+namespace {
+
+QString field(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+void appendRecord(QByteArray &out, const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &text : fields)
+        quoted << field(text);
+    out += quoted.join(u',').toUtf8();
+    out += "\r\n";
+}
+
+} // namespace
+
+QByteArray budgetGrid(const BudgetDocument &document)
+{
+    QByteArray out;
+    QStringList header{QStringLiteral("Category")};
+    header += MonthTables::monthNames();
+    header << QStringLiteral("Average");
+    appendRecord(out, header);
+    const QList<CategoryRow> &rows = document.getCatArray();
+    for (int row = 0; row < rows.size(); ++row) {
+        if (row == kDashRowIndex)
+            continue;
+        QStringList fields{rows[row].desc};
+        for (const QString &cell : rows[row].months)
+            fields << cell;
+        fields << rows[row].average;
+        appendRecord(out, fields);
+    }
+    return out;
+}
+
+QByteArray monthRegister(const BudgetDocument &document, int month)
+{
+    QByteArray out;
+    appendRecord(out, {QStringLiteral("Day"), QStringLiteral("Category"), QStringLiteral("Description"),
+                       QStringLiteral("Amount"), QStringLiteral("Note"), QStringLiteral("Reconciled")});
+    const QList<CategoryRow> &rows = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
+        const EntryList *list = document.entryList(rows[row].desc, month);
+        if (!list)
+            continue;
+        for (qsizetype i = 1; i < list->size(); ++i) {
+            const Entry &entry = list->at(i);
+            appendRecord(out, {entry.day, rows[row].desc, entry.desc, entry.amount, entry.note,
+                               entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")});
+        }
+    }
+    return out;
+}
+
+} // namespace CsvExport
