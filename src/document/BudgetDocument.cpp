@@ -47,6 +47,9 @@ int BudgetDocument::createCategory(const QString &name, const QString &withValue
 {
     if (name.isEmpty())
         return 0;
+    // Two rows under one name would share, and then lose, one set of lists.
+    if (_catArray.size() >= kFirstCategoryRow && rowOfCategory(name) >= 0)
+        return 0;
     emit rowsAboutToChange();
     _catArray.append(CategoryRow::filled(name, withValue));
     if (_catArray.size() > kFirstCategoryRow) {
@@ -73,20 +76,22 @@ void BudgetDocument::deleteCategoryByIndex(int row)
     updateView();
 }
 
-void BudgetDocument::renameCategory(int row, const QString &toName)
+bool BudgetDocument::renameCategory(int row, const QString &toName)
 {
     if (row < 0 || row >= _catArray.size())
-        return;
+        return false;
     const QString oldName = _catArray[row].desc;
-    _catArray[row].desc = toName;
     if (oldName == toName)
-        return;
+        return true;
+    if (row >= kFirstCategoryRow && rowOfCategory(toName) >= 0)
+        return false;
+    _catArray[row].desc = toName;
     auto node = _catData.extract(oldName);
     if (!node.empty()) {
         node.key() = toName;
-        _catData.erase(toName);
         _catData.insert(std::move(node));
     }
+    return true;
 }
 
 void BudgetDocument::moveCategoryRow(int from, int to)

@@ -56,12 +56,14 @@ public:
 
     /// Appends a row named `name` with every month and the average set to
     /// `withValue`; a category row (index 3 up) also gets twelve lists, each
-    /// holding a fresh envelope entry. An empty name creates nothing (0).
+    /// holding a fresh envelope entry. An empty name, or the name of an
+    /// existing category, creates nothing (0).
     int createCategory(const QString &name, const QString &withValue);
     /// Removes a category row (index 3 up) and all its entries, then recomputes.
     void deleteCategoryByIndex(int row);
-    /// Renames a row; its entry lists move with it to the new name.
-    void renameCategory(int row, const QString &toName);
+    /// Renames a row; its entry lists move with it to the new name. A name
+    /// that another category uses is refused (false) and changes nothing.
+    bool renameCategory(int row, const QString &toName);
     /// Moves the row at `from` so that it lands before the row at `to`
     /// (at `to` when moving up, at `to` - 1 when moving down), then recomputes.
     void moveCategoryRow(int from, int to);

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-/// The grid's fifteen column identifiers: "desc", "jan" … "dec", "average".
+/// The grid's fourteen column identifiers: "desc", "jan" … "dec", "average".
 [[nodiscard]] const QStringList &gridColumnIds();
 
 /// What the grid shows for a cell: names, the separator row and the

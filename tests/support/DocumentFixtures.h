@@ -1,0 +1,41 @@
+#pragma once
+
+#include "document/BudgetDocument.h"
+
+#include <QString>
+
+/// Helpers that build documents the way the program holds them.
+namespace DocumentFixtures {
+
+/// The three fixed rows the program makes at start-up.
+inline void addFixedRows(BudgetDocument &document)
+{
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+}
+
+/// Appends a booked item to a category's month list (the category must exist).
+inline void addItem(BudgetDocument &document, const QString &category, int month, const QString &day,
+                    const QString &desc, const QString &amount, const QString &note = {},
+                    const QString &reconciled = QStringLiteral(" "))
+{
+    document.entryList(category, month)->append(Entry{day, desc, amount, note, reconciled});
+}
+
+inline void setEnvelope(BudgetDocument &document, const QString &category, int month, const QString &amount)
+{
+    document.entryList(category, month)->first().amount = amount;
+}
+
+/// The cell of a row by name ("Budget", "Remain" or a category) and column id.
+inline QString cell(const BudgetDocument &document, const QString &rowName, QStringView columnId)
+{
+    for (const CategoryRow &row : document.getCatArray()) {
+        if (row.desc == rowName)
+            return row.value(columnId);
+    }
+    return QStringLiteral("<no row %1>").arg(rowName);
+}
+
+} // namespace DocumentFixtures
