@@ -1,0 +1,36 @@
+#include "voEnvelopeWinController.h"
+
+#include "ui_EnvelopeWindow.h"
+#include "voEnvelopeWinData.h"
+
+#include "document/MonthTables.h"
+
+voEnvelopeWinController::voEnvelopeWinController(BudgetDocument &document, Alerts &alerts, QWidget *parent)
+    : voModalWinController(parent)
+    , _ui(std::make_unique<Ui::EnvelopeWindow>())
+    , _data(new voEnvelopeWinData(document, alerts, this))
+{
+    _ui->setupUi(this);
+    _ui->_ourTableView->setModel(_data);
+    connect(_ui->closeButton, &QPushButton::clicked, this, &voEnvelopeWinController::closePressed);
+}
+
+voEnvelopeWinController::~voEnvelopeWinController() = default;
+
+void voEnvelopeWinController::openMonth(const QString &monthId, QWidget *parentWindow)
+{
+    showFromTitleBar(parentWindow, false);
+    _data->initData(monthId);
+    _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthTables::monthFriendlyName(monthId)));
+    QHeaderView *header = _ui->_ourTableView->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+}
+
+void voEnvelopeWinController::closePressed()
+{
+    // Deselecting commits the cell being edited before the window goes.
+    _ui->_ourTableView->setCurrentIndex({});
+    _ui->_ourTableView->clearSelection();
+    closeWindow();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class Alerts;
+class BudgetDocument;
+
+/// The envelope table: one row per category, its name and its envelope
+/// amount for one month, edited in place in the document.
+class voEnvelopeWinData final : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    /// Identifier of the name column.
+    static inline const QString kCategoryId = QStringLiteral("category");
+    /// Identifier of the amount column, and key of the amount in the envelope entry.
+    static inline const QString kAmountId = QStringLiteral("amount");
+
+    voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, QObject *parent = nullptr);
+
+    /// Shows the month: the categories in budget order.
+    void initData(const QString &monthId);
+    [[nodiscard]] const QString &monthId() const { return _monthId; }
+
+    [[nodiscard]] int numberOfRowsInTableView() const { return int(_catKeys.size()); }
+    /// The name, or the envelope amount as stored.
+    [[nodiscard]] QString objectValueForTableColumn(const QString &columnId, int row) const;
+    /// Stores an amount typed into a row; anything but a number is refused
+    /// with a message. Answers whether the document changed.
+    bool setObjectValue(const QString &value, const QString &columnId, int row);
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    [[nodiscard]] static QString columnId(int column);
+
+    BudgetDocument &_document;
+    Alerts &_alerts;
+    QStringList _catKeys;
+    QString _monthId;
+};

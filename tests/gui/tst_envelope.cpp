@@ -1,0 +1,157 @@
+#include "document/BudgetDocument.h"
+#include "platform/ScriptedAlerts.h"
+#include "platform/ScriptedModalLoop.h"
+#include "register/voEnvelopeWinController.h"
+#include "register/voEnvelopeWinData.h"
+
+#include <QAbstractItemModelTester>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+constexpr int kMarch = 2;
+
+void addFixedRows(BudgetDocument &document)
+{
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+}
+
+QString envelope(const BudgetDocument &document, const QString &category, int month)
+{
+    return document.entryList(category, month)->first().amount;
+}
+
+} // namespace
+
+class TestEnvelopeEditor : public QObject
+{
+    Q_OBJECT
+
+private:
+    BudgetDocument *_document = nullptr;
+
+private slots:
+    void init()
+    {
+        _document = new BudgetDocument(this);
+        addFixedRows(*_document);
+        // Created out of alphabetical order: rows follow the budget's order.
+        for (const char *name : {"Rent", "Food", "Car"})
+            _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+    }
+
+    void cleanup() { delete _document; }
+
+    void rowsFollowTheBudgetOrder()
+    {
+        ScriptedAlerts alerts;
+        voEnvelopeWinData data(*_document, alerts);
+        QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        data.initData(QStringLiteral("mar"));
+        QCOMPARE(data.rowCount(), 3);
+        QStringList names;
+        for (int row = 0; row < data.rowCount(); ++row)
+            names << data.index(row, 0).data().toString();
+        QCOMPARE(names, (QStringList{"Rent", "Food", "Car"}));
+        QVERIFY(!(data.flags(data.index(0, 0)) & Qt::ItemIsEditable));
+        QVERIFY(data.flags(data.index(0, 1)) & Qt::ItemIsEditable);
+        QCOMPARE(data.index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, int(Qt::AlignRight));
+    }
+
+    void noCategoriesGiveAnEmptyTable()
+    {
+        BudgetDocument empty;
+        addFixedRows(empty);
+        ScriptedAlerts alerts;
+        voEnvelopeWinData data(empty, alerts);
+        data.initData(QStringLiteral("jan"));
+        QCOMPARE(data.rowCount(), 0);
+    }
+
+    void typedAmountsAreStoredAsNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("whole number") << "120" << "120" << false;
+        QTest::newRow("zero with decimals") << "0.00" << "0" << false;
+        QTest::newRow("comma as decimal point") << "12,50" << "12.50" << false;
+        QTest::newRow("negative") << "-3" << "-3" << false;
+        QTest::newRow("spaces around") << " 7.5 " << "7.5" << false;
+        QTest::newRow("words") << "lots" << "40" << true;
+        QTest::newRow("number then words") << "12 euros" << "40" << true;
+        QTest::newRow("empty") << "" << "40" << true;
+    }
+
+    void typedAmountsAreStoredAsNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, refused);
+        (*_document->entryList(QStringLiteral("Food"), kMarch))[0].amount = QStringLiteral("40");
+        ScriptedAlerts alerts;
+        voEnvelopeWinData data(*_document, alerts);
+        data.initData(QStringLiteral("mar"));
+        QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
+        QCOMPARE(data.setData(data.index(1, 1), typed, Qt::EditRole), !refused);
+        QCOMPARE(envelope(*_document, QStringLiteral("Food"), kMarch), stored);
+        QCOMPARE(alerts.titles(), refused ? QStringList{QStringLiteral("WARNING")} : QStringList());
+        QCOMPARE(changed.size(), refused ? 0 : 1);
+        // Nothing else moved.
+        QCOMPARE(envelope(*_document, QStringLiteral("Food"), kMarch + 1), QStringLiteral("0"));
+        QCOMPARE(envelope(*_document, QStringLiteral("Rent"), kMarch), QStringLiteral("0"));
+    }
+
+    void reenteringTheShownAmountChangesNothing()
+    {
+        ScriptedAlerts alerts;
+        voEnvelopeWinData data(*_document, alerts);
+        data.initData(QStringLiteral("mar"));
+        QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
+        QVERIFY(!data.setData(data.index(0, 1), QStringLiteral("0"), Qt::EditRole));
+        QCOMPARE(changed.size(), 0);
+        QVERIFY(!data.setData(data.index(0, 0), QStringLiteral("5"), Qt::EditRole));
+        QCOMPARE(data.index(0, 0).data().toString(), QStringLiteral("Rent"));
+    }
+
+    void typingIntoTheOpenEditorSetsTheEnvelope()
+    {
+        ScriptedAlerts alerts;
+        ScriptedModalLoop loop;
+        ModalLoop::Scope scope(loop);
+        QWidget parent;
+        parent.setWindowTitle(QStringLiteral("Budget"));
+        parent.resize(800, 600);
+        parent.show();
+        loop.answer([](QWidget *window) {
+            auto *table = window->findChild<QTableView *>(QStringLiteral("_ourTableView"));
+            QVERIFY(table);
+            const QModelIndex cell = table->model()->index(2, 1);
+            table->setCurrentIndex(cell);
+            table->edit(cell);
+            auto *editor = table->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, QStringLiteral("120"));
+            // The close button while the cell is still in editing keeps the typed value.
+            window->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+        });
+        voEnvelopeWinController editor(*_document, alerts, &parent);
+        editor.openMonth(QStringLiteral("mar"), &parent);
+        QVERIFY(editor.windowTitle().size() > 0);
+        editor.startModal();
+        QCOMPARE(loop.titles().size(), 1);
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(envelope(*_document, QStringLiteral("Car"), kMarch), QStringLiteral("120"));
+        QCOMPARE(envelope(*_document, QStringLiteral("Car"), kMarch + 1), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestEnvelopeEditor)
+#include "tst_envelope.moc"
