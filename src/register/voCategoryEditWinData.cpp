@@ -1,0 +1,119 @@
+#include "voCategoryEditWinData.h"
+
+#include "document/BudgetDocument.h"
+#include "document/TextRules.h"
+#include "platform/Alerts.h"
+
+voCategoryEditWinData::voCategoryEditWinData(BudgetDocument &document, Alerts &alerts, QObject *parent)
+    : QAbstractListModel(parent)
+    , _document(document)
+    , _alerts(alerts)
+{
+}
+
+void voCategoryEditWinData::initData()
+{
+    beginResetModel();
+    _categoryList.clear();
+    const QList<CategoryRow> &categories = _document.getCatArray();
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row)
+        _categoryList.append(categories[row].desc);
+    endResetModel();
+}
+
+QString voCategoryEditWinData::objectValueForTableColumn(int column, int row) const
+{
+    if (column != 0 || row < 0 || row >= numberOfRowsInTableView())
+        return {};
+    return _categoryList.at(row);
+}
+
+bool voCategoryEditWinData::setObjectValue(const QString &value, int column, int row)
+{
+    if (column != 0 || row < 0 || row >= numberOfRowsInTableView() || value.isEmpty())
+        return false;
+    if (value == _categoryList.at(row))
+        return true;
+    const CheckedText checked = TextRules::checkName(value);
+    if (!checked.ok()) {
+        _alerts.warning(checked.error);
+        return false;
+    }
+    // Names are the keys of the category data: a second category of one
+    // name would take over the other's transactions.
+    if (_document.rowOfCategory(checked.text) >= 0) {
+        _alerts.warning(tr("A category named \"%1\" already exists. Choose another name.").arg(checked.text));
+        return false;
+    }
+    _categoryList[row] = checked.text;
+    _document.renameCategory(row + kFirstCategoryRow, checked.text);
+    emit dataChanged(index(row), index(row));
+    return true;
+}
+
+void voCategoryEditWinData::addCategory()
+{
+    const QString name = _document.uniqueCategoryName(kDefaultCategoryName);
+    const int row = numberOfRowsInTableView();
+    beginInsertRows({}, row, row);
+    _categoryList.append(name);
+    _document.createCategory(name, QStringLiteral("0"));
+    endInsertRows();
+    _selection.clearSelection();
+    _selection.setCurrentIndex(index(row), QItemSelectionModel::ClearAndSelect);
+    emit editRequested(index(row));
+}
+
+void voCategoryEditWinData::delCategory()
+{
+    const QModelIndexList selected = _selection.selectedIndexes();
+    if (selected.isEmpty()) {
+        _alerts.run(tr("No Entry Selected"), tr("Please select item to delete."), tr("OK"));
+        return;
+    }
+    const int row = selected.first().row();
+    const QString message = Alerts::format(
+        tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
+    if (_alerts.run(tr("WARNING"), message, tr("Cancel"), tr("OK")) == Alerts::kDefaultButton)
+        return;
+    _document.deleteCategoryByIndex(row + kFirstCategoryRow);
+    _selection.clearSelection();
+    beginRemoveRows({}, row, row);
+    _categoryList.removeAt(row);
+    endRemoveRows();
+}
+
+int voCategoryEditWinData::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : numberOfRowsInTableView();
+}
+
+QVariant voCategoryEditWinData::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    return objectValueForTableColumn(index.column(), index.row());
+}
+
+bool voCategoryEditWinData::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || !checkIndex(index))
+        return false;
+    return setObjectValue(value.toString(), index.column(), index.row());
+}
+
+Qt::ItemFlags voCategoryEditWinData::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
+}
+
+QVariant voCategoryEditWinData::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
+        return tr("Category");
+    return QAbstractListModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,389 @@
+#include "voCheckViewData.h"
+
+#include "CheckViewHost.h"
+#include "document/BudgetDocument.h"
+#include "document/EntryCompare.h"
+#include "document/TextRules.h"
+#include "platform/Alerts.h"
+#include "platform/Decimal.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kReconciledId = QStringLiteral("reconciled");
+const QString kCategoryId = QStringLiteral("category");
+const QString kReconciledMark = QStringLiteral("R");
+const QString kOpenMark = QStringLiteral(" ");
+const QString kLookupPending = QStringLiteral("");
+const QString kLookupSet = QStringLiteral("set");
+
+// The sort key of each method, in method order.
+const QStringList &sortKeys()
+{
+    static const QStringList keys{QStringLiteral("day"), kCategoryId, QStringLiteral("amount"), kDescId,
+                                  QStringLiteral("note")};
+    return keys;
+}
+
+} // namespace
+
+voCheckViewData::voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent)
+    : QAbstractTableModel(parent)
+    , _ourWindow(window)
+    , _mainDataSrc(document)
+    , _alerts(alerts)
+{
+}
+
+const QStringList &voCheckViewData::columnIds()
+{
+    static const QStringList ids{QStringLiteral("day"), kDescId,        kCategoryId, QStringLiteral("amount"),
+                                 QStringLiteral("note"), kReconciledId};
+    return ids;
+}
+
+int voCheckViewData::sortMethodForColumn(QStringView columnId)
+{
+    for (int method = kSortByDay; method <= kSortByNote; ++method) {
+        if (sortKeys()[method] == columnId)
+            return method;
+    }
+    return -1;
+}
+
+void voCheckViewData::loadMonthData(const QString &monthId)
+{
+    if (MonthTables::findMonth(monthId) < 0)
+        return;
+    beginResetModel();
+    _dirty = false;
+    _monthId = monthId;
+    _monthData.clear();
+    _ourWindow.setMonthTitle(monthId);
+    reloadCategoryList();
+
+    const int month = MonthTables::monthIndex(monthId);
+    const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+        const QString &name = categories[row].desc;
+        const EntryList *list = _mainDataSrc.entryList(name, month);
+        if (!list)
+            continue;
+        for (qsizetype at = 1; at < list->size(); ++at)
+            _monthData.append(RegisterRecord::fromEntry(list->at(at), name));
+    }
+    sortRecords();
+    endResetModel();
+    updateTotals();
+}
+
+void voCheckViewData::storeAndReleaseMonthData()
+{
+    _selection.clearSelection();
+    if (_dirty) {
+        _dirty = false;
+        const int month = MonthTables::monthIndex(_monthId);
+        const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
+        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+            if (EntryList *list = _mainDataSrc.entryList(categories[row].desc, month); list && list->size() > 1)
+                list->resize(1);
+        }
+        for (const RegisterRecord &record : std::as_const(_monthData)) {
+            // Every record's category is one of the budget's: the category
+            // cell refuses anything else, and the categories cannot change
+            // while a month is loaded.
+            if (EntryList *list = _mainDataSrc.entryList(record.category, month))
+                list->append(record.toEntry());
+        }
+    }
+    beginResetModel();
+    _monthData.clear();
+    _monthId.clear();
+    endResetModel();
+}
+
+void voCheckViewData::sortByMethod(int method)
+{
+    _sortMethod = method;
+    sortRecords();
+    // The row numbers stay, so the selection stays on them.
+    if (!_monthData.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void voCheckViewData::sortRecords()
+{
+    const bool known = _sortMethod >= kSortByDay && _sortMethod <= kSortByNote;
+    const QString key = known ? sortKeys()[_sortMethod] : QString();
+    std::stable_sort(_monthData.begin(), _monthData.end(), [&key](const RegisterRecord &a, const RegisterRecord &b) {
+        return compareDataRecord(a, b, key) < 0;
+    });
+}
+
+void voCheckViewData::reloadCategoryList()
+{
+    _categorySelect.clear();
+    const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row)
+        _categorySelect.append(categories[row].desc);
+}
+
+void voCheckViewData::updateTotals()
+{
+    if (_monthId.isNull())
+        return;
+    const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
+    Decimal spent;
+    for (const RegisterRecord &record : std::as_const(_monthData))
+        spent += Decimal::fromText(record.amount);
+    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - spent).toText());
+}
+
+QString voCheckViewData::categoryFromDesc(const QString &desc) const
+{
+    for (auto record = _monthData.crbegin(); record != _monthData.crend(); ++record) {
+        if (record->desc == desc)
+            return record->category;
+    }
+    const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
+    for (int month = MonthTables::monthIndex(_monthId) - 1; month >= 0; --month) {
+        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+            const EntryList *list = _mainDataSrc.entryList(categories[row].desc, month);
+            if (!list)
+                continue;
+            for (qsizetype at = 1; at < list->size(); ++at) {
+                if (list->at(at).desc == desc)
+                    return categories[row].desc;
+            }
+        }
+    }
+    return _categorySelect.value(0);
+}
+
+bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &errorMessage)
+{
+    if (!rows.isEmpty())
+        return true;
+    _alerts.run(tr("No Entry Selected"), errorMessage, tr("OK"));
+    return false;
+}
+
+void voCheckViewData::addData()
+{
+    if (_monthId.isNull())
+        return;
+    if (_categorySelect.isEmpty()) {
+        _alerts.run(tr("No Categories Defined"),
+                    tr("Please create a category first. Categories can be edited by clicking the category action "
+                       "icon."),
+                    tr("OK"));
+        return;
+    }
+    RegisterRecord record;
+    record.reconciled = kOpenMark;
+    record.amount = QStringLiteral("0");
+    record.day = _lastDayEntered;
+    record.desc = kInitialDescription;
+    record.note = kInitialNote;
+    record.category = _categorySelect.first();
+    record.autoLookupKey = kLookupPending;
+
+    _dirty = true;
+    const int row = numberOfRowsInTableView();
+    beginInsertRows({}, row, row);
+    _monthData.append(record);
+    endInsertRows();
+    selectOnly(row);
+    emit editRequested(index(row, 1));
+}
+
+void voCheckViewData::delData()
+{
+    const QList<int> rows = selectedRows();
+    if (!validateSelection(rows, tr("Please select item(s) to delete.")))
+        return;
+    _selection.clearSelection();
+    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), tr("Cancel"),
+                    tr("OK"))
+        == Alerts::kDefaultButton)
+        return;
+    _dirty = true;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        beginRemoveRows({}, *row, *row);
+        _monthData.removeAt(*row);
+        endRemoveRows();
+    }
+    _selection.clearSelection();
+    updateTotals();
+}
+
+void voCheckViewData::carryOverData()
+{
+    const QList<int> rows = selectedRows();
+    if (!validateSelection(rows, tr("Please select item(s) to carry-over.")))
+        return;
+    const int next = MonthTables::monthIndex(_monthId) + 1;
+    if (next >= MonthTables::kMonthCount)
+        return;
+    const QString nextName = MonthTables::monthFriendlyName(MonthTables::monthIdString(next));
+    if (_alerts.run(tr("Confirm Carry-Over"), Alerts::format(tr("Insert data into %@ ?"), nextName), tr("Insert"),
+                    tr("Cancel"))
+        != Alerts::kDefaultButton)
+        return;
+    for (const int row : rows) {
+        const RegisterRecord &record = _monthData.at(row);
+        if (EntryList *list = _mainDataSrc.entryList(record.category, next))
+            list->append(Entry{record.day, record.desc, record.amount, kInitialNote, kOpenMark});
+    }
+}
+
+QVariant voCheckViewData::objectValueForTableColumn(const QString &column, int row) const
+{
+    if (row < 0 || row >= numberOfRowsInTableView())
+        return {};
+    const RegisterRecord &record = _monthData.at(row);
+    if (column == kReconciledId)
+        return record.reconciled == kReconciledMark ? 1 : 0;
+    return record.value(column);
+}
+
+bool voCheckViewData::setObjectValue(const QString &value, const QString &column, int row)
+{
+    if (row < 0 || row >= numberOfRowsInTableView() || !columnIds().contains(column))
+        return false;
+    RegisterRecord &record = _monthData[row];
+    if (column == kReconciledId) {
+        if (record.reconciled == value)
+            return true;
+        _dirty = true;
+        record.reconciled = record.reconciled == kOpenMark ? kReconciledMark : kOpenMark;
+        emitRowChanged(row);
+        return true;
+    }
+
+    CheckedText checked;
+    if (column == u"day")
+        checked = TextRules::checkDay(value);
+    else if (column == u"amount")
+        checked = TextRules::checkAmount(value);
+    else if (column == kDescId)
+        checked = TextRules::checkDescription(value);
+    else if (column == u"note")
+        checked = TextRules::checkNote(value);
+    else if (_categorySelect.contains(value))
+        checked = {value, {}};
+    else
+        checked = {value, tr("\"%1\" is not a category of this budget. Choose one of its categories.").arg(value)};
+    if (!checked.ok()) {
+        _alerts.warning(checked.error);
+        return false;
+    }
+
+    const QString &text = checked.text;
+    if (record.value(column) == text)
+        return true;
+    _dirty = true;
+    if (column == kDescId && record.autoLookupKey == kLookupPending) {
+        record.autoLookupKey = kLookupSet;
+        record.category = categoryFromDesc(text);
+    }
+    if (column == kCategoryId)
+        record.autoLookupKey = kLookupSet;
+    if (column == u"day")
+        _lastDayEntered = text;
+    record.setValue(column, text);
+    emitRowChanged(row);
+    if (column == u"amount")
+        updateTotals();
+    return true;
+}
+
+QList<int> voCheckViewData::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &selected : _selection.selectedIndexes())
+        rows.append(selected.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void voCheckViewData::selectOnly(int row)
+{
+    _selection.clearSelection();
+    _selection.setCurrentIndex(index(row, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void voCheckViewData::emitRowChanged(int row)
+{
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+int voCheckViewData::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : numberOfRowsInTableView();
+}
+
+int voCheckViewData::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(columnIds().size());
+}
+
+QVariant voCheckViewData::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return {};
+    const QString &column = columnIds()[index.column()];
+    const bool reconciledColumn = column == kReconciledId;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return reconciledColumn ? QVariant() : objectValueForTableColumn(column, index.row());
+    case Qt::CheckStateRole:
+        if (!reconciledColumn)
+            return {};
+        return objectValueForTableColumn(column, index.row()).toInt() == 1 ? Qt::Checked : Qt::Unchecked;
+    case Qt::TextAlignmentRole:
+        if (column == u"amount" || column == u"day")
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool voCheckViewData::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || !checkIndex(index))
+        return false;
+    const QString &column = columnIds()[index.column()];
+    if (column == kReconciledId) {
+        if (role != Qt::CheckStateRole)
+            return false;
+        const bool checked = value.toInt() == Qt::Checked;
+        return setObjectValue(checked ? kReconciledMark : kOpenMark, column, index.row());
+    }
+    if (role != Qt::EditRole)
+        return false;
+    return setObjectValue(value.toString(), column, index.row());
+}
+
+Qt::ItemFlags voCheckViewData::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags base = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    if (columnIds()[index.column()] == kReconciledId)
+        return base | Qt::ItemIsUserCheckable;
+    return base | Qt::ItemIsEditable;
+}
+
+QVariant voCheckViewData::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char *const titles[] = {QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"), QT_TR_NOOP("Category"),
+                                         QT_TR_NOOP("Amount"), QT_TR_NOOP("Note"),        QT_TR_NOOP("Reconciled")};
+    return tr(titles[section]);
+}

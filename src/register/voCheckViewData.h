@@ -1,0 +1,118 @@
+#pragma once
+
+#include "RegisterRecord.h"
+
+#include <QAbstractTableModel>
+#include <QItemSelectionModel>
+#include <QList>
+#include <QStringList>
+
+class Alerts;
+class BudgetDocument;
+class CheckViewHost;
+
+inline const QString kInitialDay = QStringLiteral("1");
+inline const QString kInitialNote = QString();
+inline const QString kInitialDescription = QStringLiteral("Unknown");
+
+/// The register's data: the transactions of one month of every category as
+/// one working list, which reaches the document only when the month is
+/// written back, and only when it changed. Also keeps the category names for
+/// the category column and the month's budget and remaining figures.
+///
+/// The table's selection lives in selectionModel(), which the register table
+/// shares, so the commands that act on selected rows work without a view.
+class voCheckViewData final : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(voCheckViewData)
+
+public:
+    /// Sort methods, as sortByMethod() takes them.
+    enum SortMethod { kSortByDay, kSortByCategory, kSortByAmount, kSortByDesc, kSortByNote };
+
+    voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
+
+    /// The column identifiers in table order: "day", "desc", "category",
+    /// "amount", "note", "reconciled".
+    [[nodiscard]] static const QStringList &columnIds();
+    /// The sort method a click on the column's header selects, or -1.
+    [[nodiscard]] static int sortMethodForColumn(QStringView columnId);
+
+    [[nodiscard]] QItemSelectionModel *selectionModel() { return &_selection; }
+
+    /// The month now loaded, or a null text when none is.
+    [[nodiscard]] QString getMonthId() const { return _monthId; }
+    /// Loads the booked items of every category for the month, in budget
+    /// order, then sorts them by the method last used.
+    void loadMonthData(const QString &monthId);
+    /// Writes the month back when it changed (each category's items after
+    /// its envelope entry replaced by the records in register order), then
+    /// unloads it.
+    void storeAndReleaseMonthData();
+    /// Sorts the working list ascending by one of the SortMethod keys; the
+    /// selection stays on the same row numbers.
+    void sortByMethod(int method);
+    /// Refills the category names from the budget, in budget order.
+    void reloadCategoryList();
+    /// Tells the window the month's budget and budget minus every amount.
+    void updateTotals();
+    /// The category of the last register record described exactly `desc`,
+    /// else of the first stored entry so described in the earlier months
+    /// (latest month first), else the first category.
+    [[nodiscard]] QString categoryFromDesc(const QString &desc) const;
+    /// True when rows are selected; otherwise tells the user with the message.
+    bool validateSelection(const QList<int> &rows, const QString &errorMessage);
+    /// Appends a record and asks the table to edit its description.
+    void addData();
+    /// Deletes the selected records after a confirmation.
+    void delData();
+    /// Copies the selected records into the next month's stored lists.
+    void carryOverData();
+
+    [[nodiscard]] int numberOfRowsInTableView() const { return int(_monthData.size()); }
+    /// The record's text under the column identifier; for "reconciled" 1 when
+    /// reconciled and 0 otherwise.
+    [[nodiscard]] QVariant objectValueForTableColumn(const QString &column, int row) const;
+    /// Applies an edit. Day, amount, description, note and category are
+    /// checked first: refused text leaves the record as it was and tells the
+    /// user why (false). Any accepted change of "reconciled" toggles the mark.
+    bool setObjectValue(const QString &value, const QString &column, int row);
+
+    /// The names the category column offers.
+    [[nodiscard]] const QStringList &categoryList() const { return _categorySelect; }
+    [[nodiscard]] const RegisterRecord &record(int row) const { return _monthData.at(row); }
+    [[nodiscard]] bool isDirty() const { return _dirty; }
+    [[nodiscard]] int sortMethod() const { return _sortMethod; }
+    [[nodiscard]] QString lastDayEntered() const { return _lastDayEntered; }
+    /// The selected row numbers, ascending.
+    [[nodiscard]] QList<int> selectedRows() const;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role = Qt::DisplayRole) const override;
+
+signals:
+    /// The table should start editing this cell with its text selected.
+    void editRequested(const QModelIndex &index);
+
+private:
+    void sortRecords();
+    void selectOnly(int row);
+    void emitRowChanged(int row);
+
+    CheckViewHost &_ourWindow;
+    QItemSelectionModel _selection{this};
+    QStringList _categorySelect;
+    BudgetDocument &_mainDataSrc;
+    Alerts &_alerts;
+    QString _monthId;
+    QList<RegisterRecord> _monthData;
+    QString _lastDayEntered = kInitialDay;
+    int _sortMethod = kSortByDay;
+    bool _dirty = false;
+};

@@ -1,0 +1,208 @@
+#include "DocumentFixtures.h"
+#include "platform/ScriptedAlerts.h"
+#include "register/voCategoryEditWinData.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace DocumentFixtures;
+
+namespace {
+
+constexpr int kJan = 0;
+
+QStringList budgetCategories(const BudgetDocument &document)
+{
+    QStringList names;
+    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
+        names.append(document.getCatArray()[row].desc);
+    return names;
+}
+
+} // namespace
+
+class TestCategoryEditData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listsTheCategoriesInBudgetOrder();
+    void anEmptyBudgetGivesAnEmptyList();
+    void addingPicksAFreeNameAndAsksForItsEditing();
+    void renamingChecksTheName_data();
+    void renamingChecksTheName();
+    void renamingKeepsEveryValueOfTheCategory();
+    void deletingWarnsAndRemovesOnlyOnOk_data();
+    void deletingWarnsAndRemovesOnlyOnOk();
+    void deletingWithoutSelectionOnlyWarns();
+    void modelPassesTheItemModelTester();
+
+private:
+    BudgetDocument *_document = nullptr;
+    ScriptedAlerts *_alerts = nullptr;
+    voCategoryEditWinData *_data = nullptr;
+};
+
+void TestCategoryEditData::init()
+{
+    _document = new BudgetDocument;
+    _alerts = new ScriptedAlerts;
+    addFixedRows(*_document);
+    for (const char *name : {"Food", "Rent", "Fun"})
+        _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+    _data = new voCategoryEditWinData(*_document, *_alerts);
+    _data->initData();
+}
+
+void TestCategoryEditData::cleanup()
+{
+    delete _data;
+    delete _alerts;
+    delete _document;
+}
+
+void TestCategoryEditData::listsTheCategoriesInBudgetOrder()
+{
+    QCOMPARE(_data->categoryList(), (QStringList{"Food", "Rent", "Fun"}));
+    QCOMPARE(_data->rowCount(), 3);
+    QCOMPARE(_data->data(_data->index(2)).toString(), QStringLiteral("Fun"));
+    QCOMPARE(_data->objectValueForTableColumn(1, 0), QString());
+}
+
+void TestCategoryEditData::anEmptyBudgetGivesAnEmptyList()
+{
+    BudgetDocument empty;
+    addFixedRows(empty);
+    voCategoryEditWinData data(empty, *_alerts);
+    data.initData();
+    QCOMPARE(data.rowCount(), 0);
+    data.addCategory();
+    QCOMPARE(data.categoryList(), QStringList{kDefaultCategoryName});
+    QCOMPARE(budgetCategories(empty), QStringList{kDefaultCategoryName});
+}
+
+void TestCategoryEditData::addingPicksAFreeNameAndAsksForItsEditing()
+{
+    QSignalSpy edit(_data, &voCategoryEditWinData::editRequested);
+    _data->addCategory();
+    _data->addCategory();
+
+    const QStringList expected{"Food", "Rent", "Fun", "New Category", "New Category 2"};
+    QCOMPARE(_data->categoryList(), expected);
+    QCOMPARE(budgetCategories(*_document), expected);
+    QCOMPARE(_document->getCatArray().last().months[kJan], QStringLiteral("0"));
+    QCOMPARE(*_document->entryList(QStringLiteral("New Category 2"), kJan), EntryList{Entry::envelope()});
+    QCOMPARE(edit.count(), 2);
+    QCOMPARE(edit.last().first().value<QModelIndex>(), _data->index(4));
+    QCOMPARE(_data->selectionModel()->selectedIndexes(), QModelIndexList{_data->index(4)});
+}
+
+void TestCategoryEditData::renamingChecksTheName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("message"); // empty: no alert
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("new name") << "Groceries" << true << "" << "Groceries";
+    QTest::newRow("same name") << "Rent" << true << "" << "Rent";
+    QTest::newRow("empty") << "" << false << "" << "Rent";
+    QTest::newRow("name of another category")
+        << "Fun" << false << "A category named \"Fun\" already exists. Choose another name." << "Rent";
+    QTest::newRow("line break") << "Rent\nHouse" << false << "A category name cannot contain a line break."
+                                << "Rent";
+    QTest::newRow("leading semicolon") << ";Rent" << false << "A category name cannot begin with \";\"."
+                                       << "Rent";
+}
+
+void TestCategoryEditData::renamingChecksTheName()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, message);
+    QFETCH(QString, name);
+
+    QCOMPARE(_data->setData(_data->index(1), typed), accepted);
+    QCOMPARE(_data->categoryList().at(1), name);
+    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", name, "Fun"}));
+    QVERIFY(_document->entryList(name, kJan) != nullptr);
+    if (message.isEmpty()) {
+        QVERIFY(_alerts->shown().isEmpty());
+    } else {
+        QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("WARNING")});
+        QCOMPARE(_alerts->shown().first().message, message);
+    }
+}
+
+void TestCategoryEditData::renamingKeepsEveryValueOfTheCategory()
+{
+    addItem(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("1"), QStringLiteral("Landlord"),
+            QStringLiteral("800"));
+    setEnvelope(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("750"));
+    _document->getCatArray()[kFirstCategoryRow + 1].months[kJan] = QStringLiteral("800");
+    const MonthLists lists = _document->getCatDataDictionary().at(QStringLiteral("Rent"));
+
+    QVERIFY(_data->setData(_data->index(1), QStringLiteral("Housing")));
+    QCOMPARE(_document->getCatDataDictionary().count(QStringLiteral("Rent")), 0u);
+    QVERIFY(_document->getCatDataDictionary().at(QStringLiteral("Housing")) == lists);
+    QCOMPARE(_document->getCatArray()[kFirstCategoryRow + 1].months[kJan], QStringLiteral("800"));
+}
+
+void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::newRow("Cancel, the default") << Alerts::kDefaultButton << QStringList{"Food", "Rent", "Fun"};
+    QTest::newRow("OK") << Alerts::kSecondButton << QStringList{"Food", "Fun"};
+}
+
+void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, remaining);
+    addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
+            QStringLiteral("9"));
+
+    _data->selectionModel()->select(_data->index(1), QItemSelectionModel::ClearAndSelect);
+    _alerts->answer({answer});
+    _data->delCategory();
+
+    QCOMPARE(_alerts->shown().size(), 1);
+    const ScriptedAlerts::Shown &warning = _alerts->shown().first();
+    QCOMPARE(warning.title, QStringLiteral("WARNING"));
+    QCOMPARE(warning.message, QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
+    QCOMPARE(warning.defaultButton, QStringLiteral("Cancel"));
+    QCOMPARE(warning.secondButton, QStringLiteral("OK"));
+    QCOMPARE(_data->categoryList(), remaining);
+    QCOMPARE(budgetCategories(*_document), remaining);
+    // The rows after the deleted one still name their own data.
+    QCOMPARE(_document->entryList(QStringLiteral("Fun"), kJan)->at(1).desc, QStringLiteral("Cinema"));
+    QCOMPARE(_data->selectionModel()->hasSelection(), answer == Alerts::kDefaultButton);
+}
+
+void TestCategoryEditData::deletingWithoutSelectionOnlyWarns()
+{
+    _data->delCategory();
+    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
+    QCOMPARE(_alerts->shown().first().message, QStringLiteral("Please select item to delete."));
+    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", "Rent", "Fun"}));
+}
+
+void TestCategoryEditData::modelPassesTheItemModelTester()
+{
+    QAbstractItemModelTester tester(_data, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    _data->addCategory();
+    QVERIFY(_data->setData(_data->index(3), QStringLiteral("Travel")));
+    _data->selectionModel()->select(_data->index(0), QItemSelectionModel::ClearAndSelect);
+    _alerts->answer({Alerts::kSecondButton});
+    _data->delCategory();
+    _data->initData();
+    QCOMPARE(_data->categoryList(), (QStringList{"Rent", "Fun", "Travel"}));
+}
+
+QTEST_GUILESS_MAIN(TestCategoryEditData)
+#include "tst_categoryeditdata.moc"
