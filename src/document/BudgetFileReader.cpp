@@ -66,19 +66,29 @@ public:
         // A number as first line means a file without version line: the line is January's budget.
         _version = NumberText::isValidNumber(firstLine) ? kFileVersion0 : firstLine;
         if (!NumberText::isValidNumber(firstLine))
-            current = _lines.getNextLine();
+            current = nextLine();
         for (QString &budget : _document.budgetTotals()) {
             budget = current.value_or(QStringLiteral("0"));
-            current = _lines.getNextLine();
+            current = nextLine();
         }
         while (current) {
             readCategory(*current);
-            current = _lines.getNextLine();
+            current = nextLine();
         }
         _document.updateView();
     }
 
 private:
+    /// The next data line. The empty line after the file's final CR LF is no
+    /// data: a file cut short reads as missing values, not as empty ones.
+    std::optional<QString> nextLine()
+    {
+        std::optional<QString> line = _lines.getNextLine();
+        if (line && line->isEmpty() && _lines.atEnd())
+            return std::nullopt;
+        return line;
+    }
+
     void readCategory(const QString &line)
     {
         // A name already in use gets a distinct one, so both keep their entries.
@@ -86,7 +96,7 @@ private:
         const bool created = _document.createCategory(name, QStringLiteral("0")) == 1;
         for (int month = 0; month < MonthTables::kMonthCount; ++month) {
             EntryList *list = created ? _document.entryList(name, month) : nullptr;
-            const std::optional<QString> countLine = _lines.getNextLine();
+            const std::optional<QString> countLine = nextLine();
             const qint64 count = countLine ? entryCount(*countLine) : 0;
             for (qint64 j = 0; j < count; ++j) {
                 std::optional<Entry> entry = readEntry();
@@ -106,23 +116,29 @@ private:
 
     std::optional<Entry> readEntry()
     {
-        const std::optional<QString> amountLine = _lines.getNextLine();
+        const std::optional<QString> amountLine = nextLine();
         if (!amountLine)
             return std::nullopt;
         const QChar separator = _version == kFileVersion1 ? u'\t' : u'-';
-        const QStringList amountParts = amountLine->split(separator);
+        QStringList amountParts = amountLine->split(separator);
+        // An old file splits at "-", so tabs can remain; the current layout
+        // cannot hold them there, so they become spaces as on a note.
+        if (separator != u'\t') {
+            for (QString &part : amountParts)
+                part.replace(u'\t', u' ');
+        }
         Entry entry;
         entry.amount = amountParts.first();
         entry.reconciled = _pool.take(amountParts.size() >= 2 ? amountParts[1] : QStringLiteral(" "));
 
-        const QString dayLine = _lines.getNextLine().value_or(QString());
+        const QString dayLine = nextLine().value_or(QString());
         const qsizetype tab = dayLine.indexOf(u'\t');
         entry.day = _pool.take(tab < 0 ? dayLine : dayLine.left(tab));
         if (tab >= 0) {
             entry.note = dayLine.mid(tab + 1);
             entry.note.replace(u'\t', u' ');
         }
-        entry.desc = _lines.getNextLine().value_or(QString());
+        entry.desc = nextLine().value_or(QString());
         return entry;
     }
 

@@ -23,6 +23,8 @@ public:
     /// The next non-comment line, or none when the lines have run out.
     [[nodiscard]] std::optional<QString> getNextLine();
     void resetLineIndex() { _getIndex = 0; }
+    /// True once every line has been handed out (or skipped as a comment).
+    [[nodiscard]] bool atEnd() const { return _getIndex + 1 >= _lineStarts.size(); }
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] bool fileValid() const { return _fileValid; }
 
