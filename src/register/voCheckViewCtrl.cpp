@@ -1,25 +1,195 @@
 #include "voCheckViewCtrl.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ItemEditing.h"
+#include "ui_CheckView.h"
+#include "voCategoryEditWinCtrl.h"
+#include "voCheckViewData.h"
+#include "voCheckViewDelegate.h"
+#include "voEnvelopeWinController.h"
+
+#include "document/BudgetDocument.h"
+#include "document/MonthTables.h"
+#include "platform/Calendar.h"
+#include "platform/Decimal.h"
+
+namespace {
+
+// Readable on light and dark backgrounds alike.
+const QColor kNegativeColor(0xc0, 0x1c, 0x28);
+
+} // namespace
 
 voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
+    , _ui(std::make_unique<Ui::CheckView>())
     , _document(document)
     , _alerts(alerts)
     , _calendar(calendar)
+    , _ourData(new voCheckViewData(document, alerts, *this, this))
 {
-    auto *layout = new QVBoxLayout(this);
-    _fillEnvelope = new QPushButton(tr("Envelopes…"), this);
-    _fillEnvelope->setAccessibleName(tr("Edit envelopes"));
-    layout->addWidget(_fillEnvelope);
-    layout->addStretch();
+    _ui->setupUi(this);
+    _ourTableView = _ui->_ourTableView;
+    _title = _ui->_title;
+    _totalAmount = _ui->_totalAmount;
+    _remainAmount = _ui->_remainAmount;
+    _remainTitle = _ui->_remainTitle;
+
+    QFont titleFont = _title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    _title->setFont(titleFont);
+    _title->setAlignment(Qt::AlignCenter);
+    _totalAmount->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    _remainAmount->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    _ourTableView->setModel(_ourData);
+    _ourTableView->setSelectionModel(_ourData->selectionModel());
+    _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, _ourTableView));
+    QHeaderView *header = _ourTableView->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    const QStringList &columns = voCheckViewData::columnIds();
+    for (const QString &fit : {QStringLiteral("reconciled"), QStringLiteral("day"), QStringLiteral("amount")})
+        header->setSectionResizeMode(int(columns.indexOf(fit)), QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(int(columns.indexOf(QStringLiteral("desc"))), QHeaderView::Stretch);
+    header->setSectionResizeMode(int(columns.indexOf(QStringLiteral("note"))), QHeaderView::Stretch);
+    header->resizeSection(int(columns.indexOf(QStringLiteral("category"))), 150);
+
+    _ui->btnEditEnvelopes->setEnabled(document.isEnvelopeEnabled());
+
+    connect(header, &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
+    connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
+    connect(_ui->previousMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::decrementMonth);
+    connect(_ui->nextMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::incrementMonth);
+    connect(_ui->addButton, &QPushButton::clicked, this, &voCheckViewCtrl::addData);
+    connect(_ui->deleteButton, &QPushButton::clicked, this, &voCheckViewCtrl::delData);
+    connect(_ui->carryOverButton, &QPushButton::clicked, this, &voCheckViewCtrl::carryOver);
+    connect(_ui->btnEditEnvelopes, &QPushButton::clicked, this, &voCheckViewCtrl::btnEditEnvelopes);
+    connect(_ui->btnEditCategories, &QPushButton::clicked, this, &voCheckViewCtrl::btnEditCategories);
+}
+
+voCheckViewCtrl::~voCheckViewCtrl() = default;
+
+QPushButton *voCheckViewCtrl::fillEnvelopeButton() const
+{
+    return _ui->btnEditEnvelopes;
 }
 
 void voCheckViewCtrl::initView()
 {
+    _monthIndex = _calendar.currentMonth() - 1;
+    if (_monthIndex < 0 || _monthIndex >= MonthTables::kMonthCount)
+        _monthIndex = 0;
+    loadMonth();
+    _ourData->sortByMethod(voCheckViewData::kSortByDay);
 }
 
 void voCheckViewCtrl::closeView()
 {
+    finishEditing(*_ourTableView);
+    _ourData->storeAndReleaseMonthData();
+}
+
+void voCheckViewCtrl::incrementMonth()
+{
+    if (_monthIndex >= MonthTables::kMonthCount - 1)
+        return;
+    finishEditing(*_ourTableView);
+    _ourData->storeAndReleaseMonthData();
+    ++_monthIndex;
+    loadMonth();
+}
+
+void voCheckViewCtrl::decrementMonth()
+{
+    if (_monthIndex <= 0)
+        return;
+    finishEditing(*_ourTableView);
+    _ourData->storeAndReleaseMonthData();
+    --_monthIndex;
+    loadMonth();
+}
+
+void voCheckViewCtrl::shouldSelectTableColumn(int column)
+{
+    const int method = voCheckViewData::sortMethodForColumn(voCheckViewData::columnIds().value(column));
+    if (method < 0)
+        return;
+    finishEditing(*_ourTableView);
+    _ourData->sortByMethod(method);
+}
+
+void voCheckViewCtrl::addData()
+{
+    finishEditing(*_ourTableView);
+    _ourData->addData();
+}
+
+void voCheckViewCtrl::delData()
+{
+    finishEditing(*_ourTableView);
+    _ourData->delData();
+}
+
+void voCheckViewCtrl::carryOver()
+{
+    finishEditing(*_ourTableView);
+    _ourData->carryOverData();
+}
+
+void voCheckViewCtrl::btnEditEnvelopes()
+{
+    const QString month = _ourData->getMonthId();
+    if (month.isNull())
+        return;
+    finishEditing(*_ourTableView);
+    voEnvelopeWinController editor(_document, _alerts, window());
+    editor.openMonth(month, window());
+    editor.startModal();
+    _ourData->updateTotals();
+}
+
+void voCheckViewCtrl::btnEditCategories()
+{
+    const QString month = _ourData->getMonthId();
+    if (month.isNull())
+        return;
+    finishEditing(*_ourTableView);
+    _ourData->storeAndReleaseMonthData();
+    {
+        voCategoryEditWinCtrl editor(_document, _alerts, window());
+        editor.showFromTitleBar(window(), true);
+        editor.startModal();
+    }
+    _ourData->loadMonthData(month);
+}
+
+void voCheckViewCtrl::setMonthTitle(const QString &monthId)
+{
+    _title->setText(MonthTables::monthFriendlyName(monthId));
+}
+
+void voCheckViewCtrl::setTotal(const QString &total, const QString &remaining)
+{
+    _totalAmount->setText(total);
+    _remainAmount->setText(remaining);
+    QPalette palette = _remainAmount->palette();
+    const bool negative = Decimal::fromText(remaining).sign() < 0;
+    palette.setColor(QPalette::WindowText,
+                     negative ? kNegativeColor : _remainTitle->palette().color(QPalette::WindowText));
+    _remainAmount->setPalette(palette);
+}
+
+void voCheckViewCtrl::loadMonth()
+{
+    _ourData->loadMonthData(MonthTables::monthIdString(_monthIndex));
+    _ui->previousMonthButton->setEnabled(_monthIndex > 0);
+    _ui->nextMonthButton->setEnabled(_monthIndex < MonthTables::kMonthCount - 1);
+}
+
+void voCheckViewCtrl::startEditing(const QModelIndex &index)
+{
+    _ourTableView->scrollTo(index);
+    _ourTableView->setFocus();
+    _ourTableView->edit(index);
 }

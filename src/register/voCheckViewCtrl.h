@@ -1,30 +1,76 @@
 #pragma once
 
+#include "CheckViewHost.h"
+
 #include <QWidget>
+
+#include <memory>
 
 class Alerts;
 class BudgetDocument;
 class Calendar;
+class QLabel;
 class QPushButton;
+class QTableView;
+class voCheckViewData;
+namespace Ui {
+class CheckView;
+}
 
-/// The monthly register on the main window's second tab.
-class voCheckViewCtrl final : public QWidget
+/// The monthly register on the main window's second tab: the month's
+/// transactions, its budget and remaining figures, month steps without
+/// wrap-around, header-click sorting, and the buttons that add, delete and
+/// carry over transactions or open the envelope and category editors.
+class voCheckViewCtrl final : public QWidget, public CheckViewHost
 {
     Q_OBJECT
 
 public:
     voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const Calendar &calendar, QWidget *parent = nullptr);
+    ~voCheckViewCtrl() override;
 
     /// Entering the tab: loads the current calendar month, sorted by day.
     void initView();
     /// Leaving the tab: writes the month back when it changed and unloads it.
     void closeView();
     /// The envelope button, enabled by the application exactly in envelope mode.
-    [[nodiscard]] QPushButton *fillEnvelopeButton() const { return _fillEnvelope; }
+    [[nodiscard]] QPushButton *fillEnvelopeButton() const;
+
+    /// One month forward; nothing in December.
+    void incrementMonth();
+    /// One month back; nothing in January.
+    void decrementMonth();
+    /// A click on a column header: sorts by that column, except the
+    /// reconciled one. Never selects the column.
+    void shouldSelectTableColumn(int column);
+    void addData();
+    void delData();
+    void carryOver();
+    /// Opens the envelope editor for the month shown; the figures follow it.
+    void btnEditEnvelopes();
+    /// Writes the month back, opens the category editor, then reloads the month.
+    void btnEditCategories();
+
+    void setMonthTitle(const QString &monthId) override;
+    /// Shows both texts as they are; the remainder turns red below zero.
+    void setTotal(const QString &total, const QString &remaining) override;
+
+    [[nodiscard]] voCheckViewData &tableData() const { return *_ourData; }
+    [[nodiscard]] int monthIndex() const { return _monthIndex; }
 
 private:
+    void loadMonth();
+    void startEditing(const QModelIndex &index);
+
+    std::unique_ptr<Ui::CheckView> _ui;
     BudgetDocument &_document;
     Alerts &_alerts;
     const Calendar &_calendar;
-    QPushButton *_fillEnvelope = nullptr;
+    voCheckViewData *_ourData;
+    QTableView *_ourTableView = nullptr;
+    QLabel *_title = nullptr;
+    QLabel *_totalAmount = nullptr;
+    QLabel *_remainAmount = nullptr;
+    QLabel *_remainTitle = nullptr;
+    int _monthIndex = 0;
 };

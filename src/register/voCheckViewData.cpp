@@ -38,8 +38,8 @@ voCheckViewData::voCheckViewData(BudgetDocument &document, Alerts &alerts, Check
 
 const QStringList &voCheckViewData::columnIds()
 {
-    static const QStringList ids{QStringLiteral("day"), kDescId,        kCategoryId, QStringLiteral("amount"),
-                                 QStringLiteral("note"), kReconciledId};
+    static const QStringList ids{kReconciledId,          QStringLiteral("day"),   kDescId, kCategoryId,
+                                 QStringLiteral("amount"), QStringLiteral("note")};
     return ids;
 }
 
@@ -381,9 +381,18 @@ Qt::ItemFlags voCheckViewData::flags(const QModelIndex &index) const
 
 QVariant voCheckViewData::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[] = {QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"), QT_TR_NOOP("Category"),
-                                         QT_TR_NOOP("Amount"), QT_TR_NOOP("Note"),        QT_TR_NOOP("Reconciled")};
-    return tr(titles[section]);
+    static const char *const titles[] = {QT_TR_NOOP("Reconciled"), QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"),
+                                         QT_TR_NOOP("Category"),   QT_TR_NOOP("Amount"), QT_TR_NOOP("Note")};
+    const bool reconciledColumn = columnIds()[section] == kReconciledId;
+    switch (role) {
+    case Qt::DisplayRole:
+        // The check box column stays narrow under a one-letter title.
+        return reconciledColumn ? tr("R") : tr(titles[section]);
+    case Qt::ToolTipRole:
+        return tr(titles[section]);
+    default:
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
 }

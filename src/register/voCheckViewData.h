@@ -33,8 +33,8 @@ public:
 
     voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
 
-    /// The column identifiers in table order: "day", "desc", "category",
-    /// "amount", "note", "reconciled".
+    /// The column identifiers in table order: "reconciled", "day", "desc",
+    /// "category", "amount", "note". A new record is edited in column 1.
     [[nodiscard]] static const QStringList &columnIds();
     /// The sort method a click on the column's header selects, or -1.
     [[nodiscard]] static int sortMethodForColumn(QStringView columnId);

@@ -1,0 +1,48 @@
+#include "voCategoryEditWinCtrl.h"
+
+#include "ui_CategoryEdit.h"
+#include "ItemEditing.h"
+#include "voCategoryEditWinData.h"
+
+voCategoryEditWinCtrl::voCategoryEditWinCtrl(BudgetDocument &document, Alerts &alerts, QWidget *parent)
+    : voModalWinController(parent)
+    , _ui(std::make_unique<Ui::CategoryEdit>())
+    , _data(new voCategoryEditWinData(document, alerts, this))
+{
+    _ui->setupUi(this);
+    // One controller per opening: the list is read as the window opens.
+    _data->initData();
+    _ui->_ourTable->setModel(_data);
+    _ui->_ourTable->setSelectionModel(_data->selectionModel());
+    connect(_data, &voCategoryEditWinData::editRequested, this, &voCategoryEditWinCtrl::startEditing);
+    connect(_ui->addButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::addCategory);
+    connect(_ui->deleteButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::delCategory);
+    connect(_ui->closeButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::closePressed);
+}
+
+voCategoryEditWinCtrl::~voCategoryEditWinCtrl() = default;
+
+void voCategoryEditWinCtrl::addCategory()
+{
+    finishEditing(*_ui->_ourTable);
+    _data->addCategory();
+}
+
+void voCategoryEditWinCtrl::delCategory()
+{
+    finishEditing(*_ui->_ourTable);
+    _data->delCategory();
+}
+
+void voCategoryEditWinCtrl::closePressed()
+{
+    finishEditing(*_ui->_ourTable);
+    closeWindow();
+}
+
+void voCategoryEditWinCtrl::startEditing(const QModelIndex &index)
+{
+    _ui->_ourTable->scrollTo(index);
+    _ui->_ourTable->setFocus();
+    _ui->_ourTable->edit(index);
+}

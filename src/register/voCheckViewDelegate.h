@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class voCheckViewData;
+
+/// Editors of the register table: a combo box of the budget's categories,
+/// in budget order, for the category column; line edits for the text
+/// columns. The reconciled column is a check box of the item itself.
+class voCheckViewDelegate final : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit voCheckViewDelegate(const voCheckViewData &data, QObject *parent = nullptr);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+private:
+    void commitAndCloseEditor();
+    [[nodiscard]] static bool isCategoryColumn(const QModelIndex &index);
+
+    const voCheckViewData &_data;
+};
