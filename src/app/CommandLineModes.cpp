@@ -95,6 +95,10 @@ std::optional<QString> valueAfter(const QStringList &arguments, const QString &o
     const qsizetype at = arguments.indexOf(option);
     if (at < 0 || at + offset >= arguments.size())
         return std::nullopt;
+    for (int i = 1; i <= offset; ++i) {
+        if (arguments[at + i].startsWith(QLatin1String("--")))
+            return std::nullopt;
+    }
     return arguments[at + offset];
 }
 

@@ -1,0 +1,153 @@
+// Times load, full recompute and save of large budget files, each size in
+// a child process of its own so that its peak memory is its own.
+#include "BenchGenerator.h"
+
+#include "document/BudgetDocument.h"
+#include "document/BudgetFileReader.h"
+#include "document/BudgetFileWriter.h"
+#include "platform/StderrAlerts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char *const kUsage =
+    "Usage: orrinwick_bench [--dir DIR] [ENTRIES...]\n"
+    "         generates (once) and measures budgets of ENTRIES items each\n"
+    "         (default 10000 100000 1000000) in DIR (default ./bench-data)\n"
+    "       orrinwick_bench generate ENTRIES BUDGET_FILE JOURNAL_FILE\n"
+    "       orrinwick_bench measure BUDGET_FILE\n";
+
+void addFixedRows(BudgetDocument &document)
+{
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+}
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+double milliseconds(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+int generate(int entries, const QString &budgetPath, const QString &journalPath)
+{
+    BudgetDocument document;
+    addFixedRows(document);
+    BenchGenerator::fill(document, entries);
+    if (!BudgetFileWriter::writeFile(document, budgetPath) || !BenchGenerator::writeJournal(document, journalPath)) {
+        std::fprintf(stderr, "could not write %s or %s\n", qPrintable(budgetPath), qPrintable(journalPath));
+        return 1;
+    }
+    return 0;
+}
+
+/// Prints one line: load ms, recompute ms (median), save ms, peak KiB after
+/// load and recompute, peak KiB at the end.
+int measure(const QString &path)
+{
+    BudgetDocument document;
+    addFixedRows(document);
+    StderrAlerts alerts;
+    QElapsedTimer timer;
+    timer.start();
+    if (BudgetFileReader::loadFile(document, path, alerts, {}) != BudgetFileReader::LoadResult::Loaded)
+        return 1;
+    const double load = milliseconds(timer);
+
+    std::vector<double> recomputes;
+    for (int run = 0; run < 15; ++run) {
+        timer.restart();
+        document.updateView();
+        recomputes.push_back(milliseconds(timer));
+    }
+    std::sort(recomputes.begin(), recomputes.end());
+    const long peakLoaded = peakKiB();
+
+    const QString savePath = path + QStringLiteral(".saved");
+    timer.restart();
+    const bool saved = BudgetFileWriter::writeFile(document, savePath);
+    const double save = milliseconds(timer);
+    QFile::remove(savePath);
+    if (!saved)
+        return 1;
+    std::printf("%.1f %.2f %.1f %ld %ld\n", load, recomputes[recomputes.size() / 2], save, peakLoaded, peakKiB());
+    return 0;
+}
+
+int measureAll(const QString &dir, const QList<int> &sizes)
+{
+    QDir().mkpath(dir);
+    std::printf("| entries | file MB | load ms | full recompute ms | save ms | peak MiB (loaded) | peak MiB (after save) |\n"
+                "|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const int entries : sizes) {
+        const QString budget = QDir(dir).filePath(QStringLiteral("budget-%1.txt").arg(entries));
+        const QString journal = QDir(dir).filePath(QStringLiteral("budget-%1.ledger").arg(entries));
+        if (!QFileInfo::exists(budget) || !QFileInfo::exists(journal)) {
+            if (generate(entries, budget, journal) != 0)
+                return 1;
+        }
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("measure"), budget});
+        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::fprintf(stderr, "measuring %s failed\n", qPrintable(budget));
+            return 1;
+        }
+        const QList<QByteArray> figures = child.readAllStandardOutput().simplified().split(' ');
+        if (figures.size() != 5)
+            return 1;
+        std::printf("| %d | %.1f | %s | %s | %s | %.0f | %.0f |\n", entries, double(QFileInfo(budget).size()) / 1e6,
+                    figures[0].constData(), figures[1].constData(), figures[2].constData(),
+                    figures[3].toDouble() / 1024, figures[4].toDouble() / 1024);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.value(0) == u"generate" && arguments.size() == 4)
+        return generate(arguments[1].toInt(), arguments[2], arguments[3]);
+    if (arguments.value(0) == u"measure" && arguments.size() == 2)
+        return measure(arguments[1]);
+
+    QString dir = QStringLiteral("bench-data");
+    if (arguments.value(0) == u"--dir" && arguments.size() >= 2) {
+        dir = arguments[1];
+        arguments = arguments.mid(2);
+    }
+    QList<int> sizes;
+    for (const QString &argument : arguments) {
+        bool ok = false;
+        sizes << argument.toInt(&ok);
+        if (!ok || sizes.last() < 0) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    if (sizes.isEmpty())
+        sizes = {10000, 100000, 1000000};
+    return measureAll(dir, sizes);
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Measures, side by side in one run, the per-category monthly totals of one
+# large budget computed by `orrinwick --report`, by ledger on the equivalent
+# journal, and by bench/sum_budget.py. Wall time and peak memory come from
+# /usr/bin/time; each tool runs three times and its fastest run counts.
+#
+# Usage: bench/run.sh [BUILD_DIR] [ENTRIES]   (defaults: build, 1000000)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
+entries=${2:-1000000}
+data=$build/bench-data
+budget=$data/budget-$entries.txt
+journal=$data/budget-$entries.ledger
+mkdir -p "$data"
+
+for tool in /usr/bin/time ledger python3 "$build/orrinwick" "$build/orrinwick_bench"; do
+    command -v "$tool" > /dev/null || { echo "missing: $tool" >&2; exit 1; }
+done
+[ -f "$budget" ] && [ -f "$journal" ] || "$build/orrinwick_bench" generate "$entries" "$budget" "$journal"
+
+# The two computations must agree before their speed means anything.
+paste <("$build/orrinwick" --report "$budget" | tail -n +4 | cut -f 1-13) \
+      <(python3 "$here/sum_budget.py" "$budget") |
+    awk -F'\t' '{ for (i = 2; i <= 13; i++) if ($i - $(i + 13) != 0) { print "totals differ: " $0; exit 1 } }'
+
+best() { # label, command...: prints "label seconds KiB" of the fastest of three runs
+    local label=$1 best_s="" best_k=""
+    shift
+    for _ in 1 2 3; do
+        /usr/bin/time -f "%e %M" -o "$data/time.out" "$@" > /dev/null
+        read -r seconds kib < "$data/time.out"
+        if [ -z "$best_s" ] || awk -v a="$seconds" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then
+            best_s=$seconds best_k=$kib
+        fi
+    done
+    echo "$label $best_s $best_k"
+}
+
+{
+    best orrinwick "$build/orrinwick" --report "$budget"
+    best python "python3" "$here/sum_budget.py" "$budget"
+    best ledger ledger -f "$journal" -M reg '^Expenses'
+} > "$data/results.txt"
+
+echo "$entries entries, $(du -m "$budget" | cut -f 1) MB budget file, $(du -m "$journal" | cut -f 1) MB journal; $(date -u +%Y-%m-%d)"
+echo
+echo "| tool | command | seconds | peak MiB | time vs orrinwick | memory vs orrinwick |"
+echo "|---|---|---:|---:|---:|---:|"
+awk -v budget="$(basename "$budget")" -v journal="$(basename "$journal")" '
+    NR == 1 { base_s = $2; base_k = $3 }
+    {
+        cmd["orrinwick"] = "orrinwick --report " budget
+        cmd["python"] = "python3 sum_budget.py " budget
+        cmd["ledger"] = "ledger -f " journal " -M reg ^Expenses"
+        printf "| %s | `%s` | %.2f | %.0f | %.1f× | %.2f× |\n", $1, cmd[$1], $2, $3 / 1024, $2 / base_s, $3 / base_k
+    }' "$data/results.txt"
