@@ -1,11 +1,24 @@
 #include "DocumentSync.h"
 
 #include "DocumentHost.h"
+#include "TunnelHelperLocation.h"
+#include "WorkingCopyConflict.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "platform/Alerts.h"
 #include "platform/Settings.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
 
 DocumentSync::DocumentSync(BudgetDocument &document, DocumentHost &host, Settings &settings, Alerts &alerts,
                            RecentDocuments *recents, QObject *parent)
@@ -18,15 +31,22 @@ DocumentSync::DocumentSync(BudgetDocument &document, DocumentHost &host, Setting
 {
 }
 
+DocumentSync::~DocumentSync() = default;
+
 void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool detach)
 {
-    Q_UNUSED(withOptionSync)
-    Q_UNUSED(detach)
+    if (_updateInFlight)
+        return;
     _svnOpenState = false;
     if (!path.isEmpty()) {
         _document.eraseAllData();
         if (!fileOperationsAllowed())
             return;
+        if (withOptionSync && _settings.syncData()) {
+            _loadFileName = path;
+            doSvnUpdate(detach);
+            return;
+        }
         loadFile(path);
     }
     _host.initView();
@@ -45,21 +65,160 @@ bool DocumentSync::loadFile(const QString &path)
 
 bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
 {
-    Q_UNUSED(withOptionSync)
     if (path.isEmpty())
         return true;
+    // The document is empty until the update has been handled: writing it
+    // now would wipe the data file.
+    if (_updateInFlight)
+        return false;
     if (!fileOperationsAllowed())
         return false;
     if (!BudgetFileWriter::writeFile(_document, path)) {
-        _alerts.warning(Alerts::format(QStringLiteral("Data File %@ could not be opened for write!\n"), path));
+        _alerts.warning(Alerts::format(tr("Data File %@ could not be opened for write!\n"), path));
         return false;
     }
+    if (withOptionSync && _svnOpenState && _settings.syncData())
+        doSvnCommit(path);
     return true;
 }
 
 bool DocumentSync::fileOperationsAllowed()
 {
     if (!_allowFileOperations)
-        _alerts.warning(QStringLiteral("File operations not allowed due to SVN sync failure!\n"));
+        _alerts.warning(tr("File operations not allowed due to SVN sync failure!\n"));
     return _allowFileOperations;
+}
+
+void DocumentSync::whenUpdateHandled(std::function<void()> command)
+{
+    if (_updateInFlight)
+        _heldBack.append(std::move(command));
+    else
+        command();
+}
+
+void DocumentSync::doSvnUpdate(bool detach)
+{
+    _progWin = _host.startProgress(tr("Performing SVN update"));
+    // The folder of the file about to be loaded, which is what needs to be current.
+    _svnTask = new ChildProcess(svnClient(), {QStringLiteral("update"), folderOf(_loadFileName)}, {}, this);
+    if (detach) {
+        _updateInFlight = true;
+        connect(_svnTask, &ChildProcess::finished, this, &DocumentSync::svnUpdateFinished);
+        _svnTask->start();
+        return;
+    }
+
+    const ChildProcess::Outcome outcome = _svnTask->runBlocking();
+    closeProgress();
+    if (WorkingCopyConflict::isConflicted(_loadFileName)) {
+        lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
+    } else {
+        _svnOpenState = true;
+        loadFile(_loadFileName);
+        if (!outcome.succeeded())
+            lockFileOperations(updateFailure(outcome));
+    }
+    releaseSvnTask();
+    _loadFileName.clear();
+    _host.initView();
+}
+
+void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
+{
+    ChildProcess::pause(_syncPause);
+    disconnect(_svnTask, &ChildProcess::finished, this, &DocumentSync::svnUpdateFinished);
+    closeProgress();
+    if (WorkingCopyConflict::isConflicted(_loadFileName)) {
+        lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
+    } else if (!outcome.succeeded()) {
+        lockFileOperations(updateFailure(outcome) + tr("File Not Loaded."));
+    } else {
+        _svnOpenState = true;
+        loadFile(_loadFileName);
+    }
+    releaseSvnTask();
+    _loadFileName.clear();
+    _host.initView();
+
+    _updateInFlight = false;
+    emit updateHandled();
+    const QList<std::function<void()>> heldBack = std::exchange(_heldBack, {});
+    for (const std::function<void()> &command : heldBack)
+        command();
+}
+
+void DocumentSync::doSvnCommit(const QString &savedPath)
+{
+    _progWin = _host.startProgress(tr("Performing SVN commit"));
+    // The folder of the file just saved: the New command has already made
+    // another file current when it saves the one it leaves.
+    _svnTask = new ChildProcess(svnClient(), {QStringLiteral("ci"), kCommitMessageArgument, folderOf(savedPath)},
+                                {}, this);
+    const ChildProcess::Outcome outcome = _svnTask->runBlocking();
+    ChildProcess::pause(_syncPause);
+    closeProgress();
+    releaseSvnTask();
+    if (!outcome.started)
+        _alerts.warning(
+            Alerts::format(tr("SVN commit failed: the Subversion client %@ could not be started!\n"), svnClient()));
+    else if (!outcome.succeeded())
+        _alerts.warning(Alerts::format(tr("SVN commit returned status %d!\n"), QString::number(outcome.status)));
+}
+
+void DocumentSync::lockFileOperations(const QString &message)
+{
+    _svnOpenState = false;
+    _allowFileOperations = false;
+    _alerts.warning(message);
+}
+
+QString DocumentSync::updateFailure(const ChildProcess::Outcome &outcome) const
+{
+    if (!outcome.started)
+        return Alerts::format(tr("SVN update failed: the Subversion client %@ could not be started!\n"), svnClient());
+    return Alerts::format(tr("SVN update returned status %d!\n"), QString::number(outcome.status));
+}
+
+void DocumentSync::launchTunnelHelper()
+{
+    if (_sshTask || !_settings.svnRunScript() || !_settings.syncData())
+        return;
+    const QString executable = TunnelHelperLocation(resourcesFolder()).executablePath();
+    const QFileInfo file(executable);
+    if (!file.isFile() || !file.isExecutable()) {
+        _alerts.warning(Alerts::format(tr("Tunnel helper %@ not found!\nContinuing without it."), executable));
+        return;
+    }
+    _systemLog->write(Alerts::format(QStringLiteral("Launch[%@]\n"), executable));
+    _sshTask = ChildProcess::startIndependent(executable, {});
+    if (!_sshTask) {
+        _alerts.warning(Alerts::format(tr("Tunnel helper %@ could not be started!\nContinuing without it."), executable));
+        return;
+    }
+    _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), tr("OK"));
+}
+
+QString DocumentSync::svnClient() const
+{
+    return _settings.hasUserValue(kTestSvnClientKey) ? _settings.stringValue(kTestSvnClientKey) : kSvnClient;
+}
+
+QString DocumentSync::resourcesFolder() const
+{
+    return _settings.hasUserValue(kTestResourcesFolderKey) ? _settings.stringValue(kTestResourcesFolderKey)
+                                                           : TunnelHelperLocation::resourcesFolder();
+}
+
+void DocumentSync::closeProgress()
+{
+    if (_progWin)
+        _progWin->closeWindow();
+    _progWin.reset();
+}
+
+void DocumentSync::releaseSvnTask()
+{
+    // Later: the end of a detached update is reported from inside the task.
+    std::exchange(_svnTask, nullptr)->deleteLater();
 }

@@ -1,35 +1,68 @@
 #pragma once
 
+#include "platform/ChildProcess.h"
+#include "platform/SystemLog.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
 
 class Alerts;
 class BudgetDocument;
 class DocumentHost;
+class ProgressWindow;
 class RecentDocuments;
 class Settings;
 
 /// Loading and saving the data file, with the Subversion update before a
-/// load and the commit when a file is left, and the lock after a failed
-/// update. The application controller hands its file operations to this.
+/// load and the commit when a file is left, the lock after a failed update,
+/// and the tunnel helper started at launch. The application controller hands
+/// its file operations to this.
+///
+/// While the update of start-up (a detached one) is in flight the document is
+/// empty, so the application must hold back its file commands, open requests
+/// and Quit until it has been handled: see updateInFlight(),
+/// whenUpdateHandled() and updateHandled().
 class DocumentSync final : public QObject
 {
     Q_OBJECT
 
 public:
+    static inline const QString kSvnClient = QStringLiteral("/usr/bin/svn");
+    /// One argument: the log message in double quotes, which the repository
+    /// keeps (no shell takes them off).
+    static inline const QString kCommitMessageArgument = QStringLiteral("-m\"Budget App commit.\"");
+    /// For tests only: the Subversion client to run instead of kSvnClient.
+    /// Read only when the settings store holds a value under this key.
+    static inline const QString kTestSvnClientKey = QStringLiteral("TestSVNClient");
+    /// For tests only: the resources folder to look for the tunnel helper in,
+    /// instead of the program's own. Read only when the store holds it.
+    static inline const QString kTestResourcesFolderKey = QStringLiteral("TestResourcesFolder");
+    /// The pause after a commit and before handling the end of a detached
+    /// update, which lets the progress window be read.
+    static constexpr std::chrono::milliseconds kSyncPause{1000};
+
     DocumentSync(BudgetDocument &document, DocumentHost &host, Settings &settings, Alerts &alerts,
                  RecentDocuments *recents, QObject *parent = nullptr);
+    ~DocumentSync() override;
 
     /// Empties the document and loads the file, through an update first when
     /// `withOptionSync` and "SyncData" are on; `detach` lets the update finish
-    /// later instead of waiting for it.
+    /// later instead of waiting for it. Refused (nothing changes) while a
+    /// detached update is in flight.
     void loadFromFile(const QString &path, bool withOptionSync, bool detach);
     /// Loads the file into the (emptied) document; a file that does not load
     /// is reported and leaves no current file name. Answers whether it loaded.
     bool loadFile(const QString &path);
     /// Writes the document to the path; with `withOptionSync` commits when the
     /// document came through a successful update. Answers false when nothing
-    /// could be written (the user was told); an empty path answers true.
+    /// could be written (the user was told, except while a detached update is
+    /// in flight: then nothing is written); an empty path answers true.
     [[nodiscard]] bool saveToFile(const QString &path, bool withOptionSync);
     /// Whether loads and saves are allowed; warns when they are not.
     [[nodiscard]] bool fileOperationsAllowed();
@@ -37,13 +70,59 @@ public:
     [[nodiscard]] bool allowFileOperations() const { return _allowFileOperations; }
     [[nodiscard]] bool svnOpenState() const { return _svnOpenState; }
 
+    /// Whether the file commands (Open, New, Save, Save As) may be offered:
+    /// file operations are allowed and no detached update is in flight.
+    [[nodiscard]] bool fileCommandsEnabled() const { return _allowFileOperations && !_updateInFlight; }
+    /// A detached update has started and its end has not been handled yet.
+    [[nodiscard]] bool updateInFlight() const { return _updateInFlight; }
+    /// Runs the command now, or, while a detached update is in flight, right
+    /// after it has been handled (in the order asked).
+    void whenUpdateHandled(std::function<void()> command);
+
+    /// Starts the tunnel helper, once per run, when "SVNRunScript" and
+    /// "SyncData" are both on; then waits for the user's "Continue". A helper
+    /// that is missing or does not start is reported and left out.
+    void launchTunnelHelper();
+    /// The tunnel helper's process id once it has been started.
+    [[nodiscard]] std::optional<qint64> sshTask() const { return _sshTask; }
+
+    /// Tests shorten the pauses; the program keeps kSyncPause.
+    void setSyncPause(std::chrono::milliseconds pause) { _syncPause = pause; }
+    /// Where the tunnel helper's launch line goes (the system log by default).
+    void setSystemLog(SystemLog &log) { _systemLog = &log; }
+
+signals:
+    /// The detached update has been handled: the file is loaded, or the
+    /// failure reported; the commands held back have run.
+    void updateHandled();
+
 private:
+    void doSvnUpdate(bool detach);
+    void svnUpdateFinished(const ChildProcess::Outcome &outcome);
+    void doSvnCommit(const QString &savedPath);
+    /// The end of an update that did not succeed: nothing more is loaded or saved this run.
+    void lockFileOperations(const QString &message);
+    [[nodiscard]] QString updateFailure(const ChildProcess::Outcome &outcome) const;
+    [[nodiscard]] QString svnClient() const;
+    [[nodiscard]] QString resourcesFolder() const;
+    void closeProgress();
+    void releaseSvnTask();
+
     BudgetDocument &_document;
     DocumentHost &_host;
     Settings &_settings;
     Alerts &_alerts;
     RecentDocuments *_recents;
+    SystemLog _syslog;
+    SystemLog *_systemLog = &_syslog;
+    std::chrono::milliseconds _syncPause = kSyncPause;
 
     bool _allowFileOperations = true;
     bool _svnOpenState = false;
+    QString _loadFileName;
+    ChildProcess *_svnTask = nullptr; // a child of this object
+    std::unique_ptr<ProgressWindow> _progWin;
+    std::optional<qint64> _sshTask;
+    bool _updateInFlight = false;
+    QList<std::function<void()>> _heldBack;
 };

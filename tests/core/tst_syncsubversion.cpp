@@ -1,0 +1,571 @@
+// Update before load, commit on leaving a file, and the lock after a failed
+// update, against a real Subversion repository in a temporary folder.
+
+#include "document/BudgetDocument.h"
+#include "document/BudgetFileWriter.h"
+#include "platform/AtomicFile.h"
+#include "platform/ScriptedAlerts.h"
+#include "platform/Settings.h"
+#include "sync/DocumentHost.h"
+#include "sync/DocumentSync.h"
+#include "sync/WorkingCopyConflict.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kFailingClient = QStringLiteral(ORRINWICK_TEST_DATA "/sync/failing-svn");
+const QString kMissingClient = QStringLiteral("/nonexistent/svn");
+const QString kLockWarning = QStringLiteral("File operations not allowed due to SVN sync failure!\n");
+
+/// Runs a Subversion tool and answers its standard output, or nothing when it failed.
+std::optional<QString> run(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void addFixedRows(BudgetDocument &document)
+{
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+}
+
+QStringList categories(const BudgetDocument &document)
+{
+    QStringList names;
+    for (const CategoryRow &row : document.getCatArray().mid(kFirstCategoryRow))
+        names << row.desc;
+    return names;
+}
+
+[[nodiscard]] bool writeBudget(const QString &path, const QStringList &categoryNames)
+{
+    BudgetDocument document;
+    addFixedRows(document);
+    for (const QString &name : categoryNames)
+        document.createCategory(name, QStringLiteral("0"));
+    return BudgetFileWriter::writeFile(document, path);
+}
+
+QByteArray contents(const QString &path)
+{
+    return AtomicFile::read(path).value_or(QByteArray());
+}
+
+/// A repository with two working copies, "wc" (the user's) and "other", both
+/// holding budget.txt with the category "Food" at revision 1.
+class Repository final
+{
+public:
+    explicit Repository(const QString &folder)
+        : _dir(folder)
+    {
+    }
+
+    [[nodiscard]] bool create() const
+    {
+        const QString url = QUrl::fromLocalFile(path(QStringLiteral("repo"))).toString();
+        return _dir.mkpath(QStringLiteral("."))
+            && run(QStringLiteral("svnadmin"), {QStringLiteral("create"), path(QStringLiteral("repo"))})
+            && run(QStringLiteral("svn"), {QStringLiteral("checkout"), QStringLiteral("-q"), url, path(QStringLiteral("wc"))})
+            && run(QStringLiteral("svn"),
+                   {QStringLiteral("checkout"), QStringLiteral("-q"), url, path(QStringLiteral("other"))})
+            && writeBudget(dataFile(), {QStringLiteral("Food")})
+            && run(QStringLiteral("svn"), {QStringLiteral("add"), QStringLiteral("-q"), dataFile()})
+            && run(QStringLiteral("svn"),
+                   {QStringLiteral("ci"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("first"),
+                    path(QStringLiteral("wc"))})
+            && run(QStringLiteral("svn"), {QStringLiteral("update"), QStringLiteral("-q"), path(QStringLiteral("other"))});
+    }
+
+    /// Replaces this repository and its working copies with a copy made of
+    /// them once. They stay at the same place, which the working copies name.
+    [[nodiscard]] bool resetFrom(const QString &pristine)
+    {
+        return _dir.removeRecursively()
+            && run(QStringLiteral("cp"), {QStringLiteral("-a"), pristine, _dir.absolutePath()});
+    }
+
+    [[nodiscard]] QString path(const QString &name) const { return _dir.absoluteFilePath(name); }
+    [[nodiscard]] QString dataFile() const { return path(QStringLiteral("wc/budget.txt")); }
+
+    /// Commits budget.txt with these categories from the other working copy.
+    [[nodiscard]] bool commitFromOther(const QStringList &categoryNames) const
+    {
+        return writeBudget(path(QStringLiteral("other/budget.txt")), categoryNames)
+            && run(QStringLiteral("svn"),
+                   {QStringLiteral("ci"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("other"),
+                    path(QStringLiteral("other"))});
+    }
+
+    /// Makes the repository refuse every commit.
+    [[nodiscard]] bool refuseCommits() const
+    {
+        QFile hook(path(QStringLiteral("repo/hooks/pre-commit")));
+        return hook.open(QIODevice::WriteOnly) && hook.write("#!/bin/sh\nexit 1\n") > 0
+            && hook.setPermissions(hook.permissions() | QFile::ExeOwner);
+    }
+
+    [[nodiscard]] QString youngest() const { return look(QStringLiteral("youngest")); }
+    [[nodiscard]] QString lastLogMessage() const { return look(QStringLiteral("log")); }
+    [[nodiscard]] QString committedBudget() const { return look(QStringLiteral("cat"), QStringLiteral("budget.txt")); }
+
+private:
+    [[nodiscard]] QString look(const QString &what, const QString &file = {}) const
+    {
+        QStringList arguments{what, path(QStringLiteral("repo"))};
+        if (!file.isEmpty())
+            arguments << file;
+        return run(QStringLiteral("svnlook"), arguments).value_or(QStringLiteral("(svnlook failed)"));
+    }
+
+    QDir _dir;
+};
+
+/// The application controller as the sync sees it: remembers the file name,
+/// counts redraws and keeps a record of the progress windows.
+class TestHost final : public DocumentHost
+{
+public:
+    class Window final : public ProgressWindow
+    {
+    public:
+        explicit Window(TestHost &host)
+            : _host(host)
+        {
+        }
+        void closeWindow() override { ++_host.closedWindows; }
+
+    private:
+        TestHost &_host;
+    };
+
+    [[nodiscard]] QString dataFileName() const override { return fileName; }
+    void setFileName(const QString &path) override { fileName = path; }
+    void initView() override { ++initViews; }
+    [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &message) override
+    {
+        progress << message;
+        return std::make_unique<Window>(*this);
+    }
+
+    QString fileName;
+    int initViews = 0;
+    QStringList progress;
+    int closedWindows = 0;
+};
+
+} // namespace
+
+class tst_SyncSubversion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void updateRunsBeforeTheLoadAndPicksUpOtherCommits_data();
+    void updateRunsBeforeTheLoadAndPicksUpOtherCommits();
+    void leavingTheFileCommitsItsFolder_data();
+    void leavingTheFileCommitsItsFolder();
+    void saveAndSaveAsNeverCommit_data();
+    void saveAndSaveAsNeverCommit();
+    void documentLoadedWithoutUpdateNeverCommits_data();
+    void documentLoadedWithoutUpdateNeverCommits();
+    void failedCommitIsReportedAndKeepsTheSavedFile_data();
+    void failedCommitIsReportedAndKeepsTheSavedFile();
+    void failedUpdateLocksEveryLoadSaveAndOpen_data();
+    void failedUpdateLocksEveryLoadSaveAndOpen();
+    void failedDetachedUpdateLeavesOnlyTheFixedRows_data();
+    void failedDetachedUpdateLeavesOnlyTheFixedRows();
+    void detachedUpdateHoldsBackCommandsUntilHandled();
+    void conflictedUpdateLoadsNothingAndLocks_data();
+    void conflictedUpdateLoadsNothingAndLocks();
+    void conflictFilesAreRecognisedBesideTheDataFileOnly_data();
+    void conflictFilesAreRecognisedBesideTheDataFileOnly();
+
+private:
+    /// Loads the data file through a blocking update with the real client.
+    void loadThroughUpdate();
+    /// Waits until the detached update has been handled.
+    [[nodiscard]] bool waitForDetachedUpdate(QSignalSpy &handled) const;
+
+    QTemporaryDir _folder;
+    std::unique_ptr<Repository> _repo;
+    std::unique_ptr<Settings> _settings;
+    ScriptedAlerts _alerts;
+    std::unique_ptr<BudgetDocument> _document;
+    TestHost _host;
+    std::unique_ptr<DocumentSync> _sync;
+};
+
+void tst_SyncSubversion::initTestCase()
+{
+    // Each test starts from a copy of one repository: building it costs
+    // several runs of the client.
+    QVERIFY(_folder.isValid());
+    _repo = std::make_unique<Repository>(_folder.filePath(QStringLiteral("test")));
+    QVERIFY(_repo->create());
+    QVERIFY(run(QStringLiteral("cp"), {QStringLiteral("-a"), _folder.filePath(QStringLiteral("test")),
+                                       _folder.filePath(QStringLiteral("pristine"))}));
+}
+
+void tst_SyncSubversion::init()
+{
+    QVERIFY(_repo->resetFrom(_folder.filePath(QStringLiteral("pristine"))));
+    _settings = Settings::inMemory();
+    _settings->registerDefaults();
+    _settings->setValue(Settings::kSyncData, true);
+    _alerts.clear();
+    _document = std::make_unique<BudgetDocument>();
+    addFixedRows(*_document);
+    _host = TestHost();
+    _host.fileName = _repo->dataFile();
+    _sync = std::make_unique<DocumentSync>(*_document, _host, *_settings, _alerts, nullptr);
+    _sync->setSyncPause(0ms);
+}
+
+void tst_SyncSubversion::cleanup()
+{
+    _sync.reset();
+    _document.reset();
+}
+
+void tst_SyncSubversion::loadThroughUpdate()
+{
+    _sync->loadFromFile(_repo->dataFile(), true, false);
+    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    QVERIFY(_sync->svnOpenState());
+    QCOMPARE(_alerts.shown().size(), 0);
+}
+
+bool tst_SyncSubversion::waitForDetachedUpdate(QSignalSpy &handled) const
+{
+    return handled.count() == 1 || handled.wait(20000);
+}
+
+void tst_SyncSubversion::updateRunsBeforeTheLoadAndPicksUpOtherCommits_data()
+{
+    QTest::addColumn<bool>("detach");
+    QTest::newRow("blocking (Open)") << false;
+    QTest::newRow("detached (start-up)") << true;
+}
+
+void tst_SyncSubversion::updateRunsBeforeTheLoadAndPicksUpOtherCommits()
+{
+    QFETCH(bool, detach);
+    QVERIFY(_repo->commitFromOther({QStringLiteral("Food"), QStringLiteral("Rent")}));
+    QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
+
+    _sync->loadFromFile(_repo->dataFile(), true, detach);
+    if (detach) {
+        QVERIFY(_sync->updateInFlight());
+        QVERIFY(categories(*_document).isEmpty());
+        QCOMPARE(_host.initViews, 0);
+        QVERIFY(waitForDetachedUpdate(handled));
+    }
+
+    QCOMPARE(categories(*_document), (QStringList{QStringLiteral("Food"), QStringLiteral("Rent")}));
+    QVERIFY(_sync->svnOpenState());
+    QVERIFY(_sync->allowFileOperations());
+    QVERIFY(!_sync->updateInFlight());
+    QCOMPARE(handled.count(), detach ? 1 : 0);
+    QCOMPARE(_host.progress, QStringList{QStringLiteral("Performing SVN update")});
+    QCOMPARE(_host.closedWindows, 1);
+    QCOMPARE(_host.initViews, 1);
+    QCOMPARE(_alerts.shown().size(), 0);
+}
+
+void tst_SyncSubversion::leavingTheFileCommitsItsFolder_data()
+{
+    QTest::addColumn<bool>("newCommand");
+    QTest::newRow("Quit, Open or an open request") << false;
+    QTest::newRow("New, with the new file elsewhere") << true;
+}
+
+void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
+{
+    QFETCH(bool, newCommand);
+    loadThroughUpdate();
+    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    const QString newFile = _repo->path(QStringLiteral("elsewhere/new.txt"));
+    QVERIFY(QDir().mkpath(QFileInfo(newFile).path()));
+    if (newCommand)
+        _host.setFileName(newFile); // the New command names the new file before it saves the old one
+
+    QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+    if (newCommand) {
+        _document->eraseAllData();
+        QVERIFY(_sync->saveToFile(newFile, false));
+        QVERIFY(QFile::exists(newFile));
+    }
+
+    QCOMPARE(_repo->youngest(), QStringLiteral("2\n"));
+    QCOMPARE(_repo->lastLogMessage(), QStringLiteral("\"Budget App commit.\"\n"));
+    QVERIFY(_repo->committedBudget().contains(QStringLiteral("\r\nTravel\r\n")));
+    QCOMPARE(_host.progress, (QStringList{QStringLiteral("Performing SVN update"), QStringLiteral("Performing SVN commit")}));
+    QCOMPARE(_host.closedWindows, 2);
+    QCOMPARE(_alerts.shown().size(), 0);
+}
+
+void tst_SyncSubversion::saveAndSaveAsNeverCommit_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("Save") << QStringLiteral("budget.txt");
+    QTest::newRow("Save As, in the working copy") << QStringLiteral("renamed.txt");
+}
+
+void tst_SyncSubversion::saveAndSaveAsNeverCommit()
+{
+    QFETCH(QString, fileName);
+    loadThroughUpdate();
+    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    const QString path = _repo->path(QStringLiteral("wc/") + fileName);
+    _host.setFileName(path);
+
+    QVERIFY(_sync->saveToFile(path, false));
+
+    QVERIFY(contents(path).contains("\r\nTravel\r\n"));
+    QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
+    QCOMPARE(_host.progress, QStringList{QStringLiteral("Performing SVN update")});
+}
+
+void tst_SyncSubversion::documentLoadedWithoutUpdateNeverCommits_data()
+{
+    QTest::addColumn<bool>("loadWithSync");
+    QTest::addColumn<bool>("syncDataAtLoad");
+    QTest::newRow("loaded with sync false") << false << true;
+    QTest::newRow("SyncData switched on after the load") << true << false;
+}
+
+void tst_SyncSubversion::documentLoadedWithoutUpdateNeverCommits()
+{
+    QFETCH(bool, loadWithSync);
+    QFETCH(bool, syncDataAtLoad);
+    _settings->setValue(Settings::kSyncData, syncDataAtLoad);
+    _sync->loadFromFile(_repo->dataFile(), loadWithSync, false);
+    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    _settings->setValue(Settings::kSyncData, true);
+    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+
+    QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+
+    QVERIFY(!_sync->svnOpenState());
+    QVERIFY(contents(_repo->dataFile()).contains("\r\nTravel\r\n"));
+    QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
+    QVERIFY(_host.progress.isEmpty());
+}
+
+void tst_SyncSubversion::failedCommitIsReportedAndKeepsTheSavedFile_data()
+{
+    QTest::addColumn<bool>("repositoryRefuses");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("repository refuses") << true << QStringLiteral("SVN commit returned status 1!\n");
+    QTest::newRow("client missing")
+        << false << QStringLiteral("SVN commit failed: the Subversion client /nonexistent/svn could not be started!\n");
+}
+
+void tst_SyncSubversion::failedCommitIsReportedAndKeepsTheSavedFile()
+{
+    QFETCH(bool, repositoryRefuses);
+    QFETCH(QString, warning);
+    loadThroughUpdate();
+    if (repositoryRefuses)
+        QVERIFY(_repo->refuseCommits());
+    else
+        _settings->setValue(DocumentSync::kTestSvnClientKey, kMissingClient);
+    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+
+    QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+
+    QCOMPARE(_alerts.titles(), QStringList{QStringLiteral("WARNING")});
+    QCOMPARE(_alerts.shown().first().message, warning);
+    QVERIFY(contents(_repo->dataFile()).contains("\r\nTravel\r\n"));
+    QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
+    QCOMPARE(_host.closedWindows, 2);
+    QVERIFY(_sync->allowFileOperations());
+    QVERIFY(_sync->svnOpenState());
+}
+
+void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen_data()
+{
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("client exits with status 1") << kFailingClient << QStringLiteral("SVN update returned status 1!\n");
+    QTest::newRow("client missing")
+        << kMissingClient << QStringLiteral("SVN update failed: the Subversion client /nonexistent/svn could not be started!\n");
+}
+
+void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
+{
+    QFETCH(QString, client);
+    QFETCH(QString, warning);
+    _settings->setValue(DocumentSync::kTestSvnClientKey, client);
+    const QByteArray original = contents(_repo->dataFile());
+
+    _sync->loadFromFile(_repo->dataFile(), true, false);
+
+    // A blocking update loads the file whatever the client answered.
+    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    QCOMPARE(_alerts.shown().size(), 1);
+    QCOMPARE(_alerts.shown().first().message, warning);
+    QVERIFY(!_sync->allowFileOperations());
+    QVERIFY(!_sync->fileCommandsEnabled());
+    QVERIFY(!_sync->svnOpenState());
+    QCOMPARE(_host.closedWindows, 1);
+    QCOMPARE(_host.initViews, 1);
+    _alerts.clear();
+
+    _sync->loadFromFile(_repo->dataFile(), true, false);     // Open
+    QVERIFY(categories(*_document).isEmpty());
+    QVERIFY(!_sync->saveToFile(_repo->dataFile(), false));   // Save
+    QVERIFY(!_sync->fileOperationsAllowed());                 // a desktop open request
+    QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));    // Quit
+
+    QCOMPARE(_alerts.shown().size(), 4);
+    for (const ScriptedAlerts::Shown &alert : _alerts.shown())
+        QCOMPARE(alert.message, kLockWarning);
+    QCOMPARE(_host.initViews, 1);
+    QCOMPARE(_host.progress.size(), 1);
+    QCOMPARE(contents(_repo->dataFile()), original);
+}
+
+void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows_data()
+{
+    QTest::addColumn<QString>("client");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("client exits with status 1")
+        << kFailingClient << QStringLiteral("SVN update returned status 1!\nFile Not Loaded.");
+    QTest::newRow("client missing") << kMissingClient
+                                    << QStringLiteral("SVN update failed: the Subversion client /nonexistent/svn could "
+                                                      "not be started!\nFile Not Loaded.");
+}
+
+void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows()
+{
+    QFETCH(QString, client);
+    QFETCH(QString, warning);
+    _settings->setValue(DocumentSync::kTestSvnClientKey, client);
+    const QByteArray original = contents(_repo->dataFile());
+    QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
+
+    _sync->loadFromFile(_repo->dataFile(), true, true);
+    bool quitSaved = true;
+    _sync->whenUpdateHandled([&] { quitSaved = _sync->saveToFile(_repo->dataFile(), true); });
+    QVERIFY(waitForDetachedUpdate(handled));
+
+    QCOMPARE(_document->getCatArray().size(), kFirstCategoryRow);
+    QCOMPARE(_alerts.shown().size(), 2);
+    QCOMPARE(_alerts.shown().at(0).message, warning);
+    QCOMPARE(_alerts.shown().at(1).message, kLockWarning);
+    QVERIFY(!quitSaved);
+    QVERIFY(!_sync->allowFileOperations());
+    QVERIFY(!_sync->svnOpenState());
+    QCOMPARE(_host.closedWindows, 1);
+    QCOMPARE(_host.initViews, 1);
+    QCOMPARE(contents(_repo->dataFile()), original);
+}
+
+void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
+{
+    const QByteArray original = contents(_repo->dataFile());
+    QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
+    _sync->loadFromFile(_repo->dataFile(), true, true);
+    QVERIFY(!_sync->fileCommandsEnabled());
+
+    // The document is empty now: nothing may be written or loaded over it.
+    QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));
+    _sync->loadFromFile(_repo->dataFile(), true, false);
+    QCOMPARE(contents(_repo->dataFile()), original);
+    QCOMPARE(_host.progress.size(), 1);
+
+    QStringList seenByHeldBack;
+    _sync->whenUpdateHandled([&] { seenByHeldBack = categories(*_document); });
+    QVERIFY(seenByHeldBack.isEmpty());
+    QVERIFY(waitForDetachedUpdate(handled));
+
+    QCOMPARE(seenByHeldBack, QStringList{QStringLiteral("Food")});
+    QVERIFY(_sync->fileCommandsEnabled());
+    bool ranAtOnce = false;
+    _sync->whenUpdateHandled([&] { ranAtOnce = true; });
+    QVERIFY(ranAtOnce);
+    QCOMPARE(_alerts.shown().size(), 0);
+}
+
+void tst_SyncSubversion::conflictedUpdateLoadsNothingAndLocks_data()
+{
+    QTest::addColumn<bool>("detach");
+    QTest::newRow("blocking (Open)") << false;
+    QTest::newRow("detached (start-up)") << true;
+}
+
+void tst_SyncSubversion::conflictedUpdateLoadsNothingAndLocks()
+{
+    QFETCH(bool, detach);
+    // A Save without commit left a local change; another working copy
+    // committed a different change to the same lines.
+    QVERIFY(writeBudget(_repo->dataFile(), {QStringLiteral("Food"), QStringLiteral("Local")}));
+    QVERIFY(_repo->commitFromOther({QStringLiteral("Food"), QStringLiteral("Remote")}));
+    QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
+
+    _sync->loadFromFile(_repo->dataFile(), true, detach);
+    if (detach)
+        QVERIFY(waitForDetachedUpdate(handled));
+
+    QVERIFY(contents(_repo->dataFile()).contains("<<<<<<<"));
+    QCOMPARE(_document->getCatArray().size(), kFirstCategoryRow);
+    QCOMPARE(_alerts.shown().size(), 1);
+    QCOMPARE(_alerts.shown().first().message,
+             QStringLiteral("SVN update left %1 in conflict!\nFile Not Loaded.").arg(_repo->dataFile()));
+    QVERIFY(!_sync->allowFileOperations());
+    QVERIFY(!_sync->svnOpenState());
+
+    const QByteArray conflicted = contents(_repo->dataFile());
+    QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));
+    QCOMPARE(contents(_repo->dataFile()), conflicted);
+}
+
+void tst_SyncSubversion::conflictFilesAreRecognisedBesideTheDataFileOnly_data()
+{
+    QTest::addColumn<QString>("sibling");
+    QTest::addColumn<bool>("conflicted");
+    QTest::newRow("none") << QString() << false;
+    QTest::newRow("mine") << QStringLiteral("budget.txt.mine") << true;
+    QTest::newRow("revision") << QStringLiteral("budget.txt.r12") << true;
+    QTest::newRow("merge left") << QStringLiteral("budget.txt.merge-left.r3") << true;
+    QTest::newRow("working") << QStringLiteral("budget.txt.working") << true;
+    QTest::newRow("another file's") << QStringLiteral("other.txt.mine") << false;
+    QTest::newRow("longer name") << QStringLiteral("budget.txt.old.mine") << false;
+    QTest::newRow("not a revision") << QStringLiteral("budget.txt.rx") << false;
+    QTest::newRow("backup") << QStringLiteral("budget.txt.orig") << false;
+}
+
+void tst_SyncSubversion::conflictFilesAreRecognisedBesideTheDataFileOnly()
+{
+    QFETCH(QString, sibling);
+    QFETCH(bool, conflicted);
+    QTemporaryDir dir;
+    QVERIFY(writeBudget(dir.filePath(QStringLiteral("budget.txt")), {}));
+    if (!sibling.isEmpty())
+        QVERIFY(writeBudget(dir.filePath(sibling), {}));
+
+    QCOMPARE(WorkingCopyConflict::isConflicted(dir.filePath(QStringLiteral("budget.txt"))), conflicted);
+}
+
+QTEST_GUILESS_MAIN(tst_SyncSubversion)
+#include "tst_syncsubversion.moc"
