@@ -1,0 +1,65 @@
+#include "voPrefWindowCtrl.h"
+
+#include "ui_PrefWindow.h"
+
+#include "platform/Settings.h"
+
+voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
+    : voModalWinController(parent)
+    , _settings(settings)
+    , _ui(std::make_unique<Ui::PrefWindow>())
+{
+    _ui->setupUi(this);
+    windowDidLoad();
+    // clicked/toggled by the user only: setting the controls above wrote nothing.
+    connect(_ui->_syncDataCheckBox, &QCheckBox::clicked, this, &voPrefWindowCtrl::syncDataWithSVN);
+    connect(_ui->_svnRunScript, &QCheckBox::clicked, this, &voPrefWindowCtrl::svnRunScript);
+    connect(_ui->_sortDataCheckBox, &QCheckBox::clicked, this, &voPrefWindowCtrl::sortData);
+    connect(_ui->standardRadio, &QRadioButton::clicked, this, &voPrefWindowCtrl::standardSelected);
+    connect(_ui->envelopeRadio, &QRadioButton::clicked, this, &voPrefWindowCtrl::envelopeSelected);
+    connect(_ui->closeButton, &QPushButton::clicked, this, &voModalWinController::closeWindow);
+}
+
+voPrefWindowCtrl::~voPrefWindowCtrl() = default;
+
+void voPrefWindowCtrl::windowDidLoad()
+{
+    _ui->_syncDataCheckBox->setChecked(_settings.syncData());
+    _ui->_svnRunScript->setChecked(_settings.svnRunScript());
+    _ui->_svnRunScript->setEnabled(_settings.syncData());
+    _ui->_sortDataCheckBox->setChecked(_settings.sortData());
+    setEnvelopeMode(_settings.envelopeView());
+}
+
+void voPrefWindowCtrl::syncDataWithSVN(bool on)
+{
+    _settings.setValue(Settings::kSyncData, on);
+    _ui->_svnRunScript->setEnabled(on);
+}
+
+void voPrefWindowCtrl::svnRunScript(bool on)
+{
+    _settings.setValue(Settings::kSvnRunScript, on);
+}
+
+void voPrefWindowCtrl::sortData(bool on)
+{
+    _settings.setValue(Settings::kSortData, on);
+}
+
+void voPrefWindowCtrl::envelopeSelected()
+{
+    _settings.setValue(Settings::kEnvelopeView, true);
+    setEnvelopeMode(true);
+}
+
+void voPrefWindowCtrl::standardSelected()
+{
+    _settings.setValue(Settings::kEnvelopeView, false);
+    setEnvelopeMode(false);
+}
+
+void voPrefWindowCtrl::setEnvelopeMode(bool mode)
+{
+    (mode ? _ui->envelopeRadio : _ui->standardRadio)->setChecked(true);
+}

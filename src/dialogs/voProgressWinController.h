@@ -1,0 +1,37 @@
+#pragma once
+
+#include "voModalWinController.h"
+
+#include "sync/DocumentHost.h"
+
+#include <memory>
+
+namespace Ui {
+class ProgWindow;
+}
+
+/// A message and a moving indeterminate indicator over the main window while
+/// a child process runs. It has no buttons and no modal run: its owner shows
+/// it, starts it, and closes it when the work is done. The indicator moves
+/// as long as the owner keeps the event loop turning while it waits (widgets
+/// paint on the main thread only), as ChildProcess::runBlocking() does.
+class voProgressWinController final : public voModalWinController, public ProgressWindow
+{
+    Q_OBJECT
+
+public:
+    explicit voProgressWinController(QWidget *parent = nullptr);
+    ~voProgressWinController() override;
+
+    /// Shows the message and starts the indicator; both are on screen when
+    /// this returns, even if the owner blocks right afterwards.
+    void startProgress(const QString &message);
+    /// Stops the indicator; closing the window needs no stop first.
+    void stopProgress();
+    [[nodiscard]] bool isAnimating() const;
+
+    void closeWindow() override { voModalWinController::closeWindow(); }
+
+private:
+    std::unique_ptr<Ui::ProgWindow> _ui;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+/// The open and save panels for data files: only "txt" files, starting in
+/// the user's home folder. Each answers the chosen location, or nothing when
+/// the user cancelled.
+class FilePanels
+{
+public:
+    virtual ~FilePanels() = default;
+
+    /// Asks for a new file's path, with the message as the panel's title.
+    [[nodiscard]] virtual std::optional<QString> runSavePanel(QWidget *parent, const QString &message) = 0;
+    /// Asks for one existing file.
+    [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
+};

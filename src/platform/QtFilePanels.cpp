@@ -1,0 +1,35 @@
+#include "QtFilePanels.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace {
+
+std::optional<QString> runPanel(QFileDialog &panel)
+{
+    panel.setDirectory(QDir::homePath());
+    panel.setNameFilter(QFileDialog::tr("Budget files (*.txt)"));
+    panel.setDefaultSuffix(QStringLiteral("txt"));
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
+        return std::nullopt;
+    return panel.selectedFiles().constFirst();
+}
+
+} // namespace
+
+std::optional<QString> QtFilePanels::runSavePanel(QWidget *parent, const QString &message)
+{
+    QFileDialog panel(parent, message);
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setFileMode(QFileDialog::AnyFile);
+    panel.selectFile(QString());
+    return runPanel(panel);
+}
+
+std::optional<QString> QtFilePanels::runOpenPanel(QWidget *parent)
+{
+    QFileDialog panel(parent, QFileDialog::tr("Open Budget"));
+    panel.setAcceptMode(QFileDialog::AcceptOpen);
+    panel.setFileMode(QFileDialog::ExistingFile);
+    return runPanel(panel);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "FilePanels.h"
+
+/// File panels on QFileDialog.
+class QtFilePanels final : public FilePanels
+{
+public:
+    [[nodiscard]] std::optional<QString> runSavePanel(QWidget *parent, const QString &message) override;
+    [[nodiscard]] std::optional<QString> runOpenPanel(QWidget *parent) override;
+};

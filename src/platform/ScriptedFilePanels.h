@@ -1,0 +1,36 @@
+#pragma once
+
+#include "FilePanels.h"
+
+#include <QList>
+#include <QStringList>
+
+/// Test double: answers each panel from a script (cancel once the script is
+/// used up) and records which panels were shown.
+class ScriptedFilePanels final : public FilePanels
+{
+public:
+    /// The next panels answer these locations in order; nothing means Cancel.
+    void answer(std::initializer_list<std::optional<QString>> locations) { _answers.append(QList(locations)); }
+
+    [[nodiscard]] std::optional<QString> runSavePanel(QWidget *, const QString &message) override
+    {
+        _shown << QStringLiteral("save: ") + message;
+        return next();
+    }
+
+    [[nodiscard]] std::optional<QString> runOpenPanel(QWidget *) override
+    {
+        _shown << QStringLiteral("open");
+        return next();
+    }
+
+    /// "open", or "save: " and the message, for every panel shown.
+    [[nodiscard]] const QStringList &shown() const { return _shown; }
+
+private:
+    std::optional<QString> next() { return _answers.isEmpty() ? std::nullopt : _answers.takeFirst(); }
+
+    QList<std::optional<QString>> _answers;
+    QStringList _shown;
+};
