@@ -68,7 +68,12 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
     connect(_ui->btnEditCategories, &QPushButton::clicked, this, &voCheckViewCtrl::btnEditCategories);
 }
 
-voCheckViewCtrl::~voCheckViewCtrl() = default;
+voCheckViewCtrl::~voCheckViewCtrl()
+{
+    // An edit still open would be committed while the window goes, after
+    // this object no longer hears of the totals.
+    finishEditing(*_ourTableView);
+}
 
 QPushButton *voCheckViewCtrl::fillEnvelopeButton() const
 {
