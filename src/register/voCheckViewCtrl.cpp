@@ -45,19 +45,11 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
     _ourTableView->setModel(_ourData);
     _ourTableView->setSelectionModel(_ourData->selectionModel());
     _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, _ourTableView));
-    QHeaderView *header = _ourTableView->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    const QStringList &columns = voCheckViewData::columnIds();
-    for (const QString &fit : {QStringLiteral("reconciled"), QStringLiteral("day"), QStringLiteral("amount")})
-        header->setSectionResizeMode(int(columns.indexOf(fit)), QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(int(columns.indexOf(QStringLiteral("desc"))), QHeaderView::Stretch);
-    header->setSectionResizeMode(int(columns.indexOf(QStringLiteral("note"))), QHeaderView::Stretch);
-    header->resizeSection(int(columns.indexOf(QStringLiteral("category"))), 150);
+    sizeColumns();
 
     _ui->btnEditEnvelopes->setEnabled(document.isEnvelopeEnabled());
 
-    connect(header, &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
+    connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
     connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
     connect(_ui->previousMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::decrementMonth);
     connect(_ui->nextMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::incrementMonth);
@@ -190,6 +182,29 @@ void voCheckViewCtrl::loadMonth()
     _ourData->loadMonthData(MonthTables::monthIdString(_monthIndex));
     _ui->previousMonthButton->setEnabled(_monthIndex > 0);
     _ui->nextMonthButton->setEnabled(_monthIndex < MonthTables::kMonthCount - 1);
+}
+
+void voCheckViewCtrl::sizeColumns()
+{
+    // Widths come from the font, not from the rows: sizing columns to their
+    // contents would measure thousands of cells after every sort.
+    QHeaderView *header = _ourTableView->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    const QFontMetrics metrics(_ourTableView->font());
+    const int padding = 4 * _ourTableView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, _ourTableView);
+    const auto column = [](const char *id) { return int(voCheckViewData::columnIds().indexOf(QLatin1String(id))); };
+    const auto fit = [&](const char *id, const QString &widest) {
+        const int section = column(id);
+        header->resizeSection(section, qMax(header->sectionSizeHint(section),
+                                            metrics.horizontalAdvance(widest) + padding));
+    };
+    fit("reconciled", QString());
+    fit("day", QStringLiteral("00"));
+    fit("amount", QStringLiteral("-00000.00"));
+    fit("category", QStringLiteral("Entertainment"));
+    header->setSectionResizeMode(column("desc"), QHeaderView::Stretch);
+    header->setSectionResizeMode(column("note"), QHeaderView::Stretch);
 }
 
 void voCheckViewCtrl::startEditing(const QModelIndex &index)

@@ -60,6 +60,7 @@ public:
 
 private:
     void loadMonth();
+    void sizeColumns();
     void startEditing(const QModelIndex &index);
 
     std::unique_ptr<Ui::CheckView> _ui;

@@ -2,12 +2,13 @@
 
 #include "CheckViewHost.h"
 #include "document/BudgetDocument.h"
-#include "document/EntryCompare.h"
+#include "document/NumberText.h"
 #include "document/TextRules.h"
 #include "platform/Alerts.h"
 #include "platform/Decimal.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -114,11 +115,45 @@ void voCheckViewData::sortByMethod(int method)
 
 void voCheckViewData::sortRecords()
 {
-    const bool known = _sortMethod >= kSortByDay && _sortMethod <= kSortByNote;
-    const QString key = known ? sortKeys()[_sortMethod] : QString();
-    std::stable_sort(_monthData.begin(), _monthData.end(), [&key](const RegisterRecord &a, const RegisterRecord &b) {
-        return compareDataRecord(a, b, key) < 0;
+    if (_sortMethod < kSortByDay || _sortMethod > kSortByNote)
+        return; // no key: every record compares equal
+    const QString &key = sortKeys()[_sortMethod];
+
+    // The order of compareDataRecord, with each record's day and amount read
+    // once instead of at every comparison: a month can hold many thousands.
+    struct SortKey
+    {
+        int day;
+        float amount;
+        QString text;
+        qsizetype at;
+    };
+    const bool byAmount = _sortMethod == kSortByAmount;
+    const bool byText = !byAmount && _sortMethod != kSortByDay;
+    std::vector<SortKey> keys;
+    keys.reserve(std::size_t(_monthData.size()));
+    for (qsizetype at = 0; at < _monthData.size(); ++at) {
+        const RegisterRecord &record = _monthData.at(at);
+        keys.push_back({NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
+                        byText ? record.value(key) : QString(), at});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [byAmount, byText](const SortKey &a, const SortKey &b) {
+        if (byText) {
+            if (const int order = a.text.compare(b.text, Qt::CaseSensitive); order != 0)
+                return order < 0;
+        } else if (byAmount) {
+            if (a.amount < b.amount)
+                return true;
+            if (b.amount < a.amount)
+                return false;
+        }
+        return a.day < b.day;
     });
+    QList<RegisterRecord> sorted;
+    sorted.reserve(_monthData.size());
+    for (const SortKey &sortKey : keys)
+        sorted.append(std::move(_monthData[sortKey.at]));
+    _monthData = std::move(sorted);
 }
 
 void voCheckViewData::reloadCategoryList()

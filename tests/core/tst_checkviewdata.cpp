@@ -3,7 +3,10 @@
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
+#include "document/EntryCompare.h"
+
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -74,6 +77,8 @@ private slots:
     void envelopeModeBudgetIsTheSumOfTheEnvelopes();
     void sortingOrdersByTheMethodsKey_data();
     void sortingOrdersByTheMethodsKey();
+    void sortingFollowsTheEntryComparator_data();
+    void sortingFollowsTheEntryComparator();
     void sortingKeepsTheSelectionOnTheSameRows();
     void sortMethodAndLastDaySurviveUnloading();
     void addedRecordStartsWithDefaultsAndIsEdited();
@@ -361,6 +366,49 @@ void TestCheckViewData::sortingOrdersByTheMethodsKey()
     QCOMPARE(_data->sortMethod(), method);
     QVERIFY(!_data->isDirty());
     QCOMPARE(reset.count(), 0);
+}
+
+void TestCheckViewData::sortingFollowsTheEntryComparator_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("day") << 0 << "day";
+    QTest::newRow("category") << 1 << "category";
+    QTest::newRow("amount") << 2 << "amount";
+    QTest::newRow("description") << 3 << "desc";
+    QTest::newRow("note") << 4 << "note";
+}
+
+void TestCheckViewData::sortingFollowsTheEntryComparator()
+{
+    QFETCH(int, method);
+    QFETCH(QString, key);
+
+    // Few distinct values, so that ties are common; texts that read as
+    // numbers, or start like them, and days and amounts as stored by old files.
+    const QStringList days{"1", "2", "10", "31", " 7", "0", "x"};
+    const QStringList amounts{"9", "10", "-3", "0.5", "1e2", "", "abc", "10.0", "-0"};
+    const QStringList texts{"", "a", "Z", "10", "9", "Apple", "apple"};
+    const QStringList categories{"Food", "Rent", "Fun"};
+    QRandomGenerator random(7);
+    const auto pick = [&random](const QStringList &values) { return values[random.bounded(int(values.size()))]; };
+    for (int at = 0; at < 400; ++at)
+        addItem(*_document, pick(categories), kMar, pick(days), pick(texts), pick(amounts), pick(texts));
+
+    _data->sortByMethod(-1);
+    _data->loadMonthData(QStringLiteral("mar"));
+    QList<RegisterRecord> expected;
+    for (int row = 0; row < _data->rowCount(); ++row)
+        expected.append(_data->record(row));
+    std::stable_sort(expected.begin(), expected.end(), [&key](const RegisterRecord &a, const RegisterRecord &b) {
+        return compareDataRecord(a, b, key) < 0;
+    });
+
+    _data->sortByMethod(method);
+    for (int row = 0; row < _data->rowCount(); ++row) {
+        QCOMPARE(_data->record(row).toEntry(), expected[row].toEntry());
+        QCOMPARE(_data->record(row).category, expected[row].category);
+    }
 }
 
 void TestCheckViewData::sortingKeepsTheSelectionOnTheSameRows()
