@@ -193,7 +193,8 @@ void DocumentSync::launchTunnelHelper()
     _systemLog->write(Alerts::format(QStringLiteral("Launch[%@]\n"), executable));
     _sshTask = ChildProcess::startIndependent(executable, {});
     if (!_sshTask) {
-        _alerts.warning(Alerts::format(tr("Tunnel helper %@ could not be started!\nContinuing without it."), executable));
+        _alerts.warning(
+            Alerts::format(tr("Tunnel helper %@ could not be started!\nContinuing without it."), executable));
         return;
     }
     _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), tr("OK"));

@@ -76,7 +76,8 @@ void tst_SyncChildProcess::argumentsAndFolderReachTheChildUnchanged()
 {
     QTemporaryDir folder;
     const QString argument = QStringLiteral("-m\"Budget App commit.\"");
-    const QString script = QStringLiteral("[ \"$1\" = '%1' ] && [ \"$(pwd -P)\" = \"$(cd \"$2\" && pwd -P)\" ]").arg(argument);
+    const QString script
+        = QStringLiteral("[ \"$1\" = '%1' ] && [ \"$(pwd -P)\" = \"$(cd \"$2\" && pwd -P)\" ]").arg(argument);
     ChildProcess child(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral("sh"), argument,
                                                    folder.path()},
                        folder.path());

@@ -77,18 +77,14 @@ public:
 
     [[nodiscard]] bool create() const
     {
-        const QString url = QUrl::fromLocalFile(path(QStringLiteral("repo"))).toString();
-        return _dir.mkpath(QStringLiteral("."))
-            && run(QStringLiteral("svnadmin"), {QStringLiteral("create"), path(QStringLiteral("repo"))})
-            && run(QStringLiteral("svn"), {QStringLiteral("checkout"), QStringLiteral("-q"), url, path(QStringLiteral("wc"))})
-            && run(QStringLiteral("svn"),
-                   {QStringLiteral("checkout"), QStringLiteral("-q"), url, path(QStringLiteral("other"))})
-            && writeBudget(dataFile(), {QStringLiteral("Food")})
-            && run(QStringLiteral("svn"), {QStringLiteral("add"), QStringLiteral("-q"), dataFile()})
-            && run(QStringLiteral("svn"),
-                   {QStringLiteral("ci"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("first"),
-                    path(QStringLiteral("wc"))})
-            && run(QStringLiteral("svn"), {QStringLiteral("update"), QStringLiteral("-q"), path(QStringLiteral("other"))});
+        const QString repo = path(QStringLiteral("repo"));
+        const QString url = QUrl::fromLocalFile(repo).toString();
+        return _dir.mkpath(QStringLiteral(".")) && run(QStringLiteral("svnadmin"), {QStringLiteral("create"), repo})
+            && svn({QStringLiteral("checkout"), url, path(QStringLiteral("wc"))})
+            && svn({QStringLiteral("checkout"), url, path(QStringLiteral("other"))})
+            && writeBudget(dataFile(), {QStringLiteral("Food")}) && svn({QStringLiteral("add"), dataFile()})
+            && svn({QStringLiteral("ci"), QStringLiteral("-m"), QStringLiteral("first"), path(QStringLiteral("wc"))})
+            && svn({QStringLiteral("update"), path(QStringLiteral("other"))});
     }
 
     /// Replaces this repository and its working copies with a copy made of
@@ -106,8 +102,7 @@ public:
     [[nodiscard]] bool commitFromOther(const QStringList &categoryNames) const
     {
         return writeBudget(path(QStringLiteral("other/budget.txt")), categoryNames)
-            && run(QStringLiteral("svn"),
-                   {QStringLiteral("ci"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("other"),
+            && svn({QStringLiteral("ci"), QStringLiteral("-m"), QStringLiteral("other"),
                     path(QStringLiteral("other"))});
     }
 
@@ -124,6 +119,12 @@ public:
     [[nodiscard]] QString committedBudget() const { return look(QStringLiteral("cat"), QStringLiteral("budget.txt")); }
 
 private:
+    [[nodiscard]] static bool svn(QStringList arguments)
+    {
+        arguments.insert(1, QStringLiteral("-q"));
+        return run(QStringLiteral("svn"), arguments).has_value();
+    }
+
     [[nodiscard]] QString look(const QString &what, const QString &file = {}) const
     {
         QStringList arguments{what, path(QStringLiteral("repo"))};
@@ -318,7 +319,8 @@ void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
     QCOMPARE(_repo->youngest(), QStringLiteral("2\n"));
     QCOMPARE(_repo->lastLogMessage(), QStringLiteral("\"Budget App commit.\"\n"));
     QVERIFY(_repo->committedBudget().contains(QStringLiteral("\r\nTravel\r\n")));
-    QCOMPARE(_host.progress, (QStringList{QStringLiteral("Performing SVN update"), QStringLiteral("Performing SVN commit")}));
+    QCOMPARE(_host.progress,
+             (QStringList{QStringLiteral("Performing SVN update"), QStringLiteral("Performing SVN commit")}));
     QCOMPARE(_host.closedWindows, 2);
     QCOMPARE(_alerts.shown().size(), 0);
 }
@@ -408,7 +410,8 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen_data()
     QTest::addColumn<QString>("warning");
     QTest::newRow("client exits with status 1") << kFailingClient << QStringLiteral("SVN update returned status 1!\n");
     QTest::newRow("client missing")
-        << kMissingClient << QStringLiteral("SVN update failed: the Subversion client /nonexistent/svn could not be started!\n");
+        << kMissingClient
+        << QStringLiteral("SVN update failed: the Subversion client /nonexistent/svn could not be started!\n");
 }
 
 void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()

@@ -189,7 +189,8 @@ void tst_SyncTunnelHelper::helperLiesInTheResourcesFolder_data()
     QTest::newRow("installed") << QStringLiteral("/usr/bin")
                                << QStringLiteral("/usr/share/orrinwick/Pellmarsh.app/Pellmarsh");
     QTest::newRow("installed under a prefix")
-        << QStringLiteral("/opt/orrinwick/bin/") << QStringLiteral("/opt/orrinwick/share/orrinwick/Pellmarsh.app/Pellmarsh");
+        << QStringLiteral("/opt/orrinwick/bin/")
+        << QStringLiteral("/opt/orrinwick/share/orrinwick/Pellmarsh.app/Pellmarsh");
     QTest::newRow("build tree") << QStringLiteral("/work/build")
                                 << QStringLiteral("/work/build/Pellmarsh.app/Pellmarsh");
     QTest::newRow("folder ending in bin") << QStringLiteral("/home/ann/cabin")
