@@ -8,10 +8,12 @@
 #include "platform/RecentDocuments.h"
 
 #include <QCoreApplication>
-#include <QHash>
+#include <QHashFunctions>
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace BudgetFileReader {
 
@@ -32,25 +34,44 @@ qint64 entryCount(QStringView line)
     return count;
 }
 
-/// Interns the short texts that repeat in every entry (days, marks), so a
-/// large file does not hold millions of copies of "1" and " ".
-class ShortTextPool
+/// Shares one copy of each text that repeats from entry to entry (days,
+/// marks, payees, notes), so a large file does not hold a million copies of
+/// "R". A small direct-mapped cache: a text that meets another in its slot
+/// replaces it, which keeps every lookup to one probe.
+class TextPool
 {
 public:
-    QString take(QString text)
+    QString take(QByteArrayView bytes)
     {
-        if (text.size() > 2)
-            return text;
-        auto found = _pool.constFind(text);
-        if (found != _pool.constEnd())
-            return *found;
-        _pool.insert(text, text);
-        return text;
+        if (bytes.isEmpty())
+            return QString();
+        if (bytes.size() > kMaxLength)
+            return voLineArray::decode(bytes);
+        Slot &slot = _slots[qHash(bytes) % _slots.size()];
+        if (slot.key != bytes || slot.text.isNull())
+            slot = {bytes, voLineArray::decode(bytes)};
+        return slot.text;
     }
 
 private:
-    QHash<QString, QString> _pool;
+    static constexpr qsizetype kMaxLength = 64;
+    struct Slot
+    {
+        QByteArrayView key; // points into the line reader's bytes
+        QString text;
+    };
+    std::vector<Slot> _slots = std::vector<Slot>(4096);
 };
+
+/// The part of a line before the first separator and, when there is a
+/// separator, the part after it.
+std::pair<QByteArrayView, std::optional<QByteArrayView>> splitAt(QByteArrayView line, char separator)
+{
+    const qsizetype at = line.indexOf(separator);
+    if (at < 0)
+        return {line, std::nullopt};
+    return {line.first(at), line.sliced(at + 1)};
+}
 
 class Reader
 {
@@ -62,18 +83,17 @@ public:
 
     void read(const QString &firstLine)
     {
-        std::optional<QString> current = firstLine;
         // A number as first line means a file without version line: the line is January's budget.
-        _version = NumberText::isValidNumber(firstLine) ? kFileVersion0 : firstLine;
-        if (!NumberText::isValidNumber(firstLine))
-            current = nextLine();
+        const bool versionLine = !NumberText::isValidNumber(firstLine);
+        _version1 = firstLine == kFileVersion1;
+        std::optional<QString> current = versionLine ? nextText() : firstLine;
         for (QString &budget : _document.budgetTotals()) {
             budget = current.value_or(QStringLiteral("0"));
-            current = nextLine();
+            current = nextText();
         }
         while (current) {
             readCategory(*current);
-            current = nextLine();
+            current = nextText();
         }
         _document.updateView();
     }
@@ -81,12 +101,20 @@ public:
 private:
     /// The next data line. The empty line after the file's final CR LF is no
     /// data: a file cut short reads as missing values, not as empty ones.
-    std::optional<QString> nextLine()
+    std::optional<QByteArrayView> nextLine()
     {
-        std::optional<QString> line = _lines.getNextLine();
+        const std::optional<QByteArrayView> line = _lines.getNextLineBytes();
         if (line && line->isEmpty() && _lines.atEnd())
             return std::nullopt;
         return line;
+    }
+
+    std::optional<QString> nextText()
+    {
+        const std::optional<QByteArrayView> line = nextLine();
+        if (!line)
+            return std::nullopt;
+        return voLineArray::decode(*line);
     }
 
     void readCategory(const QString &line)
@@ -94,69 +122,90 @@ private:
         // A name already in use gets a distinct one, so both keep their entries.
         const QString name = line.isEmpty() ? line : _document.uniqueCategoryName(line);
         const bool created = _document.createCategory(name, QStringLiteral("0")) == 1;
-        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-            EntryList *list = created ? _document.entryList(name, month) : nullptr;
-            const std::optional<QString> countLine = nextLine();
-            const qint64 count = countLine ? entryCount(*countLine) : 0;
-            for (qint64 j = 0; j < count; ++j) {
-                std::optional<Entry> entry = readEntry();
-                if (!entry)
-                    break;
-                if (!list)
-                    continue;
-                if (j == 0 && entry->desc == kEnvelopeDesc)
+        for (int month = 0; month < MonthTables::kMonthCount; ++month)
+            readMonth(created ? _document.entryList(name, month) : nullptr);
+    }
+
+    /// Reads one month's entries into the list (none: read and dropped).
+    void readMonth(EntryList *list)
+    {
+        const std::optional<QString> countLine = nextText();
+        const qint64 count = countLine ? entryCount(*countLine) : 0;
+        _items.clear();
+        for (qint64 j = 0; j < count; ++j) {
+            std::optional<Entry> entry = readEntry();
+            if (!entry)
+                break;
+            if (j == 0 && entry->desc == kEnvelopeDesc) {
+                if (list)
                     list->first() = std::move(*entry);
-                else
-                    list->append(std::move(*entry));
+            } else {
+                _items.push_back(std::move(*entry));
             }
-            if (list && _options.sortData)
-                sortItems(*list);
         }
+        if (!list)
+            return;
+        if (_options.sortData)
+            sortByDay();
+        // The items are gathered first so that the list is allocated once, at its size.
+        list->reserve(list->size() + qsizetype(_items.size()));
+        for (Entry &item : _items)
+            list->append(std::move(item));
     }
 
     std::optional<Entry> readEntry()
     {
-        const std::optional<QString> amountLine = nextLine();
+        const std::optional<QByteArrayView> amountLine = nextLine();
         if (!amountLine)
             return std::nullopt;
-        const QChar separator = _version == kFileVersion1 ? u'\t' : u'-';
-        QStringList amountParts = amountLine->split(separator);
-        // An old file splits at "-", so tabs can remain; the current layout
-        // cannot hold them there, so they become spaces as on a note.
-        if (separator != u'\t') {
-            for (QString &part : amountParts)
-                part.replace(u'\t', u' ');
-        }
+        const char separator = _version1 ? '\t' : '-';
+        const auto [amount, afterAmount] = splitAt(*amountLine, separator);
         Entry entry;
-        entry.amount = amountParts.first();
-        entry.reconciled = _pool.take(amountParts.size() >= 2 ? amountParts[1] : QStringLiteral(" "));
+        // Amounts are not shared: each is read at every recalculation, and
+        // kept in file order they lie together in memory, which keeps that fast.
+        entry.amount = voLineArray::decode(amount);
+        entry.reconciled = afterAmount ? _pool.take(splitAt(*afterAmount, separator).first) : QStringLiteral(" ");
+        if (!_version1) {
+            // An old file splits at "-", so tabs can remain; the current layout
+            // cannot hold them there, so they become spaces as on a note.
+            entry.amount.replace(u'\t', u' ');
+            entry.reconciled.replace(u'\t', u' ');
+        }
 
-        const QString dayLine = nextLine().value_or(QString());
-        const qsizetype tab = dayLine.indexOf(u'\t');
-        entry.day = _pool.take(tab < 0 ? dayLine : dayLine.left(tab));
-        if (tab >= 0) {
-            entry.note = dayLine.mid(tab + 1);
+        const auto [day, note] = splitAt(nextLine().value_or(QByteArrayView()), '\t');
+        entry.day = _pool.take(day);
+        if (note) {
+            entry.note = _pool.take(*note);
             entry.note.replace(u'\t', u' ');
         }
-        entry.desc = nextLine().value_or(QString());
+        entry.desc = _pool.take(nextLine().value_or(QByteArrayView()));
         return entry;
     }
 
-    static void sortItems(EntryList &list)
+    /// Orders the gathered items by day, keeping file order among equal
+    /// days. Each day is read once, not at every comparison.
+    void sortByDay()
     {
-        // The envelope entry stays first; only the items after it are sorted.
-        if (list.size() < 3)
+        std::vector<std::pair<int, std::size_t>> keys;
+        keys.reserve(_items.size());
+        for (std::size_t i = 0; i < _items.size(); ++i)
+            keys.emplace_back(NumberText::intValue(_items[i].day), i);
+        if (std::is_sorted(keys.begin(), keys.end()))
             return;
-        std::stable_sort(list.begin() + 1, list.end(), [](const Entry &a, const Entry &b) {
-            return NumberText::intValue(a.day) < NumberText::intValue(b.day);
-        });
+        std::sort(keys.begin(), keys.end());
+        std::vector<Entry> sorted;
+        sorted.reserve(_items.size());
+        for (const auto &[day, index] : keys)
+            sorted.push_back(std::move(_items[index]));
+        _items.swap(sorted);
     }
 
     BudgetDocument &_document;
     voLineArray &_lines;
     const Options &_options;
-    QString _version;
-    ShortTextPool _pool;
+    bool _version1 = false;
+    TextPool _pool;
+    std::vector<Entry> _items; // one month's items before they go into the list
 };
 
 LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &options,

@@ -12,9 +12,14 @@ namespace {
 void appendEntry(QByteArray &buffer, const Entry &entry)
 {
     using TextRules::fileSafeField;
-    appendString(buffer, fileSafeField(entry.amount) + u'\t' + fileSafeField(entry.reconciled));
-    appendString(buffer, fileSafeField(entry.day) + u'\t' + TextRules::fileSafeLine(entry.note));
-    appendString(buffer, TextRules::fileSafeLine(entry.desc));
+    using TextRules::fileSafeLine;
+    appendText(buffer, fileSafeLine(fileSafeField(entry.amount)));
+    buffer.append('\t');
+    appendString(buffer, fileSafeField(entry.reconciled));
+    appendText(buffer, fileSafeLine(fileSafeField(entry.day)));
+    buffer.append('\t');
+    appendString(buffer, TextRules::fileSafeText(entry.note));
+    appendString(buffer, fileSafeLine(entry.desc));
 }
 
 qsizetype estimatedSize(const BudgetDocument &document)

@@ -69,10 +69,21 @@ CheckedText checkNote(const QString &typed)
     return {text, {}};
 }
 
+// The writer asks these for every field, and nearly every text is safe as
+// it is: it is then handed back without a copy.
+
+QString fileSafeText(const QString &text)
+{
+    if (!text.contains(u"\r\n"))
+        return text;
+    QString safe = text;
+    safe.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    return safe;
+}
+
 QString fileSafeLine(const QString &text)
 {
-    QString line = text;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    QString line = fileSafeText(text);
     if (line.startsWith(u';'))
         line.prepend(u' ');
     return line;
@@ -80,7 +91,7 @@ QString fileSafeLine(const QString &text)
 
 QString fileSafeField(const QString &text)
 {
-    QString field = fileSafeLine(text);
+    QString field = fileSafeText(text);
     field.replace(u'\t', u' ');
     return field;
 }

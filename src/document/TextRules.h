@@ -28,10 +28,13 @@ namespace TextRules {
 /// A note: no line break; a tab becomes a space, as the file would make it.
 [[nodiscard]] CheckedText checkNote(const QString &typed);
 
-/// Text as the writer puts it in a line: no CR LF inside and no leading ";",
+/// Text as the writer puts it after the start of a line: no CR LF inside,
 /// whatever the document holds, so the file's lines never shift.
+[[nodiscard]] QString fileSafeText(const QString &text);
+/// Text as the writer puts it at the start of a line: also no leading ";",
+/// which would make the line a comment.
 [[nodiscard]] QString fileSafeLine(const QString &text);
-/// A field that shares its line with another behind a tab: no tab inside.
+/// A field that shares its line with another, split at a tab: no tab inside.
 [[nodiscard]] QString fileSafeField(const QString &text);
 
 } // namespace TextRules

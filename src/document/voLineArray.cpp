@@ -11,7 +11,6 @@ voLineArray::voLineArray(const QString &path)
     if (std::optional<QByteArray> contents = AtomicFile::read(path)) {
         _fileValid = true;
         _bytes = std::move(*contents);
-        split();
     }
 }
 
@@ -20,74 +19,72 @@ voLineArray voLineArray::fromBytes(QByteArray bytes)
     voLineArray reader;
     reader._fileValid = true;
     reader._bytes = std::move(bytes);
-    reader.split();
     return reader;
 }
 
-void voLineArray::split()
+QByteArrayView voLineArray::lineAt(qsizetype start) const
 {
     const char *data = _bytes.constData();
     const qsizetype size = _bytes.size();
-    _lineStarts.reserve(std::size_t(size / 16 + 2));
-    _lineStarts.push_back(0);
-    for (qsizetype i = 0; i + 1 < size;) {
+    // A lone CR is an ordinary character; only CR LF ends a line.
+    for (qsizetype i = start; i + 1 < size;) {
         const void *cr = std::memchr(data + i, '\r', std::size_t(size - 1 - i));
         if (!cr)
             break;
         i = static_cast<const char *>(cr) - data;
-        if (data[i + 1] == '\n') {
-            _lineStarts.push_back(i + 2);
-            i += 2;
-        } else {
-            ++i;
-        }
+        if (data[i + 1] == '\n')
+            return QByteArrayView(data + start, i - start);
+        ++i;
     }
-    // Sentinel: the end of the last line, as if a CR LF followed it.
-    _lineStarts.push_back(size + 2);
+    return QByteArrayView(data + start, size - start);
 }
 
-QString voLineArray::lineAt(std::size_t index) const
+std::optional<QByteArrayView> voLineArray::getNextLineBytes()
 {
-    const qsizetype start = _lineStarts[index];
-    const qsizetype length = _lineStarts[index + 1] - 2 - start;
-    const char *data = _bytes.constData() + start;
-    bool ascii = true;
-    for (qsizetype i = 0; i < length && ascii; ++i)
-        ascii = static_cast<unsigned char>(data[i]) < 0x80;
-    if (ascii)
-        return QString::fromLatin1(data, length);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(data, length));
-    if (utf8.hasError())
-        return QString::fromLatin1(data, length);
-    return text;
-}
-
-bool voLineArray::isComment(std::size_t index) const
-{
-    const qsizetype start = _lineStarts[index];
-    return _lineStarts[index + 1] - 2 > start && _bytes.at(start) == ';';
+    while (!atEnd()) {
+        const QByteArrayView line = lineAt(_getIndex);
+        _getIndex += line.size() + 2;
+        if (!line.startsWith(';'))
+            return line;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> voLineArray::getNextLine()
 {
-    const std::size_t count = _lineStarts.empty() ? 0 : _lineStarts.size() - 1;
-    if (!_fileValid || _getIndex >= count)
+    const std::optional<QByteArrayView> line = getNextLineBytes();
+    if (!line)
         return std::nullopt;
-    while (isComment(_getIndex)) {
-        if (_getIndex + 1 >= count) {
-            _getIndex = count;
-            return std::nullopt;
+    return decode(*line);
+}
+
+QString voLineArray::decode(QByteArrayView bytes)
+{
+    bool ascii = true;
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) >= 0x80) {
+            ascii = false;
+            break;
         }
-        ++_getIndex;
     }
-    return lineAt(_getIndex++);
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
 }
 
 QStringList voLineArray::lines() const
 {
     QStringList result;
-    for (std::size_t i = 0; i + 1 < _lineStarts.size(); ++i)
-        result.append(lineAt(i));
+    if (!_fileValid)
+        return result;
+    for (qsizetype start = 0; start <= _bytes.size();) {
+        const QByteArrayView line = lineAt(start);
+        result.append(decode(line));
+        start += line.size() + 2;
+    }
     return result;
 }

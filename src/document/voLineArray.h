@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 /// Reads a whole file and hands out its lines, split at every CR LF pair,
 /// skipping comment lines (those beginning with ";"). The bytes are kept
-/// once and each line is decoded when it is asked for: UTF-8 where it is
-/// valid, otherwise byte for byte as Latin-1, so no byte is ever dropped.
+/// once and each line is found and decoded when it is asked for: UTF-8
+/// where it is valid, otherwise byte for byte as Latin-1, so no byte is
+/// ever dropped.
 class voLineArray final
 {
 public:
@@ -22,20 +23,25 @@ public:
 
     /// The next non-comment line, or none when the lines have run out.
     [[nodiscard]] std::optional<QString> getNextLine();
+    /// The same line as undecoded bytes, valid as long as this reader.
+    [[nodiscard]] std::optional<QByteArrayView> getNextLineBytes();
     void resetLineIndex() { _getIndex = 0; }
     /// True once every line has been handed out (or skipped as a comment).
-    [[nodiscard]] bool atEnd() const { return _getIndex + 1 >= _lineStarts.size(); }
+    [[nodiscard]] bool atEnd() const { return !_fileValid || _getIndex > _bytes.size(); }
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] bool fileValid() const { return _fileValid; }
 
+    /// A line's text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
+    [[nodiscard]] static QString decode(QByteArrayView bytes);
+
 private:
     voLineArray() = default;
-    void split();
-    [[nodiscard]] QString lineAt(std::size_t index) const;
-    [[nodiscard]] bool isComment(std::size_t index) const;
+    /// The line that starts at `start`, without its CR LF.
+    [[nodiscard]] QByteArrayView lineAt(qsizetype start) const;
 
     bool _fileValid = false;
     QByteArray _bytes;
-    std::vector<qsizetype> _lineStarts; // each line runs to the next start minus CR LF
-    std::size_t _getIndex = 0;
+    // Where the next line starts; past the end once the last line (the one
+    // after the final CR LF, empty then) has been handed out.
+    qsizetype _getIndex = 0;
 };

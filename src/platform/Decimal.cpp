@@ -1,12 +1,14 @@
 #include "Decimal.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
-constexpr int kMaxSmallScale = 18;
+/// Up to this many digits a coefficient always fits in 64 bits.
+constexpr int kSmallDigits = 18;
 
-bool multiplyByPowerOfTen(std::int64_t &value, int digits)
+bool scaleUp(std::int64_t &value, int digits)
 {
     for (int i = 0; i < digits; ++i) {
         if (__builtin_mul_overflow(value, std::int64_t(10), &value))
@@ -15,19 +17,17 @@ bool multiplyByPowerOfTen(std::int64_t &value, int digits)
     return true;
 }
 
-mpz_class powerOfTen(int digits)
+bool isDigit(QChar c)
 {
-    mpz_class result;
-    mpz_ui_pow_ui(result.get_mpz_t(), 10, static_cast<unsigned long>(digits));
-    return result;
+    return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
 Decimal Decimal::fromText(QStringView text)
 {
-    qsizetype i = 0;
     const qsizetype n = text.size();
+    qsizetype i = 0;
     while (i < n && text[i].isSpace())
         ++i;
     bool negative = false;
@@ -35,44 +35,40 @@ Decimal Decimal::fromText(QStringView text)
         negative = text[i] == u'-';
         ++i;
     }
+    const qsizetype start = i;
+    qsizetype point = -1;
+    int digits = 0;
+    for (; i < n; ++i) {
+        if (text[i] == u'.' && point < 0)
+            point = i;
+        else if (isDigit(text[i]))
+            ++digits;
+        else
+            break;
+    }
 
     Decimal result;
-    std::int64_t small = 0;
-    bool big = false;
-    QByteArray bigDigits;
-    int scale = 0;
-    bool seenDigit = false;
-    bool inFraction = false;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'.' && !inFraction) {
-            inFraction = true;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            break;
-        seenDigit = true;
-        const int digit = c.unicode() - u'0';
-        if (!big && (__builtin_mul_overflow(small, std::int64_t(10), &small)
-                     || __builtin_add_overflow(small, std::int64_t(digit), &small))) {
-            big = true;
-        }
-        bigDigits.append(char('0' + digit));
-        if (inFraction)
-            ++scale;
-    }
-    if (!seenDigit)
+    if (digits == 0)
         return result;
-
-    result._scale = scale;
-    if (big || scale > kMaxSmallScale) {
-        result._isBig = true;
-        result._big.set_str(bigDigits.constData(), 10);
-        if (negative)
-            result._big = -result._big;
-    } else {
-        result._small = negative ? -small : small;
+    result._scale = point < 0 ? 0 : int(i - point - 1);
+    if (digits <= kSmallDigits) {
+        std::int64_t value = 0;
+        for (qsizetype j = start; j < i; ++j) {
+            if (j != point)
+                value = value * 10 + (text[j].unicode() - u'0');
+        }
+        result._small = negative ? -value : value;
+        return result;
     }
+    std::string all;
+    all.reserve(std::size_t(digits) + 1);
+    if (negative)
+        all += '-';
+    for (qsizetype j = start; j < i; ++j) {
+        if (j != point)
+            all += char(text[j].unicode());
+    }
+    result._big = mpz_class(all, 10);
     return result;
 }
 
@@ -80,10 +76,9 @@ QString Decimal::toText() const
 {
     std::string digits;
     bool negative = false;
-    if (_isBig) {
-        negative = sgn(_big) < 0;
-        mpz_class magnitude = abs(_big);
-        digits = magnitude.get_str(10);
+    if (_big) {
+        negative = sgn(*_big) < 0;
+        digits = mpz_class(abs(*_big)).get_str(10);
     } else {
         negative = _small < 0;
         // The magnitude of INT64_MIN does not fit, so go through unsigned.
@@ -92,8 +87,8 @@ QString Decimal::toText() const
         digits = std::to_string(magnitude);
     }
 
-    std::string fraction;
     std::string integer = digits;
+    std::string fraction;
     if (_scale > 0) {
         if (static_cast<int>(digits.size()) <= _scale)
             digits.insert(0, std::size_t(_scale) + 1 - digits.size(), '0');
@@ -105,21 +100,16 @@ QString Decimal::toText() const
 
     if (integer == "0" && fraction.empty())
         return QStringLiteral("0");
-    QString out;
-    if (negative)
-        out += u'-';
-    out += QString::fromLatin1(integer.data(), qsizetype(integer.size()));
-    if (!fraction.empty()) {
-        out += u'.';
-        out += QString::fromLatin1(fraction.data(), qsizetype(fraction.size()));
-    }
-    return out;
+    std::string text = negative ? "-" + integer : integer;
+    if (!fraction.empty())
+        text += '.' + fraction;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 int Decimal::sign() const
 {
-    if (_isBig)
-        return sgn(_big);
+    if (_big)
+        return sgn(*_big);
     return (_small > 0) - (_small < 0);
 }
 
@@ -137,63 +127,37 @@ Decimal &Decimal::operator-=(const Decimal &other)
 
 int Decimal::compare(const Decimal &other) const
 {
-    const Decimal difference = *this - other;
-    return difference.sign();
+    return (*this - other).sign();
 }
 
 void Decimal::add(const Decimal &other, bool subtract)
 {
     const int scale = std::max(_scale, other._scale);
-    rescaleTo(scale);
-    Decimal rhs = other;
-    rhs.rescaleTo(scale);
-
-    if (!_isBig && !rhs._isBig) {
-        std::int64_t result = 0;
-        const bool overflow = subtract ? __builtin_sub_overflow(_small, rhs._small, &result)
-                                       : __builtin_add_overflow(_small, rhs._small, &result);
-        if (!overflow) {
-            _small = result;
-            return;
-        }
-    }
-    promote();
-    if (subtract)
-        _big -= rhs.bigCoefficient();
-    else
-        _big += rhs.bigCoefficient();
-}
-
-void Decimal::rescaleTo(int scale)
-{
-    const int extra = scale - _scale;
-    if (extra <= 0)
-        return;
-    if (!_isBig) {
-        std::int64_t value = _small;
-        if (scale <= kMaxSmallScale && multiplyByPowerOfTen(value, extra)) {
-            _small = value;
+    if (!_big && !other._big) {
+        std::int64_t a = _small;
+        std::int64_t b = other._small;
+        std::int64_t sum = 0;
+        if (scaleUp(a, scale - _scale) && scaleUp(b, scale - other._scale)
+            && !(subtract ? __builtin_sub_overflow(a, b, &sum) : __builtin_add_overflow(a, b, &sum))) {
+            _small = sum;
             _scale = scale;
             return;
         }
-        promote();
     }
-    _big *= powerOfTen(extra);
+    const mpz_class a = bigCoefficient(scale);
+    const mpz_class b = other.bigCoefficient(scale);
+    _big = subtract ? mpz_class(a - b) : mpz_class(a + b);
     _scale = scale;
 }
 
-void Decimal::promote()
-{
-    if (_isBig)
-        return;
-    _big = bigCoefficient();
-    _isBig = true;
-}
-
-mpz_class Decimal::bigCoefficient() const
+mpz_class Decimal::bigCoefficient(int scale) const
 {
     static_assert(sizeof(long) == sizeof(std::int64_t), "GMP's long must hold the small coefficient");
-    if (_isBig)
-        return _big;
-    return mpz_class(static_cast<long>(_small));
+    mpz_class value = _big ? *_big : mpz_class(static_cast<long>(_small));
+    if (scale > _scale) {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(scale - _scale));
+        value *= power;
+    }
+    return value;
 }

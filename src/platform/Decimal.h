@@ -6,10 +6,11 @@
 #include <gmpxx.h>
 
 #include <cstdint>
+#include <optional>
 
 /// Exact decimal number for money: a coefficient and a count of fraction
-/// digits. Small values stay in a machine integer; anything longer moves to
-/// GMP, so sums of amounts of any length stay exact.
+/// digits. Values that fit stay in a machine integer; anything longer moves
+/// to GMP, so sums of amounts of any length stay exact.
 class Decimal final
 {
 public:
@@ -39,12 +40,10 @@ public:
 
 private:
     void add(const Decimal &other, bool subtract);
-    void rescaleTo(int scale);
-    void promote();
-    [[nodiscard]] mpz_class bigCoefficient() const;
+    /// The coefficient scaled up to `scale` fraction digits, as a GMP integer.
+    [[nodiscard]] mpz_class bigCoefficient(int scale) const;
 
     std::int64_t _small = 0;
-    mpz_class _big;
-    bool _isBig = false;
-    int _scale = 0; // number of fraction digits of the coefficient
+    std::optional<mpz_class> _big; // the coefficient, once it outgrew _small
+    int _scale = 0;                // number of fraction digits of the coefficient
 };
