@@ -1,0 +1,76 @@
+#include "SingleInstance.h"
+
+#include <QDataStream>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kTimeoutMs = 2000;
+
+} // namespace
+
+QString SingleInstance::defaultServerName()
+{
+    return QStringLiteral("orrinwick-%1").arg(::getuid());
+}
+
+SingleInstance::SingleInstance(QString serverName, QObject *parent)
+    : QObject(parent)
+    , _serverName(std::move(serverName))
+{
+}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::handOver(const QString &path) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(_serverName);
+    if (!socket.waitForConnected(kTimeoutMs))
+        return false;
+    QByteArray request;
+    QDataStream stream(&request, QIODevice::WriteOnly);
+    stream << path;
+    socket.write(request);
+    if (!socket.waitForBytesWritten(kTimeoutMs))
+        return false;
+    // The running program answers once it has the request, so nothing is lost when we exit.
+    return socket.waitForReadyRead(kTimeoutMs) && socket.read(1) == "1";
+}
+
+bool SingleInstance::listen()
+{
+    _server = new QLocalServer(this);
+    _server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!_server->listen(_serverName)) {
+        // A socket left by a program that crashed: nobody answered handOver(), so take it over.
+        QLocalServer::removeServer(_serverName);
+        if (!_server->listen(_serverName))
+            return false;
+    }
+    connect(_server, &QLocalServer::newConnection, this, &SingleInstance::readRequest);
+    return true;
+}
+
+void SingleInstance::readRequest()
+{
+    while (QLocalSocket *socket = _server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            QDataStream stream(socket);
+            stream.startTransaction();
+            QString path;
+            stream >> path;
+            if (!stream.commitTransaction())
+                return; // wait for the rest of the request
+            socket->write("1");
+            socket->flush();
+            emit raiseRequested();
+            if (!path.isEmpty())
+                emit openRequested(path);
+        });
+    }
+}
