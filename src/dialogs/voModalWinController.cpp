@@ -92,4 +92,7 @@ void voModalWinController::windowWillClose()
     _open = false;
     ModalLoop::current().stop(this);
     windowIsClosing();
+    // Keyboard focus goes back to the opener even without a window manager.
+    if (_parentWindow)
+        _parentWindow->activateWindow();
 }

@@ -24,7 +24,8 @@ void voEnvelopeWinController::openMonth(const QString &monthId, QWidget *parentW
     _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthTables::monthFriendlyName(monthId)));
     QHeaderView *header = _ui->_ourTableView->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    header->resizeSection(1, fontMetrics().horizontalAdvance(QStringLiteral("-0000000.00")) + 16);
 }
 
 void voEnvelopeWinController::closePressed()

@@ -1,0 +1,201 @@
+#include "BudgetGridModel.h"
+
+#include "MyDataSource.h"
+
+#include "document/BudgetDocument.h"
+#include "document/GridText.h"
+#include "document/MonthTables.h"
+#include "platform/Decimal.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPalette>
+
+namespace {
+
+const QColor kNegative(0xc0, 0x1c, 0x28);
+
+} // namespace
+
+BudgetGridModel::BudgetGridModel(MyDataSource &dataSource, QObject *parent)
+    : QAbstractTableModel(parent)
+    , _dataSource(dataSource)
+{
+}
+
+QString BudgetGridModel::columnId(int column)
+{
+    return gridColumnIds().value(column);
+}
+
+int BudgetGridModel::columnOf(const QString &columnId)
+{
+    return int(gridColumnIds().indexOf(columnId));
+}
+
+int BudgetGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : _dataSource.numberOfRowsInTableView();
+}
+
+int BudgetGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(gridColumnIds().size());
+}
+
+bool BudgetGridModel::isNegativeRemainder(int row, int column) const
+{
+    const bool remainder = row == kRemainingRowIndex
+        || (row >= kFirstCategoryRow && _dataSource.document().isEnvelopeEnabled());
+    if (!remainder || column == 0)
+        return false;
+    return Decimal::fromText(_dataSource.document().getCatArray()[row].value(columnId(column))) < Decimal();
+}
+
+QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return _dataSource.objectValueForTableColumn(columnId(column), row);
+    case Qt::EditRole:
+        return _dataSource.editValueForTableColumn(columnId(column), row);
+    case Qt::TextAlignmentRole:
+        return column == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (isNegativeRemainder(row, column))
+            return QBrush(kNegative);
+        if (row == kDashRowIndex)
+            return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        return {};
+    case Qt::BackgroundRole:
+        if (row < kFirstCategoryRow)
+            return QGuiApplication::palette().brush(QPalette::Window);
+        return {};
+    case Qt::FontRole:
+        if (row == kBudgetRowIndex || row == kRemainingRowIndex) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool BudgetGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    if (!_dataSource.setObjectValue(value.toString(), columnId(index.column()), index.row()))
+        return false;
+    emit dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags BudgetGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    const int row = index.row();
+    const bool nameColumn = index.column() == 0;
+    const bool monthColumn = MonthTables::findMonth(columnId(index.column())) >= 0;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled;
+    if (_dataSource.shouldSelectRow(row))
+        flags |= Qt::ItemIsSelectable;
+    if ((row >= kFirstCategoryRow && nameColumn) || (row == kBudgetRowIndex && monthColumn))
+        flags |= Qt::ItemIsEditable;
+    if (row >= kFirstCategoryRow)
+        flags |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    return flags;
+}
+
+QVariant BudgetGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::TextAlignmentRole)
+        return section == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const QString id = columnId(section);
+    if (id == kDescId)
+        return tr("Category");
+    if (id == kAverageId)
+        return tr("Average");
+    return MonthTables::monthNames().value(MonthTables::findMonth(id));
+}
+
+QStringList BudgetGridModel::mimeTypes() const
+{
+    return {kDragType};
+}
+
+QMimeData *BudgetGridModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : indexes) {
+        if (!rows.contains(index.row()))
+            rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end());
+    auto pasteboard = std::make_unique<QMimeData>();
+    if (!_dataSource.writeRowsWithIndexes(rows, *pasteboard))
+        return nullptr;
+    return pasteboard.release();
+}
+
+Qt::DropActions BudgetGridModel::supportedDragActions() const
+{
+    return Qt::MoveAction;
+}
+
+Qt::DropActions BudgetGridModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+int BudgetGridModel::proposedRow(int row, const QModelIndex &parent) const
+{
+    if (row >= 0)
+        return row;
+    return parent.isValid() ? parent.row() : rowCount();
+}
+
+bool BudgetGridModel::canDropMimeData(const QMimeData *data, Qt::DropAction, int row, int,
+                                      const QModelIndex &parent) const
+{
+    return data && data->hasFormat(kDragType) && _dataSource.validateDrop(proposedRow(row, parent));
+}
+
+bool BudgetGridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                                   const QModelIndex &parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    return _dataSource.acceptDrop(*data, proposedRow(row, parent));
+}
+
+void BudgetGridModel::beginRowsChange()
+{
+    beginResetModel();
+}
+
+void BudgetGridModel::endRowsChange()
+{
+    endResetModel();
+}
+
+void BudgetGridModel::redisplay()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}

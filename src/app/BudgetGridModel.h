@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class MyDataSource;
+
+/// The budget grid's model: a thin adapter that asks the application
+/// controller for every cell, edit, selection and drop.
+class BudgetGridModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    /// The private drag type of a row drag.
+    static inline const QString kDragType = QStringLiteral("MyPrivateTableViewDataType");
+
+    explicit BudgetGridModel(MyDataSource &dataSource, QObject *parent = nullptr);
+
+    /// The column identifier ("desc", "jan" … "dec", "average") of a column.
+    [[nodiscard]] static QString columnId(int column);
+    [[nodiscard]] static int columnOf(const QString &columnId);
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    [[nodiscard]] QStringList mimeTypes() const override;
+    [[nodiscard]] QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    [[nodiscard]] Qt::DropActions supportedDragActions() const override;
+    [[nodiscard]] Qt::DropActions supportedDropActions() const override;
+    [[nodiscard]] bool canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                                       const QModelIndex &parent) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+
+    /// The document's rows are about to change / have changed.
+    void beginRowsChange();
+    void endRowsChange();
+    /// Every cell may show something new.
+    void redisplay();
+
+private:
+    /// The row a drop is proposed at: between rows it is `row`, on a row it is that row.
+    [[nodiscard]] int proposedRow(int row, const QModelIndex &parent) const;
+    [[nodiscard]] bool isNegativeRemainder(int row, int column) const;
+
+    MyDataSource &_dataSource;
+};

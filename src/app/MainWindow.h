@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class BudgetGridView;
+class QAction;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+namespace Ui {
+class MainMenu;
+}
+
+/// The main window from its layout: the tab view with the budget grid and
+/// the register, the grid's buttons and the menus. It holds no logic: the
+/// application controller connects to its actions and answers its close.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    [[nodiscard]] Ui::MainMenu &ui() const { return *_ui; }
+    [[nodiscard]] BudgetGridView *tableView() const;
+    [[nodiscard]] QTabWidget *tabView() const;
+    /// The file menu's commands with their enabling tag (20002 … 20005).
+    [[nodiscard]] QList<QAction *> taggedActions() const;
+    [[nodiscard]] static int tagOf(const QAction *action);
+    /// Puts the register's view on the second tab.
+    void setRegisterView(QWidget *view);
+
+    /// Called instead of closing when the user closes the window: the quit
+    /// command decides whether the program ends.
+    void setCloseHandler(std::function<void()> handler) { _closeHandler = std::move(handler); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::MainMenu> _ui;
+    std::function<void()> _closeHandler;
+};
