@@ -47,6 +47,8 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
     _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, _ourTableView));
     sizeColumns();
 
+    _ui->previousMonthButton->setShortcut(QKeySequence::Back);
+    _ui->nextMonthButton->setShortcut(QKeySequence::Forward);
     _ui->btnEditEnvelopes->setEnabled(document.isEnvelopeEnabled());
 
     connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
