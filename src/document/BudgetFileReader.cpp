@@ -183,20 +183,23 @@ private:
     }
 
     /// Orders the gathered items by day, keeping file order among equal
-    /// days. Each day is read once, not at every comparison.
+    /// days. Each day is read once, not at every comparison; day and position
+    /// go into one number, so equal days fall in file order by themselves.
     void sortByDay()
     {
-        std::vector<std::pair<int, std::size_t>> keys;
+        std::vector<quint64> keys;
         keys.reserve(_items.size());
-        for (std::size_t i = 0; i < _items.size(); ++i)
-            keys.emplace_back(NumberText::intValue(_items[i].day), i);
+        for (std::size_t i = 0; i < _items.size(); ++i) {
+            const auto day = quint64(quint32(NumberText::intValue(_items[i].day)) ^ 0x80000000u);
+            keys.push_back(day << 32 | i);
+        }
         if (std::is_sorted(keys.begin(), keys.end()))
             return;
         std::sort(keys.begin(), keys.end());
         std::vector<Entry> sorted;
         sorted.reserve(_items.size());
-        for (const auto &[day, index] : keys)
-            sorted.push_back(std::move(_items[index]));
+        for (const quint64 key : keys)
+            sorted.push_back(std::move(_items[std::size_t(key & 0xffffffffu)]));
         _items.swap(sorted);
     }
 
