@@ -35,7 +35,7 @@ DocumentSync::~DocumentSync() = default;
 
 void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool detach)
 {
-    if (_updateInFlight)
+    if (_svnTask)
         return;
     _svnOpenState = false;
     if (!path.isEmpty()) {
@@ -67,9 +67,9 @@ bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
 {
     if (path.isEmpty())
         return true;
-    // The document is empty until the update has been handled: writing it
-    // now would wipe the data file.
-    if (_updateInFlight)
+    // While an update runs the document is empty: writing it would wipe the
+    // data file.
+    if (_svnTask)
         return false;
     if (!fileOperationsAllowed())
         return false;
@@ -91,7 +91,7 @@ bool DocumentSync::fileOperationsAllowed()
 
 void DocumentSync::whenUpdateHandled(std::function<void()> command)
 {
-    if (_updateInFlight)
+    if (_svnTask)
         _heldBack.append(std::move(command));
     else
         command();
@@ -143,9 +143,7 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
 
     _updateInFlight = false;
     emit updateHandled();
-    const QList<std::function<void()>> heldBack = std::exchange(_heldBack, {});
-    for (const std::function<void()> &command : heldBack)
-        command();
+    runHeldBack();
 }
 
 void DocumentSync::doSvnCommit(const QString &savedPath)
@@ -158,12 +156,12 @@ void DocumentSync::doSvnCommit(const QString &savedPath)
     const ChildProcess::Outcome outcome = _svnTask->runBlocking();
     ChildProcess::pause(_syncPause);
     closeProgress();
-    releaseSvnTask();
     if (!outcome.started)
         _alerts.warning(
             Alerts::format(tr("SVN commit failed: the Subversion client %@ could not be started!\n"), svnClient()));
     else if (!outcome.succeeded())
         _alerts.warning(Alerts::format(tr("SVN commit returned status %d!\n"), QString::number(outcome.status)));
+    releaseSvnTask();
 }
 
 void DocumentSync::lockFileOperations(const QString &message)
@@ -222,4 +220,17 @@ void DocumentSync::releaseSvnTask()
 {
     // Later: the end of a detached update is reported from inside the task.
     std::exchange(_svnTask, nullptr)->deleteLater();
+    // After a blocking run the command that waited for it goes on first.
+    if (!_updateInFlight && !_heldBack.isEmpty())
+        QMetaObject::invokeMethod(this, &DocumentSync::runHeldBack, Qt::QueuedConnection);
+}
+
+void DocumentSync::runHeldBack()
+{
+    // Another run may have started since: its end runs them.
+    if (_svnTask)
+        return;
+    const QList<std::function<void()>> heldBack = std::exchange(_heldBack, {});
+    for (const std::function<void()> &command : heldBack)
+        command();
 }

@@ -27,7 +27,9 @@ class Settings;
 /// While the update of start-up (a detached one) is in flight the document is
 /// empty, so the application must hold back its file commands, open requests
 /// and Quit until it has been handled: see updateInFlight(),
-/// whenUpdateHandled() and updateHandled().
+/// whenUpdateHandled() and updateHandled(). The same holds, for requests that
+/// get through while a blocking run waits (a window closed meanwhile), until
+/// that run has ended.
 class DocumentSync final : public QObject
 {
     Q_OBJECT
@@ -54,15 +56,15 @@ public:
     /// Empties the document and loads the file, through an update first when
     /// `withOptionSync` and "SyncData" are on; `detach` lets the update finish
     /// later instead of waiting for it. Refused (nothing changes) while a
-    /// detached update is in flight.
+    /// Subversion run is under way.
     void loadFromFile(const QString &path, bool withOptionSync, bool detach);
     /// Loads the file into the (emptied) document; a file that does not load
     /// is reported and leaves no current file name. Answers whether it loaded.
     bool loadFile(const QString &path);
     /// Writes the document to the path; with `withOptionSync` commits when the
     /// document came through a successful update. Answers false when nothing
-    /// could be written (the user was told, except while a detached update is
-    /// in flight: then nothing is written); an empty path answers true.
+    /// could be written (the user was told, except while a Subversion run is
+    /// under way: then nothing is written); an empty path answers true.
     [[nodiscard]] bool saveToFile(const QString &path, bool withOptionSync);
     /// Whether loads and saves are allowed; warns when they are not.
     [[nodiscard]] bool fileOperationsAllowed();
@@ -75,8 +77,9 @@ public:
     [[nodiscard]] bool fileCommandsEnabled() const { return _allowFileOperations && !_updateInFlight; }
     /// A detached update has started and its end has not been handled yet.
     [[nodiscard]] bool updateInFlight() const { return _updateInFlight; }
-    /// Runs the command now, or, while a detached update is in flight, right
-    /// after it has been handled (in the order asked).
+    /// Runs the command now or, while a Subversion run is under way, once it
+    /// has ended (in the order asked): right after a detached update has been
+    /// handled, from the event loop after a blocking update or commit.
     void whenUpdateHandled(std::function<void()> command);
 
     /// Starts the tunnel helper, once per run, when "SVNRunScript" and
@@ -107,6 +110,7 @@ private:
     [[nodiscard]] QString resourcesFolder() const;
     void closeProgress();
     void releaseSvnTask();
+    void runHeldBack();
 
     BudgetDocument &_document;
     DocumentHost &_host;

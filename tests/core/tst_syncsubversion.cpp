@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace std::chrono_literals;
@@ -195,6 +196,8 @@ private slots:
     void failedDetachedUpdateLeavesOnlyTheFixedRows_data();
     void failedDetachedUpdateLeavesOnlyTheFixedRows();
     void detachedUpdateHoldsBackCommandsUntilHandled();
+    void requestsDuringABlockingWaitRunAfterIt_data();
+    void requestsDuringABlockingWaitRunAfterIt();
     void conflictedUpdateLoadsNothingAndLocks_data();
     void conflictedUpdateLoadsNothingAndLocks();
     void conflictFilesAreRecognisedBesideTheDataFileOnly_data();
@@ -507,6 +510,45 @@ void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
     bool ranAtOnce = false;
     _sync->whenUpdateHandled([&] { ranAtOnce = true; });
     QVERIFY(ranAtOnce);
+    QCOMPARE(_alerts.shown().size(), 0);
+}
+
+void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt_data()
+{
+    QTest::addColumn<bool>("commit");
+    QTest::newRow("update (Open)") << false;
+    QTest::newRow("commit (Quit)") << true;
+}
+
+void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt()
+{
+    QFETCH(bool, commit);
+    if (commit) {
+        loadThroughUpdate();
+        _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    }
+    const QStringList expected = commit ? QStringList{QStringLiteral("Food"), QStringLiteral("Travel")}
+                                        : QStringList{QStringLiteral("Food")};
+    const QByteArray before = contents(_repo->dataFile());
+
+    // Events other than user input get through while the client runs, such
+    // as the window being closed, which asks to save.
+    bool savedDuringWait = true;
+    QStringList seenByHeldBack;
+    QTimer::singleShot(0, this, [&] {
+        savedDuringWait = _sync->saveToFile(_repo->dataFile(), true);
+        _sync->whenUpdateHandled([&] { seenByHeldBack = categories(*_document); });
+    });
+    if (commit)
+        QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+    else
+        _sync->loadFromFile(_repo->dataFile(), true, false);
+
+    QVERIFY(!savedDuringWait);
+    QVERIFY(seenByHeldBack.isEmpty());
+    if (!commit)
+        QCOMPARE(contents(_repo->dataFile()), before);
+    QTRY_COMPARE(seenByHeldBack, expected);
     QCOMPARE(_alerts.shown().size(), 0);
 }
 
