@@ -67,10 +67,10 @@ void BudgetDocument::deleteCategoryByIndex(int row)
 {
     if (row < kFirstCategoryRow || row >= _catArray.size())
         return;
+    emit rowsAboutToChange();
     // The whole element goes, so nothing later finds lists without their
     // envelope entry under a name that no row has.
     _catData.erase(_catArray[row].desc);
-    emit rowsAboutToChange();
     _catArray.removeAt(row);
     emit rowsChanged();
     updateView();
