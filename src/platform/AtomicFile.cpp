@@ -12,7 +12,9 @@ bool write(const QString &path, const QByteArray &contents)
     if (QFileInfo(path).isDir())
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk) shows in write()'s count:
+    // through the buffer a short flush can still end in a successful commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(contents) != contents.size()) {
         file.cancelWriting();

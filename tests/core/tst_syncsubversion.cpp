@@ -6,7 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/Settings.h"
-#include "sync/DocumentHost.h"
+#include "TestDocumentHost.h"
 #include "sync/DocumentSync.h"
 #include "sync/WorkingCopyConflict.h"
 
@@ -135,39 +135,6 @@ private:
     }
 
     QDir _dir;
-};
-
-/// The application controller as the sync sees it: remembers the file name,
-/// counts redraws and keeps a record of the progress windows.
-class TestHost final : public DocumentHost
-{
-public:
-    class Window final : public ProgressWindow
-    {
-    public:
-        explicit Window(TestHost &host)
-            : _host(host)
-        {
-        }
-        void closeWindow() override { ++_host.closedWindows; }
-
-    private:
-        TestHost &_host;
-    };
-
-    [[nodiscard]] QString dataFileName() const override { return fileName; }
-    void setFileName(const QString &path) override { fileName = path; }
-    void initView() override { ++initViews; }
-    [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &message) override
-    {
-        progress << message;
-        return std::make_unique<Window>(*this);
-    }
-
-    QString fileName;
-    int initViews = 0;
-    QStringList progress;
-    int closedWindows = 0;
 };
 
 } // namespace
