@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -113,6 +114,19 @@ int measure(const QString &path)
     return 0;
 }
 
+/// Runs this program with the arguments; its output, or nothing when it failed.
+std::optional<QByteArray> runChild(const QStringList &arguments)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "orrinwick_bench %s failed\n", qPrintable(arguments.join(u' ')));
+        return std::nullopt;
+    }
+    return child.readAllStandardOutput();
+}
+
 int measureAll(const QString &dir, const QList<int> &sizes)
 {
     QDir().mkpath(dir);
@@ -122,18 +136,16 @@ int measureAll(const QString &dir, const QList<int> &sizes)
     for (const int entries : sizes) {
         const QString budget = QDir(dir).filePath(QStringLiteral("budget-%1.txt").arg(entries));
         const QString journal = QDir(dir).filePath(QStringLiteral("budget-%1.ledger").arg(entries));
-        if (!QFileInfo::exists(budget) || !QFileInfo::exists(journal)) {
-            if (generate(entries, budget, journal) != 0)
-                return 1;
-        }
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("measure"), budget});
-        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-            std::fprintf(stderr, "measuring %s failed\n", qPrintable(budget));
+        // Generating runs in a child too: a child forked from a large process
+        // would count that process's memory in its own peak.
+        if ((!QFileInfo::exists(budget) || !QFileInfo::exists(journal))
+            && !runChild({QStringLiteral("generate"), QString::number(entries), budget, journal})) {
             return 1;
         }
-        const QList<QByteArray> figures = child.readAllStandardOutput().simplified().split(' ');
+        const std::optional<QByteArray> output = runChild({QStringLiteral("measure"), budget});
+        if (!output)
+            return 1;
+        const QList<QByteArray> figures = output->simplified().split(' ');
         if (figures.size() != 6)
             return 1;
         std::printf("| %d | %.1f | %s | %s | %s | %s | %.0f | %.0f |\n", entries, double(QFileInfo(budget).size()) / 1e6,

@@ -51,15 +51,16 @@ best() { # label, command...: prints "label cpu_s wall_s KiB" of the run with th
 echo "$entries entries, $(du -m "$budget" | cut -f 1) MB budget file, $(du -m "$journal" | cut -f 1) MB journal," \
      "$(nproc) processors, load average $(cut -d ' ' -f 1 /proc/loadavg)"
 echo
-echo "| tool | command | processor s | wall s | peak MiB | processor time vs orrinwick | peak memory vs orrinwick |"
-echo "|---|---|---:|---:|---:|---:|---:|"
+echo "| tool | command | processor s | wall s | peak MiB | processor time vs orrinwick | wall time vs orrinwick | peak memory vs orrinwick |"
+echo "|---|---|---:|---:|---:|---:|---:|---:|"
 awk -v budget="$(basename "$budget")" -v journal="$(basename "$journal")" '
     BEGIN {
         cmd["orrinwick"] = "orrinwick --report " budget
         cmd["python"] = "python3 sum_budget.py " budget
         cmd["ledger"] = "ledger -f " journal " -M reg ^Expenses"
     }
-    NR == 1 { base_cpu = $2; base_k = $4 }
+    NR == 1 { base_cpu = $2; base_wall = $3; base_k = $4 }
     {
-        printf "| %s | `%s` | %.2f | %.2f | %.0f | %.1f× | %.2f× |\n", $1, cmd[$1], $2, $3, $4 / 1024, $2 / base_cpu, $4 / base_k
+        printf "| %s | `%s` | %.2f | %.2f | %.0f | %.1f× | %.1f× | %.2f× |\n", $1, cmd[$1], $2, $3, $4 / 1024,
+               $2 / base_cpu, $3 / base_wall, $4 / base_k
     }' "$data/results.txt"

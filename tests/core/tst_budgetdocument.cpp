@@ -429,7 +429,6 @@ void TestBudgetDocument::budgetTextIsTakenUnchangedInStandardMode()
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("2500.00"));
     QCOMPARE(cell(document, "Remain", u"jan"), QStringLiteral("2500"));
 
-    document.setEnvelopeView(true);
     BudgetDocument empty;
     addFixedRows(empty);
     empty.setEnvelopeView(true);
