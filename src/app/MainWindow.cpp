@@ -30,6 +30,11 @@ QTabWidget *MainWindow::tabView() const
     return _ui->_ourTabView;
 }
 
+QMenu *MainWindow::openRecentMenu() const
+{
+    return _ui->menuOpenRecent;
+}
+
 QList<QAction *> MainWindow::taggedActions() const
 {
     return {_ui->actionNew, _ui->actionOpen, _ui->actionSave, _ui->actionSaveAs,

@@ -28,6 +28,7 @@ public:
     [[nodiscard]] Ui::MainMenu &ui() const { return *_ui; }
     [[nodiscard]] BudgetGridView *tableView() const;
     [[nodiscard]] QTabWidget *tabView() const;
+    [[nodiscard]] QMenu *openRecentMenu() const;
     /// The file menu's commands with their enabling tag (20002 … 20005).
     [[nodiscard]] QList<QAction *> taggedActions() const;
     [[nodiscard]] static int tagOf(const QAction *action);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "app/MyDataSource.h"
+#include "document/BudgetDocument.h"
+#include "platform/Calendar.h"
+#include "platform/RecentFileList.h"
+#include "platform/ScriptedAlerts.h"
+#include "platform/ScriptedFilePanels.h"
+#include "platform/ScriptedModalLoop.h"
+#include "platform/Settings.h"
+#include "sync/DocumentSync.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+/// The application controller with every desktop service replaced by a
+/// scripted double: in-memory settings, alerts, file panels and modal
+/// windows answered by script, and a calendar stopped in March.
+struct AppFixture
+{
+    std::unique_ptr<Settings> settings = Settings::inMemory();
+    ScriptedAlerts alerts;
+    ScriptedFilePanels panels;
+    ScriptedModalLoop loop;
+    ModalLoop::Scope loopScope{loop};
+    FixedCalendar calendar{3};
+    RecentFileList recents{*settings};
+    QTemporaryDir folder;
+    std::unique_ptr<MyDataSource> app;
+    std::unique_ptr<QSignalSpy> terminated;
+
+    AppFixture() { settings->registerDefaults(); }
+
+    /// Settings of a user who has run this version before (no About at start).
+    AppFixture &knownVersion()
+    {
+        settings->setValue(Settings::kCurrentVersion, QStringLiteral(ORRINWICK_VERSION));
+        return *this;
+    }
+
+    /// A copy of the sample budget in the temporary folder.
+    QString sampleCopy(const QString &name = QStringLiteral("household.txt")) const
+    {
+        const QString path = folder.filePath(name);
+        QFile::remove(path);
+        QFile::copy(QStringLiteral(ORRINWICK_EXAMPLES "/household-2026.txt"), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+    /// Builds the controller, shows its window and runs start-up.
+    MyDataSource &start()
+    {
+        app = std::make_unique<MyDataSource>(MyDataSource::Services{*settings, alerts, panels, calendar, recents});
+        app->sync().setSyncPause(std::chrono::milliseconds(0));
+        terminated = std::make_unique<QSignalSpy>(app.get(), &MyDataSource::terminateRequested);
+        app->mainWindow().show();
+        app->awakeFromNib();
+        return *app;
+    }
+
+    [[nodiscard]] QStringList rowNames() const
+    {
+        QStringList names;
+        for (const CategoryRow &row : app->document().getCatArray())
+            names << row.desc;
+        return names;
+    }
+
+    [[nodiscard]] static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
