@@ -20,6 +20,8 @@ public:
     using QTableView::edit;
 
     void setEditCheck(EditCheck check) { _editCheck = std::move(check); }
+    /// Whether a cell is in in-place editing.
+    [[nodiscard]] bool isEditing() const { return state() == EditingState; }
     /// Sets the widths once the model is in place: a wide name column, the
     /// figures as wide as six digits and a sign need.
     void fitColumns();
