@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 
@@ -12,4 +13,19 @@ inline void finishEditing(QAbstractItemView &view)
     const QModelIndex current = selection->currentIndex();
     selection->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+}
+
+/// Gives the focus back to the view once an edit has closed. The alert of a
+/// refused value takes the focus while the editor closes; without this the
+/// window's first button would have it when the alert is gone.
+inline void keepFocusAfterEditing(QAbstractItemView &view)
+{
+    QObject::connect(
+        view.itemDelegate(), &QAbstractItemDelegate::closeEditor, &view,
+        [&view] {
+            // Tab moves on to the next cell's editor, which keeps the focus.
+            if (view.isVisible() && !view.indexWidget(view.currentIndex()))
+                view.setFocus();
+        },
+        Qt::QueuedConnection);
 }

@@ -14,6 +14,7 @@ voCategoryEditWinCtrl::voCategoryEditWinCtrl(BudgetDocument &document, Alerts &a
     _data->initData();
     _ui->_ourTable->setModel(_data);
     _ui->_ourTable->setSelectionModel(_data->selectionModel());
+    keepFocusAfterEditing(*_ui->_ourTable);
     connect(_data, &voCategoryEditWinData::editRequested, this, &voCategoryEditWinCtrl::startEditing);
     connect(_ui->addButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::addCategory);
     connect(_ui->deleteButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::delCategory);

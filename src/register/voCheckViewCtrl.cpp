@@ -45,6 +45,7 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
     _ourTableView->setModel(_ourData);
     _ourTableView->setSelectionModel(_ourData->selectionModel());
     _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, _ourTableView));
+    keepFocusAfterEditing(*_ourTableView);
     sizeColumns();
 
     _ui->previousMonthButton->setShortcut(QKeySequence::Back);
