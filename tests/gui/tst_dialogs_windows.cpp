@@ -1,0 +1,157 @@
+#include "dialogs/voAboutWinCtrl.h"
+#include "dialogs/voPrefWindowCtrl.h"
+#include "dialogs/voProgressWinController.h"
+#include "platform/ScriptedModalLoop.h"
+#include "platform/Settings.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QUrl>
+
+/// Receives the mail links the About window asks the desktop to open.
+class MailCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+class TestDialogWindows : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T>
+    static T *child(QWidget &window, const char *name)
+    {
+        return window.findChild<T *>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void preferencesShowTheSettings_data()
+    {
+        QTest::addColumn<bool>("sync");
+        QTest::addColumn<bool>("runScript");
+        QTest::addColumn<bool>("envelope");
+        QTest::newRow("defaults") << false << false << false;
+        QTest::newRow("all on") << true << true << true;
+        QTest::newRow("run script kept while sync is off") << false << true << false;
+    }
+
+    void preferencesShowTheSettings()
+    {
+        QFETCH(bool, sync);
+        QFETCH(bool, runScript);
+        QFETCH(bool, envelope);
+        const auto settings = Settings::inMemory();
+        settings->registerDefaults();
+        settings->setValue(Settings::kSyncData, sync);
+        settings->setValue(Settings::kSvnRunScript, runScript);
+        settings->setValue(Settings::kEnvelopeView, envelope);
+        voPrefWindowCtrl prefs(*settings);
+        QCOMPARE(child<QCheckBox>(prefs, "_syncDataCheckBox")->isChecked(), sync);
+        QCOMPARE(child<QCheckBox>(prefs, "_svnRunScript")->isChecked(), runScript);
+        QCOMPARE(child<QCheckBox>(prefs, "_svnRunScript")->isEnabled(), sync);
+        QVERIFY(child<QCheckBox>(prefs, "_sortDataCheckBox")->isChecked());
+        QCOMPARE(child<QRadioButton>(prefs, "envelopeRadio")->isChecked(), envelope);
+        QCOMPARE(child<QRadioButton>(prefs, "standardRadio")->isChecked(), !envelope);
+        QVERIFY(!settings->hasUserValue(Settings::kSortData)); // showing writes nothing
+    }
+
+    void everyChangeIsWrittenAtOnce()
+    {
+        const auto settings = Settings::inMemory();
+        settings->registerDefaults();
+        settings->setValue(Settings::kSvnRunScript, true);
+        voPrefWindowCtrl prefs(*settings);
+        prefs.show();
+        auto *sync = child<QCheckBox>(prefs, "_syncDataCheckBox");
+        auto *runScript = child<QCheckBox>(prefs, "_svnRunScript");
+
+        sync->click();
+        QVERIFY(settings->syncData());
+        QVERIFY(runScript->isEnabled());
+        runScript->click();
+        QVERIFY(!settings->svnRunScript());
+        runScript->click();
+        sync->click();
+        // Sync off disables the run-script box and leaves its setting alone.
+        QVERIFY(!settings->syncData());
+        QVERIFY(!runScript->isEnabled());
+        QVERIFY(settings->svnRunScript());
+
+        child<QCheckBox>(prefs, "_sortDataCheckBox")->click();
+        QVERIFY(!settings->sortData());
+        child<QRadioButton>(prefs, "envelopeRadio")->click();
+        QVERIFY(settings->envelopeView());
+        child<QRadioButton>(prefs, "envelopeRadio")->click();
+        QVERIFY(settings->envelopeView());
+        child<QRadioButton>(prefs, "standardRadio")->click();
+        QVERIFY(!settings->envelopeView());
+        QVERIFY(settings->hasUserValue(Settings::kEnvelopeView));
+    }
+
+    void aboutMessageHasThreeLines()
+    {
+        QCOMPARE(voAboutWinCtrl::aboutMessage(QStringLiteral("1.2")).split(u'\n'),
+                 (QStringList{"Orrinwick 1.2", "", "Email: support@orrinwick.example"}));
+    }
+
+    void emailButtonOpensAMailEachTimeAndTheWindowStays()
+    {
+        MailCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+        ScriptedModalLoop loop;
+        ModalLoop::Scope scope(loop);
+        voAboutWinCtrl about;
+        bool openAfterMail = false;
+        loop.answer([&openAfterMail](QWidget *window) {
+            auto *email = window->findChild<QPushButton *>(QStringLiteral("emailButton"));
+            email->click();
+            email->click();
+            openAfterMail = window->isVisible();
+            window->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+        });
+        about.showFromTitleBar(nullptr, true);
+        about.setTitle(voAboutWinCtrl::kPublisherName, voAboutWinCtrl::aboutMessage(QStringLiteral("1.2")));
+        about.startModal();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QVERIFY(openAfterMail);
+        QCOMPARE(catcher.opened,
+                 (QList<QUrl>{QUrl("mailto:support@orrinwick.example"), QUrl("mailto:support@orrinwick.example")}));
+        QVERIFY(!about.isVisible());
+    }
+
+    void progressShowsItsMessageUntilItsOwnerClosesIt()
+    {
+        ScriptedModalLoop loop;
+        ModalLoop::Scope scope(loop);
+        QWidget owner;
+        owner.setWindowTitle(QStringLiteral("Owner"));
+        owner.resize(600, 400);
+        owner.show();
+        voProgressWinController progress(&owner);
+        progress.showFromTitleBar(&owner, true);
+        progress.startProgress(QStringLiteral("Performing SVN commit"));
+        QCOMPARE(child<QLabel>(progress, "_message")->text(), QStringLiteral("Performing SVN commit"));
+        QVERIFY(progress.isVisible());
+        QVERIFY(progress.isAnimating());
+        ProgressWindow &window = progress;
+        window.closeWindow();
+        QVERIFY(!progress.isVisible());
+        QVERIFY(loop.titles().isEmpty()); // it never ran modally
+        progress.stopProgress();
+        QVERIFY(!progress.isAnimating());
+    }
+};
+
+QTEST_MAIN(TestDialogWindows)
+#include "tst_dialogs_windows.moc"
