@@ -66,6 +66,12 @@ void voCheckViewData::loadMonthData(const QString &monthId)
 
     const int month = MonthTables::monthIndex(monthId);
     const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
+    qsizetype booked = 0;
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+        if (const EntryList *list = _mainDataSrc.entryList(categories[row].desc, month); list && !list->isEmpty())
+            booked += list->size() - 1;
+    }
+    _monthData.reserve(booked);
     for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
         const QString &name = categories[row].desc;
         const EntryList *list = _mainDataSrc.entryList(name, month);
@@ -99,7 +105,7 @@ void voCheckViewData::storeAndReleaseMonthData()
         }
     }
     beginResetModel();
-    _monthData.clear();
+    _monthData = {}; // releases the memory too
     _monthId.clear();
     endResetModel();
 }
