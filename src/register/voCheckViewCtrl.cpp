@@ -77,6 +77,8 @@ QPushButton *voCheckViewCtrl::fillEnvelopeButton() const
 
 void voCheckViewCtrl::initView()
 {
+    // Normally nothing is loaded here; a month that is would lose its edits.
+    closeView();
     _monthIndex = _calendar.currentMonth() - 1;
     if (_monthIndex < 0 || _monthIndex >= MonthTables::kMonthCount)
         _monthIndex = 0;

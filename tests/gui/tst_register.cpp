@@ -52,6 +52,7 @@ private slots:
     void cleanup();
 
     void opensOnTheCalendarMonthSortedByDay();
+    void enteringAgainKeepsTheEditsOfTheMonthShown();
     void monthSteppingStopsAtBothEndsWithoutWritingBack_data();
     void monthSteppingStopsAtBothEndsWithoutWritingBack();
     void steppingWritesChangesBackBeforeTheOtherMonthShows();
@@ -206,6 +207,14 @@ void TestRegister::opensOnTheCalendarMonthSortedByDay()
     QCOMPARE(shownColumn("desc"), (QStringList{"Landlord", "Bakery", "Cinema", "Market"}));
     QCOMPARE(label("_totalAmount"), QStringLiteral("1000"));
     QCOMPARE(label("_remainAmount"), QStringLiteral("149.4"));
+}
+
+void TestRegister::enteringAgainKeepsTheEditsOfTheMonthShown()
+{
+    QVERIFY(typeIntoCell(rowOf("Market"), "amount", QStringLiteral("46")));
+    _ctrl->initView();
+    QCOMPARE(_document->entryList(QStringLiteral("Food"), kMar)->at(2).amount, QStringLiteral("46"));
+    QCOMPARE(table()->model()->index(rowOf("Market"), column("amount")).data().toString(), QStringLiteral("46"));
 }
 
 void TestRegister::monthSteppingStopsAtBothEndsWithoutWritingBack_data()
