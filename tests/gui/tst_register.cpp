@@ -24,7 +24,6 @@ namespace {
 constexpr int kJan = 0;
 constexpr int kFeb = 1;
 constexpr int kMar = 2;
-constexpr int kApr = 3;
 constexpr int kDec = 11;
 
 QStringList storedDescs(BudgetDocument &document, const QString &category, int month)
