@@ -2,6 +2,7 @@
 #include "document/BudgetFileWriter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -61,6 +62,15 @@ private slots:
         writeFile(secondPath, second);
         writeFile(target, first);
 
+        // Kill at moments spread over the time one whole conversion takes here.
+        QProcess timed;
+        QElapsedTimer clock;
+        clock.start();
+        timed.start(QStringLiteral(ORRINWICK_BINARY),
+                    {QStringLiteral("--convert"), secondPath, target, QStringLiteral("--no-sort")});
+        QVERIFY(timed.waitForFinished());
+        const int conversionMs = qMax(int(clock.elapsed()), 5);
+
         QRandomGenerator random(20261207);
         int killedWhileRunning = 0;
         for (int run = 0; run < 100; ++run) {
@@ -68,7 +78,7 @@ private slots:
             program.start(QStringLiteral(ORRINWICK_BINARY),
                           {QStringLiteral("--convert"), run % 2 ? firstPath : secondPath, target, QStringLiteral("--no-sort")});
             QVERIFY(program.waitForStarted());
-            QTest::qWait(int(random.bounded(120)));
+            QTest::qWait(int(random.bounded(conversionMs)));
             if (program.state() == QProcess::Running) {
                 ::kill(pid_t(program.processId()), SIGKILL);
                 ++killedWhileRunning;
