@@ -41,6 +41,12 @@ qint64 entryCount(QStringView line)
 class TextPool
 {
 public:
+    /// Room in proportion to the text, so a small file does not pay for a large cache.
+    explicit TextPool(qsizetype textBytes)
+        : _slots(std::size_t(std::clamp<qsizetype>(textBytes / 32, 64, 4096)))
+    {
+    }
+
     QString take(QByteArrayView bytes)
     {
         if (bytes.isEmpty())
@@ -60,7 +66,7 @@ private:
         QByteArrayView key; // points into the line reader's bytes
         QString text;
     };
-    std::vector<Slot> _slots = std::vector<Slot>(4096);
+    std::vector<Slot> _slots;
 };
 
 /// The part of a line before the first separator and, when there is a
@@ -77,7 +83,7 @@ class Reader
 {
 public:
     Reader(BudgetDocument &document, voLineArray &lines, const Options &options)
-        : _document(document), _lines(lines), _options(options)
+        : _document(document), _lines(lines), _options(options), _pool(lines.byteCount())
     {
     }
 

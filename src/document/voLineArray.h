@@ -27,6 +27,8 @@ public:
     [[nodiscard]] std::optional<QByteArrayView> getNextLineBytes();
     void resetLineIndex() { _getIndex = 0; }
     /// True once every line has been handed out (or skipped as a comment).
+    /// The size of the text read, in bytes.
+    [[nodiscard]] qsizetype byteCount() const { return _bytes.size(); }
     [[nodiscard]] bool atEnd() const { return !_fileValid || _getIndex > _bytes.size(); }
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] bool fileValid() const { return _fileValid; }
