@@ -2,7 +2,23 @@
 
 #include "ui_MainMenu.h"
 
+#include "document/MonthTables.h"
+
 #include <QCloseEvent>
+
+namespace {
+
+/// The desktop's own keys for a command, and ours where the desktop binds
+/// none (Save As, Quit and Preferences are unbound on some desktops).
+QList<QKeySequence> keysWithFallback(QKeySequence::StandardKey standard, const QKeySequence &fallback)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(fallback))
+        keys.append(fallback);
+    return keys;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -12,10 +28,24 @@ MainWindow::MainWindow(QWidget *parent)
     _ui->actionNew->setShortcuts(QKeySequence::New);
     _ui->actionOpen->setShortcuts(QKeySequence::Open);
     _ui->actionSave->setShortcuts(QKeySequence::Save);
-    _ui->actionSaveAs->setShortcuts(QKeySequence::SaveAs);
-    _ui->actionQuit->setShortcuts(QKeySequence::Quit);
-    _ui->actionPreferences->setShortcuts(QKeySequence::Preferences);
+    _ui->actionSaveAs->setShortcuts(keysWithFallback(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+    _ui->actionQuit->setShortcuts(keysWithFallback(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    _ui->actionPreferences->setShortcuts(keysWithFallback(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)));
+    _ui->actionNewCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    // Not the bare Delete key: that one belongs to the cell being edited.
+    _ui->actionDeleteCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     _ui->menuOpenRecent->menuAction()->setProperty("tag", _ui->menuOpenRecent->property("tag"));
+
+    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        QAction *item = _ui->menuExportMonth->addAction(MonthTables::monthFriendlyNames()[month] + QStringLiteral("…"));
+        item->setData(month);
+    }
+    // The category commands act on the grid: on the register tab they would
+    // change rows nobody sees.
+    connect(_ui->_ourTabView, &QTabWidget::currentChanged, this, [this](int index) {
+        _ui->actionNewCategory->setEnabled(index == 0);
+        _ui->actionDeleteCategory->setEnabled(index == 0);
+    });
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,4 +1,5 @@
 #include "CommandLineModes.h"
+#include "DesktopCommands.h"
 #include "MainWindow.h"
 #include "MyDataSource.h"
 
@@ -7,10 +8,12 @@
 #include "platform/QtFilePanels.h"
 #include "platform/RecentFileList.h"
 #include "platform/Settings.h"
+#include "platform/SingleInstance.h"
 #include "platform/Calendar.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSessionManager>
 
 namespace {
@@ -29,13 +32,33 @@ WindowArguments windowArguments(const QStringList &arguments)
         if (argument == QLatin1String("--quit-when-shown"))
             result.quitWhenShown = true;
         else if (result.file.isEmpty() && !argument.startsWith(u'-'))
-            result.file = argument;
+            // Remembered as the data file, and maybe handed to a program
+            // that runs in another folder: relative paths would not last.
+            result.file = QFileInfo(argument).absoluteFilePath();
     }
     return result;
 }
 
+void bringForward(QWidget &window)
+{
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 int runWindow(QApplication &app, const WindowArguments &arguments)
 {
+    // One program per user: a second start hands its file over and ends. A
+    // start that only measures start-up and quits keeps out of it.
+    SingleInstance instance;
+    if (!arguments.quitWhenShown) {
+        if (instance.handOver(arguments.file))
+            return 0;
+        if (!instance.listen() && instance.handOver(arguments.file))
+            return 0;
+    }
+
     const std::unique_ptr<Settings> settings = Settings::user();
     settings->registerDefaults();
     QtAlerts alerts;
@@ -45,6 +68,12 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     RecentFileList recents(*settings, &desktopRecents);
     MyDataSource dataSource({*settings, alerts, filePanels, calendar, recents});
     alerts.setParentWindow(&dataSource.mainWindow());
+    DesktopCommands commands(dataSource, filePanels, alerts);
+
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
+                     [&dataSource] { bringForward(dataSource.mainWindow()); });
+    QObject::connect(&instance, &SingleInstance::openRequested, &dataSource,
+                     [&dataSource](const QString &path) { dataSource.openFile(path); });
 
     QObject::connect(&dataSource, &MyDataSource::terminateRequested, &app, [] { QCoreApplication::exit(0); });
     // The session may end the program at any time: save as Quit does.

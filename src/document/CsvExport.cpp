@@ -51,19 +51,28 @@ QByteArray budgetGrid(const BudgetDocument &document)
 
 QByteArray monthRegister(const BudgetDocument &document, int month)
 {
+    QList<Transaction> rows;
+    const QList<CategoryRow> &categories = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+        const EntryList *list = document.entryList(categories[row].desc, month);
+        if (!list)
+            continue;
+        // Index 0 is the envelope, no transaction.
+        for (qsizetype i = 1; i < list->size(); ++i)
+            rows.append({categories[row].desc, list->at(i)});
+    }
+    return transactions(rows);
+}
+
+QByteArray transactions(const QList<Transaction> &rows)
+{
     QByteArray out;
     appendRecord(out, {QStringLiteral("Day"), QStringLiteral("Category"), QStringLiteral("Description"),
                        QStringLiteral("Amount"), QStringLiteral("Note"), QStringLiteral("Reconciled")});
-    const QList<CategoryRow> &rows = document.getCatArray();
-    for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
-        const EntryList *list = document.entryList(rows[row].desc, month);
-        if (!list)
-            continue;
-        for (qsizetype i = 1; i < list->size(); ++i) {
-            const Entry &entry = list->at(i);
-            appendRecord(out, {entry.day, rows[row].desc, entry.desc, entry.amount, entry.note,
-                               entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")});
-        }
+    for (const Transaction &row : rows) {
+        const Entry &entry = row.entry;
+        appendRecord(out, {entry.day, row.category, entry.desc, entry.amount, entry.note,
+                           entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")});
     }
     return out;
 }

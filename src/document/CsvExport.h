@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Entry.h"
+
 #include <QByteArray>
+#include <QList>
+#include <QString>
 
 class BudgetDocument;
 
@@ -14,5 +18,15 @@ namespace CsvExport {
 [[nodiscard]] QByteArray budgetGrid(const BudgetDocument &document);
 /// One month's transactions of every category, in budget order.
 [[nodiscard]] QByteArray monthRegister(const BudgetDocument &document, int month);
+
+/// A transaction and the category it is booked under.
+struct Transaction
+{
+    QString category;
+    Entry entry;
+};
+/// Transactions in the given order, under the same header as monthRegister():
+/// the register writes the month it shows, as it shows it.
+[[nodiscard]] QByteArray transactions(const QList<Transaction> &rows);
 
 } // namespace CsvExport

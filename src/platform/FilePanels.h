@@ -7,8 +7,8 @@
 class QWidget;
 
 /// The open and save panels for data files: only "txt" files, starting in
-/// the user's home folder. Each answers the chosen location, or nothing when
-/// the user cancelled.
+/// the user's home folder; and the save panel of an export to CSV. Each
+/// answers the chosen location, or nothing when the user cancelled.
 class FilePanels
 {
 public:
@@ -18,4 +18,8 @@ public:
     [[nodiscard]] virtual std::optional<QString> runSavePanel(QWidget *parent, const QString &message) = 0;
     /// Asks for one existing file.
     [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
+    /// Asks where a CSV export goes, with the title as the panel's title,
+    /// starting at the suggested path (folder and file name).
+    [[nodiscard]] virtual std::optional<QString> runExportPanel(QWidget *parent, const QString &title,
+                                                                const QString &suggestedPath) = 0;
 };

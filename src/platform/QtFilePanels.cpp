@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -32,4 +33,20 @@ std::optional<QString> QtFilePanels::runOpenPanel(QWidget *parent)
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::ExistingFile);
     return runPanel(panel);
+}
+
+std::optional<QString> QtFilePanels::runExportPanel(QWidget *parent, const QString &title,
+                                                    const QString &suggestedPath)
+{
+    QFileDialog panel(parent, title);
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setFileMode(QFileDialog::AnyFile);
+    panel.setNameFilter(QFileDialog::tr("CSV files (*.csv)"));
+    panel.setDefaultSuffix(QStringLiteral("csv"));
+    const QFileInfo suggested(suggestedPath);
+    panel.setDirectory(suggested.absolutePath());
+    panel.selectFile(suggested.fileName());
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
+        return std::nullopt;
+    return panel.selectedFiles().constFirst();
 }

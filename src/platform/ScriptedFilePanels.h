@@ -25,12 +25,24 @@ public:
         return next();
     }
 
-    /// "open", or "save: " and the message, for every panel shown.
+    [[nodiscard]] std::optional<QString> runExportPanel(QWidget *, const QString &title,
+                                                        const QString &suggestedPath) override
+    {
+        _shown << QStringLiteral("export: ") + title;
+        _suggested << suggestedPath;
+        return next();
+    }
+
+    /// "open", "save: " and the message, or "export: " and the title, for
+    /// every panel shown.
     [[nodiscard]] const QStringList &shown() const { return _shown; }
+    /// The paths the export panels started at.
+    [[nodiscard]] const QStringList &suggested() const { return _suggested; }
 
 private:
     std::optional<QString> next() { return _answers.isEmpty() ? std::nullopt : _answers.takeFirst(); }
 
     QList<std::optional<QString>> _answers;
     QStringList _shown;
+    QStringList _suggested;
 };

@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -14,7 +15,12 @@ constexpr int kTimeoutMs = 2000;
 
 QString SingleInstance::defaultServerName()
 {
-    return QStringLiteral("orrinwick-%1").arg(::getuid());
+    // In the user's runtime folder: another session with a runtime folder of
+    // its own (a second login, a test) has a program of its own.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return QStringLiteral("orrinwick-%1").arg(::getuid());
+    return runtime + QStringLiteral("/orrinwick.socket");
 }
 
 SingleInstance::SingleInstance(QString serverName, QObject *parent)
@@ -46,13 +52,23 @@ bool SingleInstance::listen()
     _server = new QLocalServer(this);
     _server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!_server->listen(_serverName)) {
-        // A socket left by a program that crashed: nobody answered handOver(), so take it over.
+        // A start that came just before us is running: its socket stays.
+        if (isAnswering())
+            return false;
+        // A socket left by a program that crashed: take it over.
         QLocalServer::removeServer(_serverName);
         if (!_server->listen(_serverName))
             return false;
     }
     connect(_server, &QLocalServer::newConnection, this, &SingleInstance::readRequest);
     return true;
+}
+
+bool SingleInstance::isAnswering() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(_serverName);
+    return socket.waitForConnected(kTimeoutMs);
 }
 
 void SingleInstance::readRequest()

@@ -13,7 +13,7 @@ class SingleInstance final : public QObject
     Q_OBJECT
 
 public:
-    /// The name of the local socket for this user.
+    /// The local socket of this user's session: in the runtime folder.
     [[nodiscard]] static QString defaultServerName();
 
     explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
@@ -23,7 +23,8 @@ public:
     /// running; answers whether one took it.
     [[nodiscard]] bool handOver(const QString &path) const;
     /// Becomes the running program that later starts hand over to. Answers
-    /// false when the socket cannot be made.
+    /// false when the socket cannot be made, or when another program that
+    /// started at the same moment has it (hand over to that one).
     bool listen();
 
 signals:
@@ -33,6 +34,7 @@ signals:
     void openRequested(const QString &path);
 
 private:
+    [[nodiscard]] bool isAnswering() const;
     void readRequest();
 
     QString _serverName;

@@ -1,0 +1,112 @@
+#include "DesktopCommands.h"
+
+#include "MainWindow.h"
+#include "MyDataSource.h"
+#include "ui_MainMenu.h"
+
+#include "charts/BudgetChartsWindow.h"
+#include "document/CsvExport.h"
+#include "document/MonthTables.h"
+#include "platform/Alerts.h"
+#include "platform/AtomicFile.h"
+#include "platform/FilePanels.h"
+#include "register/voCheckViewCtrl.h"
+#include "register/voCheckViewData.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DesktopCommands::DesktopCommands(MyDataSource &dataSource, FilePanels &filePanels, Alerts &alerts, QObject *parent)
+    : QObject(parent)
+    , _dataSource(dataSource)
+    , _filePanels(filePanels)
+    , _alerts(alerts)
+{
+    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
+    connect(ui.actionExportGrid, &QAction::triggered, this, &DesktopCommands::menuExportGrid);
+    connect(ui.actionExportShownMonth, &QAction::triggered, this, &DesktopCommands::menuExportShownMonth);
+    connect(ui.menuExportMonth, &QMenu::triggered, this, [this](QAction *item) { menuExportMonth(item->data().toInt()); });
+    connect(ui.menuExport, &QMenu::aboutToShow, this, &DesktopCommands::updateExportMenu);
+    connect(ui.actionCharts, &QAction::triggered, this, &DesktopCommands::menuShowCharts);
+    updateExportMenu();
+}
+
+DesktopCommands::~DesktopCommands()
+{
+    delete _charts;
+}
+
+void DesktopCommands::menuExportGrid()
+{
+    exportCsv(tr("Export Budget Grid"), tr("Budget Grid"), CsvExport::budgetGrid(_dataSource.document()));
+}
+
+void DesktopCommands::menuExportMonth(int month)
+{
+    if (month < 0 || month >= MonthTables::kMonthCount)
+        return;
+    const QString name = MonthTables::monthFriendlyNames()[month];
+    exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name),
+              CsvExport::monthRegister(_dataSource.document(), month));
+}
+
+void DesktopCommands::menuExportShownMonth()
+{
+    const voCheckViewData &data = _dataSource.checkView().tableData();
+    const int month = MonthTables::findMonth(data.getMonthId());
+    if (_dataSource.selectedTabIndex() != 1 || month < 0) {
+        // Nothing shown in the register: the document holds every edit.
+        menuExportMonth(month);
+        return;
+    }
+    QList<CsvExport::Transaction> rows;
+    rows.reserve(data.numberOfRowsInTableView());
+    for (int row = 0; row < data.numberOfRowsInTableView(); ++row)
+        rows.append({data.record(row).category, data.record(row).toEntry()});
+    const QString name = MonthTables::monthFriendlyNames()[month];
+    exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name), CsvExport::transactions(rows));
+}
+
+void DesktopCommands::menuShowCharts()
+{
+    if (!_charts) {
+        MainWindow &window = _dataSource.mainWindow();
+        _charts = new BudgetChartsWindow(_dataSource.document(), &window);
+        _charts->setAttribute(Qt::WA_DeleteOnClose);
+        _charts->move(window.geometry().topLeft() + QPoint(40, 40));
+    }
+    _charts->show();
+    _charts->raise();
+    _charts->activateWindow();
+}
+
+BudgetChartsWindow *DesktopCommands::chartsWindow() const
+{
+    return _charts;
+}
+
+void DesktopCommands::updateExportMenu()
+{
+    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
+    const QString shownMonth = MonthTables::monthFriendlyName(_dataSource.checkView().tableData().getMonthId());
+    const bool registerShown = _dataSource.selectedTabIndex() == 1 && !shownMonth.isNull();
+    ui.actionExportShownMonth->setVisible(registerShown);
+    if (registerShown)
+        ui.actionExportShownMonth->setText(tr("&Register of %1 as CSV…").arg(shownMonth));
+    ui.menuExportMonth->menuAction()->setVisible(!registerShown);
+}
+
+void DesktopCommands::exportCsv(const QString &title, const QString &suggestedName, const QByteArray &csv)
+{
+    // Beside the budget file, named after it: "household-2026 Budget Grid.csv".
+    const QString dataFile = _dataSource.dataFileName();
+    const QFileInfo budget(dataFile);
+    const QString folder = dataFile.isEmpty() ? QDir::homePath() : budget.absolutePath();
+    const QString name = dataFile.isEmpty() ? suggestedName : budget.completeBaseName() + u' ' + suggestedName;
+    const std::optional<QString> path
+        = _filePanels.runExportPanel(&_dataSource.mainWindow(), title, QDir(folder).filePath(name + QStringLiteral(".csv")));
+    if (!path)
+        return;
+    if (!AtomicFile::write(*path, csv))
+        _alerts.warning(Alerts::format(tr("The export could not be written to \"%@\". Nothing was saved there."), *path));
+}
