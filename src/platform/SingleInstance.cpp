@@ -49,12 +49,14 @@ bool SingleInstance::handOver(const QString &path) const
 
 bool SingleInstance::listen()
 {
+    // A start that came just before us is running: its socket stays. Asked
+    // first, because with access options Qt puts a new socket in place by
+    // renaming it over whatever file is there.
+    if (isAnswering())
+        return false;
     _server = new QLocalServer(this);
     _server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!_server->listen(_serverName)) {
-        // A start that came just before us is running: its socket stays.
-        if (isAnswering())
-            return false;
         // A socket left by a program that crashed: take it over.
         QLocalServer::removeServer(_serverName);
         if (!_server->listen(_serverName))

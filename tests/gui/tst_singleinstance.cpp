@@ -1,10 +1,78 @@
 #include "platform/SingleInstance.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
 #include <future>
+
+namespace {
+
+/// A user of their own for the built program: home, settings, data and
+/// runtime folder (where the program's socket lies) in a temporary folder.
+struct ProgramUser
+{
+    QTemporaryDir home;
+
+    ProgramUser()
+    {
+        for (const char *folder : {"config/Orrinwick", "data", "runtime"})
+            QDir(home.path()).mkpath(QLatin1String(folder));
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::copy(QStringLiteral(ORRINWICK_EXAMPLES "/household-2026.txt"), budget("first.txt"));
+        QFile::copy(QStringLiteral(ORRINWICK_EXAMPLES "/household-2026.txt"), budget("second.txt"));
+        // A user who has seen this version: no About window at start.
+        QSettings settings(configFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("CurrentVersion"), QStringLiteral(ORRINWICK_VERSION));
+        settings.setValue(QStringLiteral("DataFile"), budget("first.txt"));
+    }
+
+    [[nodiscard]] QString runtime() const { return home.filePath(QStringLiteral("runtime")); }
+    [[nodiscard]] QString configFile() const { return home.filePath(QStringLiteral("config/Orrinwick/Orrinwick.conf")); }
+    [[nodiscard]] QString budget(const char *name) const { return home.filePath(QLatin1String(name)); }
+
+    [[nodiscard]] QString dataFile() const
+    {
+        return QSettings(configFile(), QSettings::IniFormat).value(QStringLiteral("DataFile")).toString();
+    }
+
+    void prepare(QProcess &program) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        program.setProcessEnvironment(environment);
+        program.setProgram(QStringLiteral(ORRINWICK_BINARY));
+        program.setWorkingDirectory(home.path());
+    }
+
+    /// Runs a start of the program to its end; answers its exit code.
+    int run(const QStringList &arguments, QByteArray *output = nullptr) const
+    {
+        QProcess program;
+        prepare(program);
+        program.setArguments(arguments);
+        program.start();
+        if (!program.waitForFinished(20000)) {
+            program.kill();
+            program.waitForFinished();
+            return -1;
+        }
+        if (output)
+            *output = program.readAllStandardOutput();
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    }
+};
+
+} // namespace
 
 class SingleInstanceTest : public QObject
 {
@@ -51,6 +119,70 @@ private slots:
         QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
         QVERIFY(handedOver.get());
         QCOMPARE(opened.size(), 0);
+    }
+
+    void aLeftOverSocketOfACrashedProgramIsTakenOver()
+    {
+        QTemporaryDir folder;
+        const QString name = folder.filePath(QStringLiteral("orrinwick.socket"));
+        QFile leftOver(name);
+        QVERIFY(leftOver.open(QIODevice::WriteOnly));
+        leftOver.close();
+
+        SingleInstance running(name);
+        QVERIFY(running.listen());
+        QSignalSpy raised(&running, &SingleInstance::raiseRequested);
+        std::future<bool> handedOver = std::async(std::launch::async, [&] { return SingleInstance(name).handOver(QString()); });
+        QTRY_COMPARE(raised.size(), 1);
+        QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(handedOver.get());
+    }
+
+    void aStartThatCameFirstKeepsItsSocket()
+    {
+        QTemporaryDir folder;
+        const QString name = folder.filePath(QStringLiteral("orrinwick.socket"));
+        SingleInstance first(name);
+        QVERIFY(first.listen());
+        SingleInstance second(name);
+        QVERIFY(!second.listen());
+
+        QSignalSpy opened(&first, &SingleInstance::openRequested);
+        std::future<bool> handedOver = std::async(std::launch::async, [&] { return SingleInstance(name).handOver(QStringLiteral("/b.txt")); });
+        QTRY_COMPARE(opened.size(), 1);
+        QTRY_VERIFY(handedOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(handedOver.get());
+    }
+
+    void theProgramStartedAgainOpensTheFileInTheRunningOne()
+    {
+        ProgramUser user;
+        QProcess first;
+        user.prepare(first);
+        first.start();
+        QVERIFY(first.waitForStarted());
+        const QString socket = user.runtime() + QStringLiteral("/orrinwick.socket");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 20000);
+        QCOMPARE(user.dataFile(), user.budget("first.txt"));
+
+        // A relative path names a file in the folder the second start ran in.
+        QCOMPARE(user.run({QStringLiteral("second.txt")}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(user.dataFile(), user.budget("second.txt"), 20000);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // A start without a file only brings the window forward.
+        QCOMPARE(user.run({}), 0);
+        QCOMPARE(user.dataFile(), user.budget("second.txt"));
+
+        // The command-line modes never hand anything over.
+        QByteArray report;
+        QCOMPARE(user.run({QStringLiteral("--report"), user.budget("first.txt")}, &report), 0);
+        QVERIFY(report.startsWith("Budget\t2600"));
+        QCOMPARE(user.dataFile(), user.budget("second.txt"));
+        QCOMPARE(first.state(), QProcess::Running);
+
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
     }
 };
 
