@@ -3,12 +3,14 @@
 #include "BudgetGridModel.h"
 #include "BudgetGridView.h"
 #include "MainWindow.h"
+#include "UndoHistory.h"
 #include "ui_MainMenu.h"
 
 #include "dialogs/voAboutWinCtrl.h"
 #include "dialogs/voPrefWindowCtrl.h"
 #include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
 #include "document/GridText.h"
 #include "document/NumberText.h"
 #include "document/TextRules.h"
@@ -16,8 +18,11 @@
 #include "platform/FilePanels.h"
 #include "platform/RecentFileList.h"
 #include "platform/Settings.h"
+#include "register/ItemEditing.h"
 #include "register/voCheckViewCtrl.h"
+#include "register/voCheckViewData.h"
 #include "register/voEnvelopeWinController.h"
+#include "register/voEnvelopeWinData.h"
 #include "sync/DocumentSync.h"
 
 #include <QDataStream>
@@ -61,6 +66,8 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _ourTabView(_mainWindow->tabView())
     , _checkView(new voCheckViewCtrl(*_document, _alerts, _calendar))
     , _fillEnvelope(_checkView->fillEnvelopeButton())
+    , _history(new UndoHistory([this] { return documentSnapshot(); },
+                               [this](const DocumentSnapshot &snapshot) { restoreDocument(snapshot); }, this))
     , _version(QStringLiteral(ORRINWICK_VERSION))
 {
     MainDataSource = this;
@@ -72,6 +79,9 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
 
 MyDataSource::~MyDataSource()
 {
+    // The register commits an open edit as its window goes, when this object
+    // is half gone: nothing is recorded from then on.
+    disconnect(_checkView, nullptr, _history, nullptr);
     if (MainDataSource == this)
         MainDataSource = nullptr;
 }
@@ -106,6 +116,11 @@ void MyDataSource::connectWindow()
     connect(ui.menuFile, &QMenu::aboutToShow, this, &MyDataSource::validateMenuItems);
     connect(ui.menuOpenRecent, &QMenu::aboutToShow, this, &MyDataSource::fillRecentMenu);
     connect(_sync, &DocumentSync::updateHandled, this, &MyDataSource::validateMenuItems);
+    // The end of a detached update is the end of a load.
+    connect(_sync, &DocumentSync::updateHandled, _history, &UndoHistory::clear);
+    connect(_checkView, &voCheckViewCtrl::documentChanged, _history, &UndoHistory::record);
+    _history->addActionsTo(*ui.menuEdit);
+    connect(ui.menuEdit, &QMenu::aboutToShow, this, &MyDataSource::commitEditing);
     _mainWindow->setCloseHandler([this] { menuQuit(); });
 }
 
@@ -184,6 +199,7 @@ int MyDataSource::createCategory(const QString &name, const QString &withValue)
 void MyDataSource::loadFromFile(const QString &path, bool withOptionSync, bool detach)
 {
     _sync->loadFromFile(path, withOptionSync, detach);
+    _history->clear();
 }
 
 bool MyDataSource::saveToFile(const QString &path, bool withOptionSync)
@@ -235,6 +251,7 @@ bool MyDataSource::setObjectValue(const QString &value, const QString &columnId,
                                            name.text));
             return false;
         }
+        _history->record(tr("Rename Category"));
         return true;
     }
     const int month = MonthTables::findMonth(columnId);
@@ -252,6 +269,7 @@ bool MyDataSource::setObjectValue(const QString &value, const QString &columnId,
         return false;
     budget = NumberText::validNumber(amount.text);
     _document->updateTotalsForMonth(columnId);
+    _history->record(tr("Edit Budget"));
     return true;
 }
 
@@ -280,6 +298,7 @@ bool MyDataSource::shouldEditTableColumn(const QString &columnId, int row)
         return true;
     _ourTableView->clearSelection();
     voEnvelopeWinController editor(*_document, _alerts, _mainWindow.get());
+    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, _history, &UndoHistory::record);
     editor.openMonth(columnId, _mainWindow.get());
     editor.startModal();
     _document->updateTotalsForMonth(columnId);
@@ -307,6 +326,7 @@ bool MyDataSource::acceptDrop(const QMimeData &pasteboard, int row)
         || !validateDrop(row))
         return false;
     _document->moveCategoryRow(rows.first(), row);
+    _history->record(tr("Move Category"));
     return true;
 }
 
@@ -319,6 +339,7 @@ void MyDataSource::updateView()
 void MyDataSource::btnNewCategory()
 {
     createCategory(_document->uniqueCategoryName(kDefaultCategoryName), QStringLiteral("0"));
+    _history->record(tr("New Category"));
     _ourTableView->clearSelection();
     const QModelIndex name = _gridModel->index(numberOfRowsInTableView() - 1, 0);
     _ourTableView->setCurrentIndex(name);
@@ -344,6 +365,28 @@ void MyDataSource::btnDeleteCategory()
         return;
     _ourTableView->clearSelection();
     _document->deleteCategoryByIndex(row);
+    _history->record(tr("Delete Category"));
+}
+
+DocumentSnapshot MyDataSource::documentSnapshot() const
+{
+    DocumentSnapshot snapshot = DocumentSnapshot::take(*_document);
+    _checkView->tableData().writePendingMonth(snapshot);
+    return snapshot;
+}
+
+void MyDataSource::restoreDocument(const DocumentSnapshot &snapshot)
+{
+    // The snapshot holds the register's changes written back, so the month
+    // shown is read again rather than written.
+    snapshot.restoreInto(*_document);
+    _checkView->reloadMonth();
+}
+
+void MyDataSource::commitEditing()
+{
+    finishEditing(*_ourTableView);
+    _checkView->commitEditing();
 }
 
 int MyDataSource::selectedRow() const
@@ -411,6 +454,7 @@ void MyDataSource::menuNewFile()
     setFileName(*newPath);
     (void)saveToFile(*newPath, false);
     initView();
+    _history->clear();
 }
 
 void MyDataSource::menuOpenFile()

@@ -21,7 +21,9 @@ class QPushButton;
 class QTabWidget;
 class RecentFileList;
 class Settings;
+class UndoHistory;
 class voCheckViewCtrl;
+struct DocumentSnapshot;
 
 /// The application controller: owns the document and its file sync, builds
 /// the main window, runs start-up and quit, answers the budget grid and the
@@ -59,6 +61,7 @@ public:
     [[nodiscard]] MainWindow &mainWindow() const { return *_mainWindow; }
     [[nodiscard]] BudgetGridModel &gridModel() const { return *_gridModel; }
     [[nodiscard]] voCheckViewCtrl &checkView() const { return *_checkView; }
+    [[nodiscard]] UndoHistory &undoHistory() const { return *_history; }
     [[nodiscard]] QString version() const { return _version; }
     [[nodiscard]] bool envelopeView() const { return _envelopeView; }
     [[nodiscard]] int selectedTabIndex() const { return _selectedTabIndex; }
@@ -132,6 +135,13 @@ private:
     void fillRecentMenu();
     void setEnvelopeView(bool on);
     [[nodiscard]] int selectedRow() const;
+    /// The document as it stands, the register's changes not yet written back included.
+    [[nodiscard]] DocumentSnapshot documentSnapshot() const;
+    /// Puts the document back to the snapshot; the grid and the register follow.
+    void restoreDocument(const DocumentSnapshot &snapshot);
+    /// Ends any cell edit in the grid or the register, so that an undo acts
+    /// on what the user sees.
+    void commitEditing();
 
     Settings &_settings;
     Alerts &_alerts;
@@ -147,6 +157,7 @@ private:
     QTabWidget *_ourTabView;
     voCheckViewCtrl *_checkView;
     QPushButton *_fillEnvelope;
+    UndoHistory *_history;
 
     QString _version;
     QString _dataFileName;

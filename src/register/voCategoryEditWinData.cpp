@@ -48,6 +48,7 @@ bool voCategoryEditWinData::setObjectValue(const QString &value, int column, int
     _categoryList[row] = checked.text;
     _document.renameCategory(row + kFirstCategoryRow, checked.text);
     emit dataChanged(index(row), index(row));
+    emit documentChanged(tr("Rename Category"));
     return true;
 }
 
@@ -59,6 +60,7 @@ void voCategoryEditWinData::addCategory()
     _categoryList.append(name);
     _document.createCategory(name, QStringLiteral("0"));
     endInsertRows();
+    emit documentChanged(tr("New Category"));
     _selection.clearSelection();
     _selection.setCurrentIndex(index(row), QItemSelectionModel::ClearAndSelect);
     emit editRequested(index(row));
@@ -81,6 +83,7 @@ void voCategoryEditWinData::delCategory()
     beginRemoveRows({}, row, row);
     _categoryList.removeAt(row);
     endRemoveRows();
+    emit documentChanged(tr("Delete Category"));
 }
 
 int voCategoryEditWinData::rowCount(const QModelIndex &parent) const

@@ -3,9 +3,11 @@
 #include "ItemEditing.h"
 #include "ui_CheckView.h"
 #include "voCategoryEditWinCtrl.h"
+#include "voCategoryEditWinData.h"
 #include "voCheckViewData.h"
 #include "voCheckViewDelegate.h"
 #include "voEnvelopeWinController.h"
+#include "voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
 #include "document/MonthTables.h"
@@ -54,6 +56,7 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
 
     connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
     connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
+    connect(_ourData, &voCheckViewData::documentChanged, this, &voCheckViewCtrl::documentChanged);
     connect(_ui->previousMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::decrementMonth);
     connect(_ui->nextMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::incrementMonth);
     connect(_ui->addButton, &QPushButton::clicked, this, &voCheckViewCtrl::addData);
@@ -90,6 +93,18 @@ void voCheckViewCtrl::closeView()
 {
     finishEditing(*_ourTableView);
     _ourData->storeAndReleaseMonthData();
+}
+
+void voCheckViewCtrl::commitEditing()
+{
+    finishEditing(*_ourTableView);
+}
+
+void voCheckViewCtrl::reloadMonth()
+{
+    const QString month = _ourData->getMonthId();
+    if (!month.isNull())
+        _ourData->loadMonthData(month);
 }
 
 void voCheckViewCtrl::incrementMonth()
@@ -146,6 +161,7 @@ void voCheckViewCtrl::btnEditEnvelopes()
         return;
     finishEditing(*_ourTableView);
     voEnvelopeWinController editor(_document, _alerts, window());
+    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, this, &voCheckViewCtrl::documentChanged);
     editor.openMonth(month, window());
     editor.startModal();
     _ourData->updateTotals();
@@ -160,6 +176,8 @@ void voCheckViewCtrl::btnEditCategories()
     _ourData->storeAndReleaseMonthData();
     {
         voCategoryEditWinCtrl editor(_document, _alerts, window());
+        connect(&editor.tableData(), &voCategoryEditWinData::documentChanged, this,
+                &voCheckViewCtrl::documentChanged);
         editor.showFromTitleBar(window(), true);
         editor.startModal();
     }

@@ -33,6 +33,11 @@ public:
     void initView();
     /// Leaving the tab: writes the month back when it changed and unloads it.
     void closeView();
+    /// Commits the cell being edited, if any.
+    void commitEditing();
+    /// Reads the month shown again from the document, after the document was
+    /// put back to an earlier state: the working list is dropped unwritten.
+    void reloadMonth();
     /// The envelope button, enabled by the application exactly in envelope mode.
     [[nodiscard]] QPushButton *fillEnvelopeButton() const;
 
@@ -57,6 +62,11 @@ public:
 
     [[nodiscard]] voCheckViewData &tableData() const { return *_ourData; }
     [[nodiscard]] int monthIndex() const { return _monthIndex; }
+
+signals:
+    /// A change the user can undo was made here or in an editor opened from
+    /// here; `actionName` names it.
+    void documentChanged(const QString &actionName);
 
 private:
     void loadMonth();

@@ -2,6 +2,7 @@
 
 #include "CheckViewHost.h"
 #include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
 #include "document/NumberText.h"
 #include "document/TextRules.h"
 #include "platform/Alerts.h"
@@ -25,6 +26,28 @@ const QStringList &sortKeys()
     static const QStringList keys{QStringLiteral("day"), kCategoryId, QStringLiteral("amount"), kDescId,
                                   QStringLiteral("note")};
     return keys;
+}
+
+// Cuts each category's list for the month back to its envelope entry, then
+// appends the records, in register order, to the lists of their categories.
+void writeRecords(const QList<CategoryRow> &categories, std::unordered_map<QString, MonthLists> &catData, int month,
+                  const QList<RegisterRecord> &records)
+{
+    const auto listOf = [&catData, month](const QString &category) -> EntryList * {
+        const auto found = catData.find(category);
+        return found == catData.end() ? nullptr : &found->second[std::size_t(month)];
+    };
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+        if (EntryList *list = listOf(categories[row].desc); list && list->size() > 1)
+            list->resize(1);
+    }
+    for (const RegisterRecord &record : records) {
+        // Every record's category is one of the budget's: the category
+        // cell refuses anything else, and the categories cannot change
+        // while a month is loaded.
+        if (EntryList *list = listOf(record.category))
+            list->append(record.toEntry());
+    }
 }
 
 } // namespace
@@ -90,24 +113,19 @@ void voCheckViewData::storeAndReleaseMonthData()
     _selection.clearSelection();
     if (_dirty) {
         _dirty = false;
-        const int month = MonthTables::monthIndex(_monthId);
-        const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
-        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-            if (EntryList *list = _mainDataSrc.entryList(categories[row].desc, month); list && list->size() > 1)
-                list->resize(1);
-        }
-        for (const RegisterRecord &record : std::as_const(_monthData)) {
-            // Every record's category is one of the budget's: the category
-            // cell refuses anything else, and the categories cannot change
-            // while a month is loaded.
-            if (EntryList *list = _mainDataSrc.entryList(record.category, month))
-                list->append(record.toEntry());
-        }
+        writeRecords(_mainDataSrc.getCatArray(), _mainDataSrc.getCatDataDictionary(),
+                     MonthTables::monthIndex(_monthId), _monthData);
     }
     beginResetModel();
     _monthData = {}; // releases the memory too
     _monthId.clear();
     endResetModel();
+}
+
+void voCheckViewData::writePendingMonth(DocumentSnapshot &snapshot) const
+{
+    if (_dirty)
+        writeRecords(snapshot.catArray, snapshot.catData, MonthTables::monthIndex(_monthId), _monthData);
 }
 
 void voCheckViewData::sortByMethod(int method)
@@ -235,6 +253,7 @@ void voCheckViewData::addData()
     beginInsertRows({}, row, row);
     _monthData.append(record);
     endInsertRows();
+    emit documentChanged(tr("Add Transaction"));
     selectOnly(row);
     emit editRequested(index(row, 1));
 }
@@ -257,6 +276,7 @@ void voCheckViewData::delData()
     }
     _selection.clearSelection();
     updateTotals();
+    emit documentChanged(rows.size() == 1 ? tr("Delete Transaction") : tr("Delete Transactions"));
 }
 
 void voCheckViewData::carryOverData()
@@ -277,6 +297,7 @@ void voCheckViewData::carryOverData()
         if (EntryList *list = _mainDataSrc.entryList(record.category, next))
             list->append(Entry{record.day, record.desc, record.amount, kInitialNote, kOpenMark});
     }
+    emit documentChanged(tr("Carry Over"));
 }
 
 QVariant voCheckViewData::objectValueForTableColumn(const QString &column, int row) const
@@ -300,6 +321,7 @@ bool voCheckViewData::setObjectValue(const QString &value, const QString &column
         _dirty = true;
         record.reconciled = record.reconciled == kOpenMark ? kReconciledMark : kOpenMark;
         emitRowChanged(row);
+        emit documentChanged(record.reconciled == kReconciledMark ? tr("Reconcile") : tr("Clear Reconciled Mark"));
         return true;
     }
 
@@ -337,6 +359,7 @@ bool voCheckViewData::setObjectValue(const QString &value, const QString &column
     emitRowChanged(row);
     if (column == u"amount")
         updateTotals();
+    emit documentChanged(tr("Edit %1").arg(columnTitle(int(columnIds().indexOf(column)))));
     return true;
 }
 
@@ -420,19 +443,24 @@ Qt::ItemFlags voCheckViewData::flags(const QModelIndex &index) const
     return base | Qt::ItemIsEditable;
 }
 
+QString voCheckViewData::columnTitle(int section)
+{
+    static const char *const titles[] = {QT_TR_NOOP("Reconciled"), QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"),
+                                         QT_TR_NOOP("Category"),   QT_TR_NOOP("Amount"), QT_TR_NOOP("Note")};
+    return tr(titles[section]);
+}
+
 QVariant voCheckViewData::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[] = {QT_TR_NOOP("Reconciled"), QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"),
-                                         QT_TR_NOOP("Category"),   QT_TR_NOOP("Amount"), QT_TR_NOOP("Note")};
     const bool reconciledColumn = columnIds()[section] == kReconciledId;
     switch (role) {
     case Qt::DisplayRole:
         // The check box column stays narrow under a one-letter title.
-        return reconciledColumn ? tr("R") : tr(titles[section]);
+        return reconciledColumn ? tr("R") : columnTitle(section);
     case Qt::ToolTipRole:
-        return tr(titles[section]);
+        return columnTitle(section);
     default:
         return QAbstractTableModel::headerData(section, orientation, role);
     }

@@ -10,6 +10,7 @@
 class Alerts;
 class BudgetDocument;
 class CheckViewHost;
+struct DocumentSnapshot;
 
 inline const QString kInitialDay = QStringLiteral("1");
 inline const QString kInitialNote = QString();
@@ -50,6 +51,9 @@ public:
     /// its envelope entry replaced by the records in register order), then
     /// unloads it.
     void storeAndReleaseMonthData();
+    /// Writes the month into the snapshot as storeAndReleaseMonthData() would
+    /// write it into the document now; nothing when it has not changed.
+    void writePendingMonth(DocumentSnapshot &snapshot) const;
     /// Sorts the working list ascending by one of the SortMethod keys; the
     /// selection stays on the same row numbers.
     void sortByMethod(int method);
@@ -99,8 +103,12 @@ public:
 signals:
     /// The table should start editing this cell with its text selected.
     void editRequested(const QModelIndex &index);
+    /// A change the user can undo has just been made to the month's records
+    /// or, by a carry-over, to the document; `actionName` names it.
+    void documentChanged(const QString &actionName);
 
 private:
+    [[nodiscard]] static QString columnTitle(int section);
     void sortRecords();
     void selectOnly(int row);
     void emitRowChanged(int row);

@@ -49,6 +49,7 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
     if (envelope.amount == checked.text)
         return false;
     envelope.amount = NumberText::validNumber(checked.text);
+    emit documentChanged(tr("Edit Envelope"));
     return true;
 }
 

@@ -38,6 +38,10 @@ public:
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+signals:
+    /// An envelope amount was changed in the document; `actionName` names the change.
+    void documentChanged(const QString &actionName);
+
 private:
     [[nodiscard]] static QString columnId(int column);
 

@@ -1,0 +1,196 @@
+#include "DocumentFixtures.h"
+#include "document/DocumentSnapshot.h"
+#include "platform/ScriptedAlerts.h"
+#include "register/CheckViewHost.h"
+#include "register/voCheckViewData.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace DocumentFixtures;
+
+namespace {
+
+constexpr int kJan = 0;
+constexpr int kMar = 2;
+
+using Change = std::function<void(BudgetDocument &)>;
+
+class SilentHost final : public CheckViewHost
+{
+public:
+    void setMonthTitle(const QString &) override {}
+    void setTotal(const QString &, const QString &) override {}
+};
+
+/// Three categories with items in January and March, budgets and envelopes,
+/// recomputed as the program holds it.
+void fillDocument(BudgetDocument &document)
+{
+    addFixedRows(document);
+    for (const char *name : {"Food", "Rent", "Fun"})
+        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+    document.budgetTotals()[kMar] = QStringLiteral("1000");
+    setEnvelope(document, QStringLiteral("Food"), kMar, QStringLiteral("300"));
+    addItem(document, QStringLiteral("Food"), kMar, QStringLiteral("20"), QStringLiteral("Market"),
+            QStringLiteral("45.10"));
+    addItem(document, QStringLiteral("Food"), kMar, QStringLiteral("5"), QStringLiteral("Bakery"),
+            QStringLiteral("8.5"), QStringLiteral("bread"));
+    addItem(document, QStringLiteral("Rent"), kMar, QStringLiteral("1"), QStringLiteral("Landlord"),
+            QStringLiteral("800"), {}, QStringLiteral("R"));
+    addItem(document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
+            QStringLiteral("-3"));
+    document.updateView();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestDocumentSnapshot : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void restoringGivesTheDocumentBack_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("rowsChange");
+        QTest::newRow("budget") << Change([](BudgetDocument &d) {
+            d.budgetTotals()[kMar] = QStringLiteral("1200");
+            d.updateTotalsForMonth(QStringLiteral("mar"));
+        }) << false;
+        QTest::newRow("item amount") << Change([](BudgetDocument &d) {
+            (*d.entryList(QStringLiteral("Food"), kMar))[1].amount = QStringLiteral("46");
+        }) << false;
+        QTest::newRow("items added") << Change([](BudgetDocument &d) {
+            addItem(d, QStringLiteral("Fun"), kMar, QStringLiteral("3"), QStringLiteral("Tea"), QStringLiteral("4"));
+        }) << false;
+        QTest::newRow("envelope") << Change([](BudgetDocument &d) {
+            setEnvelope(d, QStringLiteral("Rent"), kJan, QStringLiteral("900"));
+        }) << false;
+        QTest::newRow("rename") << Change([](BudgetDocument &d) {
+            d.renameCategory(4, QStringLiteral("Housing"));
+        }) << true;
+        QTest::newRow("new category") << Change([](BudgetDocument &d) {
+            d.createCategory(QStringLiteral("Savings"), QStringLiteral("0"));
+        }) << true;
+        QTest::newRow("delete") << Change([](BudgetDocument &d) { d.deleteCategoryByIndex(3); }) << true;
+        QTest::newRow("move") << Change([](BudgetDocument &d) { d.moveCategoryRow(5, 3); }) << true;
+        QTest::newRow("erase all") << Change([](BudgetDocument &d) { d.eraseAllData(); }) << true;
+    }
+
+    void restoringGivesTheDocumentBack()
+    {
+        QFETCH(Change, change);
+        QFETCH(bool, rowsChange);
+        BudgetDocument document;
+        fillDocument(document);
+        const DocumentSnapshot before = DocumentSnapshot::take(document);
+
+        change(document);
+        document.updateView();
+        const DocumentSnapshot after = DocumentSnapshot::take(document);
+        QVERIFY(after != before);
+
+        QSignalSpy aboutToChange(&document, &BudgetDocument::rowsAboutToChange);
+        QSignalSpy changed(&document, &BudgetDocument::rowsChanged);
+        QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
+        before.restoreInto(document);
+        QCOMPARE(document.getCatArray(), before.catArray);
+        QVERIFY(document.getCatDataDictionary() == before.catData);
+        QCOMPARE(document.budgetTotals(), before.budgetTotals);
+        QCOMPARE(aboutToChange.size(), rowsChange ? 1 : 0);
+        QCOMPARE(changed.size(), aboutToChange.size());
+        QVERIFY(!redisplay.isEmpty());
+
+        after.restoreInto(document);
+        QVERIFY(DocumentSnapshot::take(document) == after);
+    }
+
+    void aSnapshotKeepsItsDataWhileTheDocumentChanges()
+    {
+        BudgetDocument document;
+        fillDocument(document);
+        const DocumentSnapshot snapshot = DocumentSnapshot::take(document);
+        const DocumentSnapshot copy = snapshot;
+
+        (*document.entryList(QStringLiteral("Food"), kMar))[1].desc = QStringLiteral("Changed");
+        document.entryList(QStringLiteral("Rent"), kMar)->resize(1);
+        document.getCatArray()[3].desc = QStringLiteral("Changed");
+        document.budgetTotals()[kMar] = QStringLiteral("1");
+
+        QVERIFY(snapshot == copy);
+        QCOMPARE(snapshot.catData.at(QStringLiteral("Food"))[kMar].at(1).desc, QStringLiteral("Market"));
+        QCOMPARE(snapshot.catData.at(QStringLiteral("Rent"))[kMar].size(), 2);
+    }
+
+    void restoringRefillsTheListsOfCategoriesThatStay()
+    {
+        BudgetDocument document;
+        fillDocument(document);
+        const DocumentSnapshot snapshot = DocumentSnapshot::take(document);
+        const EntryList *food = document.entryList(QStringLiteral("Food"), kMar);
+
+        document.createCategory(QStringLiteral("Savings"), QStringLiteral("0"));
+        document.entryList(QStringLiteral("Food"), kMar)->clear();
+        snapshot.restoreInto(document);
+
+        // Whoever holds a category's lists still reads the right ones.
+        QCOMPARE(document.entryList(QStringLiteral("Food"), kMar), food);
+        QCOMPARE(food->size(), 3);
+        QVERIFY(!document.entryList(QStringLiteral("Savings"), kMar));
+        QCOMPARE(document.getCatDataDictionary().size(), std::size_t(3));
+    }
+
+    void restoredFiguresFollowThePresentMode()
+    {
+        BudgetDocument document;
+        fillDocument(document);
+        const DocumentSnapshot standard = DocumentSnapshot::take(document);
+        QCOMPARE(cell(document, QStringLiteral("Food"), u"mar"), QStringLiteral("53.6"));
+
+        document.setEnvelopeView(true);
+        standard.restoreInto(document);
+        QCOMPARE(cell(document, QStringLiteral("Budget"), u"mar"), QStringLiteral("300"));
+        QCOMPARE(cell(document, QStringLiteral("Food"), u"mar"), QStringLiteral("246.4"));
+        QCOMPARE(cell(document, QStringLiteral("Remain"), u"mar"), QStringLiteral("-553.6"));
+    }
+
+    void pendingRegisterMonthIsWrittenIntoTheSnapshotOnly()
+    {
+        BudgetDocument document;
+        fillDocument(document);
+        ScriptedAlerts alerts;
+        SilentHost host;
+        voCheckViewData data(document, alerts, host);
+        data.loadMonthData(QStringLiteral("mar"));
+        data.sortByMethod(voCheckViewData::kSortByAmount);
+
+        // Only viewed and sorted: nothing to write.
+        const DocumentSnapshot stored = DocumentSnapshot::take(document);
+        DocumentSnapshot clean = stored;
+        data.writePendingMonth(clean);
+        QVERIFY(clean == stored);
+
+        QCOMPARE(data.record(0).desc, QStringLiteral("Bakery"));
+        QVERIFY(data.setObjectValue(QStringLiteral("Rent"), QStringLiteral("category"), 0));
+        QVERIFY(data.setObjectValue(QStringLiteral("9"), QStringLiteral("amount"), 0));
+        DocumentSnapshot pending = DocumentSnapshot::take(document);
+        data.writePendingMonth(pending);
+        QVERIFY(DocumentSnapshot::take(document) == stored);
+
+        // Exactly what leaving the month writes.
+        data.storeAndReleaseMonthData();
+        QVERIFY(DocumentSnapshot::take(document) == pending);
+        // In register order: sorted by amount, Bakery comes before Landlord.
+        QCOMPARE(pending.catData.at(QStringLiteral("Rent"))[kMar].at(1),
+                 (Entry{"5", "Bakery", "9", "bread", " "}));
+        QCOMPARE(pending.catData.at(QStringLiteral("Food"))[kMar].size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentSnapshot)
+#include "tst_documentsnapshot.moc"
