@@ -2,6 +2,7 @@
 
 #include <QDrag>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 
 BudgetGridView::BudgetGridView(QWidget *parent)
@@ -56,4 +57,66 @@ void BudgetGridView::startDrag(Qt::DropActions)
     auto *drag = new QDrag(this);
     drag->setMimeData(data);
     drag->exec(Qt::MoveAction);
+}
+
+void BudgetGridView::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (!plain)
+            break;
+        if (const QModelIndex next = nextEditable(currentIndex(), event->key() == Qt::Key_Tab, false); next.isValid()) {
+            setCurrentIndex(next);
+            event->accept();
+        } else {
+            // Past the last cell the focus moves on to the next control.
+            event->ignore();
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Desktops other than the Mac bind no key but F2 to editing.
+        if (plain && state() != EditingState && edit(currentIndex(), EditKeyPressed, event))
+            return;
+        break;
+    default:
+        break;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex BudgetGridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (cursorAction == MoveNext || cursorAction == MovePrevious)
+        return nextEditable(currentIndex(), cursorAction == MoveNext, _leavingEditor);
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void BudgetGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    _leavingEditor = true;
+    QTableView::closeEditor(editor, hint);
+    _leavingEditor = false;
+}
+
+QModelIndex BudgetGridView::nextEditable(const QModelIndex &from, bool forward, bool sameKind) const
+{
+    const QAbstractItemModel *cells = model();
+    if (!cells)
+        return {};
+    const int columns = cells->columnCount();
+    const int count = cells->rowCount() * columns;
+    const int step = forward ? 1 : -1;
+    int position = from.isValid() ? from.row() * columns + from.column() : (forward ? -1 : count);
+    for (position += step; position >= 0 && position < count; position += step) {
+        const QModelIndex cell = cells->index(position / columns, position % columns);
+        if (sameKind && from.isValid()
+            && (from.column() == 0 ? cell.column() != 0 : cell.row() != from.row()))
+            continue;
+        if (cells->flags(cell) & Qt::ItemIsEditable)
+            return cell;
+    }
+    return {};
 }

@@ -7,6 +7,12 @@
 /// The budget grid's table: asks before an edit begins (a Budget-row cell
 /// may open the envelope editor instead), and drags rows under the private
 /// type, leaving the move to the drop.
+///
+/// Keyboard: the arrows move over every cell; Tab and Shift+Tab visit the
+/// cells the user can change (the Budget row's months, then the category
+/// names) and leave the grid after the last one; Enter or F2 edits the
+/// current cell. In an editor, Tab commits and edits the next cell of the
+/// same kind: the next month of the Budget row, or the next category name.
 class BudgetGridView final : public QTableView
 {
     Q_OBJECT
@@ -29,7 +35,15 @@ public:
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    /// The next (or previous) editable cell after `from` in reading order;
+    /// with `sameKind` only along the Budget row or down the name column.
+    [[nodiscard]] QModelIndex nextEditable(const QModelIndex &from, bool forward, bool sameKind) const;
+
     EditCheck _editCheck;
+    bool _leavingEditor = false;
 };

@@ -9,7 +9,7 @@ class FilePanels;
 class MyDataSource;
 
 /// The commands beyond the document's own: File → Export writes the budget
-/// grid or one month's register as CSV, View → Charts shows the charts
+/// grid or one month's register as CSV, Window → Charts shows the charts
 /// window. Connects itself to the main window's actions.
 class DesktopCommands final : public QObject
 {

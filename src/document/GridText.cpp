@@ -3,6 +3,8 @@
 #include "BudgetDocument.h"
 #include "NumberText.h"
 
+#include "platform/Decimal.h"
+
 const QStringList &gridColumnIds()
 {
     static const QStringList ids = [] {
@@ -19,5 +21,10 @@ QString gridDisplayText(const CategoryRow &row, int rowIndex, QStringView column
     const QString value = row.value(columnId);
     if (rowIndex == kDashRowIndex || columnId == kDescId || (columnId == kAverageId && rowIndex < kFirstCategoryRow))
         return value;
-    return NumberText::roundCurrency(value);
+    const QString whole = NumberText::roundCurrency(value);
+    // Less than one below zero still reads as below zero: the red alone
+    // would not tell it apart from a figure just above.
+    if (whole == u"0" && Decimal::fromText(value) < Decimal())
+        return QStringLiteral("-0");
+    return whole;
 }
