@@ -14,6 +14,13 @@ for file in bin/orrinwick \
             share/mime/packages/orrinwick-budget.xml; do
     [ -e "$prefix/$file" ] || { echo "missing from the install tree: $file"; exit 1; }
 done
+# The resources folder where the program looks for the tunnel helper.
+[ -d "$prefix/share/orrinwick" ] || { echo "missing from the install tree: share/orrinwick"; exit 1; }
+helper=$(sed -n 's/^ORRINWICK_TUNNEL_HELPER:PATH=//p' "$build_dir/CMakeCache.txt")
+if [ -n "$helper" ]; then
+    [ -x "$prefix/share/orrinwick/Pellmarsh.app/Pellmarsh" ] \
+        || { echo "the tunnel helper was not installed runnable from $helper"; exit 1; }
+fi
 desktop-file-validate "$prefix/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
 
