@@ -1,0 +1,94 @@
+#include "BadInputFixture.h"
+
+#include "register/voCheckViewCtrl.h"
+#include "register/voCheckViewData.h"
+
+#include <QTabWidget>
+#include <QTableView>
+
+/// Bad input typed into the register's cells (tests/BAD_INPUT.md).
+class TestBadInputRegister : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void registerDay_data() { BadInputApp::addRows(QStringLiteral("registerDay")); }
+    void registerDay() { pasteIntoMarket(u"day"); }
+
+    void registerAmount_data() { BadInputApp::addRows(QStringLiteral("registerAmount")); }
+    void registerAmount() { pasteIntoMarket(u"amount"); }
+
+    void registerDescription_data() { BadInputApp::addRows(QStringLiteral("registerDescription")); }
+    void registerDescription() { pasteIntoMarket(u"desc"); }
+
+    void registerNote_data() { BadInputApp::addRows(QStringLiteral("registerNote")); }
+    void registerNote() { pasteIntoMarket(u"note"); }
+
+    void registerCategory_data() { BadInputApp::addRows(QStringLiteral("registerCategory")); }
+    void registerCategory()
+    {
+        QFETCH(QString, input);
+        BadInputApp program(false);
+        const QModelIndex cell = marketCell(program, u"category");
+        QVERIFY(cell.isValid());
+        // The cell's combo box offers only the budget's names; any other
+        // text can only come through the model, which must refuse it.
+        QAbstractItemModel *model = const_cast<QAbstractItemModel *>(cell.model());
+        model->setData(cell, input, Qt::EditRole);
+        program.verifyOutcome([](BudgetDocument &document, const QString &stored) {
+            const Entry market = document.entryList(QStringLiteral("Food"), BadInputApp::kMar)->takeAt(1);
+            document.entryList(stored, BadInputApp::kMar)->append(market);
+        });
+    }
+
+    void amountBelowTheDoubleRangeSortsAsTheTinyNumberItIs()
+    {
+        BadInputApp program(false);
+        const QModelIndex cell = marketCell(program, u"amount");
+        QVERIFY(cell.isValid());
+        auto *table = program.app().checkView().findChild<QTableView *>(QStringLiteral("_ourTableView"));
+        QVERIFY(table);
+        const QString tiny = QStringLiteral("0.") + QString(329, u'0') + u'1';
+        const QString entered = BadInputApp::enterText(*table, cell, tiny);
+        QVERIFY2(entered.isEmpty(), qPrintable(entered));
+        program.app().checkView().shouldSelectTableColumn(int(voCheckViewData::columnIds().indexOf(u"amount")));
+        QStringList order;
+        const int desc = int(voCheckViewData::columnIds().indexOf(u"desc"));
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            order << table->model()->index(row, desc).data().toString();
+        QEXPECT_FAIL("", "NumberText::doubleValue reads a number below the double range that has no exponent as "
+                         "infinity, so the tiny amount sorts after 800",
+                     Continue);
+        QCOMPARE(order, (QStringList{"Market", "Landlord"}));
+    }
+
+private:
+    /// The cell of the record "Market" on the register tab, which this opens.
+    static QModelIndex marketCell(BadInputApp &program, QStringView columnId)
+    {
+        program.app().mainWindow().tabView()->setCurrentIndex(1);
+        const QAbstractItemModel &model = program.app().checkView().tableData();
+        const int desc = int(voCheckViewData::columnIds().indexOf(u"desc"));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            if (model.index(row, desc).data().toString() == u"Market")
+                return model.index(row, int(voCheckViewData::columnIds().indexOf(columnId)));
+        }
+        return {};
+    }
+
+    void pasteIntoMarket(QStringView columnId)
+    {
+        QFETCH(QString, input);
+        BadInputApp program(false);
+        const QModelIndex cell = marketCell(program, columnId);
+        QVERIFY(cell.isValid());
+        auto *table = program.app().checkView().findChild<QTableView *>(QStringLiteral("_ourTableView"));
+        QVERIFY(table);
+        const QString entered = BadInputApp::enterText(*table, cell, input);
+        QVERIFY2(entered.isEmpty(), qPrintable(entered));
+        program.verifyOutcome(BadInputApp::marketField(columnId));
+    }
+};
+
+QTEST_MAIN(TestBadInputRegister)
+#include "tst_badinput_register.moc"
