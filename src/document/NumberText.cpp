@@ -1,9 +1,11 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace NumberText {
 
@@ -20,6 +22,40 @@ qsizetype skipSpace(QStringView text)
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+/// The exponent of a number's "e" part, held within ±10^12: any exponent
+/// that large decides on its own whether the number is huge or tiny.
+long long exponentOf(std::string_view digits)
+{
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    long long exponent = 0;
+    for (const char digit : digits)
+        exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000'000LL);
+    return negative ? -exponent : exponent;
+}
+
+/// The power of ten of the first significant digit of a number written as
+/// [-]digits[.digits][e[+-]digits]: 2 for 123, -3 for 0.00123, 3 for 1e3.
+long long decimalMagnitude(std::string_view number)
+{
+    if (!number.empty() && number.front() == '-')
+        number.remove_prefix(1);
+    const std::size_t exponentAt = number.find('e');
+    const long long exponent = exponentAt == std::string_view::npos ? 0 : exponentOf(number.substr(exponentAt + 1));
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    const std::size_t point = mantissa.find('.');
+    const std::string_view integer = mantissa.substr(0, point);
+    const std::size_t firstSignificant = integer.find_first_not_of('0');
+    if (firstSignificant != std::string_view::npos)
+        return exponent + static_cast<long long>(integer.size() - firstSignificant) - 1;
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
+    const std::size_t firstInFraction = fraction.find_first_not_of('0');
+    if (firstInFraction == std::string_view::npos)
+        return std::numeric_limits<long long>::min(); // the number is zero
+    return exponent - static_cast<long long>(firstInFraction) - 1;
 }
 
 } // namespace
@@ -81,9 +117,7 @@ double doubleValue(QStringView text)
     if (error == std::errc::result_out_of_range) {
         // Too large reads as infinity, too small as zero, as strtod would.
         const bool negative = number.front() == '-';
-        const qsizetype e = qsizetype(number.find('e'));
-        const bool tiny = e >= 0 && e + 1 < qsizetype(number.size()) && number[std::size_t(e + 1)] == '-';
-        if (tiny)
+        if (decimalMagnitude(number) < 0)
             return negative ? -0.0 : 0.0;
         return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }

@@ -75,6 +75,17 @@ void TestNumberText::readsFloatingValues_data()
     QTest::newRow("letters") << "abc" << 0.0;
     QTest::newRow("point alone") << "." << 0.0;
     QTest::newRow("tiny underflows to zero") << "1e-999" << 0.0;
+    QTest::newRow("tiny without exponent underflows to zero")
+        << QStringLiteral("0.%1").arg(QString(400, u'0')) + u'1' << 0.0;
+    QTest::newRow("negative tiny without exponent") << QStringLiteral("-0.%1").arg(QString(400, u'0')) + u'1' << 0.0;
+    QTest::newRow("long mantissa brought into range by its exponent")
+        << QStringLiteral("0.%1").arg(QString(400, u'0')) + QStringLiteral("1e330") << 1e-71;
+    QTest::newRow("huge overflows to infinity") << "1e400" << std::numeric_limits<double>::infinity();
+    QTest::newRow("huge without exponent") << QStringLiteral("1%1").arg(QString(400, u'0'))
+                                           << std::numeric_limits<double>::infinity();
+    QTest::newRow("huge with leading zeros in the exponent") << "1e+0000000000000400"
+                                                             << std::numeric_limits<double>::infinity();
+    QTest::newRow("negative huge") << "-1e400" << -std::numeric_limits<double>::infinity();
 }
 
 void TestNumberText::readsFloatingValues()

@@ -56,9 +56,6 @@ private slots:
         const int desc = int(voCheckViewData::columnIds().indexOf(u"desc"));
         for (int row = 0; row < table->model()->rowCount(); ++row)
             order << table->model()->index(row, desc).data().toString();
-        QEXPECT_FAIL("", "NumberText::doubleValue reads a number below the double range that has no exponent as "
-                         "infinity, so the tiny amount sorts after 800",
-                     Continue);
         QCOMPARE(order, (QStringList{"Market", "Landlord"}));
     }
 
