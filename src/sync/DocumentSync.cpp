@@ -111,6 +111,9 @@ void DocumentSync::doSvnUpdate(bool detach)
 
     const ChildProcess::Outcome outcome = _svnTask->runBlocking();
     closeProgress();
+    // The document was emptied when the update began; whatever reached it
+    // since belongs to no file and must not mix into the one loaded now.
+    _document.eraseAllData();
     if (WorkingCopyConflict::isConflicted(_loadFileName)) {
         lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
     } else {
@@ -129,6 +132,9 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
     ChildProcess::pause(_syncPause);
     disconnect(_svnTask, &ChildProcess::finished, this, &DocumentSync::svnUpdateFinished);
     closeProgress();
+    // The document was emptied when the update began; whatever reached it
+    // since belongs to no file and must not mix into the one loaded now.
+    _document.eraseAllData();
     if (WorkingCopyConflict::isConflicted(_loadFileName)) {
         lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
     } else if (!outcome.succeeded()) {
