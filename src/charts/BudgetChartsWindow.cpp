@@ -8,8 +8,9 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHorizontalBarSeries>
-#include <QLineSeries>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QValueAxis>
@@ -19,11 +20,22 @@
 
 namespace {
 
+/// A chart that fills its page, on the window's own background.
+QChart *plainChart()
+{
+    auto *chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(8, 8, 8, 8));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    return chart;
+}
+
 QChartView *makeView(QWidget *parent, const QString &objectName, const QString &name)
 {
     auto *view = new QChartView(parent);
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
+    view->setFrameShape(QFrame::NoFrame);
     view->setAccessibleName(name);
     return view;
 }
@@ -39,7 +51,7 @@ QValueAxis *amountAxis(double highest)
 
 QChart *monthsChart(const BudgetChartData &data)
 {
-    auto *chart = new QChart;
+    QChart *chart = plainChart();
     chart->setTitle(QObject::tr("Budget and spending by month"));
     auto *budget = new QBarSet(data.envelopeMode ? QObject::tr("Envelopes") : QObject::tr("Budget"));
     auto *spent = new QBarSet(QObject::tr("Spent"));
@@ -68,7 +80,7 @@ QChart *monthsChart(const BudgetChartData &data)
 
 QChart *categoriesChart(const BudgetChartData &data)
 {
-    auto *chart = new QChart;
+    QChart *chart = plainChart();
     chart->setTitle(QObject::tr("Spending of the year by category"));
     auto *spent = new QBarSet(QObject::tr("Spent"));
     QStringList names;
@@ -103,13 +115,18 @@ BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent
     setAccessibleName(tr("Charts"));
     resize(820, 520);
     _tabs = new QTabWidget(this);
+    _tabs->setDocumentMode(true);
     _tabs->setAccessibleName(tr("Chart pages"));
     _monthsView = makeView(_tabs, QStringLiteral("monthsChart"), tr("Budget and spending by month"));
     _categoriesView = makeView(_tabs, QStringLiteral("categoriesChart"), tr("Spending by category"));
     _tabs->addTab(_monthsView, tr("Months"));
     _tabs->addTab(_categoriesView, tr("Categories"));
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 0);
     layout->addWidget(_tabs);
+    // Closed from the keyboard too, also where no window manager offers a key.
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Close) + QList{QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 
     // A recomputation emits once per month; redraw once after the burst.
     _refreshTimer = new QTimer(this);
@@ -120,6 +137,15 @@ BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent
     connect(&_document, &BudgetDocument::redisplayRequested, this, later);
     connect(&_document, &BudgetDocument::rowsChanged, this, later);
     refresh();
+}
+
+void BudgetChartsWindow::closeEvent(QCloseEvent *event)
+{
+    // The main window takes the keyboard back: without a window manager
+    // (or with a slow one) nothing else would give it the focus.
+    if (QWidget *opener = parentWidget())
+        opener->window()->activateWindow();
+    QWidget::closeEvent(event);
 }
 
 void BudgetChartsWindow::refresh()

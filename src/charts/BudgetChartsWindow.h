@@ -20,6 +20,9 @@ public:
     /// Redraws both charts from the document now.
     void refresh();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     BudgetDocument &_document;
     QTabWidget *_tabs = nullptr;
