@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 
+#include "CellKeys.h"
 #include "ui_MainMenu.h"
 
 #include "document/MonthTables.h"
 
 #include <QCloseEvent>
+#include <QTableView>
 
 namespace {
 
@@ -79,6 +81,8 @@ int MainWindow::tagOf(const QAction *action)
 void MainWindow::setRegisterView(QWidget *view)
 {
     _ui->registerLayout->addWidget(view);
+    for (QTableView *table : view->findChildren<QTableView *>())
+        CellKeys::install(*table);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
+#include "register/voCheckViewCtrl.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -255,6 +257,42 @@ private slots:
         KeyboardFixture::press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(grid->currentIndex(), fixture.cell(kFirstCategoryRow, 0));
         QVERIFY(fixture.alerts.shown().isEmpty());
+    }
+
+    void inTheRegisterEnterEditsAndTabLeavesAfterTheLastCell()
+    {
+        KeyboardFixture fixture;
+        fixture.window().tabView()->setCurrentIndex(1);
+        auto *table = fixture.app->checkView().findChild<QTableView *>(QStringLiteral("_ourTableView"));
+        const QAbstractItemModel *cells = table->model();
+        QVERIFY(cells->rowCount() > 1);
+        table->setFocus();
+
+        table->setCurrentIndex(cells->index(0, 2));
+        KeyboardFixture::press(Qt::Key_Return);
+        QVERIFY(table->indexWidget(table->currentIndex()));
+        KeyboardFixture::press(Qt::Key_Escape);
+        QTRY_VERIFY(table->hasFocus());
+
+        // Inside the table Tab goes from cell to cell, as Qt has it.
+        KeyboardFixture::press(Qt::Key_Tab);
+        QCOMPARE(table->currentIndex(), cells->index(0, 3));
+        QVERIFY(table->hasFocus());
+
+        table->setCurrentIndex(cells->index(cells->rowCount() - 1, cells->columnCount() - 1));
+        KeyboardFixture::press(Qt::Key_Tab);
+        QVERIFY(!table->hasFocus());
+        QVERIFY(fixture.app->checkView().isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(table->currentIndex(), cells->index(cells->rowCount() - 1, cells->columnCount() - 1));
+
+        table->setFocus();
+        table->setCurrentIndex(cells->index(0, 0));
+        KeyboardFixture::press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!table->hasFocus());
+        // Afterwards Tab still steps from cell to cell.
+        table->setFocus();
+        KeyboardFixture::press(Qt::Key_Tab);
+        QCOMPARE(table->currentIndex(), cells->index(0, 1));
     }
 
     void enterOnABudgetMonthInEnvelopeModeOpensTheEnvelopeEditor()
