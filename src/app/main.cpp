@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QTimer>
 
 namespace {
 
@@ -37,6 +38,17 @@ WindowArguments windowArguments(const QStringList &arguments)
             result.file = QFileInfo(argument).absoluteFilePath();
     }
     return result;
+}
+
+/// Opens a file handed over by another start once no modal window runs:
+/// the editors and alerts work on the document that the open replaces.
+void openWhenNoModalWindow(MyDataSource &dataSource, const QString &path)
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(200, &dataSource, [&dataSource, path] { openWhenNoModalWindow(dataSource, path); });
+        return;
+    }
+    dataSource.openFile(path);
 }
 
 void bringForward(QWidget &window)
@@ -73,7 +85,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
     QObject::connect(&instance, &SingleInstance::openRequested, &dataSource,
-                     [&dataSource](const QString &path) { dataSource.openFile(path); });
+                     [&dataSource](const QString &path) { openWhenNoModalWindow(dataSource, path); });
 
     QObject::connect(&dataSource, &MyDataSource::terminateRequested, &app, [] { QCoreApplication::exit(0); });
     // The session may end the program at any time: save as Quit does.

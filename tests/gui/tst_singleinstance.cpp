@@ -154,6 +154,27 @@ private slots:
         QVERIFY(handedOver.get());
     }
 
+    void aFileHandedOverWaitsWhileAModalWindowIsOpen()
+    {
+        ProgramUser user;
+        // A new version: the About window opens at start and stays open.
+        QSettings(user.configFile(), QSettings::IniFormat).setValue(QStringLiteral("CurrentVersion"), QStringLiteral("0.1"));
+        QProcess first;
+        user.prepare(first);
+        first.start();
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(user.runtime() + QStringLiteral("/orrinwick.socket")), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(QSettings(user.configFile(), QSettings::IniFormat).value(QStringLiteral("CurrentVersion")).toString(),
+                                  QStringLiteral(ORRINWICK_VERSION), 20000);
+
+        QCOMPARE(user.run({user.budget("second.txt")}), 0);
+        QTest::qWait(1500);
+        QCOMPARE(user.dataFile(), user.budget("first.txt"));
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
     void theProgramStartedAgainOpensTheFileInTheRunningOne()
     {
         ProgramUser user;
