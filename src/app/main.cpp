@@ -9,6 +9,7 @@
 #include "platform/RecentFileList.h"
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
+#include "platform/StderrAlerts.h"
 #include "platform/Calendar.h"
 
 #include <QApplication>
@@ -67,8 +68,15 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     if (!arguments.quitWhenShown) {
         if (instance.handOver(arguments.file))
             return 0;
-        if (!instance.listen() && instance.handOver(arguments.file))
-            return 0;
+        if (!instance.listen() && instance.isAnswering()) {
+            // One that started at the same moment, or one too busy to answer
+            // in time: never a second window saving over the same file.
+            if (instance.handOver(arguments.file))
+                return 0;
+            StderrAlerts().warning(QCoreApplication::translate(
+                "main", "Orrinwick is already running but does not answer. Try again in a moment."));
+            return 1;
+        }
     }
 
     const std::unique_ptr<Settings> settings = Settings::user();

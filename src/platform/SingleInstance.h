@@ -26,6 +26,8 @@ public:
     /// false when the socket cannot be made, or when another program that
     /// started at the same moment has it (hand over to that one).
     bool listen();
+    /// Whether a program has the socket and accepts connections on it.
+    [[nodiscard]] bool isAnswering() const;
 
 signals:
     /// Another start asked to bring the window forward.
@@ -34,7 +36,6 @@ signals:
     void openRequested(const QString &path);
 
 private:
-    [[nodiscard]] bool isAnswering() const;
     void readRequest();
 
     QString _serverName;

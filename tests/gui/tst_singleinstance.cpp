@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
@@ -173,6 +174,22 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(10000));
+    }
+
+    void aStartThatCannotHandOverToABusyProgramEndsWithoutAWindow()
+    {
+        ProgramUser user;
+        // A program that has the socket but never answers.
+        QLocalServer busy;
+        QVERIFY(busy.listen(user.runtime() + QStringLiteral("/orrinwick.socket")));
+        QProcess second;
+        user.prepare(second);
+        second.setArguments({user.budget("second.txt")});
+        second.start();
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY(second.readAllStandardError().contains("already running"));
+        QCOMPARE(user.dataFile(), user.budget("first.txt"));
     }
 
     void theProgramStartedAgainOpensTheFileInTheRunningOne()
