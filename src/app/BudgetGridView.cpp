@@ -1,5 +1,6 @@
 #include "BudgetGridView.h"
 
+#include "platform/TextCellDelegate.h"
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 BudgetGridView::BudgetGridView(QWidget *parent)
     : QTableView(parent)
 {
+    setItemDelegate(new TextCellDelegate(this));
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);

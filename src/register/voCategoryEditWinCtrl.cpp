@@ -1,5 +1,6 @@
 #include "voCategoryEditWinCtrl.h"
 
+#include "platform/TextCellDelegate.h"
 #include "ui_CategoryEdit.h"
 #include "ItemEditing.h"
 #include "voCategoryEditWinData.h"
@@ -12,6 +13,7 @@ voCategoryEditWinCtrl::voCategoryEditWinCtrl(BudgetDocument &document, Alerts &a
     _ui->setupUi(this);
     // One controller per opening: the list is read as the window opens.
     _data->initData();
+    _ui->_ourTable->setItemDelegate(new TextCellDelegate(_ui->_ourTable));
     _ui->_ourTable->setModel(_data);
     _ui->_ourTable->setSelectionModel(_data->selectionModel());
     keepFocusAfterEditing(*_ui->_ourTable);

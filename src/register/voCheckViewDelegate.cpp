@@ -5,7 +5,7 @@
 #include <QComboBox>
 
 voCheckViewDelegate::voCheckViewDelegate(const voCheckViewData &data, QObject *parent)
-    : QStyledItemDelegate(parent)
+    : TextCellDelegate(parent)
     , _data(data)
 {
 }
@@ -20,7 +20,7 @@ QWidget *voCheckViewDelegate::createEditor(QWidget *parent, const QStyleOptionVi
 {
     const QString title = index.model()->headerData(index.column(), Qt::Horizontal, Qt::ToolTipRole).toString();
     if (!isCategoryColumn(index)) {
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        QWidget *editor = TextCellDelegate::createEditor(parent, option, index);
         editor->setAccessibleName(tr("Edit %1").arg(title));
         return editor;
     }
@@ -46,7 +46,7 @@ void voCheckViewDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
         combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString()));
         return;
     }
-    QStyledItemDelegate::setEditorData(editor, index);
+    TextCellDelegate::setEditorData(editor, index);
 }
 
 void voCheckViewDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
@@ -55,5 +55,5 @@ void voCheckViewDelegate::setModelData(QWidget *editor, QAbstractItemModel *mode
         model->setData(index, combo->currentText());
         return;
     }
-    QStyledItemDelegate::setModelData(editor, model, index);
+    TextCellDelegate::setModelData(editor, model, index);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "platform/TextCellDelegate.h"
 
 class voCheckViewData;
 
 /// Editors of the register table: a combo box of the budget's categories,
 /// in budget order, for the category column; line edits for the text
 /// columns. The reconciled column is a check box of the item itself.
-class voCheckViewDelegate final : public QStyledItemDelegate
+class voCheckViewDelegate final : public TextCellDelegate
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "voEnvelopeWinController.h"
 
+#include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
 #include "voEnvelopeWinData.h"
 
@@ -11,6 +12,7 @@ voEnvelopeWinController::voEnvelopeWinController(BudgetDocument &document, Alert
     , _data(new voEnvelopeWinData(document, alerts, this))
 {
     _ui->setupUi(this);
+    _ui->_ourTableView->setItemDelegate(new TextCellDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setModel(_data);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voEnvelopeWinController::closePressed);
 }
