@@ -92,6 +92,7 @@ private slots:
             QVERIFY2(onDisk == first || onDisk == second,
                      qPrintable(QStringLiteral("run %1 left %2 bytes that are neither image").arg(run).arg(onDisk.size())));
         }
+        qInfo("%d of 100 runs killed while converting", killedWhileRunning);
         // Most kills must land while the program is at work, or the test proves nothing.
         QVERIFY2(killedWhileRunning >= 50, qPrintable(QString::number(killedWhileRunning)));
         // No temporary file is left behind that a later save could trip over.
