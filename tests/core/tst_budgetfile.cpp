@@ -58,13 +58,6 @@ LoadResult load(BudgetDocument &document, const QByteArray &bytes, bool sort = t
     return BudgetFileReader::loadBytes(document, bytes, options);
 }
 
-QStringList categoryNames(const BudgetDocument &document)
-{
-    QStringList names;
-    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
-        names << document.getCatArray()[row].desc;
-    return names;
-}
 
 /// The first difference between two documents' stored content, or nothing.
 QString difference(const BudgetDocument &a, const BudgetDocument &b)

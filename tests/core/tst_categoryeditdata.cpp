@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kJan = 0;
 
-QStringList budgetCategories(const BudgetDocument &document)
-{
-    QStringList names;
-    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
-        names.append(document.getCatArray()[row].desc);
-    return names;
-}
 
 } // namespace
 
@@ -82,7 +75,7 @@ void TestCategoryEditData::anEmptyBudgetGivesAnEmptyList()
     QCOMPARE(data.rowCount(), 0);
     data.addCategory();
     QCOMPARE(data.categoryList(), QStringList{kDefaultCategoryName});
-    QCOMPARE(budgetCategories(empty), QStringList{kDefaultCategoryName});
+    QCOMPARE(categoryNames(empty), QStringList{kDefaultCategoryName});
 }
 
 void TestCategoryEditData::addingPicksAFreeNameAndAsksForItsEditing()
@@ -93,7 +86,7 @@ void TestCategoryEditData::addingPicksAFreeNameAndAsksForItsEditing()
 
     const QStringList expected{"Food", "Rent", "Fun", "New Category", "New Category 2"};
     QCOMPARE(_data->categoryList(), expected);
-    QCOMPARE(budgetCategories(*_document), expected);
+    QCOMPARE(categoryNames(*_document), expected);
     QCOMPARE(_document->getCatArray().last().months[kJan], QStringLiteral("0"));
     QCOMPARE(*_document->entryList(QStringLiteral("New Category 2"), kJan), EntryList{Entry::envelope()});
     QCOMPARE(edit.count(), 2);
@@ -128,7 +121,7 @@ void TestCategoryEditData::renamingChecksTheName()
 
     QCOMPARE(_data->setData(_data->index(1), typed), accepted);
     QCOMPARE(_data->categoryList().at(1), name);
-    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", name, "Fun"}));
+    QCOMPARE(categoryNames(*_document), (QStringList{"Food", name, "Fun"}));
     QVERIFY(_document->entryList(name, kJan) != nullptr);
     if (message.isEmpty()) {
         QVERIFY(_alerts->shown().isEmpty());
@@ -178,7 +171,7 @@ void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk()
     QCOMPARE(warning.defaultButton, QStringLiteral("Cancel"));
     QCOMPARE(warning.secondButton, QStringLiteral("OK"));
     QCOMPARE(_data->categoryList(), remaining);
-    QCOMPARE(budgetCategories(*_document), remaining);
+    QCOMPARE(categoryNames(*_document), remaining);
     // The rows after the deleted one still name their own data.
     QCOMPARE(_document->entryList(QStringLiteral("Fun"), kJan)->at(1).desc, QStringLiteral("Cinema"));
     QCOMPARE(_data->selectionModel()->hasSelection(), answer == Alerts::kDefaultButton);
@@ -189,7 +182,7 @@ void TestCategoryEditData::deletingWithoutSelectionOnlyWarns()
     _data->delCategory();
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
     QCOMPARE(_alerts->shown().first().message, QStringLiteral("Please select item to delete."));
-    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", "Rent", "Fun"}));
+    QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Fun"}));
 }
 
 void TestCategoryEditData::modelPassesTheItemModelTester()

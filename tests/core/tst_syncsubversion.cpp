@@ -6,6 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/Settings.h"
+#include "DocumentFixtures.h"
 #include "TestDocumentHost.h"
 #include "sync/DocumentSync.h"
 #include "sync/WorkingCopyConflict.h"
@@ -20,6 +21,7 @@
 #include <QUrl>
 
 using namespace std::chrono_literals;
+using DocumentFixtures::categoryNames;
 
 namespace {
 
@@ -44,13 +46,6 @@ void addFixedRows(BudgetDocument &document)
     document.createCategory(kRowLine, kRowLine);
 }
 
-QStringList categories(const BudgetDocument &document)
-{
-    QStringList names;
-    for (const CategoryRow &row : document.getCatArray().mid(kFirstCategoryRow))
-        names << row.desc;
-    return names;
-}
 
 [[nodiscard]] bool writeBudget(const QString &path, const QStringList &categoryNames)
 {
@@ -220,7 +215,7 @@ void tst_SyncSubversion::cleanup()
 void tst_SyncSubversion::loadThroughUpdate()
 {
     _sync->loadFromFile(_repo->dataFile(), true, false);
-    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    QCOMPARE(categoryNames(*_document), QStringList{QStringLiteral("Food")});
     QVERIFY(_sync->svnOpenState());
     QCOMPARE(_alerts.shown().size(), 0);
 }
@@ -246,12 +241,12 @@ void tst_SyncSubversion::updateRunsBeforeTheLoadAndPicksUpOtherCommits()
     _sync->loadFromFile(_repo->dataFile(), true, detach);
     if (detach) {
         QVERIFY(_sync->updateInFlight());
-        QVERIFY(categories(*_document).isEmpty());
+        QVERIFY(categoryNames(*_document).isEmpty());
         QCOMPARE(_host.initViews, 0);
         QVERIFY(waitForDetachedUpdate(handled));
     }
 
-    QCOMPARE(categories(*_document), (QStringList{QStringLiteral("Food"), QStringLiteral("Rent")}));
+    QCOMPARE(categoryNames(*_document), (QStringList{QStringLiteral("Food"), QStringLiteral("Rent")}));
     QVERIFY(_sync->svnOpenState());
     QVERIFY(_sync->allowFileOperations());
     QVERIFY(!_sync->updateInFlight());
@@ -331,7 +326,7 @@ void tst_SyncSubversion::documentLoadedWithoutUpdateNeverCommits()
     QFETCH(bool, syncDataAtLoad);
     _settings->setValue(Settings::kSyncData, syncDataAtLoad);
     _sync->loadFromFile(_repo->dataFile(), loadWithSync, false);
-    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    QCOMPARE(categoryNames(*_document), QStringList{QStringLiteral("Food")});
     _settings->setValue(Settings::kSyncData, true);
     _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
 
@@ -394,7 +389,7 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
     _sync->loadFromFile(_repo->dataFile(), true, false);
 
     // A blocking update loads the file whatever the client answered.
-    QCOMPARE(categories(*_document), QStringList{QStringLiteral("Food")});
+    QCOMPARE(categoryNames(*_document), QStringList{QStringLiteral("Food")});
     QCOMPARE(_alerts.shown().size(), 1);
     QCOMPARE(_alerts.shown().first().message, warning);
     QVERIFY(!_sync->allowFileOperations());
@@ -405,7 +400,7 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
     _alerts.clear();
 
     _sync->loadFromFile(_repo->dataFile(), true, false);     // Open
-    QVERIFY(categories(*_document).isEmpty());
+    QVERIFY(categoryNames(*_document).isEmpty());
     QVERIFY(!_sync->saveToFile(_repo->dataFile(), false));   // Save
     QVERIFY(!_sync->fileOperationsAllowed());                 // a desktop open request
     QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));    // Quit
@@ -470,7 +465,7 @@ void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
     // Whatever reaches the empty document meanwhile does not mix into the file loaded after the update.
     _document->createCategory(QStringLiteral("Stray"), QStringLiteral("0"));
     QStringList seenByHeldBack;
-    _sync->whenUpdateHandled([&] { seenByHeldBack = categories(*_document); });
+    _sync->whenUpdateHandled([&] { seenByHeldBack = categoryNames(*_document); });
     QVERIFY(seenByHeldBack.isEmpty());
     QVERIFY(waitForDetachedUpdate(handled));
 
@@ -506,7 +501,7 @@ void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt()
     QStringList seenByHeldBack;
     QTimer::singleShot(0, this, [&] {
         savedDuringWait = _sync->saveToFile(_repo->dataFile(), true);
-        _sync->whenUpdateHandled([&] { seenByHeldBack = categories(*_document); });
+        _sync->whenUpdateHandled([&] { seenByHeldBack = categoryNames(*_document); });
     });
     if (commit)
         QVERIFY(_sync->saveToFile(_repo->dataFile(), true));

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kJan = 0;
 
-QStringList budgetCategories(const BudgetDocument &document)
-{
-    QStringList names;
-    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
-        names.append(document.getCatArray()[row].desc);
-    return names;
-}
 
 } // namespace
 
@@ -136,12 +129,12 @@ void TestCategoryEditor::anEmptyBudgetOpensEmptyAndAddStartsEditingTheNewName()
 
     click("addButton");
     QCOMPARE(shownNames(), QStringList{kDefaultCategoryName});
-    QCOMPARE(budgetCategories(empty), QStringList{kDefaultCategoryName});
+    QCOMPARE(categoryNames(empty), QStringList{kDefaultCategoryName});
     auto *editor = qobject_cast<QLineEdit *>(table()->indexWidget(table()->model()->index(0, 0)));
     QVERIFY(editor);
     QCOMPARE(editor->selectedText(), kDefaultCategoryName);
     QVERIFY(typeName(editor, QStringLiteral("Travel")));
-    QCOMPARE(budgetCategories(empty), QStringList{"Travel"});
+    QCOMPARE(categoryNames(empty), QStringList{"Travel"});
     QCOMPARE(empty.entryList(QStringLiteral("Travel"), kJan)->size(), 1);
 }
 
@@ -155,7 +148,7 @@ void TestCategoryEditor::addingAgainPicksTheNextFreeName()
     QTRY_VERIFY(!table()->findChild<QLineEdit *>());
     click("addButton");
     QCOMPARE(shownNames(), (QStringList{"Food", "Rent", "Fun", "New Category", "New Category 2"}));
-    QCOMPARE(budgetCategories(*_document), shownNames());
+    QCOMPARE(categoryNames(*_document), shownNames());
 }
 
 void TestCategoryEditor::namesAreRenamedInPlace_data()
@@ -180,7 +173,7 @@ void TestCategoryEditor::namesAreRenamedInPlace()
     QVERIFY(typeName(openEditor(1), typed));
 
     QCOMPARE(shownNames(), (QStringList{"Food", name, "Fun"}));
-    QCOMPARE(budgetCategories(*_document), shownNames());
+    QCOMPARE(categoryNames(*_document), shownNames());
     QCOMPARE(_document->entryList(name, kJan)->at(1).desc, QStringLiteral("Landlord"));
     QCOMPARE(_alerts->titles(), alerts);
 }
@@ -198,7 +191,7 @@ void TestCategoryEditor::deleteButtonWarnsWithCancelAsDefault()
     _alerts->answer({Alerts::kSecondButton});
     click("deleteButton");
     QCOMPARE(shownNames(), (QStringList{"Food", "Fun"}));
-    QCOMPARE(budgetCategories(*_document), shownNames());
+    QCOMPARE(categoryNames(*_document), shownNames());
     QVERIFY(!table()->selectionModel()->hasSelection());
     QCOMPARE(_alerts->titles(), (QStringList{"WARNING", "WARNING"}));
 }
@@ -208,7 +201,7 @@ void TestCategoryEditor::deleteWithoutSelectionOnlyWarns()
     open(*_document);
     click("deleteButton");
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
-    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", "Rent", "Fun"}));
+    QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Fun"}));
 }
 
 void TestCategoryEditor::closeButtonEndsTheModalRunAndKeepsTheTypedName()
@@ -225,7 +218,7 @@ void TestCategoryEditor::closeButtonEndsTheModalRunAndKeepsTheTypedName()
     });
     _editor->startModal();
     QCOMPARE(_modal->titles(), QStringList{"Categories"});
-    QCOMPARE(budgetCategories(*_document), (QStringList{"Food", "Rent", "Leisure"}));
+    QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Leisure"}));
 }
 
 void TestCategoryEditor::everyControlHasItsOwnAccessibleName()

@@ -3,6 +3,7 @@
 #include "document/BudgetDocument.h"
 
 #include <QString>
+#include <QStringList>
 
 /// Helpers that build documents the way the program holds them.
 namespace DocumentFixtures {
@@ -26,6 +27,15 @@ inline void addItem(BudgetDocument &document, const QString &category, int month
 inline void setEnvelope(BudgetDocument &document, const QString &category, int month, const QString &amount)
 {
     document.entryList(category, month)->first().amount = amount;
+}
+
+/// The names of the categories, in budget order.
+inline QStringList categoryNames(const BudgetDocument &document)
+{
+    QStringList names;
+    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
+        names << document.getCatArray()[row].desc;
+    return names;
 }
 
 /// The cell of a row by name ("Budget", "Remain" or a category) and column id.
