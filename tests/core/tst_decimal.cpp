@@ -1,4 +1,4 @@
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 #include <QTest>
 

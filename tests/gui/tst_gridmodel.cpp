@@ -4,7 +4,7 @@
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
 #include "document/BudgetDocument.h"
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 #include <QAbstractItemModelTester>
 #include <QBrush>

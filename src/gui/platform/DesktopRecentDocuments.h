@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentDocuments.h"
+#include "platform/RecentDocuments.h"
 
 /// The freedesktop recently-used list ($XDG_DATA_HOME/recently-used.xbel)
 /// that file choosers and launchers show, written through GLib's

@@ -1,6 +1,6 @@
 #include "RecentFileList.h"
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QFileInfo>
 

@@ -6,7 +6,7 @@
 #include "document/NumberText.h"
 #include "document/TextRules.h"
 #include "platform/Alerts.h"
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "BudgetDocument.h"
 
 #include "NumberText.h"
-#include "platform/Decimal.h"
+#include "Decimal.h"
 
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
 #include "BudgetChartData.h"
 
 #include "document/BudgetDocument.h"
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 #include "ItemEditing.h"
 #include "ui_CheckView.h"
 #include "voCategoryEditWinCtrl.h"
-#include "voCategoryEditWinData.h"
-#include "voCheckViewData.h"
+#include "register/voCategoryEditWinData.h"
+#include "register/voCheckViewData.h"
 #include "voCheckViewDelegate.h"
 #include "voEnvelopeWinController.h"
-#include "voEnvelopeWinData.h"
+#include "register/voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
 #include "document/MonthTables.h"
 #include "platform/Calendar.h"
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 namespace {
 

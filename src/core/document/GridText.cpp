@@ -3,7 +3,7 @@
 #include "BudgetDocument.h"
 #include "NumberText.h"
 
-#include "platform/Decimal.h"
+#include "Decimal.h"
 
 const QStringList &gridColumnIds()
 {

@@ -2,7 +2,7 @@
 
 #include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
-#include "voEnvelopeWinData.h"
+#include "register/voEnvelopeWinData.h"
 
 #include "document/MonthTables.h"
 

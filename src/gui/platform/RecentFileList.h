@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentDocuments.h"
+#include "platform/RecentDocuments.h"
 
 #include <QStringList>
 

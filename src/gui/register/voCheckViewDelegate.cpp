@@ -1,6 +1,6 @@
 #include "voCheckViewDelegate.h"
 
-#include "voCheckViewData.h"
+#include "register/voCheckViewData.h"
 
 #include <QComboBox>
 

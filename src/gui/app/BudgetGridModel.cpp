@@ -5,7 +5,7 @@
 #include "document/BudgetDocument.h"
 #include "document/GridText.h"
 #include "document/MonthTables.h"
-#include "platform/Decimal.h"
+#include "document/Decimal.h"
 
 #include <QBrush>
 #include <QFont>

@@ -3,7 +3,7 @@
 #include "platform/TextCellDelegate.h"
 #include "ui_CategoryEdit.h"
 #include "ItemEditing.h"
-#include "voCategoryEditWinData.h"
+#include "register/voCategoryEditWinData.h"
 
 voCategoryEditWinCtrl::voCategoryEditWinCtrl(BudgetDocument &document, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)

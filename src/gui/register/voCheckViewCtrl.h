@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckViewHost.h"
+#include "register/CheckViewHost.h"
 
 #include <QWidget>
 
