@@ -48,9 +48,11 @@ private slots:
     void convertKeepsFileOrderWithNoSort();
     void convertReportsAnUnwritableTarget();
     void leavesTheUserSettingsAlone();
+    void windowWithoutADisplaySaysSoInOneLine_data();
+    void windowWithoutADisplaySaysSoInOneLine();
 
 private:
-    Run run(const QStringList &arguments);
+    Run run(const QStringList &arguments, const QString &display = {});
 
     QTemporaryDir _home;
 };
@@ -61,7 +63,7 @@ void TestCommandLine::initTestCase()
     QVERIFY(QFile::exists(QStringLiteral(ORRINWICK_BINARY)));
 }
 
-Run TestCommandLine::run(const QStringList &arguments)
+Run TestCommandLine::run(const QStringList &arguments, const QString &display)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -70,6 +72,8 @@ Run TestCommandLine::run(const QStringList &arguments)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), _home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), _home.filePath(QStringLiteral("data")));
     environment.remove(QStringLiteral("DISPLAY"));
+    if (!display.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), display);
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(environment);
@@ -140,10 +144,26 @@ void TestCommandLine::answersWithStatusAndMessages_data()
     QTest::newRow("missing file") << QStringList{"--report", missing} << 1 << ""
                                   << QStringLiteral("WARNING: Source File %1 not found!").arg(missing);
     QTest::newRow("not a budget file") << QStringList{"--report", kNotes} << 1 << "" << "not a budget file";
-    QTest::newRow("report without file") << QStringList{"--report"} << 2 << "" << "--report needs a FILE";
+    QTest::newRow("report without file") << QStringList{"--report"} << 2 << "" << "--report needs FILE";
     QTest::newRow("report with an option for file") << QStringList{"--report", "--display"} << 2 << ""
-                                                    << "--report needs a FILE";
+                                                    << "--report needs FILE";
     QTest::newRow("convert without out") << QStringList{"--convert", kVersion0} << 2 << "" << "--convert needs IN and OUT";
+    QTest::newRow("short help") << QStringList{"-h"} << 0 << "Usage: orrinwick" << "";
+    QTest::newRow("unknown option, before a file")
+        << QStringList{"--reprot", kFoodMarket} << 2 << "" << "orrinwick: unknown option --reprot\n\nUsage: orrinwick";
+    QTest::newRow("file named like an option") << QStringList{"--report", "-food.txt"} << 2 << ""
+                                               << "orrinwick: unknown option -food.txt\n";
+    QTest::newRow("file named like an option, after --")
+        << QStringList{"--report", "--", "-food.txt"} << 1 << "" << "Source File -food.txt not found";
+    QTest::newRow("option of another mode")
+        << QStringList{"--convert", kVersion0, "/tmp/never-written.txt", "--envelope"} << 2 << ""
+        << "orrinwick: --envelope works only with --report\n";
+    QTest::newRow("window option with a mode") << QStringList{"--report", kFoodMarket, "--quit-when-shown"} << 2 << ""
+                                               << "orrinwick: --quit-when-shown works only with the window\n";
+    QTest::newRow("two modes") << QStringList{"--report", kFoodMarket, "--version"} << 2 << ""
+                               << "orrinwick: --report and --version cannot be given together\n";
+    QTest::newRow("a second file") << QStringList{"--report", kFoodMarket, kNotes} << 2 << ""
+                                   << QStringLiteral("orrinwick: unexpected argument %1\n").arg(kNotes);
     QTest::newRow("convert from a missing file") << QStringList{"--convert", missing, "/tmp/never-written.txt"} << 1
                                                  << "" << "not found";
 }
@@ -228,6 +248,28 @@ void TestCommandLine::leavesTheUserSettingsAlone()
     run({QStringLiteral("--convert"), kFoodMarket, dir.filePath(QStringLiteral("copy.txt"))});
     run({QStringLiteral("--help")});
     QCOMPARE(QDir(_home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCommandLine::windowWithoutADisplaySaysSoInOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("no display") << QStringList{kFoodMarket} << QString();
+    QTest::newRow("display that does not answer") << QStringList{} << QStringLiteral(":4711");
+    QTest::newRow("quit when shown") << QStringList{"--quit-when-shown"} << QString();
+    QTest::newRow("Qt's own options are Qt's") << QStringList{"-style", "fusion", "-session", "s1", kFoodMarket}
+                                               << QString();
+}
+
+void TestCommandLine::windowWithoutADisplaySaysSoInOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
+    const Run result = run(arguments, display);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QCOMPARE(result.err,
+             QByteArray("orrinwick: no display to open the window on; --report and --convert work without one\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

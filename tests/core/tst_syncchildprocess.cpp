@@ -1,4 +1,4 @@
-// The child-process helper that runs the Subversion client: outcomes, unchanged
+// The child-process helper that runs the Subversion client: outcomes, closed input, unchanged
 // arguments, and a main thread that keeps handling events while it waits.
 
 #include "platform/ChildProcess.h"
@@ -36,6 +36,8 @@ void tst_SyncChildProcess::blockingAndStartedRunsEndAlike_data()
     const QString sh = QStringLiteral("/bin/sh");
     QTest::newRow("exit 0") << sh << QStringList{"-c", "exit 0"} << true << false << 0 << true;
     QTest::newRow("exit 3") << sh << QStringList{"-c", "exit 3"} << true << false << 3 << false;
+    // A client that asks for input (a password) must read end of file, not wait for ever.
+    QTest::newRow("standard input closed") << sh << QStringList{"-c", "timeout 5 cat"} << true << false << 0 << true;
     QTest::newRow("killed") << sh << QStringList{"-c", "kill -KILL $$"} << true << true << 9 << false;
     QTest::newRow("no such program") << QStringLiteral("/nonexistent/svn") << QStringList{} << false << false << 0
                                      << false;

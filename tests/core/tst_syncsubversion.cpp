@@ -62,7 +62,7 @@ QByteArray contents(const QString &path)
 }
 
 /// A repository with two working copies, "wc" (the user's) and "other", both
-/// holding budget.txt with the category "Food" at revision 1.
+/// holding budget.txt with the category "Food" and notes.txt at revision 1.
 class Repository final
 {
 public:
@@ -78,7 +78,8 @@ public:
         return _dir.mkpath(QStringLiteral(".")) && run(QStringLiteral("svnadmin"), {QStringLiteral("create"), repo})
             && svn({QStringLiteral("checkout"), url, path(QStringLiteral("wc"))})
             && svn({QStringLiteral("checkout"), url, path(QStringLiteral("other"))})
-            && writeBudget(dataFile(), {QStringLiteral("Food")}) && svn({QStringLiteral("add"), dataFile()})
+            && writeBudget(dataFile(), {QStringLiteral("Food")}) && writeNotes("first\n")
+            && svn({QStringLiteral("add"), dataFile(), path(QStringLiteral("wc/notes.txt"))})
             && svn({QStringLiteral("ci"), QStringLiteral("-m"), QStringLiteral("first"), path(QStringLiteral("wc"))})
             && svn({QStringLiteral("update"), path(QStringLiteral("other"))});
     }
@@ -93,6 +94,13 @@ public:
 
     [[nodiscard]] QString path(const QString &name) const { return _dir.absoluteFilePath(name); }
     [[nodiscard]] QString dataFile() const { return path(QStringLiteral("wc/budget.txt")); }
+
+    /// Changes notes.txt in the user's working copy.
+    [[nodiscard]] bool writeNotes(const QByteArray &text) const
+    {
+        QFile notes(path(QStringLiteral("wc/notes.txt")));
+        return notes.open(QIODevice::WriteOnly) && notes.write(text) == text.size();
+    }
 
     /// Commits budget.txt with these categories from the other working copy.
     [[nodiscard]] bool commitFromOther(const QStringList &categoryNames) const
@@ -112,7 +120,7 @@ public:
 
     [[nodiscard]] QString youngest() const { return look(QStringLiteral("youngest")); }
     [[nodiscard]] QString lastLogMessage() const { return look(QStringLiteral("log")); }
-    [[nodiscard]] QString committedBudget() const { return look(QStringLiteral("cat"), QStringLiteral("budget.txt")); }
+    [[nodiscard]] QString committed(const QString &file) const { return look(QStringLiteral("cat"), file); }
 
 private:
     [[nodiscard]] static bool svn(QStringList arguments)
@@ -197,6 +205,8 @@ void tst_SyncSubversion::init()
     _settings = Settings::inMemory();
     _settings->registerDefaults();
     _settings->setValue(Settings::kSyncData, true);
+    // A key that once chose the client is a plain unknown key now.
+    _settings->setValue(QStringLiteral("TestSVNClient"), kFailingClient);
     _alerts.clear();
     _document = std::make_unique<BudgetDocument>();
     addFixedRows(*_document);
@@ -269,6 +279,7 @@ void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
     QFETCH(bool, newCommand);
     loadThroughUpdate();
     _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    QVERIFY(_repo->writeNotes("changed beside the budget\n"));
     const QString newFile = _repo->path(QStringLiteral("elsewhere/new.txt"));
     QVERIFY(QDir().mkpath(QFileInfo(newFile).path()));
     if (newCommand)
@@ -283,7 +294,9 @@ void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
 
     QCOMPARE(_repo->youngest(), QStringLiteral("2\n"));
     QCOMPARE(_repo->lastLogMessage(), QStringLiteral("\"Budget App commit.\"\n"));
-    QVERIFY(_repo->committedBudget().contains(QStringLiteral("\r\nTravel\r\n")));
+    QVERIFY(_repo->committed(QStringLiteral("budget.txt")).contains(QStringLiteral("\r\nTravel\r\n")));
+    // The commit takes the whole folder, not the data file alone.
+    QCOMPARE(_repo->committed(QStringLiteral("notes.txt")), QStringLiteral("changed beside the budget\n"));
     QCOMPARE(_host.progress,
              (QStringList{QStringLiteral("Performing SVN update"), QStringLiteral("Performing SVN commit")}));
     QCOMPARE(_host.closedWindows, 2);
@@ -355,7 +368,7 @@ void tst_SyncSubversion::failedCommitIsReportedAndKeepsTheSavedFile()
     if (repositoryRefuses)
         QVERIFY(_repo->refuseCommits());
     else
-        _settings->setValue(DocumentSync::kTestSvnClientKey, kMissingClient);
+        _sync->setSvnClient(kMissingClient);
     _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
 
     QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
@@ -383,7 +396,7 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
 {
     QFETCH(QString, client);
     QFETCH(QString, warning);
-    _settings->setValue(DocumentSync::kTestSvnClientKey, client);
+    _sync->setSvnClient(client);
     const QByteArray original = contents(_repo->dataFile());
 
     _sync->loadFromFile(_repo->dataFile(), true, false);
@@ -428,7 +441,7 @@ void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows()
 {
     QFETCH(QString, client);
     QFETCH(QString, warning);
-    _settings->setValue(DocumentSync::kTestSvnClientKey, client);
+    _sync->setSvnClient(client);
     const QByteArray original = contents(_repo->dataFile());
     QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
 

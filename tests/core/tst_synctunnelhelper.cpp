@@ -85,11 +85,13 @@ void tst_SyncTunnelHelper::init()
     _settings->registerDefaults();
     _settings->setValue(Settings::kSyncData, true);
     _settings->setValue(Settings::kSvnRunScript, true);
-    _settings->setValue(DocumentSync::kTestResourcesFolderKey, kHelperResources);
+    // A key that once moved the helper's folder is a plain unknown key now.
+    _settings->setValue(QStringLiteral("TestResourcesFolder"), _folder.path());
     _alerts.clear();
     _log.lines.clear();
     _sync = std::make_unique<DocumentSync>(_document, _host, *_settings, _alerts, nullptr);
     _sync->setSystemLog(_log);
+    _sync->setResourcesFolder(kHelperResources);
 }
 
 void tst_SyncTunnelHelper::cleanup()
@@ -170,7 +172,7 @@ void tst_SyncTunnelHelper::missingHelperIsReportedAndStartUpGoesOn()
         if (executable)
             QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
     }
-    _settings->setValue(DocumentSync::kTestResourcesFolderKey, resources.path());
+    _sync->setResourcesFolder(resources.path());
 
     _sync->launchTunnelHelper();
 

@@ -297,7 +297,7 @@ private slots:
         MyDataSource &app = fixture.knownVersion().start();
         if (locked) {
             fixture.settings->setValue(Settings::kSyncData, true);
-            fixture.settings->setValue(DocumentSync::kTestSvnClientKey, QStringLiteral("/bin/false"));
+            app.sync().setSvnClient(QStringLiteral("/bin/false"));
             QVERIFY(app.openFile(fixture.sampleCopy(QStringLiteral("other.txt"))));
             QCOMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
         }

@@ -485,7 +485,7 @@ private slots:
         AppFixture fixture;
         fixture.settings->setValue(Settings::kDataFile, fixture.sampleCopy());
         fixture.settings->setValue(Settings::kSyncData, true);
-        fixture.settings->setValue(DocumentSync::kTestSvnClientKey, QStringLiteral("/bin/true"));
+        fixture.svnClient = QStringLiteral("/bin/true");
         MyDataSource &app = fixture.knownVersion().start();
         QVERIFY(app.sync().updateInFlight());
         // A change to the empty document while the update runs.

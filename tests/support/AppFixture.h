@@ -33,6 +33,8 @@ struct AppFixture
     QTemporaryDir folder;
     std::unique_ptr<MyDataSource> app;
     std::unique_ptr<QSignalSpy> terminated;
+    /// The program start() runs as the Subversion client.
+    QString svnClient = DocumentSync::kSvnClient;
 
     AppFixture() { settings->registerDefaults(); }
 
@@ -58,6 +60,7 @@ struct AppFixture
     {
         app = std::make_unique<MyDataSource>(MyDataSource::Services{*settings, alerts, panels, calendar, recents});
         app->sync().setSyncPause(std::chrono::milliseconds(0));
+        app->sync().setSvnClient(svnClient);
         terminated = std::make_unique<QSignalSpy>(app.get(), &MyDataSource::terminateRequested);
         app->mainWindow().show();
         app->awakeFromNib();

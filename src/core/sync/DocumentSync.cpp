@@ -101,7 +101,7 @@ void DocumentSync::doSvnUpdate(bool detach)
 {
     _progWin = _host.startProgress(tr("Performing SVN update"));
     // The folder of the file about to be loaded, which is what needs to be current.
-    _svnTask = new ChildProcess(svnClient(), {QStringLiteral("update"), folderOf(_loadFileName)}, {}, this);
+    _svnTask = new ChildProcess(_svnClient, {QStringLiteral("update"), folderOf(_loadFileName)}, {}, this);
     if (detach) {
         _updateInFlight = true;
         connect(_svnTask, &ChildProcess::finished, this, &DocumentSync::svnUpdateFinished);
@@ -157,14 +157,14 @@ void DocumentSync::doSvnCommit(const QString &savedPath)
     _progWin = _host.startProgress(tr("Performing SVN commit"));
     // The folder of the file just saved: the New command has already made
     // another file current when it saves the one it leaves.
-    _svnTask = new ChildProcess(svnClient(), {QStringLiteral("ci"), kCommitMessageArgument, folderOf(savedPath)},
+    _svnTask = new ChildProcess(_svnClient, {QStringLiteral("ci"), kCommitMessageArgument, folderOf(savedPath)},
                                 {}, this);
     const ChildProcess::Outcome outcome = _svnTask->runBlocking();
     ChildProcess::pause(_syncPause);
     closeProgress();
     if (!outcome.started)
         _alerts.warning(
-            Alerts::format(tr("SVN commit failed: the Subversion client %@ could not be started!\n"), svnClient()));
+            Alerts::format(tr("SVN commit failed: the Subversion client %@ could not be started!\n"), _svnClient));
     else if (!outcome.succeeded())
         _alerts.warning(Alerts::format(tr("SVN commit returned status %d!\n"), QString::number(outcome.status)));
     releaseSvnTask();
@@ -180,7 +180,7 @@ void DocumentSync::lockFileOperations(const QString &message)
 QString DocumentSync::updateFailure(const ChildProcess::Outcome &outcome) const
 {
     if (!outcome.started)
-        return Alerts::format(tr("SVN update failed: the Subversion client %@ could not be started!\n"), svnClient());
+        return Alerts::format(tr("SVN update failed: the Subversion client %@ could not be started!\n"), _svnClient);
     return Alerts::format(tr("SVN update returned status %d!\n"), QString::number(outcome.status));
 }
 
@@ -204,15 +204,11 @@ void DocumentSync::launchTunnelHelper()
     _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), tr("OK"));
 }
 
-QString DocumentSync::svnClient() const
-{
-    return _settings.hasUserValue(kTestSvnClientKey) ? _settings.stringValue(kTestSvnClientKey) : kSvnClient;
-}
-
 QString DocumentSync::resourcesFolder() const
 {
-    return _settings.hasUserValue(kTestResourcesFolderKey) ? _settings.stringValue(kTestResourcesFolderKey)
-                                                           : TunnelHelperLocation::resourcesFolder();
+    // Asked at launch, not at construction: the program's folder is known
+    // once the application object exists.
+    return _resourcesFolder.value_or(TunnelHelperLocation::resourcesFolder());
 }
 
 void DocumentSync::closeProgress()

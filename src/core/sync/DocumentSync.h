@@ -39,12 +39,6 @@ public:
     /// One argument: the log message in double quotes, which the repository
     /// keeps (no shell takes them off).
     static inline const QString kCommitMessageArgument = QStringLiteral("-m\"Budget App commit.\"");
-    /// For tests only: the Subversion client to run instead of kSvnClient.
-    /// Read only when the settings store holds a value under this key.
-    static inline const QString kTestSvnClientKey = QStringLiteral("TestSVNClient");
-    /// For tests only: the resources folder to look for the tunnel helper in,
-    /// instead of the program's own. Read only when the store holds it.
-    static inline const QString kTestResourcesFolderKey = QStringLiteral("TestResourcesFolder");
     /// The pause after a commit and before handling the end of a detached
     /// update, which lets the progress window be read.
     static constexpr std::chrono::milliseconds kSyncPause{1000};
@@ -93,6 +87,13 @@ public:
     void setSyncPause(std::chrono::milliseconds pause) { _syncPause = pause; }
     /// Where the tunnel helper's launch line goes (the system log by default).
     void setSystemLog(SystemLog &log) { _systemLog = &log; }
+    /// Tests run a stand-in for the Subversion client; the program keeps
+    /// kSvnClient. Never read from the settings: a user's store must not
+    /// choose which program runs on the data.
+    void setSvnClient(const QString &program) { _svnClient = program; }
+    /// Tests look for the tunnel helper in another folder; the program keeps
+    /// its own resources folder (TunnelHelperLocation::resourcesFolder()).
+    void setResourcesFolder(const QString &folder) { _resourcesFolder = folder; }
 
 signals:
     /// The detached update has been handled: the file is loaded, or the
@@ -106,7 +107,6 @@ private:
     /// The end of an update that did not succeed: nothing more is loaded or saved this run.
     void lockFileOperations(const QString &message);
     [[nodiscard]] QString updateFailure(const ChildProcess::Outcome &outcome) const;
-    [[nodiscard]] QString svnClient() const;
     [[nodiscard]] QString resourcesFolder() const;
     void closeProgress();
     void releaseSvnTask();
@@ -120,6 +120,8 @@ private:
     SystemLog _syslog;
     SystemLog *_systemLog = &_syslog;
     std::chrono::milliseconds _syncPause = kSyncPause;
+    QString _svnClient = kSvnClient;
+    std::optional<QString> _resourcesFolder;
 
     bool _allowFileOperations = true;
     bool _svnOpenState = false;

@@ -7,36 +7,200 @@
 #include "platform/StderrAlerts.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace CommandLineModes {
 
 namespace {
 
-const char *const kUsage =
-    "Usage: orrinwick [FILE]\n"
-    "       orrinwick --report FILE [--envelope] [--display] [--no-sort]\n"
-    "       orrinwick --convert IN OUT [--no-sort]\n"
-    "       orrinwick --quit-when-shown [FILE]\n"
-    "\n"
-    "Keeps a household budget by month. Without options it opens the main\n"
-    "window, on FILE when one is given.\n"
-    "\n"
-    "  --report FILE   print the budget grid of FILE, one line per row, the\n"
-    "                  cells separated by tabs\n"
-    "    --envelope    compute in envelope mode\n"
-    "    --display     print the cells as the grid shows them\n"
-    "    --no-sort     keep each month's items in file order\n"
-    "  --convert IN OUT  write the budget file IN to OUT in the current layout\n"
-    "  --quit-when-shown  quit as a user would once start-up has finished\n"
-    "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n";
+/// The texts' translation context.
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLineModes)
+};
+
+/// An option that changes how a mode runs.
+struct Option
+{
+    QString name;
+    const char *help;
+};
+
+const QList<Option> &options()
+{
+    static const QList<Option> table{
+        {QStringLiteral("--envelope"), QT_TRANSLATE_NOOP("CommandLineModes", "compute in envelope mode")},
+        {QStringLiteral("--display"), QT_TRANSLATE_NOOP("CommandLineModes", "print the cells as the grid shows them")},
+        {QStringLiteral("--no-sort"), QT_TRANSLATE_NOOP("CommandLineModes", "keep each month's items in file order")},
+        {QStringLiteral("--quit-when-shown"),
+         QT_TRANSLATE_NOOP("CommandLineModes", "quit as a user would once start-up has finished")},
+    };
+    return table;
+}
+
+int report(const Invocation &invocation);
+int convert(const Invocation &invocation);
+int help(const Invocation &invocation);
+int version(const Invocation &invocation);
+
+/// A way to run the program; --help is written from the table of them.
+struct Mode
+{
+    /// Empty for the window.
+    QString option;
+    /// As the usage names them; one in brackets may be left out.
+    QStringList operands;
+    QStringList options;
+    const char *help;
+    /// None for the window, which main() runs.
+    int (*run)(const Invocation &);
+};
+
+const QList<Mode> &modes()
+{
+    static const QList<Mode> table{
+        {{}, {QStringLiteral("[FILE]")}, {QStringLiteral("--quit-when-shown")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "open the window, on FILE when one is given"), nullptr},
+        {QStringLiteral("--report"), {QStringLiteral("FILE")},
+         {QStringLiteral("--envelope"), QStringLiteral("--display"), QStringLiteral("--no-sort")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "print the budget grid of FILE, a line per row, tabs between cells"),
+         report},
+        {QStringLiteral("--convert"), {QStringLiteral("IN"), QStringLiteral("OUT")}, {QStringLiteral("--no-sort")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "write the budget file IN to OUT in the current layout"), convert},
+        {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
+        {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
+         version},
+    };
+    return table;
+}
+
+const Mode *findMode(const QString &option)
+{
+    const auto found = std::find_if(modes().begin(), modes().end(),
+                                    [&option](const Mode &mode) { return mode.option == option; });
+    return found == modes().end() ? nullptr : &*found;
+}
+
+bool isOption(const QString &name)
+{
+    return std::any_of(options().begin(), options().end(), [&name](const Option &option) {
+        return option.name == name;
+    });
+}
+
+/// Qt's own options for the window, as its documentation lists them;
+/// QApplication takes them off the command line itself. A session restarts
+/// the program with -session.
+struct QtOption
+{
+    QLatin1StringView name;
+    bool takesValue;
+};
+
+constexpr QtOption kQtOptions[] = {
+    {QLatin1StringView("-platform"), true},       {QLatin1StringView("-platformpluginpath"), true},
+    {QLatin1StringView("-platformtheme"), true},  {QLatin1StringView("-plugin"), true},
+    {QLatin1StringView("-qmljsdebugger"), false}, {QLatin1StringView("-qwindowgeometry"), true},
+    {QLatin1StringView("-qwindowicon"), true},    {QLatin1StringView("-qwindowtitle"), true},
+    {QLatin1StringView("-reverse"), false},       {QLatin1StringView("-session"), true},
+    {QLatin1StringView("-display"), true},        {QLatin1StringView("-geometry"), true},
+    {QLatin1StringView("-style"), true},          {QLatin1StringView("-stylesheet"), true},
+    {QLatin1StringView("-widgetcount"), false},
+};
+
+const QtOption *findQtOption(const QString &argument)
+{
+    // Also in the form -style=fusion.
+    const QStringView name = QStringView(argument).left(argument.indexOf(u'='));
+    const auto found = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                    [name](const QtOption &option) { return name == option.name; });
+    return found == std::end(kQtOptions) ? nullptr : found;
+}
+
+QString modeName(const Mode &mode)
+{
+    return mode.option.isEmpty() ? Text::tr("the window") : mode.option;
+}
+
+/// "a", "a and b", "a, b and c".
+QString joined(QStringList names)
+{
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : Text::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+}
+
+QString modeList(const std::function<bool(const Mode &)> &which)
+{
+    QStringList names;
+    for (const Mode &mode : modes()) {
+        if (which(mode))
+            names << modeName(mode);
+    }
+    return joined(names);
+}
+
+qsizetype requiredOperands(const Mode &mode)
+{
+    return std::count_if(mode.operands.begin(), mode.operands.end(),
+                         [](const QString &operand) { return !operand.startsWith(u'['); });
+}
+
+/// What is wrong with the options and operands given to the mode, if anything.
+QString misuse(const Mode &mode, const Invocation &invocation, const QStringList &qtOptions)
+{
+    for (const QString &option : invocation.options) {
+        if (!mode.options.contains(option))
+            return Text::tr("%1 works only with %2")
+                .arg(option, modeList([&option](const Mode &other) { return other.options.contains(option); }));
+    }
+    if (!mode.option.isEmpty() && !qtOptions.isEmpty())
+        return Text::tr("%1 works only with %2").arg(qtOptions.first(), Text::tr("the window"));
+    const qsizetype required = requiredOperands(mode);
+    if (invocation.operands.size() < required)
+        return Text::tr("%1 needs %2").arg(modeName(mode), joined(mode.operands.first(required)));
+    if (invocation.operands.size() > mode.operands.size())
+        return Text::tr("unexpected argument %1").arg(invocation.operands.at(mode.operands.size()));
+    return {};
+}
 
 void print(FILE *stream, const QByteArray &text)
 {
     std::fwrite(text.constData(), 1, std::size_t(text.size()), stream);
+}
+
+QString usage()
+{
+    const QString program = QStringLiteral("orrinwick");
+    QStringList synopses;
+    QList<std::pair<QString, QString>> modeEntries;
+    for (const Mode &mode : modes()) {
+        const QString call = QStringList(QStringList{mode.option} + mode.operands).join(u' ').trimmed();
+        QStringList synopsis{program, call};
+        for (const QString &option : mode.options)
+            synopsis << u'[' + option + u']';
+        synopses << synopsis.join(u' ');
+        modeEntries.append({call, Text::tr(mode.help)});
+    }
+    QList<std::pair<QString, QString>> optionEntries;
+    for (const Option &option : options())
+        optionEntries.append({option.name, Text::tr(option.help)});
+
+    qsizetype width = 0;
+    for (const auto &[name, help] : modeEntries + optionEntries)
+        width = std::max(width, name.size());
+    const auto list = [width](const QList<std::pair<QString, QString>> &entries) {
+        QString lines;
+        for (const auto &[name, help] : entries)
+            lines += QStringLiteral("  %1  %2\n").arg(name, -int(width)).arg(help);
+        return lines;
+    };
+    const QString lead = Text::tr("Usage:") + u' ';
+    return lead + synopses.join(u'\n' + QString(lead.size(), u' ')) + QStringLiteral("\n\n")
+        + Text::tr("Keeps a household budget by month.") + QStringLiteral("\n\n") + list(modeEntries) + u'\n'
+        + list(optionEntries) + u'\n' + Text::tr("A FILE whose name begins with \"-\" goes after \"--\".") + u'\n';
 }
 
 /// A document as the program has it at start-up: the three fixed rows first.
@@ -55,7 +219,7 @@ bool load(BudgetDocument &document, const QString &path, bool sort)
     return BudgetFileReader::loadFile(document, path, alerts, options) == BudgetFileReader::LoadResult::Loaded;
 }
 
-int report(const QStringList &arguments, const QString &path)
+int report(const Invocation &invocation)
 {
     // The program ends right after the report, so the document is left for
     // the system to reclaim: freeing a million entries one by one would only
@@ -63,11 +227,11 @@ int report(const QStringList &arguments, const QString &path)
     // checkers do not report it.
     static BudgetDocument *const kept = new BudgetDocument;
     BudgetDocument &document = *kept;
-    document.setEnvelopeView(arguments.contains(QStringLiteral("--envelope")));
+    document.setEnvelopeView(invocation.has(QStringLiteral("--envelope")));
     addFixedRows(document);
-    if (!load(document, path, !arguments.contains(QStringLiteral("--no-sort"))))
+    if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
-    const bool display = arguments.contains(QStringLiteral("--display"));
+    const bool display = invocation.has(QStringLiteral("--display"));
     QByteArray out;
     const QList<CategoryRow> &rows = document.getCatArray();
     for (int row = 0; row < rows.size(); ++row) {
@@ -81,11 +245,12 @@ int report(const QStringList &arguments, const QString &path)
     return 0;
 }
 
-int convert(const QStringList &arguments, const QString &in, const QString &out)
+int convert(const Invocation &invocation)
 {
+    const QString &out = invocation.operands.at(1);
     BudgetDocument document;
     addFixedRows(document);
-    if (!load(document, in, !arguments.contains(QStringLiteral("--no-sort"))))
+    if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     if (!BudgetFileWriter::writeFile(document, out)) {
         StderrAlerts().warning(Alerts::format(QStringLiteral("Data File %@ could not be opened for write!\n"), out));
@@ -94,61 +259,72 @@ int convert(const QStringList &arguments, const QString &in, const QString &out)
     return 0;
 }
 
-/// The argument after an option, when there is one that is not an option itself.
-std::optional<QString> valueAfter(const QStringList &arguments, const QString &option, int offset = 1)
+int help(const Invocation &)
 {
-    const qsizetype at = arguments.indexOf(option);
-    if (at < 0 || at + offset >= arguments.size())
-        return std::nullopt;
-    for (int i = 1; i <= offset; ++i) {
-        if (arguments[at + i].startsWith(QLatin1String("--")))
-            return std::nullopt;
-    }
-    return arguments[at + offset];
+    print(stdout, usage().toLocal8Bit());
+    return 0;
 }
 
-int usageError(const QString &message)
+int version(const Invocation &)
 {
-    print(stderr, (QStringLiteral("orrinwick: ") + message + u'\n').toLocal8Bit());
-    print(stderr, "Try 'orrinwick --help' for more information.\n");
-    return 2;
+    print(stdout, "orrinwick " ORRINWICK_VERSION "\n");
+    return 0;
+}
+
+Invocation wrong(const QString &error)
+{
+    Invocation invocation;
+    invocation.error = error;
+    return invocation;
 }
 
 } // namespace
 
-bool isHeadless(const QStringList &arguments)
+Invocation read(const QStringList &arguments)
 {
-    for (const char *option : {"--report", "--convert", "--help", "-h", "--version"}) {
-        if (arguments.contains(QLatin1String(option)))
-            return true;
+    Invocation invocation;
+    QStringList qtOptions;
+    bool filesOnly = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (filesOnly || argument == u"-" || !argument.startsWith(u'-')) {
+            invocation.operands << argument;
+        } else if (argument == u"--") {
+            filesOnly = true;
+        } else if (const QString name = argument == u"-h" ? QStringLiteral("--help") : argument; findMode(name)) {
+            if (!invocation.mode.isEmpty())
+                return wrong(Text::tr("%1 and %2 cannot be given together").arg(invocation.mode, name));
+            invocation.mode = name;
+        } else if (isOption(name)) {
+            invocation.options << name;
+        } else if (const QtOption *qtOption = findQtOption(argument)) {
+            qtOptions << argument;
+            if (qtOption->takesValue && !argument.contains(u'='))
+                ++i;
+        } else {
+            return wrong(Text::tr("unknown option %1").arg(argument));
+        }
     }
-    return false;
+    invocation.error = misuse(*findMode(invocation.mode), invocation, qtOptions);
+    return invocation;
 }
 
-std::optional<int> run(const QStringList &arguments)
+int run(const Invocation &invocation)
 {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        print(stdout, kUsage);
-        return 0;
+    if (!invocation.error.isEmpty()) {
+        const QString text = QStringLiteral("orrinwick: ") + invocation.error + QStringLiteral("\n\n") + usage();
+        print(stderr, text.toLocal8Bit());
+        return 2;
     }
-    if (arguments.contains(QStringLiteral("--version"))) {
-        print(stdout, "orrinwick " ORRINWICK_VERSION "\n");
-        return 0;
-    }
-    if (arguments.contains(QStringLiteral("--report"))) {
-        const std::optional<QString> file = valueAfter(arguments, QStringLiteral("--report"));
-        if (!file)
-            return usageError(QStringLiteral("--report needs a FILE"));
-        return report(arguments, *file);
-    }
-    if (arguments.contains(QStringLiteral("--convert"))) {
-        const std::optional<QString> in = valueAfter(arguments, QStringLiteral("--convert"));
-        const std::optional<QString> out = valueAfter(arguments, QStringLiteral("--convert"), 2);
-        if (!in || !out)
-            return usageError(QStringLiteral("--convert needs IN and OUT"));
-        return convert(arguments, *in, *out);
-    }
-    return std::nullopt;
+    return findMode(invocation.mode)->run(invocation);
+}
+
+QByteArray noDisplayLine()
+{
+    const QString modesOnFiles
+        = modeList([](const Mode &mode) { return !mode.option.isEmpty() && !mode.operands.isEmpty(); });
+    const QString line = Text::tr("no display to open the window on; %1 work without one").arg(modesOnFiles);
+    return (QStringLiteral("orrinwick: ") + line + u'\n').toLocal8Bit();
 }
 
 } // namespace CommandLineModes

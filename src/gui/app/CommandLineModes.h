@@ -1,18 +1,44 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
-#include <optional>
-
-/// The modes that run without a window: --report, --convert, --help and
-/// --version. They never read or write the user's settings.
+/// The command line: the window (the default) or one of the modes that run
+/// without it (--report, --convert, --help, --version), each with its
+/// operands and options. One table in CommandLineModes.cpp lists them; it
+/// both checks a command line and writes --help. A mode is added with one
+/// entry there and the function that runs it. The modes never read or write
+/// the user's settings.
 namespace CommandLineModes {
 
-/// Runs the mode the arguments ask for and answers its exit status; answers
-/// nothing when the arguments ask for the window.
-[[nodiscard]] std::optional<int> run(const QStringList &arguments);
+/// One start's command line, read against the table.
+struct Invocation
+{
+    /// The mode's option, such as "--report"; empty for the window.
+    QString mode;
+    /// The options given besides the mode's own, such as "--envelope".
+    QStringList options;
+    /// The files, in the order given.
+    QStringList operands;
+    /// What is wrong with the command line; empty when nothing is.
+    QString error;
 
-/// Whether the arguments ask for a mode without a window (no display needed).
-[[nodiscard]] bool isHeadless(const QStringList &arguments);
+    [[nodiscard]] bool has(const QString &option) const { return options.contains(option); }
+    [[nodiscard]] bool opensWindow() const { return mode.isEmpty() && error.isEmpty(); }
+};
+
+/// Reads the arguments (without the program's name). Everything after "--"
+/// is a file, also a name that begins with "-". Qt's own options for the
+/// window (-style, -session …) are left to QApplication.
+[[nodiscard]] Invocation read(const QStringList &arguments);
+
+/// Runs a mode without the window, or says what is wrong with the command
+/// line followed by the usage; answers the exit status (2 for a wrong
+/// command line). Never called for an invocation that opens the window.
+[[nodiscard]] int run(const Invocation &invocation);
+
+/// The one line said when there is no display to open the window on: it
+/// names the modes that work on files without one.
+[[nodiscard]] QByteArray noDisplayLine();
 
 } // namespace CommandLineModes

@@ -2,6 +2,7 @@
 #include "DesktopCommands.h"
 #include "MainWindow.h"
 #include "MyDataSource.h"
+#include "WindowApplication.h"
 
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/QtAlerts.h"
@@ -27,17 +28,14 @@ struct WindowArguments
     bool quitWhenShown = false;
 };
 
-WindowArguments windowArguments(const QStringList &arguments)
+WindowArguments windowArguments(const CommandLineModes::Invocation &invocation)
 {
     WindowArguments result;
-    for (const QString &argument : arguments) {
-        if (argument == QLatin1String("--quit-when-shown"))
-            result.quitWhenShown = true;
-        else if (result.file.isEmpty() && !argument.startsWith(u'-'))
-            // Remembered as the data file, and maybe handed to a program
-            // that runs in another folder: relative paths would not last.
-            result.file = QFileInfo(argument).absoluteFilePath();
-    }
+    // Remembered as the data file, and maybe handed to a program that runs
+    // in another folder: relative paths would not last.
+    if (!invocation.operands.isEmpty())
+        result.file = QFileInfo(invocation.operands.first()).absoluteFilePath();
+    result.quitWhenShown = invocation.has(QStringLiteral("--quit-when-shown"));
     return result;
 }
 
@@ -120,16 +118,17 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (CommandLineModes::isHeadless(arguments)) {
+    const CommandLineModes::Invocation invocation = CommandLineModes::read(arguments);
+    if (!invocation.opensWindow()) {
         QCoreApplication app(argc, argv);
-        return CommandLineModes::run(arguments).value_or(0);
+        return CommandLineModes::run(invocation);
     }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = startWindowApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORRINWICK_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Orrinwick"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orrinwick.Orrinwick"));
-    return runWindow(app, windowArguments(arguments));
+    return runWindow(*app, windowArguments(invocation));
 }
