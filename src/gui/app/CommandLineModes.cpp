@@ -15,7 +15,7 @@ namespace CommandLineModes {
 
 namespace {
 
-const char *const kUsage =
+const char *const kUsage = QT_TRANSLATE_NOOP("CommandLineModes",
     "Usage: orrinwick [FILE]\n"
     "       orrinwick --report FILE [--envelope] [--display] [--no-sort]\n"
     "       orrinwick --convert IN OUT [--no-sort]\n"
@@ -32,7 +32,7 @@ const char *const kUsage =
     "  --convert IN OUT  write the budget file IN to OUT in the current layout\n"
     "  --quit-when-shown  quit as a user would once start-up has finished\n"
     "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n";
+    "  --version       show the version and exit\n");
 
 void print(FILE *stream, const QByteArray &text)
 {
@@ -88,7 +88,7 @@ int convert(const QStringList &arguments, const QString &in, const QString &out)
     if (!load(document, in, !arguments.contains(QStringLiteral("--no-sort"))))
         return 1;
     if (!BudgetFileWriter::writeFile(document, out)) {
-        StderrAlerts().warning(Alerts::format(QStringLiteral("Data File %@ could not be opened for write!\n"), out));
+        StderrAlerts().warning(Alerts::format(QCoreApplication::translate("CommandLineModes", "Data File %@ could not be opened for write!\n"), out));
         return 1;
     }
     return 0;
@@ -110,7 +110,7 @@ std::optional<QString> valueAfter(const QStringList &arguments, const QString &o
 int usageError(const QString &message)
 {
     print(stderr, (QStringLiteral("orrinwick: ") + message + u'\n').toLocal8Bit());
-    print(stderr, "Try 'orrinwick --help' for more information.\n");
+    print(stderr, QCoreApplication::translate("CommandLineModes", "Try 'orrinwick --help' for more information.\n").toLocal8Bit());
     return 2;
 }
 
@@ -128,7 +128,7 @@ bool isHeadless(const QStringList &arguments)
 std::optional<int> run(const QStringList &arguments)
 {
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        print(stdout, kUsage);
+        print(stdout, QCoreApplication::translate("CommandLineModes", kUsage).toLocal8Bit());
         return 0;
     }
     if (arguments.contains(QStringLiteral("--version"))) {
@@ -138,14 +138,14 @@ std::optional<int> run(const QStringList &arguments)
     if (arguments.contains(QStringLiteral("--report"))) {
         const std::optional<QString> file = valueAfter(arguments, QStringLiteral("--report"));
         if (!file)
-            return usageError(QStringLiteral("--report needs a FILE"));
+            return usageError(QCoreApplication::translate("CommandLineModes", "--report needs a FILE"));
         return report(arguments, *file);
     }
     if (arguments.contains(QStringLiteral("--convert"))) {
         const std::optional<QString> in = valueAfter(arguments, QStringLiteral("--convert"));
         const std::optional<QString> out = valueAfter(arguments, QStringLiteral("--convert"), 2);
         if (!in || !out)
-            return usageError(QStringLiteral("--convert needs IN and OUT"));
+            return usageError(QCoreApplication::translate("CommandLineModes", "--convert needs IN and OUT"));
         return convert(arguments, *in, *out);
     }
     return std::nullopt;

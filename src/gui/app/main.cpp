@@ -1,5 +1,6 @@
 #include "CommandLineModes.h"
 #include "DesktopCommands.h"
+#include "DesktopHabits.h"
 #include "MainWindow.h"
 #include "MyDataSource.h"
 
@@ -11,6 +12,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/StderrAlerts.h"
 #include "platform/Calendar.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -89,6 +91,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     MyDataSource dataSource({*settings, alerts, filePanels, calendar, recents});
     alerts.setParentWindow(&dataSource.mainWindow());
     DesktopCommands commands(dataSource, filePanels, alerts);
+    DesktopHabits habits(dataSource, *settings);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
@@ -122,10 +125,12 @@ int main(int argc, char *argv[])
 
     if (CommandLineModes::isHeadless(arguments)) {
         QCoreApplication app(argc, argv);
+        Translations::install();
         return CommandLineModes::run(arguments).value_or(0);
     }
 
     QApplication app(argc, argv);
+    Translations::install();
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORRINWICK_VERSION));
