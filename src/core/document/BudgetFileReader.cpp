@@ -244,7 +244,7 @@ LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alert
     voLineArray lines(path);
     const LoadResult result = load(document, lines, options, path);
     if (result == LoadResult::NotFound)
-        alerts.warning(Alerts::format(QStringLiteral("Source File %@ not found!\n"), path));
+        alerts.warning(Alerts::format(QCoreApplication::translate("BudgetFileReader", "Source File %@ not found!\n"), path));
     else if (result == LoadResult::NotABudgetFile)
         alerts.warning(Alerts::format(
             QCoreApplication::translate("BudgetFileReader", "File %@ is not a budget file and was not opened.\n"), path));

@@ -50,14 +50,14 @@ CheckedText checkDay(const QString &typed)
 
 CheckedText checkName(const QString &typed)
 {
-    return checkLine(typed, "A category name cannot contain a line break.",
-                     "A category name cannot begin with \";\".");
+    return checkLine(typed, QT_TRANSLATE_NOOP("TextRules", "A category name cannot contain a line break."),
+                     QT_TRANSLATE_NOOP("TextRules", "A category name cannot begin with \";\"."));
 }
 
 CheckedText checkDescription(const QString &typed)
 {
-    return checkLine(typed, "A description cannot contain a line break.",
-                     "A description cannot begin with \";\".");
+    return checkLine(typed, QT_TRANSLATE_NOOP("TextRules", "A description cannot contain a line break."),
+                     QT_TRANSLATE_NOOP("TextRules", "A description cannot begin with \";\"."));
 }
 
 CheckedText checkNote(const QString &typed)

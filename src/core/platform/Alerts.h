@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 /// Every message to the user goes through one of these: a modal alert with a
-/// title, a message, a default button and an optional second button.
+/// title, a message, a default button and an optional second button. Title
+/// and message come translated; the button labels "OK" and "Cancel" are
+/// passed as such and become the desktop's own buttons in its language.
 class Alerts
 {
 public:
@@ -19,7 +22,8 @@ public:
                     const QString &secondButton = {}) = 0;
 
     /// The "WARNING" alert with the single button "OK".
-    void warning(const QString &message) { run(QStringLiteral("WARNING"), message, QStringLiteral("OK")); }
+    void warning(const QString &message) { run(warningTitle(), message, QStringLiteral("OK")); }
+    [[nodiscard]] static QString warningTitle() { return QCoreApplication::translate("Alerts", "WARNING"); }
 
     /// Fills the one argument of a message format ("%@" for text, "%d" for a number).
     [[nodiscard]] static QString format(QString message, const QString &argument)

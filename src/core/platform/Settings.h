@@ -20,6 +20,11 @@ public:
     static inline const QString kSortData = QStringLiteral("SortData");
     static inline const QString kSyncData = QStringLiteral("SyncData");
     static inline const QString kEnvelopeView = QStringLiteral("EnvelopeView");
+    // The window as the user left it (toolkit state blobs; none until the first quit).
+    static inline const QString kWindowGeometry = QStringLiteral("Window/Geometry");
+    static inline const QString kWindowState = QStringLiteral("Window/State");
+    static inline const QString kGridColumns = QStringLiteral("Window/GridColumns");
+    static inline const QString kRegisterColumns = QStringLiteral("Window/RegisterColumns");
 
     /// The user's own store: QSettings, native format, "Orrinwick/Orrinwick".
     [[nodiscard]] static std::unique_ptr<Settings> user();
@@ -45,6 +50,7 @@ public:
     [[nodiscard]] bool sortData() const { return boolValue(kSortData); }
     [[nodiscard]] bool syncData() const { return boolValue(kSyncData); }
     [[nodiscard]] bool envelopeView() const { return boolValue(kEnvelopeView); }
+    [[nodiscard]] QByteArray bytesValue(const QString &key) const { return value(key).toByteArray(); }
 
 private:
     explicit Settings(std::unique_ptr<QSettings> store);

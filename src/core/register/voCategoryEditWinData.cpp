@@ -70,13 +70,13 @@ void voCategoryEditWinData::delCategory()
 {
     const QModelIndexList selected = _selection.selectedIndexes();
     if (selected.isEmpty()) {
-        _alerts.run(tr("No Entry Selected"), tr("Please select item to delete."), tr("OK"));
+        _alerts.run(tr("No Entry Selected"), tr("Please select item to delete."), QStringLiteral("OK"));
         return;
     }
     const int row = selected.first().row();
     const QString message = Alerts::format(
         tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
-    if (_alerts.run(tr("WARNING"), message, tr("Cancel"), tr("OK")) == Alerts::kDefaultButton)
+    if (_alerts.run(tr("WARNING"), message, QStringLiteral("Cancel"), QStringLiteral("OK")) == Alerts::kDefaultButton)
         return;
     _document.deleteCategoryByIndex(row + kFirstCategoryRow);
     _selection.clearSelection();

@@ -6,6 +6,8 @@
 #include "document/NumberText.h"
 #include "document/TextRules.h"
 #include "platform/Alerts.h"
+#include "platform/MoneyDisplay.h"
+#include "platform/MonthDisplay.h"
 #include "document/Decimal.h"
 
 #include <algorithm>
@@ -224,7 +226,7 @@ bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &e
 {
     if (!rows.isEmpty())
         return true;
-    _alerts.run(tr("No Entry Selected"), errorMessage, tr("OK"));
+    _alerts.run(tr("No Entry Selected"), errorMessage, QStringLiteral("OK"));
     return false;
 }
 
@@ -236,7 +238,7 @@ void voCheckViewData::addData()
         _alerts.run(tr("No Categories Defined"),
                     tr("Please create a category first. Categories can be edited by clicking the category action "
                        "icon."),
-                    tr("OK"));
+                    QStringLiteral("OK"));
         return;
     }
     RegisterRecord record;
@@ -264,8 +266,8 @@ void voCheckViewData::delData()
     if (!validateSelection(rows, tr("Please select item(s) to delete.")))
         return;
     _selection.clearSelection();
-    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), tr("Cancel"),
-                    tr("OK"))
+    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), QStringLiteral("Cancel"),
+                    QStringLiteral("OK"))
         == Alerts::kDefaultButton)
         return;
     _dirty = true;
@@ -287,9 +289,9 @@ void voCheckViewData::carryOverData()
     const int next = MonthTables::monthIndex(_monthId) + 1;
     if (next >= MonthTables::kMonthCount)
         return;
-    const QString nextName = MonthTables::monthFriendlyName(MonthTables::monthIdString(next));
+    const QString nextName = MonthDisplay::name(next);
     if (_alerts.run(tr("Confirm Carry-Over"), Alerts::format(tr("Insert data into %@ ?"), nextName), tr("Insert"),
-                    tr("Cancel"))
+                    QStringLiteral("Cancel"))
         != Alerts::kDefaultButton)
         return;
     for (const int row : rows) {
@@ -402,6 +404,9 @@ QVariant voCheckViewData::data(const QModelIndex &index, int role) const
     const bool reconciledColumn = column == kReconciledId;
     switch (role) {
     case Qt::DisplayRole:
+        if (column == u"amount")
+            return MoneyDisplay::format(objectValueForTableColumn(column, index.row()).toString());
+        [[fallthrough]];
     case Qt::EditRole:
         return reconciledColumn ? QVariant() : objectValueForTableColumn(column, index.row());
     case Qt::CheckStateRole:

@@ -4,6 +4,7 @@
 #include "document/NumberText.h"
 #include "document/TextRules.h"
 #include "platform/Alerts.h"
+#include "platform/MoneyDisplay.h"
 
 voEnvelopeWinData::voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, QObject *parent)
     : QAbstractTableModel(parent)
@@ -74,6 +75,9 @@ QVariant voEnvelopeWinData::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        if (index.column() == 1)
+            return MoneyDisplay::format(objectValueForTableColumn(columnId(index.column()), index.row()));
+        [[fallthrough]];
     case Qt::EditRole:
         return objectValueForTableColumn(columnId(index.column()), index.row());
     case Qt::TextAlignmentRole:

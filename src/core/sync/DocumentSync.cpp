@@ -201,7 +201,7 @@ void DocumentSync::launchTunnelHelper()
             Alerts::format(tr("Tunnel helper %@ could not be started!\nContinuing without it."), executable));
         return;
     }
-    _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), tr("OK"));
+    _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), QStringLiteral("OK"));
 }
 
 QString DocumentSync::resourcesFolder() const

@@ -6,18 +6,14 @@
 #include "document/GridText.h"
 #include "document/MonthTables.h"
 #include "document/Decimal.h"
+#include "platform/MonthDisplay.h"
+#include "platform/ReadableColors.h"
 
 #include <QBrush>
 #include <QFont>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPalette>
-
-namespace {
-
-const QColor kNegative(0xc0, 0x1c, 0x28);
-
-} // namespace
 
 BudgetGridModel::BudgetGridModel(MyDataSource &dataSource, QObject *parent)
     : QAbstractTableModel(parent)
@@ -62,17 +58,28 @@ QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        // The fixed rows' names are the program's, not the user's: shown in their language.
+        if (column == 0 && row == kBudgetRowIndex)
+            return tr("Budget");
+        if (column == 0 && row == kRemainingRowIndex)
+            return tr("Remain");
         return _dataSource.objectValueForTableColumn(columnId(column), row);
     case Qt::EditRole:
         return _dataSource.editValueForTableColumn(columnId(column), row);
     case Qt::TextAlignmentRole:
         return column == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::ForegroundRole:
+    case Qt::ForegroundRole: {
+        // Colours from the palette, or chosen against it, so that light and
+        // dark schemes both read well; the fixed rows are shaded with the
+        // window colour.
+        const QPalette palette = QGuiApplication::palette();
+        const bool fixedRow = row < kFirstCategoryRow;
         if (isNegativeRemainder(row, column))
-            return QBrush(kNegative);
+            return QBrush(ReadableColors::negativeFigure(palette.color(fixedRow ? QPalette::Window : QPalette::Base)));
         if (row == kDashRowIndex)
-            return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+            return palette.brush(QPalette::Disabled, QPalette::WindowText);
         return {};
+    }
     case Qt::BackgroundRole:
         if (row < kFirstCategoryRow)
             return QGuiApplication::palette().brush(QPalette::Window);
@@ -131,7 +138,7 @@ QVariant BudgetGridModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Category");
     if (id == kAverageId)
         return tr("Average");
-    return MonthTables::monthNames().value(MonthTables::findMonth(id));
+    return MonthDisplay::shortName(MonthTables::findMonth(id));
 }
 
 QStringList BudgetGridModel::mimeTypes() const

@@ -8,6 +8,7 @@
 #include "document/CsvExport.h"
 #include "document/MonthTables.h"
 #include "platform/Alerts.h"
+#include "platform/MonthDisplay.h"
 #include "platform/AtomicFile.h"
 #include "platform/FilePanels.h"
 #include "register/voCheckViewCtrl.h"
@@ -45,7 +46,7 @@ void DesktopCommands::menuExportMonth(int month)
 {
     if (month < 0 || month >= MonthTables::kMonthCount)
         return;
-    const QString name = MonthTables::monthFriendlyNames()[month];
+    const QString name = MonthDisplay::name(month);
     exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name),
               CsvExport::monthRegister(_dataSource.document(), month));
 }
@@ -63,7 +64,7 @@ void DesktopCommands::menuExportShownMonth()
     rows.reserve(data.numberOfRowsInTableView());
     for (int row = 0; row < data.numberOfRowsInTableView(); ++row)
         rows.append({data.record(row).category, data.record(row).toEntry()});
-    const QString name = MonthTables::monthFriendlyNames()[month];
+    const QString name = MonthDisplay::name(month);
     exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name), CsvExport::transactions(rows));
 }
 
@@ -88,7 +89,7 @@ BudgetChartsWindow *DesktopCommands::chartsWindow() const
 void DesktopCommands::updateExportMenu()
 {
     Ui::MainMenu &ui = _dataSource.mainWindow().ui();
-    const QString shownMonth = MonthTables::monthFriendlyName(_dataSource.checkView().tableData().getMonthId());
+    const QString shownMonth = MonthDisplay::name(_dataSource.checkView().tableData().getMonthId());
     const bool registerShown = _dataSource.selectedTabIndex() == 1 && !shownMonth.isNull();
     ui.actionExportShownMonth->setVisible(registerShown);
     if (registerShown)

@@ -4,6 +4,7 @@
 #include "ui_MainMenu.h"
 
 #include "document/MonthTables.h"
+#include "platform/MonthDisplay.h"
 
 #include <QCloseEvent>
 #include <QTableView>
@@ -39,7 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
     _ui->menuOpenRecent->menuAction()->setProperty("tag", _ui->menuOpenRecent->property("tag"));
 
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-        QAction *item = _ui->menuExportMonth->addAction(MonthTables::monthFriendlyNames()[month] + QStringLiteral("…"));
+        QAction *item = _ui->menuExportMonth->addAction(MonthDisplay::name(month) + QStringLiteral("…"));
         item->setData(month);
     }
     // The category commands act on the grid: on the register tab they would

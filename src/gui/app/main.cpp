@@ -1,5 +1,6 @@
 #include "CommandLineModes.h"
 #include "DesktopCommands.h"
+#include "DesktopHabits.h"
 #include "MainWindow.h"
 #include "MyDataSource.h"
 #include "WindowApplication.h"
@@ -12,6 +13,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/StderrAlerts.h"
 #include "platform/Calendar.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -87,6 +89,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     MyDataSource dataSource({*settings, alerts, filePanels, calendar, recents});
     alerts.setParentWindow(&dataSource.mainWindow());
     DesktopCommands commands(dataSource, filePanels, alerts);
+    DesktopHabits habits(dataSource, *settings);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
@@ -121,10 +124,12 @@ int main(int argc, char *argv[])
     const CommandLineModes::Invocation invocation = CommandLineModes::read(arguments);
     if (!invocation.opensWindow()) {
         QCoreApplication app(argc, argv);
+        Translations::install();
         return CommandLineModes::run(invocation);
     }
 
     const std::unique_ptr<QApplication> app = startWindowApplication(argc, argv);
+    Translations::install();
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Orrinwick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORRINWICK_VERSION));

@@ -2,6 +2,7 @@
 
 #include "BudgetChartData.h"
 #include "document/BudgetDocument.h"
+#include "platform/MonthDisplay.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -68,7 +69,8 @@ QChart *monthsChart(const BudgetChartData &data)
     chart->addSeries(series);
 
     auto *months = new QBarCategoryAxis;
-    months->append(MonthTables::monthNames());
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
+        months->append(MonthDisplay::shortName(month));
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
     QValueAxis *amounts = amountAxis(highest);

@@ -20,8 +20,8 @@ voAboutWinCtrl::~voAboutWinCtrl() = default;
 
 QString voAboutWinCtrl::aboutMessage(const QString &version)
 {
-    return Alerts::format(QStringLiteral("Orrinwick %@"), version) + u'\n' + u'\n'
-        + Alerts::format(QStringLiteral("Email: %@"), kSupportAddress);
+    return Alerts::format(tr("Orrinwick %@"), version) + u'\n' + u'\n'
+        + Alerts::format(tr("Email: %@"), kSupportAddress);
 }
 
 void voAboutWinCtrl::setTitle(const QString &title, const QString &withMessage)

@@ -5,9 +5,16 @@
 
 namespace {
 
-QMessageBox::ButtonRole roleOf(const QString &label)
+/// "OK" and "Cancel" are the desktop's own buttons, so they speak its
+/// language and Cancel is what Escape presses; any other label is shown as
+/// the caller wrote it.
+QPushButton *addButton(QMessageBox &box, const QString &label)
 {
-    return label == QLatin1String("Cancel") ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+    QPushButton *button = label == u"OK"       ? box.addButton(QMessageBox::Ok)
+                          : label == u"Cancel" ? box.addButton(QMessageBox::Cancel)
+                                               : box.addButton(label, QMessageBox::AcceptRole);
+    button->setAccessibleName(QString(button->text()).remove(u'&'));
+    return button;
 }
 
 } // namespace
@@ -22,18 +29,13 @@ int QtAlerts::run(const QString &title, const QString &message, const QString &d
     while (text.endsWith(u'\n'))
         text.chop(1);
     box.setText(text);
-    box.setIcon(title == QLatin1String("WARNING") ? QMessageBox::Warning
-                : secondButton.isEmpty()           ? QMessageBox::Information
-                                                   : QMessageBox::Question);
-    QPushButton *first = box.addButton(defaultButton, roleOf(defaultButton));
-    first->setAccessibleName(defaultButton);
-    QPushButton *second = nullptr;
-    if (!secondButton.isEmpty()) {
-        second = box.addButton(secondButton, roleOf(secondButton));
-        second->setAccessibleName(secondButton);
-    }
+    box.setIcon(title == Alerts::warningTitle() ? QMessageBox::Warning
+                : secondButton.isEmpty()         ? QMessageBox::Information
+                                                 : QMessageBox::Question);
+    QPushButton *first = addButton(box, defaultButton);
+    QPushButton *second = secondButton.isEmpty() ? nullptr : addButton(box, secondButton);
     box.setDefaultButton(first);
-    box.setEscapeButton(second && roleOf(secondButton) == QMessageBox::RejectRole ? second : first);
+    box.setEscapeButton(second && secondButton == u"Cancel" ? second : first);
     box.exec();
     return box.clickedButton() == second && second ? kSecondButton : kDefaultButton;
 }

@@ -13,13 +13,9 @@
 #include "document/MonthTables.h"
 #include "platform/Calendar.h"
 #include "document/Decimal.h"
-
-namespace {
-
-// Readable on light and dark backgrounds alike.
-const QColor kNegativeColor(0xc0, 0x1c, 0x28);
-
-} // namespace
+#include "platform/MoneyDisplay.h"
+#include "platform/MonthDisplay.h"
+#include "platform/ReadableColors.h"
 
 voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
@@ -186,17 +182,18 @@ void voCheckViewCtrl::btnEditCategories()
 
 void voCheckViewCtrl::setMonthTitle(const QString &monthId)
 {
-    _title->setText(MonthTables::monthFriendlyName(monthId));
+    _title->setText(MonthDisplay::name(monthId));
 }
 
 void voCheckViewCtrl::setTotal(const QString &total, const QString &remaining)
 {
-    _totalAmount->setText(total);
-    _remainAmount->setText(remaining);
+    _totalAmount->setText(MoneyDisplay::format(total));
+    _remainAmount->setText(MoneyDisplay::format(remaining));
     QPalette palette = _remainAmount->palette();
     const bool negative = Decimal::fromText(remaining).sign() < 0;
     palette.setColor(QPalette::WindowText,
-                     negative ? kNegativeColor : _remainTitle->palette().color(QPalette::WindowText));
+                     negative ? ReadableColors::negativeFigure(palette.color(QPalette::Window))
+                              : _remainTitle->palette().color(QPalette::WindowText));
     _remainAmount->setPalette(palette);
 }
 

@@ -5,6 +5,7 @@
 #include "register/voEnvelopeWinData.h"
 
 #include "document/MonthTables.h"
+#include "platform/MonthDisplay.h"
 
 voEnvelopeWinController::voEnvelopeWinController(BudgetDocument &document, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)
@@ -23,7 +24,7 @@ void voEnvelopeWinController::openMonth(const QString &monthId, QWidget *parentW
 {
     showFromTitleBar(parentWindow, false);
     _data->initData(monthId);
-    _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthTables::monthFriendlyName(monthId)));
+    _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthDisplay::name(monthId)));
     QHeaderView *header = _ui->_ourTableView->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
