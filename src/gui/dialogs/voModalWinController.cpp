@@ -14,7 +14,7 @@ constexpr int kGrowMilliseconds = 180;
 } // namespace
 
 voModalWinController::voModalWinController(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : QDialog(parent)
 {
     setWindowModality(Qt::ApplicationModal);
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
@@ -77,6 +77,13 @@ void voModalWinController::startModal()
 
 void voModalWinController::closeWindow()
 {
+    close();
+}
+
+void voModalWinController::done(int result)
+{
+    // QDialog would hide the window without the close event that ends the run.
+    setResult(result);
     close();
 }
 
