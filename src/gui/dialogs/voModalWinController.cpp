@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QPropertyAnimation>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace {
@@ -85,6 +86,19 @@ void voModalWinController::done(int result)
     // QDialog would hide the window without the close event that ends the run.
     setResult(result);
     close();
+}
+
+void voModalWinController::setVisible(bool visible)
+{
+    // Return belongs to the default button alone: in a dialog any other
+    // button would take it over whenever it has the focus.
+    if (visible) {
+        for (QPushButton *button : findChildren<QPushButton *>()) {
+            if (!button->isDefault())
+                button->setAutoDefault(false);
+        }
+    }
+    QDialog::setVisible(visible);
 }
 
 void voModalWinController::closeEvent(QCloseEvent *event)

@@ -60,6 +60,7 @@ public:
     void closeWindow();
     /// Closes the window whatever ends the dialog; the result is kept.
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
     /// Runs while the window closes, after the modal run was stopped.
