@@ -95,16 +95,20 @@ private slots:
         QVERIFY2(names.size() >= 12, qPrintable(names.join(QStringLiteral(", "))));
     }
 
-    void everyControlOfEachWindowHasANameOfItsOwn_data()
+    void eachWindowIsADialogWithNamedControlsAndReturnPressesItsDefaultButton_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *name : {"PrefWindow", "ProgWindow", "AboutWindow", "EnvelopeWindow", "CategoryEdit", "Charts"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addColumn<bool>("hasDefaultButton");
+        for (const char *name : {"PrefWindow", "AboutWindow", "EnvelopeWindow", "CategoryEdit"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true;
+        for (const char *name : {"ProgWindow", "Charts"})
+            QTest::newRow(name) << QString::fromLatin1(name) << false;
     }
 
-    void everyControlOfEachWindowHasANameOfItsOwn()
+    void eachWindowIsADialogWithNamedControlsAndReturnPressesItsDefaultButton()
     {
         QFETCH(QString, window);
+        QFETCH(bool, hasDefaultButton);
         AppFixture fixture;
         fixture.knownVersion().settings->setValue(Settings::kDataFile, fixture.sampleCopy());
         fixture.settings->setValue(Settings::kEnvelopeView, true);
@@ -131,6 +135,13 @@ private slots:
         shown->show();
         const QStringList faults = namingFaults(*shown);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QCOMPARE(QAccessible::queryAccessibleInterface(shown.get())->role(), QAccessible::Dialog);
+
+        // Return where the focus is presses the default button, which closes the window.
+        QApplication::setActiveWindow(shown.get());
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown.get(), Qt::Key_Return);
+        QCOMPARE(shown->isVisible(), !hasDefaultButton);
     }
 
     void negativeFiguresCarryTheirMinusSign_data()

@@ -4,6 +4,7 @@
 #include "platform/ScriptedModalLoop.h"
 #include "platform/Settings.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
@@ -66,37 +67,62 @@ private slots:
         QVERIFY(!settings->hasUserValue(Settings::kSortData)); // showing writes nothing
     }
 
+    void everyChangeIsWrittenAtOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"mouse", "space key", "accessible toggle", "code"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
     void everyChangeIsWrittenAtOnce()
     {
+        QFETCH(QString, how);
         const auto settings = Settings::inMemory();
         settings->registerDefaults();
         settings->setValue(Settings::kSvnRunScript, true);
         voPrefWindowCtrl prefs(*settings);
         prefs.show();
+        const auto change = [&how](QAbstractButton *control) {
+            if (how == u"mouse") {
+                QTest::mouseClick(control, Qt::LeftButton);
+            } else if (how == u"space key") {
+                QTest::keyClick(control, Qt::Key_Space);
+            } else if (how == u"accessible toggle") {
+                QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+                accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            } else {
+                control->setChecked(!control->isChecked() || control->autoExclusive());
+            }
+        };
         auto *sync = child<QCheckBox>(prefs, "_syncDataCheckBox");
         auto *runScript = child<QCheckBox>(prefs, "_svnRunScript");
+        auto *envelope = child<QRadioButton>(prefs, "envelopeRadio");
+        auto *standard = child<QRadioButton>(prefs, "standardRadio");
 
-        sync->click();
+        change(sync);
         QVERIFY(settings->syncData());
         QVERIFY(runScript->isEnabled());
-        runScript->click();
+        change(runScript);
         QVERIFY(!settings->svnRunScript());
-        runScript->click();
-        sync->click();
+        change(runScript);
+        change(sync);
         // Sync off disables the run-script box and leaves its setting alone.
         QVERIFY(!settings->syncData());
         QVERIFY(!runScript->isEnabled());
         QVERIFY(settings->svnRunScript());
 
-        child<QCheckBox>(prefs, "_sortDataCheckBox")->click();
+        change(child<QCheckBox>(prefs, "_sortDataCheckBox"));
         QVERIFY(!settings->sortData());
-        child<QRadioButton>(prefs, "envelopeRadio")->click();
+        change(envelope);
         QVERIFY(settings->envelopeView());
-        child<QRadioButton>(prefs, "envelopeRadio")->click();
+        change(envelope);
         QVERIFY(settings->envelopeView());
-        child<QRadioButton>(prefs, "standardRadio")->click();
+        QVERIFY(envelope->isChecked());
+        change(standard);
         QVERIFY(!settings->envelopeView());
         QVERIFY(settings->hasUserValue(Settings::kEnvelopeView));
+        QVERIFY(standard->isChecked());
+        QVERIFY(!envelope->isChecked());
     }
 
     void aboutMessageHasThreeLines()
@@ -144,6 +170,10 @@ private slots:
         QCOMPARE(child<QLabel>(progress, "_message")->text(), QStringLiteral("Performing SVN commit"));
         QVERIFY(progress.isVisible());
         QVERIFY(progress.isAnimating());
+        // The user cannot end it while the run it stands for goes on.
+        QTest::keyClick(&progress, Qt::Key_Escape);
+        QVERIFY(!progress.close());
+        QVERIFY(progress.isVisible());
         ProgressWindow &window = progress;
         window.closeWindow();
         QVERIFY(!progress.isVisible());

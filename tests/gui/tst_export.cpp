@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(AppFixture::contents(empty), QByteArray("Day,Category,Description,Amount,Note,Reconciled\r\n"));
     }
 
-    void theRegisterTabExportsItsMonthAsShownWithEditsNotYetWrittenBack()
+    void theRegisterTabExportsItsMonthAsShownWithItsEdits()
     {
         ExportFixture fixture;
         fixture.app->mainWindow().tabView()->setCurrentIndex(1); // March, by the fixture's calendar
@@ -158,9 +158,11 @@ private slots:
         QCOMPARE(lines[1], QByteArray("1,Rent,Landlord,1200,\"March, \"\"late\"\"\",no\r"));
         QCOMPARE(lines[2], QByteArray("3,Dining out,Pizzeria,44.52,with friends,no\r"));
         QCOMPARE(lines[20], QByteArray("28,Transport,Bus pass,49,,no\r"));
-        // Exporting leaves the register where it was.
+        // Exporting leaves the register where it was, and its edits in the document.
         QCOMPARE(fixture.app->mainWindow().tabView()->currentIndex(), 1);
-        QVERIFY(data.isDirty());
+        QCOMPARE(data.record(0).note, QStringLiteral("March, \"late\""));
+        QCOMPARE(fixture.app->document().entryList(QStringLiteral("Rent"), 2)->at(1).note,
+                 QStringLiteral("March, \"late\""));
 
         fixture.app->mainWindow().tabView()->setCurrentIndex(0);
         fixture.openExportMenu();

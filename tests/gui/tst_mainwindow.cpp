@@ -2,8 +2,10 @@
 
 #include "app/BudgetGridModel.h"
 #include "dialogs/voPrefWindowCtrl.h"
+#include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
 #include "register/voCheckViewCtrl.h"
+#include "register/voCheckViewData.h"
 
 #include <QAction>
 #include <QLabel>
@@ -159,6 +161,112 @@ private slots:
         QCOMPARE(fixture.settings->dataFile(), path);
         QCOMPARE(app.mainWindow().windowTitle(), path);
         QVERIFY(AppFixture::contents(path).startsWith("; "));
+    }
+
+    void aSaveAsThatCannotWriteKeepsTheFile_data()
+    {
+        QTest::addColumn<bool>("hasFile");
+        QTest::newRow("Save As of an open file") << true;
+        QTest::newRow("Quit without a file") << false;
+    }
+
+    void aSaveAsThatCannotWriteKeepsTheFile()
+    {
+        QFETCH(bool, hasFile);
+        AppFixture fixture;
+        const QString path = hasFile ? fixture.sampleCopy() : QString();
+        fixture.settings->setValue(Settings::kDataFile, path);
+        MyDataSource &app = fixture.knownVersion().start();
+        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        // Below a file nothing can be written, whoever runs this.
+        const QString blocker = fixture.sampleCopy(QStringLiteral("blocker.txt"));
+        fixture.panels.answer({blocker + QStringLiteral("/copy.txt")});
+        if (hasFile)
+            app.menuSaveAs();
+        else
+            app.menuQuit();
+        QCOMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QCOMPARE(app.dataFileName(), path);
+        QCOMPARE(fixture.settings->dataFile(), path);
+        QCOMPARE(app.mainWindow().windowTitle(), path);
+        QCOMPARE(fixture.terminated->size(), 0);
+
+        // Quit then writes where the document came from, or where it is told.
+        const QString saved = hasFile ? path : fixture.folder.filePath(QStringLiteral("chosen.txt"));
+        fixture.panels.answer({saved});
+        app.menuQuit();
+        QCOMPARE(fixture.terminated->size(), 1);
+        QCOMPARE(fixture.alerts.shown().size(), 1);
+        QVERIFY(AppFixture::contents(saved).contains("4321"));
+    }
+
+    void onlyAnUpdatedDocumentIsCommittedAndOnce_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("Quit after the update") << "wait, Quit";
+        QTest::newRow("Quit twice while the update runs") << "Quit, Quit, wait";
+        QTest::newRow("New, then Quit") << "wait, New, Quit";
+    }
+
+    void onlyAnUpdatedDocumentIsCommittedAndOnce()
+    {
+        QFETCH(QString, steps);
+        AppFixture fixture;
+        const QString path = fixture.sampleCopy();
+        const QString log = fixture.folder.filePath(QStringLiteral("svn.log"));
+        const QString client = fixture.folder.filePath(QStringLiteral("svn"));
+        QFile script(client);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(log).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        fixture.settings->setValue(Settings::kDataFile, path);
+        fixture.settings->setValue(Settings::kSyncData, true);
+        fixture.svnClient = client;
+        MyDataSource &app = fixture.knownVersion().start();
+        QVERIFY(app.sync().updateInFlight());
+
+        for (const QString &step : steps.split(QStringLiteral(", "))) {
+            if (step == u"wait") {
+                QVERIFY(QTest::qWaitFor([&app] { return !app.sync().updateInFlight(); }));
+            } else if (step == u"New") {
+                fixture.panels.answer({fixture.folder.filePath(QStringLiteral("fresh.txt"))});
+                app.menuNewFile();
+            } else {
+                app.menuQuit();
+            }
+        }
+        // The file the update brought is committed as it is left, once; a
+        // new one never is.
+        QCOMPARE(QString::fromUtf8(AppFixture::contents(log)).split(u'\n', Qt::SkipEmptyParts),
+                 (QStringList{"update", "ci"}));
+        QCOMPARE(fixture.terminated->size(), 1);
+        QVERIFY(fixture.alerts.shown().isEmpty());
+    }
+
+    void theStartUpUpdateKeepsItsProgressWindowAndShowsTheFileItLoaded()
+    {
+        AppFixture fixture;
+        const QString path = fixture.sampleCopy();
+        fixture.settings->setValue(Settings::kDataFile, path);
+        fixture.settings->setValue(Settings::kSyncData, true);
+        fixture.svnClient = QStringLiteral("/bin/true");
+        MyDataSource &app = fixture.knownVersion().start();
+        QVERIFY(app.sync().updateInFlight());
+        auto *progress = app.mainWindow().findChild<voProgressWinController *>();
+        QVERIFY(progress && progress->isVisible());
+        QTest::keyClick(progress, Qt::Key_Escape);
+        progress->close();
+        QVERIFY(progress->isVisible());
+
+        // The register shown meanwhile holds a month of the empty document.
+        app.mainWindow().tabView()->setCurrentIndex(1);
+        QCOMPARE(app.checkView().tableData().numberOfRowsInTableView(), 0);
+        QVERIFY(QTest::qWaitFor([&app] { return !app.sync().updateInFlight(); }));
+        QCOMPARE(app.checkView().tableData().numberOfRowsInTableView(), 20); // March of the file
+        app.mainWindow().tabView()->setCurrentIndex(0);
+        app.menuSave();
+        QCOMPARE(AppFixture::contents(path), AppFixture::contents(fixture.sampleCopy(QStringLiteral("again.txt"))));
     }
 
     void newSavesTheOldFileAndStartsEmpty()

@@ -113,15 +113,20 @@ void voCheckViewData::loadMonthData(const QString &monthId)
 void voCheckViewData::storeAndReleaseMonthData()
 {
     _selection.clearSelection();
-    if (_dirty) {
-        _dirty = false;
-        writeRecords(_mainDataSrc.getCatArray(), _mainDataSrc.getCatDataDictionary(),
-                     MonthTables::monthIndex(_monthId), _monthData);
-    }
+    storeMonthData();
     beginResetModel();
     _monthData = {}; // releases the memory too
     _monthId.clear();
     endResetModel();
+}
+
+void voCheckViewData::storeMonthData()
+{
+    if (!_dirty)
+        return;
+    _dirty = false;
+    writeRecords(_mainDataSrc.getCatArray(), _mainDataSrc.getCatDataDictionary(), MonthTables::monthIndex(_monthId),
+                 _monthData);
 }
 
 void voCheckViewData::writePendingMonth(DocumentSnapshot &snapshot) const

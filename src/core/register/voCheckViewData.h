@@ -51,6 +51,8 @@ public:
     /// its envelope entry replaced by the records in register order), then
     /// unloads it.
     void storeAndReleaseMonthData();
+    /// Writes the month back when it changed, as above, and keeps it loaded.
+    void storeMonthData();
     /// Writes the month into the snapshot as storeAndReleaseMonthData() would
     /// write it into the document now; nothing when it has not changed.
     void writePendingMonth(DocumentSnapshot &snapshot) const;

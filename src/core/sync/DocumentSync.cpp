@@ -82,6 +82,12 @@ bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
     return true;
 }
 
+void DocumentSync::newDocument()
+{
+    _svnOpenState = false;
+    _document.eraseAllData();
+}
+
 bool DocumentSync::fileOperationsAllowed()
 {
     if (!_allowFileOperations)

@@ -60,6 +60,9 @@ public:
     /// could be written (the user was told, except while a Subversion run is
     /// under way: then nothing is written); an empty path answers true.
     [[nodiscard]] bool saveToFile(const QString &path, bool withOptionSync);
+    /// Empties the document for a file made new. No update brought it, so
+    /// saving it commits nothing until a file is loaded through one.
+    void newDocument();
     /// Whether loads and saves are allowed; warns when they are not.
     [[nodiscard]] bool fileOperationsAllowed();
 

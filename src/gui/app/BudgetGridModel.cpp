@@ -1,6 +1,6 @@
 #include "BudgetGridModel.h"
 
-#include "MyDataSource.h"
+#include "BudgetGridEdits.h"
 
 #include "document/BudgetDocument.h"
 #include "document/GridText.h"
@@ -15,10 +15,36 @@
 #include <QMimeData>
 #include <QPalette>
 
-BudgetGridModel::BudgetGridModel(MyDataSource &dataSource, QObject *parent)
+BudgetGridModel::BudgetGridModel(const BudgetDocument &document, BudgetGridEdits &edits, QObject *parent)
     : QAbstractTableModel(parent)
-    , _dataSource(dataSource)
+    , _document(document)
+    , _edits(edits)
 {
+}
+
+int BudgetGridModel::numberOfRowsInTableView() const
+{
+    return int(_document.getCatArray().size());
+}
+
+QString BudgetGridModel::objectValueForTableColumn(const QString &columnId, int row) const
+{
+    Q_ASSERT_X(row >= 0 && row < numberOfRowsInTableView(), "MyDataSource",
+               "Invalid parameter not satisfying: rowIndex >= 0 && rowIndex < [_catArray count]");
+    return gridDisplayText(_document.getCatArray()[row], row, columnId);
+}
+
+QString BudgetGridModel::editValueForTableColumn(const QString &columnId, int row) const
+{
+    const int month = MonthTables::findMonth(columnId);
+    if (row == kBudgetRowIndex && month >= 0 && !_document.isEnvelopeEnabled())
+        return _document.budgetTotals()[std::size_t(month)];
+    return _document.getCatArray()[row].value(columnId);
+}
+
+bool BudgetGridModel::shouldSelectRow(int row)
+{
+    return row != kRemainingRowIndex && row != kDashRowIndex;
 }
 
 QString BudgetGridModel::columnId(int column)
@@ -33,7 +59,7 @@ int BudgetGridModel::columnOf(const QString &columnId)
 
 int BudgetGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : _dataSource.numberOfRowsInTableView();
+    return parent.isValid() ? 0 : numberOfRowsInTableView();
 }
 
 int BudgetGridModel::columnCount(const QModelIndex &parent) const
@@ -44,10 +70,10 @@ int BudgetGridModel::columnCount(const QModelIndex &parent) const
 bool BudgetGridModel::isNegativeRemainder(int row, int column) const
 {
     const bool remainder = row == kRemainingRowIndex
-        || (row >= kFirstCategoryRow && _dataSource.document().isEnvelopeEnabled());
+        || (row >= kFirstCategoryRow && _document.isEnvelopeEnabled());
     if (!remainder || column == 0)
         return false;
-    return Decimal::fromText(_dataSource.document().getCatArray()[row].value(columnId(column))) < Decimal();
+    return Decimal::fromText(_document.getCatArray()[row].value(columnId(column))) < Decimal();
 }
 
 QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
@@ -63,9 +89,9 @@ QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
             return tr("Budget");
         if (column == 0 && row == kRemainingRowIndex)
             return tr("Remain");
-        return _dataSource.objectValueForTableColumn(columnId(column), row);
+        return objectValueForTableColumn(columnId(column), row);
     case Qt::EditRole:
-        return _dataSource.editValueForTableColumn(columnId(column), row);
+        return editValueForTableColumn(columnId(column), row);
     case Qt::TextAlignmentRole:
         return column == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole: {
@@ -100,7 +126,7 @@ bool BudgetGridModel::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    if (!_dataSource.setObjectValue(value.toString(), columnId(index.column()), index.row()))
+    if (!_edits.setObjectValue(value.toString(), columnId(index.column()), index.row()))
         return false;
     emit dataChanged(index, index);
     return true;
@@ -116,7 +142,7 @@ Qt::ItemFlags BudgetGridModel::flags(const QModelIndex &index) const
     const bool nameColumn = index.column() == 0;
     const bool monthColumn = MonthTables::findMonth(columnId(index.column())) >= 0;
     Qt::ItemFlags flags = Qt::ItemIsEnabled;
-    if (_dataSource.shouldSelectRow(row))
+    if (shouldSelectRow(row))
         flags |= Qt::ItemIsSelectable;
     if ((row >= kFirstCategoryRow && nameColumn) || (row == kBudgetRowIndex && monthColumn))
         flags |= Qt::ItemIsEditable;
@@ -155,7 +181,7 @@ QMimeData *BudgetGridModel::mimeData(const QModelIndexList &indexes) const
     }
     std::sort(rows.begin(), rows.end());
     auto pasteboard = std::make_unique<QMimeData>();
-    if (!_dataSource.writeRowsWithIndexes(rows, *pasteboard))
+    if (!_edits.writeRowsWithIndexes(rows, *pasteboard))
         return nullptr;
     return pasteboard.release();
 }
@@ -180,7 +206,7 @@ int BudgetGridModel::proposedRow(int row, const QModelIndex &parent) const
 bool BudgetGridModel::canDropMimeData(const QMimeData *data, Qt::DropAction, int row, int,
                                       const QModelIndex &parent) const
 {
-    return data && data->hasFormat(kDragType) && _dataSource.validateDrop(proposedRow(row, parent));
+    return data && data->hasFormat(kDragType) && _edits.validateDrop(proposedRow(row, parent));
 }
 
 bool BudgetGridModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
@@ -188,7 +214,7 @@ bool BudgetGridModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
 {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
-    return _dataSource.acceptDrop(*data, proposedRow(row, parent));
+    return _edits.acceptDrop(*data, proposedRow(row, parent));
 }
 
 void BudgetGridModel::beginRowsChange()

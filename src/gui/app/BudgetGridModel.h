@@ -2,10 +2,11 @@
 
 #include <QAbstractTableModel>
 
-class MyDataSource;
+class BudgetDocument;
+class BudgetGridEdits;
 
-/// The budget grid's model: a thin adapter that asks the application
-/// controller for every cell, edit, selection and drop.
+/// The budget grid's model: a thin adapter that reads every cell from the
+/// document and hands edits, drags and drops on to the grid's data source.
 class BudgetGridModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -14,11 +15,19 @@ public:
     /// The private drag type of a row drag.
     static inline const QString kDragType = QStringLiteral("MyPrivateTableViewDataType");
 
-    explicit BudgetGridModel(MyDataSource &dataSource, QObject *parent = nullptr);
+    BudgetGridModel(const BudgetDocument &document, BudgetGridEdits &edits, QObject *parent = nullptr);
 
     /// The column identifier ("desc", "jan" … "dec", "average") of a column.
     [[nodiscard]] static QString columnId(int column);
     [[nodiscard]] static int columnOf(const QString &columnId);
+
+    [[nodiscard]] int numberOfRowsInTableView() const;
+    /// The text a cell shows.
+    [[nodiscard]] QString objectValueForTableColumn(const QString &columnId, int row) const;
+    /// The text an edit of the cell starts from: the value as stored.
+    [[nodiscard]] QString editValueForTableColumn(const QString &columnId, int row) const;
+    /// The Remain and dash rows cannot be selected.
+    [[nodiscard]] static bool shouldSelectRow(int row);
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
@@ -47,5 +56,6 @@ private:
     [[nodiscard]] int proposedRow(int row, const QModelIndex &parent) const;
     [[nodiscard]] bool isNegativeRemainder(int row, int column) const;
 
-    MyDataSource &_dataSource;
+    const BudgetDocument &_document;
+    BudgetGridEdits &_edits;
 };

@@ -39,12 +39,14 @@ DesktopCommands::~DesktopCommands()
 
 void DesktopCommands::menuExportGrid()
 {
+    if (!_dataSource.flushPendingEdits())
+        return;
     exportCsv(tr("Export Budget Grid"), tr("Budget Grid"), CsvExport::budgetGrid(_dataSource.document()));
 }
 
 void DesktopCommands::menuExportMonth(int month)
 {
-    if (month < 0 || month >= MonthTables::kMonthCount)
+    if (month < 0 || month >= MonthTables::kMonthCount || !_dataSource.flushPendingEdits())
         return;
     const QString name = MonthDisplay::name(month);
     exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name),
@@ -53,6 +55,8 @@ void DesktopCommands::menuExportMonth(int month)
 
 void DesktopCommands::menuExportShownMonth()
 {
+    if (!_dataSource.flushPendingEdits())
+        return;
     const voCheckViewData &data = _dataSource.checkView().tableData();
     const int month = MonthTables::findMonth(data.getMonthId());
     if (_dataSource.selectedTabIndex() != 1 || month < 0) {
@@ -70,6 +74,8 @@ void DesktopCommands::menuExportShownMonth()
 
 void DesktopCommands::menuShowCharts()
 {
+    if (!_dataSource.flushPendingEdits())
+        return;
     if (!_charts) {
         MainWindow &window = _dataSource.mainWindow();
         _charts = new BudgetChartsWindow(_dataSource.document(), &window);

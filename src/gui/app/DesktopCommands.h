@@ -10,7 +10,8 @@ class MyDataSource;
 
 /// The commands beyond the document's own: File → Export writes the budget
 /// grid or one month's register as CSV, Window → Charts shows the charts
-/// window. Connects itself to the main window's actions.
+/// window. Each first writes back what the views still hold, so that it
+/// reads every edit. Connects itself to the main window's actions.
 class DesktopCommands final : public QObject
 {
     Q_OBJECT
@@ -24,8 +25,7 @@ public:
     void menuExportGrid();
     /// Asks where to, then writes the month's (0 … 11) transactions as CSV.
     void menuExportMonth(int month);
-    /// Exports the month the register shows, as the register shows it (its
-    /// order, and edits not yet written back).
+    /// Exports the month the register shows, in the order it shows it.
     void menuExportShownMonth();
     /// Opens the charts window, or brings the open one forward.
     void menuShowCharts();

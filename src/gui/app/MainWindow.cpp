@@ -79,6 +79,11 @@ int MainWindow::tagOf(const QAction *action)
     return action->property("tag").toInt();
 }
 
+void MainWindow::showGrid()
+{
+    _ui->_ourTabView->setCurrentIndex(0);
+}
+
 void MainWindow::setRegisterView(QWidget *view)
 {
     _ui->registerLayout->addWidget(view);

@@ -32,6 +32,8 @@ public:
     /// The file menu's commands with their enabling tag (20002 … 20005).
     [[nodiscard]] QList<QAction *> taggedActions() const;
     [[nodiscard]] static int tagOf(const QAction *action);
+    /// Selects the grid's tab (tab 0).
+    void showGrid();
     /// Puts the register's view on the second tab.
     void setRegisterView(QWidget *view);
 

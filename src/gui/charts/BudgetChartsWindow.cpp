@@ -110,7 +110,7 @@ QChart *categoriesChart(const BudgetChartData &data)
 } // namespace
 
 BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QDialog(parent)
     , _document(document)
 {
     setWindowTitle(tr("Charts — Orrinwick"));
@@ -147,7 +147,7 @@ void BudgetChartsWindow::closeEvent(QCloseEvent *event)
     // (or with a slow one) nothing else would give it the focus.
     if (QWidget *opener = parentWidget())
         opener->window()->activateWindow();
-    QWidget::closeEvent(event);
+    QDialog::closeEvent(event);
 }
 
 void BudgetChartsWindow::refresh()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class BudgetDocument;
 class QChartView;
@@ -9,8 +9,8 @@ class QTimer;
 
 /// A window of two charts that follow the document as it changes: per month
 /// the budget against what was spent (and the envelopes in envelope mode),
-/// and per category the spending of the year.
-class BudgetChartsWindow final : public QWidget
+/// and per category the spending of the year. A modeless dialog.
+class BudgetChartsWindow final : public QDialog
 {
     Q_OBJECT
 

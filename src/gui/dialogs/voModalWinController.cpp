@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QPropertyAnimation>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace {
@@ -14,7 +15,7 @@ constexpr int kGrowMilliseconds = 180;
 } // namespace
 
 voModalWinController::voModalWinController(QWidget *parent)
-    : QWidget(parent, Qt::Dialog)
+    : QDialog(parent)
 {
     setWindowModality(Qt::ApplicationModal);
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
@@ -78,6 +79,26 @@ void voModalWinController::startModal()
 void voModalWinController::closeWindow()
 {
     close();
+}
+
+void voModalWinController::done(int result)
+{
+    // QDialog would hide the window without the close event that ends the run.
+    setResult(result);
+    close();
+}
+
+void voModalWinController::setVisible(bool visible)
+{
+    // Return belongs to the default button alone: in a dialog any other
+    // button would take it over whenever it has the focus.
+    if (visible) {
+        for (QPushButton *button : findChildren<QPushButton *>()) {
+            if (!button->isDefault())
+                button->setAutoDefault(false);
+        }
+    }
+    QDialog::setVisible(visible);
 }
 
 void voModalWinController::closeEvent(QCloseEvent *event)

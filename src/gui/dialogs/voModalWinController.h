@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QRectF>
-#include <QWidget>
 
 /// Base of every secondary window (preferences, progress, about, envelope
 /// editor, category editor): placement under the parent's title bar with an
@@ -26,7 +26,11 @@
 /// the user does with answer([](QWidget *window) { … }): the action finds
 /// the controls by object name (window->findChild<QTableView *>("_ourTableView"))
 /// and works them; startModal() then returns without blocking.
-class voModalWinController : public QWidget
+///
+/// Each is a QDialog, announced as a dialog to assistive technology: Return
+/// presses its default button, and Escape, like accept() and reject(),
+/// closes it as closeWindow() does.
+class voModalWinController : public QDialog
 {
     Q_OBJECT
 
@@ -54,6 +58,9 @@ public:
     void startModal();
     /// Closes the window (the modal run stops, windowIsClosing() runs).
     void closeWindow();
+    /// Closes the window whatever ends the dialog; the result is kept.
+    void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
     /// Runs while the window closes, after the modal run was stopped.

@@ -11,12 +11,20 @@ voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
 {
     _ui->setupUi(this);
     windowDidLoad();
-    // clicked/toggled by the user only: setting the controls above wrote nothing.
-    connect(_ui->_syncDataCheckBox, &QCheckBox::clicked, this, &voPrefWindowCtrl::syncDataWithSVN);
-    connect(_ui->_svnRunScript, &QCheckBox::clicked, this, &voPrefWindowCtrl::svnRunScript);
-    connect(_ui->_sortDataCheckBox, &QCheckBox::clicked, this, &voPrefWindowCtrl::sortData);
-    connect(_ui->standardRadio, &QRadioButton::clicked, this, &voPrefWindowCtrl::standardSelected);
-    connect(_ui->envelopeRadio, &QRadioButton::clicked, this, &voPrefWindowCtrl::envelopeSelected);
+    // Connected once the controls show the settings, so that showing them
+    // writes nothing. `toggled` hears every way of changing a control: the
+    // mouse, the keyboard, assistive technology and the code alike.
+    connect(_ui->_syncDataCheckBox, &QCheckBox::toggled, this, &voPrefWindowCtrl::syncDataWithSVN);
+    connect(_ui->_svnRunScript, &QCheckBox::toggled, this, &voPrefWindowCtrl::svnRunScript);
+    connect(_ui->_sortDataCheckBox, &QCheckBox::toggled, this, &voPrefWindowCtrl::sortData);
+    connect(_ui->standardRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            standardSelected();
+    });
+    connect(_ui->envelopeRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            envelopeSelected();
+    });
     connect(_ui->closeButton, &QPushButton::clicked, this, &voModalWinController::closeWindow);
 }
 

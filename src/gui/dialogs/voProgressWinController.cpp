@@ -2,6 +2,7 @@
 
 #include "ui_ProgWindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 voProgressWinController::voProgressWinController(QWidget *parent)
@@ -9,7 +10,7 @@ voProgressWinController::voProgressWinController(QWidget *parent)
     , _ui(std::make_unique<Ui::ProgWindow>())
 {
     _ui->setupUi(this);
-    // Closed by its owner only.
+    // Closed by its owner only: no close control to offer.
     setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 }
@@ -34,4 +35,19 @@ void voProgressWinController::stopProgress()
 bool voProgressWinController::isAnimating() const
 {
     return _ui->_progressIndicator->minimum() == 0 && _ui->_progressIndicator->maximum() == 0;
+}
+
+void voProgressWinController::closeWindow()
+{
+    _ownerCloses = true;
+    voModalWinController::closeWindow();
+}
+
+void voProgressWinController::closeEvent(QCloseEvent *event)
+{
+    if (!_ownerCloses) {
+        event->ignore();
+        return;
+    }
+    voModalWinController::closeEvent(event);
 }

@@ -12,7 +12,8 @@ class ProgWindow;
 
 /// A message and a moving indeterminate indicator over the main window while
 /// a child process runs. It has no buttons and no modal run: its owner shows
-/// it, starts it, and closes it when the work is done. The indicator moves
+/// it, starts it, and closes it when the work is done. The user cannot close
+/// it (Escape, the close control): the run it stands for goes on. The indicator moves
 /// as long as the owner keeps the event loop turning while it waits (widgets
 /// paint on the main thread only), as ChildProcess::runBlocking() does.
 class voProgressWinController final : public voModalWinController, public ProgressWindow
@@ -30,8 +31,13 @@ public:
     void stopProgress();
     [[nodiscard]] bool isAnimating() const;
 
-    void closeWindow() override { voModalWinController::closeWindow(); }
+    /// The owner's close, the only one it takes.
+    void closeWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     std::unique_ptr<Ui::ProgWindow> _ui;
+    bool _ownerCloses = false;
 };

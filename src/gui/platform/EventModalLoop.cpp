@@ -3,6 +3,13 @@
 #include <QEventLoop>
 #include <QWidget>
 
+// The default instance is this one; ModalLoop itself knows no kind of loop.
+ModalLoop &ModalLoop::current()
+{
+    static EventModalLoop eventLoop;
+    return _installed ? *_installed : eventLoop;
+}
+
 void EventModalLoop::run(QWidget *window)
 {
     if (!window || !window->isVisible())

@@ -1,26 +1,12 @@
 #include "ModalLoop.h"
 
-#include "EventModalLoop.h"
-
-namespace {
-
-ModalLoop *installed = nullptr;
-
-} // namespace
-
-ModalLoop &ModalLoop::current()
-{
-    static EventModalLoop eventLoop;
-    return installed ? *installed : eventLoop;
-}
-
 ModalLoop::Scope::Scope(ModalLoop &loop)
-    : _previous(installed)
+    : _previous(_installed)
 {
-    installed = &loop;
+    _installed = &loop;
 }
 
 ModalLoop::Scope::~Scope()
 {
-    installed = _previous;
+    _installed = _previous;
 }

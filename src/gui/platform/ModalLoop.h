@@ -31,4 +31,7 @@ public:
     private:
         ModalLoop *_previous;
     };
+
+private:
+    static inline ModalLoop *_installed = nullptr;
 };

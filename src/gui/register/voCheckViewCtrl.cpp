@@ -96,6 +96,15 @@ void voCheckViewCtrl::commitEditing()
     finishEditing(*_ourTableView);
 }
 
+void voCheckViewCtrl::storeMonth()
+{
+    const QString month = _ourData->getMonthId();
+    if (month.isNull() || !_ourData->isDirty())
+        return;
+    _ourData->storeMonthData();
+    _document.updateTotalsForMonth(month);
+}
+
 void voCheckViewCtrl::reloadMonth()
 {
     const QString month = _ourData->getMonthId();

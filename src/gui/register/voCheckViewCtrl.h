@@ -35,6 +35,9 @@ public:
     void closeView();
     /// Commits the cell being edited, if any.
     void commitEditing();
+    /// Writes the month shown back into the document when it changed; it
+    /// stays shown, in the order shown.
+    void storeMonth();
     /// Reads the month shown again from the document, after the document was
     /// put back to an earlier state: the working list is dropped unwritten.
     void reloadMonth();

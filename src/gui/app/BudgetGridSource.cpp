@@ -1,0 +1,212 @@
+#include "BudgetGridSource.h"
+
+#include "BudgetGridModel.h"
+#include "BudgetGridView.h"
+#include "MainWindow.h"
+#include "UndoHistory.h"
+#include "ui_MainMenu.h"
+
+#include "document/BudgetDocument.h"
+#include "document/NumberText.h"
+#include "document/TextRules.h"
+#include "platform/Alerts.h"
+#include "register/voEnvelopeWinController.h"
+#include "register/voEnvelopeWinData.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
+namespace {
+
+QByteArray archiveRows(const QList<int> &rows)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << rows;
+    return bytes;
+}
+
+QList<int> unarchiveRows(const QByteArray &bytes)
+{
+    QList<int> rows;
+    QDataStream stream(bytes);
+    stream >> rows;
+    return stream.status() == QDataStream::Ok ? rows : QList<int>();
+}
+
+} // namespace
+
+BudgetGridSource::BudgetGridSource(BudgetDocument &document, Alerts &alerts, UndoHistory &history,
+                                   MainWindow &mainWindow, QPushButton &fillEnvelope, QObject *parent)
+    : QObject(parent)
+    , _document(&document)
+    , _alerts(alerts)
+    , _history(&history)
+    , _mainWindow(mainWindow)
+    , _ourTableView(mainWindow.tableView())
+    , _fillEnvelope(fillEnvelope)
+    , _gridModel(new BudgetGridModel(document, *this, this))
+{
+    _ourTableView->setModel(_gridModel);
+    _ourTableView->fitColumns();
+    connect(_document, &BudgetDocument::rowsAboutToChange, _gridModel, &BudgetGridModel::beginRowsChange);
+    connect(_document, &BudgetDocument::rowsChanged, _gridModel, &BudgetGridModel::endRowsChange);
+    connect(_document, &BudgetDocument::redisplayRequested, _gridModel, &BudgetGridModel::redisplay);
+    _ourTableView->setEditCheck([this](int column, int row) {
+        return shouldEditTableColumn(BudgetGridModel::columnId(column), row);
+    });
+
+    Ui::MainMenu &ui = _mainWindow.ui();
+    connect(ui.newCategoryButton, &QPushButton::clicked, this, &BudgetGridSource::btnNewCategory);
+    connect(ui.deleteCategoryButton, &QPushButton::clicked, this, &BudgetGridSource::btnDeleteCategory);
+    connect(ui.actionNewCategory, &QAction::triggered, this, &BudgetGridSource::btnNewCategory);
+    connect(ui.actionDeleteCategory, &QAction::triggered, this, &BudgetGridSource::btnDeleteCategory);
+}
+
+void BudgetGridSource::setEnvelopeView(bool on)
+{
+    _envelopeView = on;
+    _document->setEnvelopeView(on);
+    _fillEnvelope.setEnabled(on);
+}
+
+int BudgetGridSource::numberOfRowsInTableView() const
+{
+    return _gridModel->numberOfRowsInTableView();
+}
+
+bool BudgetGridSource::setObjectValue(const QString &value, const QString &columnId, int row)
+{
+    if (row < 0 || row >= numberOfRowsInTableView())
+        return false;
+    if (columnId == kDescId) {
+        if (row < kFirstCategoryRow || value.isEmpty() || value == _document->getCatArray()[row].desc)
+            return false;
+        const CheckedText name = TextRules::checkName(value);
+        if (!name.ok()) {
+            _alerts.warning(name.error);
+            return false;
+        }
+        if (!_document->renameCategory(row, name.text)) {
+            _alerts.warning(Alerts::format(tr("There is already a category named \"%@\". Choose another name."),
+                                           name.text));
+            return false;
+        }
+        _history->record(tr("Rename Category"));
+        return true;
+    }
+    const int month = MonthTables::findMonth(columnId);
+    if (row != kBudgetRowIndex || month < 0)
+        return false;
+    QString &budget = _document->budgetTotals()[std::size_t(month)];
+    if (budget == value)
+        return false;
+    const CheckedText amount = TextRules::checkAmount(value);
+    if (!amount.ok()) {
+        _alerts.warning(amount.error);
+        return false;
+    }
+    if (budget == amount.text)
+        return false;
+    budget = NumberText::validNumber(amount.text);
+    _document->updateTotalsForMonth(columnId);
+    _history->record(tr("Edit Budget"));
+    return true;
+}
+
+bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
+{
+    if (row < kFirstCategoryRow && columnId == kDescId)
+        return false;
+    if (columnId == kAverageId)
+        return false;
+    if (columnId == kDescId)
+        return true;
+    if (row != kBudgetRowIndex)
+        return false;
+    if (_document->categoryCount() <= 0) {
+        _alerts.run(tr("No Categories Defined"),
+                    tr("Please create at least 1 category.\n\nHINT: Edit -> New Category"),
+                    QStringLiteral("OK"));
+        return false;
+    }
+    if (!_envelopeView)
+        return true;
+    _ourTableView->clearSelection();
+    voEnvelopeWinController editor(*_document, _alerts, &_mainWindow);
+    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, _history, &UndoHistory::record);
+    editor.openMonth(columnId, &_mainWindow);
+    editor.startModal();
+    _document->updateTotalsForMonth(columnId);
+    return false;
+}
+
+bool BudgetGridSource::writeRowsWithIndexes(const QList<int> &rows, QMimeData &pasteboard) const
+{
+    // The fixed rows never move, so a drag that starts on one is refused.
+    if (rows.isEmpty() || rows.first() < kFirstCategoryRow)
+        return false;
+    pasteboard.setData(BudgetGridModel::kDragType, archiveRows(rows));
+    return true;
+}
+
+bool BudgetGridSource::validateDrop(int proposedRow) const
+{
+    return proposedRow >= kFirstCategoryRow && proposedRow <= numberOfRowsInTableView();
+}
+
+bool BudgetGridSource::acceptDrop(const QMimeData &pasteboard, int row)
+{
+    const QList<int> rows = unarchiveRows(pasteboard.data(BudgetGridModel::kDragType));
+    if (rows.isEmpty() || rows.first() < kFirstCategoryRow || rows.first() >= numberOfRowsInTableView()
+        || !validateDrop(row))
+        return false;
+    _document->moveCategoryRow(rows.first(), row);
+    _history->record(tr("Move Category"));
+    return true;
+}
+
+void BudgetGridSource::updateView()
+{
+    _document->updateView();
+    _gridModel->redisplay();
+}
+
+void BudgetGridSource::btnNewCategory()
+{
+    _document->createCategory(_document->uniqueCategoryName(kDefaultCategoryName), QStringLiteral("0"));
+    _history->record(tr("New Category"));
+    _ourTableView->clearSelection();
+    const QModelIndex name = _gridModel->index(numberOfRowsInTableView() - 1, 0);
+    _ourTableView->setCurrentIndex(name);
+    _ourTableView->selectRow(name.row());
+    _ourTableView->setFocus();
+    _ourTableView->edit(name);
+}
+
+void BudgetGridSource::btnDeleteCategory()
+{
+    const int row = selectedRow();
+    // The Budget row can be selected but is no category.
+    if (row < kFirstCategoryRow) {
+        _alerts.run(tr("No SelectedCategory"), tr("Please select a category."),
+                    QStringLiteral("OK"));
+        return;
+    }
+    const QString name = _document->getCatArray()[row].desc;
+    if (_alerts.run(tr("Confirm Delete"),
+                    Alerts::format(tr("Are you sure you want to delete category %@"), name),
+                    QStringLiteral("Cancel"), QStringLiteral("OK"))
+        == Alerts::kDefaultButton)
+        return;
+    _ourTableView->clearSelection();
+    _document->deleteCategoryByIndex(row);
+    _history->record(tr("Delete Category"));
+}
+
+int BudgetGridSource::selectedRow() const
+{
+    const QModelIndexList rows = _ourTableView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}

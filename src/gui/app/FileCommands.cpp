@@ -1,0 +1,172 @@
+#include "FileCommands.h"
+
+#include "MainWindow.h"
+#include "PendingEdits.h"
+#include "UndoHistory.h"
+#include "ui_MainMenu.h"
+
+#include "document/NumberText.h"
+#include "platform/FilePanels.h"
+#include "platform/RecentFileList.h"
+#include "sync/DocumentHost.h"
+#include "sync/DocumentSync.h"
+
+#include <QFileInfo>
+
+FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &filePanels, RecentFileList &recents,
+                           MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, QObject *parent)
+    : QObject(parent)
+    , _sync(sync)
+    , _host(host)
+    , _filePanels(filePanels)
+    , _recents(recents)
+    , _mainWindow(mainWindow)
+    , _pending(pending)
+    , _history(history)
+{
+    Ui::MainMenu &ui = _mainWindow.ui();
+    connect(ui.actionNew, &QAction::triggered, this, &FileCommands::menuNewFile);
+    connect(ui.actionOpen, &QAction::triggered, this, &FileCommands::menuOpenFile);
+    connect(ui.actionSave, &QAction::triggered, this, &FileCommands::menuSave);
+    connect(ui.actionSaveAs, &QAction::triggered, this, &FileCommands::menuSaveAs);
+    connect(ui.menuFile, &QMenu::aboutToShow, this, &FileCommands::validateMenuItems);
+    connect(ui.menuOpenRecent, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    connect(&_sync, &DocumentSync::updateHandled, this, &FileCommands::validateMenuItems);
+}
+
+std::optional<QString> FileCommands::promptUserFileName()
+{
+    const std::optional<QString> location
+        = _filePanels.runSavePanel(&_mainWindow, tr("Enter File / Path for new File"));
+    if (!location)
+        return std::nullopt;
+    return NumberText::URLToFilePath(*location);
+}
+
+void FileCommands::menuSave()
+{
+    if (!_pending.flush())
+        return;
+    _mainWindow.showGrid();
+    (void)saveToFile(_host.dataFileName(), false);
+}
+
+void FileCommands::menuSaveAs()
+{
+    if (!_pending.flush())
+        return;
+    _mainWindow.showGrid();
+    (void)saveAs();
+}
+
+FileCommands::SaveAsResult FileCommands::saveAs()
+{
+    const std::optional<QString> path = promptUserFileName();
+    if (!path)
+        return SaveAsResult::Cancelled;
+    if (!saveToFile(*path, false))
+        return SaveAsResult::Failed;
+    _host.setFileName(*path);
+    return SaveAsResult::Saved;
+}
+
+void FileCommands::menuNewFile()
+{
+    if (!_pending.flush())
+        return;
+    const QString oldPath = _host.dataFileName();
+    _mainWindow.showGrid();
+    const std::optional<QString> newPath = promptUserFileName();
+    if (!newPath)
+        return;
+    // The document being left is saved (and committed) under its own name
+    // first; when that fails nothing is thrown away.
+    if (!saveToFile(oldPath, true))
+        return;
+    _sync.newDocument();
+    _host.setFileName(*newPath);
+    (void)saveToFile(*newPath, false);
+    _host.initView();
+    _history.clear();
+}
+
+void FileCommands::menuOpenFile()
+{
+    if (!_pending.flush())
+        return;
+    _mainWindow.showGrid();
+    const std::optional<QString> location = _filePanels.runOpenPanel(&_mainWindow);
+    if (!location)
+        return;
+    if (!saveToFile(_host.dataFileName(), true))
+        return;
+    const QString path = NumberText::URLToFilePath(*location);
+    _host.setFileName(path);
+    loadFromFile(path, true, false);
+}
+
+bool FileCommands::openFile(const QString &path)
+{
+    _sync.whenUpdateHandled([this, path] {
+        if (path == _host.dataFileName())
+            return;
+        if (!_pending.flush())
+            return;
+        _mainWindow.showGrid();
+        if (!_sync.fileOperationsAllowed())
+            return;
+        if (!saveToFile(_host.dataFileName(), true))
+            return;
+        _host.setFileName(path);
+        loadFromFile(path, true, false);
+    });
+    return true;
+}
+
+void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool detach)
+{
+    _sync.loadFromFile(path, withOptionSync, detach);
+    _history.clear();
+}
+
+bool FileCommands::saveToFile(const QString &path, bool withOptionSync)
+{
+    return _sync.saveToFile(path, withOptionSync);
+}
+
+bool FileCommands::validateMenuItem(int tag) const
+{
+    switch (tag) {
+    case kOpenTag:
+    case kNewTag:
+    case kSaveAsTag:
+        return _sync.fileCommandsEnabled();
+    case kSaveTag:
+        return !_host.dataFileName().isEmpty() && _sync.fileCommandsEnabled();
+    default:
+        return true;
+    }
+}
+
+void FileCommands::validateMenuItems()
+{
+    for (QAction *action : _mainWindow.taggedActions())
+        action->setEnabled(validateMenuItem(MainWindow::tagOf(action)));
+}
+
+void FileCommands::fillRecentMenu()
+{
+    QMenu *menu = _mainWindow.openRecentMenu();
+    menu->clear();
+    for (const QString &path : _recents.paths()) {
+        QAction *item = menu->addAction(QFileInfo(path).fileName(), this, [this, path] { openFile(path); });
+        item->setToolTip(path);
+        item->setStatusTip(path);
+    }
+    if (menu->isEmpty()) {
+        menu->addAction(tr("No Recent Files"))->setEnabled(false);
+        return;
+    }
+    menu->addSeparator();
+    menu->addAction(tr("Clear Menu"), this, [this] { _recents.clear(); });
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class DocumentHost;
+class DocumentSync;
+class FilePanels;
+class MainWindow;
+class PendingEdits;
+class RecentFileList;
+class UndoHistory;
+
+/// The File menu's document commands: New, Open, Open Recent, Save and Save
+/// As, and the desktop's requests to open a file. Each flushes what the views
+/// hold first, saves the document being left under its own name, and keeps
+/// the menu's commands enabled only while they can work. Connects itself to
+/// the main window's actions.
+class FileCommands final : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Menu tags of the file commands.
+    static constexpr int kOpenTag = 20002;
+    static constexpr int kNewTag = 20003;
+    static constexpr int kSaveAsTag = 20004;
+    static constexpr int kSaveTag = 20005;
+
+    /// How a Save As ended.
+    enum class SaveAsResult { Saved, Cancelled, Failed };
+
+    FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &filePanels, RecentFileList &recents,
+                 MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, QObject *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(FileCommands)
+
+    void menuOpenFile();
+    void menuNewFile();
+    void menuSave();
+    void menuSaveAs();
+    /// Asks for a path and writes the document there. Only a file written
+    /// becomes the current one: after a failure the old name stays.
+    SaveAsResult saveAs();
+    /// A desktop request to open a file (also Open Recent and the command line).
+    bool openFile(const QString &path);
+    /// Asks for a new file's path; nothing when the user cancelled.
+    [[nodiscard]] std::optional<QString> promptUserFileName();
+
+    /// Loads the file (through an update when asked and on); the undo history starts afresh.
+    void loadFromFile(const QString &path, bool withOptionSync, bool detach);
+    [[nodiscard]] bool saveToFile(const QString &path, bool withOptionSync);
+
+    [[nodiscard]] bool validateMenuItem(int tag) const;
+    /// Enables the File menu's commands as validateMenuItem() answers.
+    void validateMenuItems();
+
+private:
+    void fillRecentMenu();
+
+    DocumentSync &_sync;
+    DocumentHost &_host;
+    FilePanels &_filePanels;
+    RecentFileList &_recents;
+    MainWindow &_mainWindow;
+    PendingEdits &_pending;
+    UndoHistory &_history;
+};
