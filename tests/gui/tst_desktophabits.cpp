@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/BudgetGridModel.h"
+#include "app/BudgetGridSource.h"
 #include "app/BudgetGridView.h"
 #include "app/DesktopHabits.h"
 #include "platform/FileDropHandler.h"
@@ -143,7 +144,7 @@ private slots:
         fixture.knownVersion().settings->setValue(Settings::kDataFile, fixture.sampleCopy());
         MyDataSource &app = fixture.start();
         // A January budget below the month's spending leaves Remain negative.
-        QVERIFY(app.setObjectValue(QStringLiteral("1"), QStringLiteral("jan"), kBudgetRowIndex));
+        QVERIFY(app.grid().setObjectValue(QStringLiteral("1"), QStringLiteral("jan"), kBudgetRowIndex));
         const BudgetGridModel &grid = app.gridModel();
         const auto contrastOf = [&grid, &palette](int row, int column) {
             const QModelIndex cell = grid.index(row, column);
