@@ -153,7 +153,7 @@ void TestCheckViewData::loadingListsBookedItemsOfEveryCategoryInBudgetOrder()
              (QStringList{"Market", "Bakery", "Landlord", "Cinema"}));
     QCOMPARE(registerColumn(*_data, QStringLiteral("category")), (QStringList{"Food", "Food", "Rent", "Fun"}));
     QCOMPARE(_data->record(1).note, QStringLiteral("bread"));
-    QVERIFY(!_data->record(0).autoLookupKey.has_value());
+    QCOMPARE(_data->record(0).lookup, CategoryLookup::Never);
     QCOMPARE(_data->objectValueForTableColumn(QStringLiteral("reconciled"), 1), QVariant(1));
     QCOMPARE(_data->objectValueForTableColumn(QStringLiteral("reconciled"), 0), QVariant(0));
     QCOMPARE(_data->categoryList(), (QStringList{"Food", "Rent", "Fun"}));
@@ -229,7 +229,7 @@ void TestCheckViewData::changedCategoryMovesRecordToTheEndOfTheOtherList()
     _data->loadMonthData(QStringLiteral("jan"));
     const int bakery = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Bakery"));
     QVERIFY(_data->setData(_data->index(bakery, columnOf("category")), QStringLiteral("Rent")));
-    QCOMPARE(_data->record(bakery).autoLookupKey, std::optional<QString>(QStringLiteral("set")));
+    QCOMPARE(_data->record(bakery).lookup, CategoryLookup::Settled);
     _data->storeAndReleaseMonthData();
 
     QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kJan), (QStringList{"__ENVELOPE__", "Market"}));
@@ -446,7 +446,7 @@ void TestCheckViewData::addedRecordStartsWithDefaultsAndIsEdited()
     const RegisterRecord &added = _data->record(0);
     QCOMPARE(added.toEntry(), (Entry{kInitialDay, kInitialDescription, "0", kInitialNote, " "}));
     QCOMPARE(added.category, QStringLiteral("Food"));
-    QCOMPARE(added.autoLookupKey, std::optional<QString>(QString()));
+    QCOMPARE(added.lookup, CategoryLookup::Pending);
     QVERIFY(_data->isDirty());
     QCOMPARE(_data->selectedRows(), QList<int>{0});
     QCOMPARE(edit.count(), 1);
@@ -530,7 +530,7 @@ void TestCheckViewData::newRecordsLookUpTheirCategoryFromTheDescription()
     QVERIFY(_data->setData(_data->index(added, columnOf("desc")), desc));
     QCOMPARE(_data->record(added).category, category);
     QCOMPARE(_data->record(added).desc, desc);
-    QCOMPARE(_data->record(added).autoLookupKey, std::optional<QString>(QStringLiteral("set")));
+    QCOMPARE(_data->record(added).lookup, CategoryLookup::Settled);
 }
 
 void TestCheckViewData::lookupRunsOnceAndNeverAfterAChosenCategory()
@@ -556,7 +556,7 @@ void TestCheckViewData::loadedRecordsNeverLookUpTheirCategory()
     const int market = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Market"));
     QVERIFY(_data->setData(_data->index(market, columnOf("desc")), QStringLiteral("Landlord")));
     QCOMPARE(_data->record(market).category, QStringLiteral("Food"));
-    QVERIFY(!_data->record(market).autoLookupKey.has_value());
+    QCOMPARE(_data->record(market).lookup, CategoryLookup::Never);
 }
 
 void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk_data()

@@ -10,10 +10,9 @@
 #include "dialogs/voPrefWindowCtrl.h"
 #include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
-#include "document/DocumentSnapshot.h"
 #include "document/GridText.h"
 #include "document/NumberText.h"
-#include "document/TextRules.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 #include "platform/FilePanels.h"
 #include "platform/RecentFileList.h"
@@ -66,11 +65,11 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _ourTabView(_mainWindow->tabView())
     , _checkView(new voCheckViewCtrl(*_document, _alerts, _calendar))
     , _fillEnvelope(_checkView->fillEnvelopeButton())
-    , _history(new UndoHistory([this] { return documentSnapshot(); },
-                               [this](const DocumentSnapshot &snapshot) { restoreDocument(snapshot); }, this))
+    , _history(new UndoHistory([this] { _document->edits().changeApplied(); }, this))
     , _version(QStringLiteral(ORRINWICK_VERSION))
 {
     MainDataSource = this;
+    _document->edits().setChangeLog(_history);
     _mainWindow->setRegisterView(_checkView);
     _ourTableView->setModel(_gridModel);
     _ourTableView->fitColumns();
@@ -81,7 +80,7 @@ MyDataSource::~MyDataSource()
 {
     // The register commits an open edit as its window goes, when this object
     // is half gone: nothing is recorded from then on.
-    disconnect(_checkView, nullptr, _history, nullptr);
+    _document->edits().setChangeLog(nullptr);
     if (MainDataSource == this)
         MainDataSource = nullptr;
 }
@@ -118,7 +117,6 @@ void MyDataSource::connectWindow()
     connect(_sync, &DocumentSync::updateHandled, this, &MyDataSource::validateMenuItems);
     // The end of a detached update is the end of a load.
     connect(_sync, &DocumentSync::updateHandled, _history, &UndoHistory::clear);
-    connect(_checkView, &voCheckViewCtrl::documentChanged, _history, &UndoHistory::record);
     _history->addActionsTo(*ui.menuEdit);
     connect(ui.menuEdit, &QMenu::aboutToShow, this, &MyDataSource::commitEditing);
     _mainWindow->setCloseHandler([this] { menuQuit(); });
@@ -238,39 +236,15 @@ bool MyDataSource::setObjectValue(const QString &value, const QString &columnId,
 {
     if (row < 0 || row >= numberOfRowsInTableView())
         return false;
-    if (columnId == kDescId) {
-        if (row < kFirstCategoryRow || value.isEmpty() || value == _document->getCatArray()[row].desc)
-            return false;
-        const CheckedText name = TextRules::checkName(value);
-        if (!name.ok()) {
-            _alerts.warning(name.error);
-            return false;
-        }
-        if (!_document->renameCategory(row, name.text)) {
-            _alerts.warning(Alerts::format(tr("There is already a category named \"%@\". Choose another name."),
-                                           name.text));
-            return false;
-        }
-        _history->record(tr("Rename Category"));
-        return true;
-    }
     const int month = MonthTables::findMonth(columnId);
-    if (row != kBudgetRowIndex || month < 0)
-        return false;
-    QString &budget = _document->budgetTotals()[std::size_t(month)];
-    if (budget == value)
-        return false;
-    const CheckedText amount = TextRules::checkAmount(value);
-    if (!amount.ok()) {
-        _alerts.warning(amount.error);
-        return false;
-    }
-    if (budget == amount.text)
-        return false;
-    budget = NumberText::validNumber(amount.text);
-    _document->updateTotalsForMonth(columnId);
-    _history->record(tr("Edit Budget"));
-    return true;
+    EditAnswer answer;
+    if (columnId == kDescId)
+        answer = _document->edits().categories().renameCategory(row, value);
+    else if (row == kBudgetRowIndex && month >= 0)
+        answer = _document->edits().amounts().setBudget(month, value);
+    if (answer.isRefused())
+        _alerts.warning(answer.message);
+    return answer.isChanged();
 }
 
 bool MyDataSource::shouldSelectRow(int row) const
@@ -298,7 +272,6 @@ bool MyDataSource::shouldEditTableColumn(const QString &columnId, int row)
         return true;
     _ourTableView->clearSelection();
     voEnvelopeWinController editor(*_document, _alerts, _mainWindow.get());
-    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, _history, &UndoHistory::record);
     editor.openMonth(columnId, _mainWindow.get());
     editor.startModal();
     _document->updateTotalsForMonth(columnId);
@@ -325,8 +298,7 @@ bool MyDataSource::acceptDrop(const QMimeData &pasteboard, int row)
     if (rows.isEmpty() || rows.first() < kFirstCategoryRow || rows.first() >= numberOfRowsInTableView()
         || !validateDrop(row))
         return false;
-    _document->moveCategoryRow(rows.first(), row);
-    _history->record(tr("Move Category"));
+    (void)_document->edits().categories().moveCategory(rows.first(), row);
     return true;
 }
 
@@ -338,8 +310,7 @@ void MyDataSource::updateView()
 
 void MyDataSource::btnNewCategory()
 {
-    createCategory(_document->uniqueCategoryName(kDefaultCategoryName), QStringLiteral("0"));
-    _history->record(tr("New Category"));
+    (void)_document->edits().categories().createCategory(_document->uniqueCategoryName(kDefaultCategoryName));
     _ourTableView->clearSelection();
     const QModelIndex name = _gridModel->index(numberOfRowsInTableView() - 1, 0);
     _ourTableView->setCurrentIndex(name);
@@ -364,23 +335,7 @@ void MyDataSource::btnDeleteCategory()
         == Alerts::kDefaultButton)
         return;
     _ourTableView->clearSelection();
-    _document->deleteCategoryByIndex(row);
-    _history->record(tr("Delete Category"));
-}
-
-DocumentSnapshot MyDataSource::documentSnapshot() const
-{
-    DocumentSnapshot snapshot = DocumentSnapshot::take(*_document);
-    _checkView->tableData().writePendingMonth(snapshot);
-    return snapshot;
-}
-
-void MyDataSource::restoreDocument(const DocumentSnapshot &snapshot)
-{
-    // The snapshot holds the register's changes written back, so the month
-    // shown is read again rather than written.
-    snapshot.restoreInto(*_document);
-    _checkView->reloadMonth();
+    (void)_document->edits().categories().deleteCategory(row);
 }
 
 void MyDataSource::commitEditing()

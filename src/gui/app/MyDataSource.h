@@ -23,7 +23,6 @@ class RecentFileList;
 class Settings;
 class UndoHistory;
 class voCheckViewCtrl;
-struct DocumentSnapshot;
 
 /// The application controller: owns the document and its file sync, builds
 /// the main window, runs start-up and quit, answers the budget grid and the
@@ -135,10 +134,6 @@ private:
     void fillRecentMenu();
     void setEnvelopeView(bool on);
     [[nodiscard]] int selectedRow() const;
-    /// The document as it stands, the register's changes not yet written back included.
-    [[nodiscard]] DocumentSnapshot documentSnapshot() const;
-    /// Puts the document back to the snapshot; the grid and the register follow.
-    void restoreDocument(const DocumentSnapshot &snapshot);
     /// Ends any cell edit in the grid or the register, so that an undo acts
     /// on what the user sees.
     void commitEditing();
