@@ -22,7 +22,7 @@ struct DocumentSnapshot
 
     [[nodiscard]] static DocumentSnapshot take(const BudgetDocument &document)
     {
-        return {document.getCatArray(), document.getCatDataDictionary(), document.budgetTotals()};
+        return { document.getCatArray(), document.getCatDataDictionary(), document.budgetTotals() };
     }
 
     /// Makes the document hold this data again, then recomputes every month
@@ -31,9 +31,9 @@ struct DocumentSnapshot
     /// names or their order differ.
     void restoreInto(BudgetDocument &document) const
     {
-        const bool rowsChange = !std::equal(
-            document.getCatArray().cbegin(), document.getCatArray().cend(), catArray.cbegin(), catArray.cend(),
-            [](const CategoryRow &x, const CategoryRow &y) { return x.desc == y.desc; });
+        const bool rowsChange
+            = !std::equal(document.getCatArray().cbegin(), document.getCatArray().cend(), catArray.cbegin(),
+                          catArray.cend(), [](const CategoryRow &x, const CategoryRow &y) { return x.desc == y.desc; });
         // The document's own signals, so a grid resets as for any other row change.
         if (rowsChange)
             emit document.rowsAboutToChange();

@@ -14,8 +14,8 @@ enum class RecordField { Reconciled, Day, Desc, Category, Amount, Note };
 /// "desc", "category", "amount", "note".
 [[nodiscard]] inline const QStringList &recordFieldIds()
 {
-    static const QStringList ids{QStringLiteral("reconciled"), QStringLiteral("day"),    QStringLiteral("desc"),
-                                 QStringLiteral("category"),   QStringLiteral("amount"), QStringLiteral("note")};
+    static const QStringList ids { QStringLiteral("reconciled"), QStringLiteral("day"),    QStringLiteral("desc"),
+                                   QStringLiteral("category"),   QStringLiteral("amount"), QStringLiteral("note") };
     return ids;
 }
 
@@ -28,7 +28,7 @@ enum class RecordField { Reconciled, Day, Desc, Category, Amount, Note };
 
 /// Whether a record's category may still be looked up from its description.
 enum class CategoryLookup {
-    Never,   ///< loaded from the document: its category stays until chosen by hand
+    Never, ///< loaded from the document: its category stays until chosen by hand
     Pending, ///< made by the add command: the first description picks the category
     Settled, ///< looked up, or chosen by hand
 };

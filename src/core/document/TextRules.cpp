@@ -10,23 +10,17 @@ namespace TextRules {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TextRules", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("TextRules", text); }
 
-bool hasLineBreak(const QString &text)
-{
-    return text.contains(u'\n') || text.contains(u'\r');
-}
+bool hasLineBreak(const QString &text) { return text.contains(u'\n') || text.contains(u'\r'); }
 
 CheckedText checkLine(const QString &typed, const char *lineBreakMessage, const char *semicolonMessage)
 {
     if (hasLineBreak(typed))
-        return {typed, tr(lineBreakMessage)};
+        return { typed, tr(lineBreakMessage) };
     if (typed.startsWith(u';'))
-        return {typed, tr(semicolonMessage)};
-    return {typed, {}};
+        return { typed, tr(semicolonMessage) };
+    return { typed, {} };
 }
 
 } // namespace
@@ -83,10 +77,10 @@ CheckedText checkAmount(const QString &typed, const QLocale &locale)
         group = QStringLiteral(" ");
     QStringList readings;
     for (const QString &reading :
-         {fileForm(text), point.size() == 1 && group.size() <= 1
-                              ? readWith(text, point[0], group.isEmpty() ? QChar() : group[0])
-                              : QString(),
-          readWith(text, u',', QChar())}) {
+         { fileForm(text),
+           point.size() == 1 && group.size() <= 1 ? readWith(text, point[0], group.isEmpty() ? QChar() : group[0])
+                                                  : QString(),
+           readWith(text, u',', QChar()) }) {
         if (reading.isNull())
             continue;
         const bool known = std::any_of(readings.cbegin(), readings.cend(), [&reading](const QString &other) {
@@ -96,14 +90,16 @@ CheckedText checkAmount(const QString &typed, const QLocale &locale)
             readings.append(reading);
     }
     if (readings.isEmpty())
-        return {typed, tr("\"%1\" is not an amount. Type a number such as 12.50 or -3.").arg(typed)};
+        return { typed, tr("\"%1\" is not an amount. Type a number such as 12.50 or -3.").arg(typed) };
     if (readings.size() > 1) {
         const QString one = shownIn(Decimal::fromText(readings[0]).toText(), locale);
         const QString other = shownIn(Decimal::fromText(readings[1]).toText(), locale);
-        return {typed, tr("\"%1\" could mean %2 or %3. Type it without a thousands separator, as %2 or %3.")
-                           .arg(typed, one, other)};
+        return {
+            typed,
+            tr("\"%1\" could mean %2 or %3. Type it without a thousands separator, as %2 or %3.").arg(typed, one, other)
+        };
     }
-    return {NumberText::validNumber(readings.first()), {}};
+    return { NumberText::validNumber(readings.first()), {} };
 }
 
 CheckedText checkDay(const QString &typed)
@@ -112,29 +108,27 @@ CheckedText checkDay(const QString &typed)
     const QString text = typed.trimmed();
     const int day = text.toInt();
     if (!digits.match(text).hasMatch() || day < 1 || day > 31)
-        return {typed, tr("\"%1\" is not a day. Type a day of the month from 1 to 31.").arg(typed)};
-    return {text, {}};
+        return { typed, tr("\"%1\" is not a day. Type a day of the month from 1 to 31.").arg(typed) };
+    return { text, {} };
 }
 
 CheckedText checkName(const QString &typed)
 {
-    return checkLine(typed, "A category name cannot contain a line break.",
-                     "A category name cannot begin with \";\".");
+    return checkLine(typed, "A category name cannot contain a line break.", "A category name cannot begin with \";\".");
 }
 
 CheckedText checkDescription(const QString &typed)
 {
-    return checkLine(typed, "A description cannot contain a line break.",
-                     "A description cannot begin with \";\".");
+    return checkLine(typed, "A description cannot contain a line break.", "A description cannot begin with \";\".");
 }
 
 CheckedText checkNote(const QString &typed)
 {
     if (hasLineBreak(typed))
-        return {typed, tr("A note cannot contain a line break.")};
+        return { typed, tr("A note cannot contain a line break.") };
     QString text = typed;
     text.replace(u'\t', u' ');
-    return {text, {}};
+    return { text, {} };
 }
 
 // The writer asks these for every field, and nearly every text is safe as

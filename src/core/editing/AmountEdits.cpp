@@ -1,15 +1,14 @@
 #include "AmountEdits.h"
 
 #include "DocumentEditing.h"
-#include "TypedTextEdit.h"
 #include "ReversibleChange.h"
+#include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
 
 AmountEdits::AmountEdits(BudgetDocument &document, DocumentEditing &editing)
     : _document(document)
     , _editing(editing)
-{
-}
+{ }
 
 EditAnswer AmountEdits::setBudget(int month, const QString &typed, const QLocale &locale)
 {

@@ -9,18 +9,14 @@ namespace {
 
 /// The row a moved row lands on: moving up it takes the place of `to`,
 /// moving down the row before it.
-int landingRow(int from, int to)
-{
-    return to < from ? to : to - 1;
-}
+int landingRow(int from, int to) { return to < from ? to : to - 1; }
 
 } // namespace
 
 CategoryEdits::CategoryEdits(BudgetDocument &document, DocumentEditing &editing)
     : _document(document)
     , _editing(editing)
-{
-}
+{ }
 
 CheckedText CategoryEdits::checkNewName(const QString &typed) const
 {
@@ -28,7 +24,7 @@ CheckedText CategoryEdits::checkNewName(const QString &typed) const
     // Names are the keys of the category data: a second category of one
     // name would take over the other's transactions.
     if (name.ok() && _document.rowOfCategory(name.text) >= 0)
-        return {typed, tr("There is already a category named \"%1\". Choose another name.").arg(name.text)};
+        return { typed, tr("There is already a category named \"%1\". Choose another name.").arg(name.text) };
     return name;
 }
 
@@ -58,8 +54,8 @@ EditAnswer CategoryEdits::renameCategory(int row, const QString &typed)
     const auto put = [this, row](const QString &name) {
         _editing.restructure([this, row, &name] { _document.renameCategory(row, name); });
     };
-    const EditAnswer answer
-        = applyTypedText(before, typed, [this](const QString &text) { return checkNewName(text); }, put);
+    const EditAnswer answer = applyTypedText(
+        before, typed, [this](const QString &text) { return checkNewName(text); }, put);
     if (answer.isChanged())
         _editing.record(
             ReversibleChange::ofValue(tr("Rename Category"), before, _document.getCatArray()[row].desc, put));
@@ -80,9 +76,7 @@ EditAnswer CategoryEdits::deleteCategory(int row)
     remove();
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Delete Category"),
-        [this, row, category, lists] {
-            _editing.restructure([&] { _document.insertCategory(row, category, lists); });
-        },
+        [this, row, category, lists] { _editing.restructure([&] { _document.insertCategory(row, category, lists); }); },
         remove));
     return EditAnswer::changed();
 }
@@ -90,16 +84,13 @@ EditAnswer CategoryEdits::deleteCategory(int row)
 EditAnswer CategoryEdits::moveCategory(int from, int to)
 {
     const int rows = int(_document.getCatArray().size());
-    if (from < kFirstCategoryRow || from >= rows || to < kFirstCategoryRow || to > rows || to == from
-        || to == from + 1)
+    if (from < kFirstCategoryRow || from >= rows || to < kFirstCategoryRow || to > rows || to == from || to == from + 1)
         return EditAnswer::unchanged();
     const int landed = landingRow(from, to);
     // Back from where it landed to where it was: before the row now at
     // `from` when that lies above, before the one after it when below.
     const int back = from < landed ? from : from + 1;
-    const auto move = [this](int a, int b) {
-        _editing.restructure([this, a, b] { _document.moveCategoryRow(a, b); });
-    };
+    const auto move = [this](int a, int b) { _editing.restructure([this, a, b] { _document.moveCategoryRow(a, b); }); };
     move(from, to);
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Move Category"), [move, landed, back] { move(landed, back); }, [move, from, to] { move(from, to); }));

@@ -13,8 +13,7 @@ class DocumentChange
 public:
     explicit DocumentChange(QString name)
         : _name(std::move(name))
-    {
-    }
+    { }
     virtual ~DocumentChange() = default;
     Q_DISABLE_COPY_MOVE(DocumentChange)
 

@@ -7,8 +7,7 @@ DocumentEditing::DocumentEditing(BudgetDocument &document)
     : _amounts(document, *this)
     , _categories(document, *this)
     , _records(document, *this)
-{
-}
+{ }
 
 void DocumentEditing::record(std::unique_ptr<DocumentChange> change)
 {

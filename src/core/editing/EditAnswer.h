@@ -13,8 +13,8 @@ struct EditAnswer
     QString message;
 
     [[nodiscard]] static EditAnswer unchanged() { return {}; }
-    [[nodiscard]] static EditAnswer changed() { return {Outcome::Changed, {}}; }
-    [[nodiscard]] static EditAnswer refused(const QString &why) { return {Outcome::Refused, why}; }
+    [[nodiscard]] static EditAnswer changed() { return { Outcome::Changed, {} }; }
+    [[nodiscard]] static EditAnswer refused(const QString &why) { return { Outcome::Refused, why }; }
 
     [[nodiscard]] bool isChanged() const { return outcome == Outcome::Changed; }
     [[nodiscard]] bool isRefused() const { return outcome == Outcome::Refused; }

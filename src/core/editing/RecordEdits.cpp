@@ -26,7 +26,7 @@ EntryPosition findEntry(BudgetDocument &document, int month, quint64 id)
             continue;
         for (qsizetype at = 1; at < list->size(); ++at) {
             if (list->at(at).id == id)
-                return {list, at};
+                return { list, at };
         }
     }
     return {};
@@ -60,7 +60,7 @@ QList<PlacedRecord> placesOf(const CheckedOutMonth &month, QList<int> rows)
             lastOfCategory[record.category] = last = record.id;
         }
         const RegisterRecord &record = month.recordAt(wanted);
-        placed.append({record, {last, lastOfCategory.value(record.category)}});
+        placed.append({ record, { last, lastOfCategory.value(record.category) } });
     }
     return placed;
 }
@@ -70,8 +70,7 @@ QList<PlacedRecord> placesOf(const CheckedOutMonth &month, QList<int> rows)
 RecordEdits::RecordEdits(BudgetDocument &document, DocumentEditing &editing)
     : _document(document)
     , _editing(editing)
-{
-}
+{ }
 
 QString RecordEdits::fieldTitle(RecordField field)
 {
@@ -96,7 +95,7 @@ CheckedText RecordEdits::checkField(RecordField field, const QString &typed, con
 {
     switch (field) {
     case RecordField::Reconciled:
-        return {typed == kReconciledMark ? kReconciledMark : kOpenMark, {}};
+        return { typed == kReconciledMark ? kReconciledMark : kOpenMark, {} };
     case RecordField::Day:
         return TextRules::checkDay(typed);
     case RecordField::Desc:
@@ -108,8 +107,8 @@ CheckedText RecordEdits::checkField(RecordField field, const QString &typed, con
     case RecordField::Category:
         // Write-back and carry-over need a category that has lists.
         if (_document.rowOfCategory(typed) >= 0)
-            return {typed, {}};
-        return {typed, tr("\"%1\" is not a category of this budget. Choose one of its categories.").arg(typed)};
+            return { typed, {} };
+        return { typed, tr("\"%1\" is not a category of this budget. Choose one of its categories.").arg(typed) };
     }
     Q_UNREACHABLE();
 }
@@ -142,8 +141,8 @@ EditAnswer RecordEdits::setField(CheckedOutMonth &month, int row, RecordField fi
     if (field == RecordField::Amount)
         month.amountsChanged();
 
-    PlacedRecord was{before, {}};
-    PlacedRecord is{after, {}};
+    PlacedRecord was { before, {} };
+    PlacedRecord is { after, {} };
     if (after.category != before.category) {
         was.place.afterInCategory = previousInCategory(month, row, before.category);
         is.place.afterInCategory = previousInCategory(month, row, after.category);
@@ -164,12 +163,13 @@ EditAnswer RecordEdits::addRecord(CheckedOutMonth &month, RegisterRecord draft)
                                       "category action icon."));
     draft.id = _document.newEntryId();
     const int row = month.recordCount();
-    const PlacedRecord placed{
-        draft, {row > 0 ? month.recordAt(row - 1).id : 0, previousInCategory(month, row, draft.category)}};
+    const PlacedRecord placed {
+        draft, { row > 0 ? month.recordAt(row - 1).id : 0, previousInCategory(month, row, draft.category) }
+    };
     month.insertRecord(row, draft);
     month.amountsChanged();
     _editing.record(std::make_unique<RecordsAdded>(tr("Add Transaction"), *this, month.heldMonth(),
-                                                   QList<PlacedRecord>{placed}));
+                                                   QList<PlacedRecord> { placed }));
     return EditAnswer::changed();
 }
 
@@ -202,12 +202,12 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
         if (!list)
             continue;
         RegisterRecord copy = RegisterRecord::fromEntry(
-            Entry{source.day, source.desc, source.amount, QString(), kOpenMark, _document.newEntryId()},
+            Entry { source.day, source.desc, source.amount, QString(), kOpenMark, _document.newEntryId() },
             source.category);
         // After whatever the month holds, the earlier carried ones included.
         const quint64 last = list->size() > 1 ? list->last().id : 0;
-        carried.append({copy, {0, last}});
-        putRecord(next, copy, {0, last});
+        carried.append({ copy, { 0, last } });
+        putRecord(next, copy, { 0, last });
     }
     if (carried.isEmpty())
         return EditAnswer::unchanged();
@@ -283,7 +283,7 @@ void RecordEdits::replaceRecord(int month, quint64 id, const RegisterRecord &rec
         return;
     }
     found.list->removeAt(found.at);
-    putRecord(month, record, {0, afterInCategory});
+    putRecord(month, record, { 0, afterInCategory });
 }
 
 void RecordEdits::recordsChanged(int month)

@@ -5,8 +5,7 @@ RecordsAdded::RecordsAdded(const QString &name, RecordEdits &edits, int month, Q
     , _edits(edits)
     , _month(month)
     , _records(std::move(records))
-{
-}
+{ }
 
 void RecordsAdded::undo()
 {
@@ -26,18 +25,11 @@ void RecordsAdded::redo()
 RecordsRemoved::RecordsRemoved(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records)
     : DocumentChange(name)
     , _added(name, edits, month, std::move(records))
-{
-}
+{ }
 
-void RecordsRemoved::undo()
-{
-    _added.redo();
-}
+void RecordsRemoved::undo() { _added.redo(); }
 
-void RecordsRemoved::redo()
-{
-    _added.undo();
-}
+void RecordsRemoved::redo() { _added.undo(); }
 
 RecordReplaced::RecordReplaced(const QString &name, RecordEdits &edits, int month, PlacedRecord before,
                                PlacedRecord after)
@@ -46,8 +38,7 @@ RecordReplaced::RecordReplaced(const QString &name, RecordEdits &edits, int mont
     , _month(month)
     , _before(std::move(before))
     , _after(std::move(after))
-{
-}
+{ }
 
 void RecordReplaced::undo()
 {

@@ -15,15 +15,15 @@ public:
         : DocumentChange(name)
         , _undo(std::move(undo))
         , _redo(std::move(redo))
-    {
-    }
+    { }
 
     /// A change of one text value, put back and forth through `put`.
     [[nodiscard]] static std::unique_ptr<DocumentChange> ofValue(const QString &name, const QString &before,
                                                                  const QString &after,
                                                                  const std::function<void(const QString &)> &put)
     {
-        return std::make_unique<ReversibleChange>(name, [put, before] { put(before); }, [put, after] { put(after); });
+        return std::make_unique<ReversibleChange>(
+            name, [put, before] { put(before); }, [put, after] { put(after); });
     }
 
     void undo() override { _undo(); }

@@ -8,8 +8,7 @@ voCategoryEditWinData::voCategoryEditWinData(BudgetDocument &document, Alerts &a
     : QAbstractListModel(parent)
     , _document(document)
     , _alerts(alerts)
-{
-}
+{ }
 
 void voCategoryEditWinData::initData()
 {
@@ -64,8 +63,8 @@ void voCategoryEditWinData::delCategory()
         return;
     }
     const int row = selected.first().row();
-    const QString message = Alerts::format(
-        tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
+    const QString message = Alerts::format(tr("Removing Category '%@' will permanently remove all associated data!"),
+                                           _categoryList.at(row));
     if (_alerts.run(tr("WARNING"), message, tr("Cancel"), tr("OK")) == Alerts::kDefaultButton)
         return;
     (void)_document.edits().categories().deleteCategory(row + kFirstCategoryRow);

@@ -13,8 +13,8 @@
 namespace {
 
 // The field each sort method sorts by, in method order.
-constexpr RecordField kSortFields[] = {RecordField::Day, RecordField::Category, RecordField::Amount,
-                                       RecordField::Desc, RecordField::Note};
+constexpr RecordField kSortFields[]
+    = { RecordField::Day, RecordField::Category, RecordField::Amount, RecordField::Desc, RecordField::Note };
 
 // Cuts each category's list for the month back to its envelope entry, then
 // appends the records, in register order, to the lists of their categories.
@@ -49,15 +49,9 @@ voCheckViewData::voCheckViewData(BudgetDocument &document, Alerts &alerts, Check
     _mainDataSrc.edits().setCheckedOutMonth(this);
 }
 
-voCheckViewData::~voCheckViewData()
-{
-    _mainDataSrc.edits().setCheckedOutMonth(nullptr);
-}
+voCheckViewData::~voCheckViewData() { _mainDataSrc.edits().setCheckedOutMonth(nullptr); }
 
-const QStringList &voCheckViewData::columnIds()
-{
-    return recordFieldIds();
-}
+const QStringList &voCheckViewData::columnIds() { return recordFieldIds(); }
 
 int voCheckViewData::sortMethodForColumn(QStringView columnId)
 {
@@ -96,6 +90,9 @@ void voCheckViewData::loadMonthData(const QString &monthId)
     }
     sortRecords();
     endResetModel();
+    _spent = {};
+    for (const RegisterRecord &record : std::as_const(_monthData))
+        _spent += Decimal::fromText(record.amount);
     updateTotals();
 }
 
@@ -124,10 +121,7 @@ void voCheckViewData::reload()
         loadMonthData(_monthId);
 }
 
-int voCheckViewData::heldMonth() const
-{
-    return _monthId.isNull() ? -1 : MonthTables::monthIndex(_monthId);
-}
+int voCheckViewData::heldMonth() const { return _monthId.isNull() ? -1 : MonthTables::monthIndex(_monthId); }
 
 int voCheckViewData::rowOfRecord(quint64 id) const
 {
@@ -139,6 +133,8 @@ int voCheckViewData::rowOfRecord(quint64 id) const
 void voCheckViewData::replaceRecord(int row, const RegisterRecord &record)
 {
     _dirty = true;
+    if (record.amount != _monthData.at(row).amount)
+        _spent += Decimal::fromText(record.amount) - Decimal::fromText(_monthData.at(row).amount);
     _monthData[row] = record;
     emitRowChanged(row);
 }
@@ -148,6 +144,7 @@ void voCheckViewData::insertRecord(int row, const RegisterRecord &record)
     _dirty = true;
     beginInsertRows({}, row, row);
     _monthData.insert(row, record);
+    _spent += Decimal::fromText(record.amount);
     endInsertRows();
 }
 
@@ -155,6 +152,7 @@ void voCheckViewData::removeRecord(int row)
 {
     _dirty = true;
     beginRemoveRows({}, row, row);
+    _spent -= Decimal::fromText(_monthData.at(row).amount);
     _monthData.removeAt(row);
     endRemoveRows();
 }
@@ -189,8 +187,8 @@ void voCheckViewData::sortRecords()
     keys.reserve(std::size_t(_monthData.size()));
     for (qsizetype at = 0; at < _monthData.size(); ++at) {
         const RegisterRecord &record = _monthData.at(at);
-        keys.push_back({NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
-                        byText ? record.value(key) : QString(), at});
+        keys.push_back({ NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
+                         byText ? record.value(key) : QString(), at });
     }
     std::stable_sort(keys.begin(), keys.end(), [byAmount, byText](const SortKey &a, const SortKey &b) {
         if (byText) {
@@ -224,10 +222,7 @@ void voCheckViewData::updateTotals()
     if (_monthId.isNull())
         return;
     const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
-    Decimal spent;
-    for (const RegisterRecord &record : std::as_const(_monthData))
-        spent += Decimal::fromText(record.amount);
-    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - spent).toText());
+    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - _spent).toText());
 }
 
 QString voCheckViewData::categoryFromDesc(const QString &desc) const
@@ -271,8 +266,7 @@ void voCheckViewData::delData()
     if (!validateSelection(rows, tr("Please select item(s) to delete.")))
         return;
     _selection.clearSelection();
-    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), tr("Cancel"),
-                    tr("OK"))
+    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), tr("Cancel"), tr("OK"))
         == Alerts::kDefaultButton)
         return;
     (void)_mainDataSrc.edits().records().deleteRecords(*this, rows);
@@ -337,10 +331,7 @@ void voCheckViewData::selectOnly(int row)
     _selection.setCurrentIndex(index(row, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void voCheckViewData::emitRowChanged(int row)
-{
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-}
+void voCheckViewData::emitRowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
 
 int voCheckViewData::rowCount(const QModelIndex &parent) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Decimal.h"
 #include "document/RegisterRecord.h"
 #include "editing/CheckedOutMonth.h"
 
@@ -58,7 +59,8 @@ public:
     void sortByMethod(int method);
     /// Refills the category names from the budget, in budget order.
     void reloadCategoryList();
-    /// Tells the window the month's budget and budget minus every amount.
+    /// Tells the window the month's budget and budget minus every amount
+    /// (a sum kept up to date by every change, not added up again).
     void updateTotals();
     /// The category of the last register record described exactly `desc`,
     /// else of the first stored entry so described in the earlier months
@@ -129,6 +131,7 @@ private:
     Alerts &_alerts;
     QString _monthId;
     QList<RegisterRecord> _monthData;
+    Decimal _spent; // the sum of the records' amounts, kept as they change
     QString _lastDayEntered = kInitialDay;
     int _sortMethod = kSortByDay;
     bool _dirty = false;

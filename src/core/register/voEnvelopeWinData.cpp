@@ -8,8 +8,7 @@ voEnvelopeWinData::voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, Q
     : QAbstractTableModel(parent)
     , _document(document)
     , _alerts(alerts)
-{
-}
+{ }
 
 void voEnvelopeWinData::initData(const QString &monthId)
 {
@@ -43,20 +42,14 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
     return answer.isChanged();
 }
 
-QString voEnvelopeWinData::columnId(Column column)
-{
-    return column == Column::Category ? kCategoryId : kAmountId;
-}
+QString voEnvelopeWinData::columnId(Column column) { return column == Column::Category ? kCategoryId : kAmountId; }
 
 int voEnvelopeWinData::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : numberOfRowsInTableView();
 }
 
-int voEnvelopeWinData::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 2;
-}
+int voEnvelopeWinData::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 2; }
 
 QVariant voEnvelopeWinData::data(const QModelIndex &index, int role) const
 {
@@ -67,7 +60,8 @@ QVariant voEnvelopeWinData::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return objectValueForTableColumn(columnId(Column(index.column())), index.row());
     case Qt::TextAlignmentRole:
-        return Column(index.column()) == Column::Category ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return Column(index.column()) == Column::Category ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                                          : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -79,7 +73,7 @@ bool voEnvelopeWinData::setData(const QModelIndex &index, const QVariant &value,
         return false;
     if (!setObjectValue(value.toString(), columnId(Column(index.column())), index.row()))
         return false;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
     return true;
 }
 
