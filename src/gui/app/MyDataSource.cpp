@@ -263,9 +263,9 @@ bool MyDataSource::shouldEditTableColumn(const QString &columnId, int row)
     if (row != kBudgetRowIndex)
         return false;
     if (_document->categoryCount() <= 0) {
-        _alerts.run(QStringLiteral("No Categories Defined"),
-                    QStringLiteral("Please create at least 1 category.\n\nHINT: Edit -> New Category"),
-                    QStringLiteral("OK"));
+        _alerts.run(tr("No Categories Defined"),
+                    tr("Please create at least 1 category.\n\nHINT: Edit -> New Category"),
+                    tr("OK"));
         return false;
     }
     if (!_envelopeView)
@@ -324,14 +324,14 @@ void MyDataSource::btnDeleteCategory()
     const int row = selectedRow();
     // The Budget row can be selected but is no category.
     if (row < kFirstCategoryRow) {
-        _alerts.run(QStringLiteral("No SelectedCategory"), QStringLiteral("Please select a category."),
-                    QStringLiteral("OK"));
+        _alerts.run(tr("No SelectedCategory"), tr("Please select a category."),
+                    tr("OK"));
         return;
     }
     const QString name = _document->getCatArray()[row].desc;
-    if (_alerts.run(QStringLiteral("Confirm Delete"),
-                    Alerts::format(QStringLiteral("Are you sure you want to delete category %@"), name),
-                    QStringLiteral("Cancel"), QStringLiteral("OK"))
+    if (_alerts.run(tr("Confirm Delete"),
+                    Alerts::format(tr("Are you sure you want to delete category %@"), name),
+                    tr("Cancel"), tr("OK"))
         == Alerts::kDefaultButton)
         return;
     _ourTableView->clearSelection();
@@ -372,7 +372,7 @@ void MyDataSource::backToGrid()
 std::optional<QString> MyDataSource::promptUserFileName()
 {
     const std::optional<QString> location
-        = _filePanels.runSavePanel(_mainWindow.get(), QStringLiteral("Enter File / Path for new File"));
+        = _filePanels.runSavePanel(_mainWindow.get(), tr("Enter File / Path for new File"));
     if (!location)
         return std::nullopt;
     return NumberText::URLToFilePath(*location);
