@@ -105,7 +105,7 @@ void TestCategoryEditData::renamingChecksTheName_data()
     QTest::newRow("same name") << "Rent" << true << "" << "Rent";
     QTest::newRow("empty") << "" << false << "" << "Rent";
     QTest::newRow("name of another category")
-        << "Fun" << false << "A category named \"Fun\" already exists. Choose another name." << "Rent";
+        << "Fun" << false << "There is already a category named \"Fun\". Choose another name." << "Rent";
     QTest::newRow("line break") << "Rent\nHouse" << false << "A category name cannot contain a line break."
                                 << "Rent";
     QTest::newRow("leading semicolon") << ";Rent" << false << "A category name cannot begin with \";\"."

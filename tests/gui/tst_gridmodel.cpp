@@ -249,6 +249,7 @@ private slots:
         QFETCH(QStringList, order);
         Grid grid(kFive);
         DocumentFixtures::addItem(grid.app->document(), QStringLiteral("A"), 0, "1", "x", "7");
+        grid.app->document().updateView();
         const std::unique_ptr<QMimeData> data = grid.drag(from);
         QVERIFY(data);
         QCOMPARE(data->formats(), QStringList{QStringLiteral("MyPrivateTableViewDataType")});

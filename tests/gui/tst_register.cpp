@@ -26,15 +26,6 @@ constexpr int kFeb = 1;
 constexpr int kMar = 2;
 constexpr int kDec = 11;
 
-QStringList storedDescs(BudgetDocument &document, const QString &category, int month)
-{
-    QStringList descs;
-    const EntryList &list = *document.entryList(category, month);
-    for (qsizetype at = 1; at < list.size(); ++at)
-        descs.append(list.at(at).desc);
-    return descs;
-}
-
 int column(const QString &id)
 {
     return int(voCheckViewData::columnIds().indexOf(id));

@@ -29,6 +29,17 @@ inline void setEnvelope(BudgetDocument &document, const QString &category, int m
     document.entryList(category, month)->first().amount = amount;
 }
 
+/// The descriptions of a category's booked entries for month 0–11, in stored
+/// order (the envelope entry left out).
+inline QStringList storedDescs(const BudgetDocument &document, const QString &category, int month)
+{
+    QStringList descs;
+    const EntryList &list = *document.entryList(category, month);
+    for (qsizetype at = 1; at < list.size(); ++at)
+        descs.append(list.at(at).desc);
+    return descs;
+}
+
 /// The names of the categories, in budget order.
 inline QStringList categoryNames(const BudgetDocument &document)
 {

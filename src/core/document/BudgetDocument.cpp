@@ -2,13 +2,17 @@
 
 #include "NumberText.h"
 #include "Decimal.h"
+#include "editing/DocumentEditing.h"
 
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)
+    , _edits(std::make_unique<DocumentEditing>(*this))
 {
     _catArray.reserve(3);
     _budgetTotals.fill(QStringLiteral("0"));
 }
+
+BudgetDocument::~BudgetDocument() = default;
 
 EntryList *BudgetDocument::entryList(const QString &category, int month)
 {
@@ -104,6 +108,30 @@ void BudgetDocument::moveCategoryRow(int from, int to)
     _catArray.removeAt(from > to ? from + 1 : from);
     emit rowsChanged();
     updateView();
+}
+
+void BudgetDocument::insertCategory(int row, const CategoryRow &category, const MonthLists &lists)
+{
+    if (row < kFirstCategoryRow || row > _catArray.size() || rowOfCategory(category.desc) >= 0)
+        return;
+    emit rowsAboutToChange();
+    _catArray.insert(row, category);
+    _catData[category.desc] = lists;
+    emit rowsChanged();
+    updateView();
+}
+
+void BudgetDocument::identifyEntries(int month)
+{
+    for (auto &[name, months] : _catData) {
+        if (month < 0 || month >= MonthTables::kMonthCount)
+            return;
+        EntryList &list = months[std::size_t(month)];
+        for (qsizetype at = 1; at < list.size(); ++at) {
+            if (list.at(at).id == 0)
+                list[at].id = newEntryId();
+        }
+    }
 }
 
 void BudgetDocument::eraseAllData()

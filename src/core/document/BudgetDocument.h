@@ -9,7 +9,10 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <unordered_map>
+
+class DocumentEditing;
 
 using EntryList = QList<Entry>;
 /// A category's twelve entry lists, "jan" first.
@@ -31,6 +34,10 @@ class BudgetDocument final : public QObject
 
 public:
     explicit BudgetDocument(QObject *parent = nullptr);
+    ~BudgetDocument() override;
+
+    /// The operations every change of the user goes through.
+    [[nodiscard]] DocumentEditing &edits() const { return *_edits; }
 
     // Live containers.
     [[nodiscard]] QList<CategoryRow> &getCatArray() { return _catArray; }
@@ -67,6 +74,9 @@ public:
     /// Moves the row at `from` so that it lands before the row at `to`
     /// (at `to` when moving up, at `to` - 1 when moving down), then recomputes.
     void moveCategoryRow(int from, int to);
+    /// Puts a category row back at `row` with its lists, as it was before
+    /// it was deleted, then recomputes.
+    void insertCategory(int row, const CategoryRow &category, const MonthLists &lists);
     /// Empties the document down to the three fixed rows and zero budgets.
     void eraseAllData();
 
@@ -80,6 +90,11 @@ public:
     void updateAveragesForCategory(int row);
     /// Recomputes all twelve months.
     void updateView();
+
+    /// An id no entry of this document has had yet.
+    [[nodiscard]] quint64 newEntryId() { return ++_lastEntryId; }
+    /// Gives each booked entry of month 0–11 that has no id one.
+    void identifyEntries(int month);
 
 signals:
     /// The grid should redraw its cells; the rows are the same.
@@ -96,4 +111,6 @@ private:
     std::unordered_map<QString, MonthLists> _catData;
     std::array<QString, MonthTables::kMonthCount> _budgetTotals;
     bool _envelopeView = false;
+    quint64 _lastEntryId = 0;
+    std::unique_ptr<DocumentEditing> _edits;
 };

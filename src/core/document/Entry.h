@@ -14,6 +14,10 @@ struct Entry
     QString amount;
     QString note;
     QString reconciled;
+    /// Which entry this is, so that an undo finds it again wherever the
+    /// register's sorting and write-back have moved it. Never stored, not
+    /// part of the value; 0 until the document hands one out.
+    quint64 id = 0;
 
     /// A fresh envelope entry: day "0", amount "0", no note, open.
     [[nodiscard]] static Entry envelope()
@@ -38,5 +42,9 @@ struct Entry
         return {};
     }
 
-    friend bool operator==(const Entry &, const Entry &) = default;
+    friend bool operator==(const Entry &a, const Entry &b)
+    {
+        return a.day == b.day && a.desc == b.desc && a.amount == b.amount && a.note == b.note
+            && a.reconciled == b.reconciled;
+    }
 };

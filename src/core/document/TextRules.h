@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 /// Checks of what the user types into a cell, so that only text the data
@@ -15,9 +16,13 @@ struct CheckedText
 
 namespace TextRules {
 
-/// A decimal number: optional sign, digits, optional "." and fraction; a
-/// typed "," is taken as ".". Spaces around it are dropped.
-[[nodiscard]] CheckedText checkAmount(const QString &typed);
+/// A decimal number, stored in the file's form (optional sign, digits,
+/// optional "." and fraction; zero as "0"). It is read as `locale` writes
+/// numbers (its decimal point, its group separator between groups of three),
+/// in the file's own form, and with "," as the decimal point; a text that
+/// means different numbers in two of these readings ("1,200") is refused
+/// with a message naming both. Spaces around it are dropped.
+[[nodiscard]] CheckedText checkAmount(const QString &typed, const QLocale &locale = {});
 /// A whole number from 1 to 31.
 [[nodiscard]] CheckedText checkDay(const QString &typed);
 /// A category name: no line break and no leading ";". Unique names are the

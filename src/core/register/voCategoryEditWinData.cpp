@@ -1,15 +1,14 @@
 #include "voCategoryEditWinData.h"
 
 #include "document/BudgetDocument.h"
-#include "document/TextRules.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 
 voCategoryEditWinData::voCategoryEditWinData(BudgetDocument &document, Alerts &alerts, QObject *parent)
     : QAbstractListModel(parent)
     , _document(document)
     , _alerts(alerts)
-{
-}
+{ }
 
 void voCategoryEditWinData::initData()
 {
@@ -32,35 +31,25 @@ bool voCategoryEditWinData::setObjectValue(const QString &value, int column, int
 {
     if (column != 0 || row < 0 || row >= numberOfRowsInTableView() || value.isEmpty())
         return false;
-    if (value == _categoryList.at(row))
-        return true;
-    const CheckedText checked = TextRules::checkName(value);
-    if (!checked.ok()) {
-        _alerts.warning(checked.error);
+    const EditAnswer answer = _document.edits().categories().renameCategory(row + kFirstCategoryRow, value);
+    if (answer.isRefused()) {
+        _alerts.warning(answer.message);
         return false;
     }
-    // Names are the keys of the category data: a second category of one
-    // name would take over the other's transactions.
-    if (_document.rowOfCategory(checked.text) >= 0) {
-        _alerts.warning(tr("A category named \"%1\" already exists. Choose another name.").arg(checked.text));
-        return false;
+    if (answer.isChanged()) {
+        _categoryList[row] = _document.getCatArray()[row + kFirstCategoryRow].desc;
+        emit dataChanged(index(row), index(row));
     }
-    _categoryList[row] = checked.text;
-    _document.renameCategory(row + kFirstCategoryRow, checked.text);
-    emit dataChanged(index(row), index(row));
-    emit documentChanged(tr("Rename Category"));
     return true;
 }
 
 void voCategoryEditWinData::addCategory()
 {
-    const QString name = _document.uniqueCategoryName(kDefaultCategoryName);
     const int row = numberOfRowsInTableView();
     beginInsertRows({}, row, row);
-    _categoryList.append(name);
-    _document.createCategory(name, QStringLiteral("0"));
+    (void)_document.edits().categories().createCategory(_document.uniqueCategoryName(kDefaultCategoryName));
+    _categoryList.append(_document.getCatArray().constLast().desc);
     endInsertRows();
-    emit documentChanged(tr("New Category"));
     _selection.clearSelection();
     _selection.setCurrentIndex(index(row), QItemSelectionModel::ClearAndSelect);
     emit editRequested(index(row));
@@ -78,12 +67,11 @@ void voCategoryEditWinData::delCategory()
         tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
     if (_alerts.run(tr("WARNING"), message, QStringLiteral("Cancel"), QStringLiteral("OK")) == Alerts::kDefaultButton)
         return;
-    _document.deleteCategoryByIndex(row + kFirstCategoryRow);
+    (void)_document.edits().categories().deleteCategory(row + kFirstCategoryRow);
     _selection.clearSelection();
     beginRemoveRows({}, row, row);
     _categoryList.removeAt(row);
     endRemoveRows();
-    emit documentChanged(tr("Delete Category"));
 }
 
 int voCategoryEditWinData::rowCount(const QModelIndex &parent) const

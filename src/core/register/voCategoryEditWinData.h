@@ -50,8 +50,6 @@ public:
 signals:
     /// The table should start editing this name with its text selected.
     void editRequested(const QModelIndex &index);
-    /// A category was added, renamed or deleted; `actionName` names the change.
-    void documentChanged(const QString &actionName);
 
 private:
     QItemSelectionModel _selection{this};

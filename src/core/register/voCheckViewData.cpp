@@ -2,33 +2,21 @@
 
 #include "CheckViewHost.h"
 #include "document/BudgetDocument.h"
-#include "document/DocumentSnapshot.h"
+#include "document/Decimal.h"
 #include "document/NumberText.h"
-#include "document/TextRules.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
 #include "platform/MonthDisplay.h"
-#include "document/Decimal.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-const QString kReconciledId = QStringLiteral("reconciled");
-const QString kCategoryId = QStringLiteral("category");
-const QString kReconciledMark = QStringLiteral("R");
-const QString kOpenMark = QStringLiteral(" ");
-const QString kLookupPending = QStringLiteral("");
-const QString kLookupSet = QStringLiteral("set");
-
-// The sort key of each method, in method order.
-const QStringList &sortKeys()
-{
-    static const QStringList keys{QStringLiteral("day"), kCategoryId, QStringLiteral("amount"), kDescId,
-                                  QStringLiteral("note")};
-    return keys;
-}
+// The field each sort method sorts by, in method order.
+constexpr RecordField kSortFields[]
+    = { RecordField::Day, RecordField::Category, RecordField::Amount, RecordField::Desc, RecordField::Note };
 
 // Cuts each category's list for the month back to its envelope entry, then
 // appends the records, in register order, to the lists of their categories.
@@ -60,22 +48,18 @@ voCheckViewData::voCheckViewData(BudgetDocument &document, Alerts &alerts, Check
     , _mainDataSrc(document)
     , _alerts(alerts)
 {
+    _mainDataSrc.edits().setCheckedOutMonth(this);
 }
 
-const QStringList &voCheckViewData::columnIds()
-{
-    static const QStringList ids{kReconciledId,          QStringLiteral("day"),   kDescId, kCategoryId,
-                                 QStringLiteral("amount"), QStringLiteral("note")};
-    return ids;
-}
+voCheckViewData::~voCheckViewData() { _mainDataSrc.edits().setCheckedOutMonth(nullptr); }
+
+const QStringList &voCheckViewData::columnIds() { return recordFieldIds(); }
 
 int voCheckViewData::sortMethodForColumn(QStringView columnId)
 {
-    for (int method = kSortByDay; method <= kSortByNote; ++method) {
-        if (sortKeys()[method] == columnId)
-            return method;
-    }
-    return -1;
+    const std::optional<RecordField> field = recordFieldOf(columnId);
+    const auto found = std::find(std::begin(kSortFields), std::end(kSortFields), field);
+    return field && found != std::end(kSortFields) ? int(found - std::begin(kSortFields)) : -1;
 }
 
 void voCheckViewData::loadMonthData(const QString &monthId)
@@ -90,6 +74,7 @@ void voCheckViewData::loadMonthData(const QString &monthId)
     reloadCategoryList();
 
     const int month = MonthTables::monthIndex(monthId);
+    _mainDataSrc.identifyEntries(month);
     const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
     qsizetype booked = 0;
     for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
@@ -107,20 +92,23 @@ void voCheckViewData::loadMonthData(const QString &monthId)
     }
     sortRecords();
     endResetModel();
+    _spent = {};
+    for (const RegisterRecord &record : std::as_const(_monthData))
+        _spent += Decimal::fromText(record.amount);
     updateTotals();
 }
 
 void voCheckViewData::storeAndReleaseMonthData()
 {
     _selection.clearSelection();
-    storeMonthData();
+    writeBack();
     beginResetModel();
     _monthData = {}; // releases the memory too
     _monthId.clear();
     endResetModel();
 }
 
-void voCheckViewData::storeMonthData()
+void voCheckViewData::writeBack()
 {
     if (!_dirty)
         return;
@@ -129,10 +117,46 @@ void voCheckViewData::storeMonthData()
                  _monthData);
 }
 
-void voCheckViewData::writePendingMonth(DocumentSnapshot &snapshot) const
+void voCheckViewData::reload()
 {
-    if (_dirty)
-        writeRecords(snapshot.catArray, snapshot.catData, MonthTables::monthIndex(_monthId), _monthData);
+    if (!_monthId.isNull())
+        loadMonthData(_monthId);
+}
+
+int voCheckViewData::heldMonth() const { return _monthId.isNull() ? -1 : MonthTables::monthIndex(_monthId); }
+
+int voCheckViewData::rowOfRecord(quint64 id) const
+{
+    const auto found = std::find_if(_monthData.cbegin(), _monthData.cend(),
+                                    [id](const RegisterRecord &record) { return record.id == id; });
+    return found == _monthData.cend() ? -1 : int(found - _monthData.cbegin());
+}
+
+void voCheckViewData::replaceRecord(int row, const RegisterRecord &record)
+{
+    _dirty = true;
+    if (record.amount != _monthData.at(row).amount)
+        _spent += Decimal::fromText(record.amount) - Decimal::fromText(_monthData.at(row).amount);
+    _monthData[row] = record;
+    emitRowChanged(row);
+}
+
+void voCheckViewData::insertRecord(int row, const RegisterRecord &record)
+{
+    _dirty = true;
+    beginInsertRows({}, row, row);
+    _monthData.insert(row, record);
+    _spent += Decimal::fromText(record.amount);
+    endInsertRows();
+}
+
+void voCheckViewData::removeRecord(int row)
+{
+    _dirty = true;
+    beginRemoveRows({}, row, row);
+    _spent -= Decimal::fromText(_monthData.at(row).amount);
+    _monthData.removeAt(row);
+    endRemoveRows();
 }
 
 void voCheckViewData::sortByMethod(int method)
@@ -148,7 +172,7 @@ void voCheckViewData::sortRecords()
 {
     if (_sortMethod < kSortByDay || _sortMethod > kSortByNote)
         return; // no key: every record compares equal
-    const QString &key = sortKeys()[_sortMethod];
+    const RecordField key = kSortFields[_sortMethod];
 
     // The order of compareDataRecord, with each record's day and amount read
     // once instead of at every comparison: a month can hold many thousands.
@@ -165,8 +189,8 @@ void voCheckViewData::sortRecords()
     keys.reserve(std::size_t(_monthData.size()));
     for (qsizetype at = 0; at < _monthData.size(); ++at) {
         const RegisterRecord &record = _monthData.at(at);
-        keys.push_back({NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
-                        byText ? record.value(key) : QString(), at});
+        keys.push_back({ NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
+                         byText ? record.value(key) : QString(), at });
     }
     std::stable_sort(keys.begin(), keys.end(), [byAmount, byText](const SortKey &a, const SortKey &b) {
         if (byText) {
@@ -200,31 +224,12 @@ void voCheckViewData::updateTotals()
     if (_monthId.isNull())
         return;
     const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
-    Decimal spent;
-    for (const RegisterRecord &record : std::as_const(_monthData))
-        spent += Decimal::fromText(record.amount);
-    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - spent).toText());
+    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - _spent).toText());
 }
 
 QString voCheckViewData::categoryFromDesc(const QString &desc) const
 {
-    for (auto record = _monthData.crbegin(); record != _monthData.crend(); ++record) {
-        if (record->desc == desc)
-            return record->category;
-    }
-    const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
-    for (int month = MonthTables::monthIndex(_monthId) - 1; month >= 0; --month) {
-        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-            const EntryList *list = _mainDataSrc.entryList(categories[row].desc, month);
-            if (!list)
-                continue;
-            for (qsizetype at = 1; at < list->size(); ++at) {
-                if (list->at(at).desc == desc)
-                    return categories[row].desc;
-            }
-        }
-    }
-    return _categorySelect.value(0);
+    return _mainDataSrc.edits().records().categoryFromDesc(*this, desc);
 }
 
 bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &errorMessage)
@@ -239,30 +244,22 @@ void voCheckViewData::addData()
 {
     if (_monthId.isNull())
         return;
-    if (_categorySelect.isEmpty()) {
-        _alerts.run(tr("No Categories Defined"),
-                    tr("Please create a category first. Categories can be edited by clicking the category action "
-                       "icon."),
-                    QStringLiteral("OK"));
-        return;
-    }
     RegisterRecord record;
     record.reconciled = kOpenMark;
     record.amount = QStringLiteral("0");
     record.day = _lastDayEntered;
     record.desc = kInitialDescription;
     record.note = kInitialNote;
-    record.category = _categorySelect.first();
-    record.autoLookupKey = kLookupPending;
-
-    _dirty = true;
-    const int row = numberOfRowsInTableView();
-    beginInsertRows({}, row, row);
-    _monthData.append(record);
-    endInsertRows();
-    emit documentChanged(tr("Add Transaction"));
+    record.category = _categorySelect.value(0);
+    record.lookup = CategoryLookup::Pending;
+    const EditAnswer answer = _mainDataSrc.edits().records().addRecord(*this, record);
+    if (answer.isRefused()) {
+        _alerts.run(tr("No Categories Defined"), answer.message, QStringLiteral("OK"));
+        return;
+    }
+    const int row = numberOfRowsInTableView() - 1;
     selectOnly(row);
-    emit editRequested(index(row, 1));
+    emit editRequested(index(row, int(RecordField::Day)));
 }
 
 void voCheckViewData::delData()
@@ -275,15 +272,8 @@ void voCheckViewData::delData()
                     QStringLiteral("OK"))
         == Alerts::kDefaultButton)
         return;
-    _dirty = true;
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        beginRemoveRows({}, *row, *row);
-        _monthData.removeAt(*row);
-        endRemoveRows();
-    }
+    (void)_mainDataSrc.edits().records().deleteRecords(*this, rows);
     _selection.clearSelection();
-    updateTotals();
-    emit documentChanged(rows.size() == 1 ? tr("Delete Transaction") : tr("Delete Transactions"));
 }
 
 void voCheckViewData::carryOverData()
@@ -299,74 +289,32 @@ void voCheckViewData::carryOverData()
                     QStringLiteral("Cancel"))
         != Alerts::kDefaultButton)
         return;
-    for (const int row : rows) {
-        const RegisterRecord &record = _monthData.at(row);
-        if (EntryList *list = _mainDataSrc.entryList(record.category, next))
-            list->append(Entry{record.day, record.desc, record.amount, kInitialNote, kOpenMark});
-    }
-    emit documentChanged(tr("Carry Over"));
+    (void)_mainDataSrc.edits().records().carryOver(*this, rows);
 }
 
 QVariant voCheckViewData::objectValueForTableColumn(const QString &column, int row) const
 {
-    if (row < 0 || row >= numberOfRowsInTableView())
+    const std::optional<RecordField> field = recordFieldOf(column);
+    if (!field || row < 0 || row >= numberOfRowsInTableView())
         return {};
     const RegisterRecord &record = _monthData.at(row);
-    if (column == kReconciledId)
+    if (field == RecordField::Reconciled)
         return record.reconciled == kReconciledMark ? 1 : 0;
-    return record.value(column);
+    return record.value(*field);
 }
 
 bool voCheckViewData::setObjectValue(const QString &value, const QString &column, int row)
 {
-    if (row < 0 || row >= numberOfRowsInTableView() || !columnIds().contains(column))
+    const std::optional<RecordField> field = recordFieldOf(column);
+    if (!field || row < 0 || row >= numberOfRowsInTableView())
         return false;
-    RegisterRecord &record = _monthData[row];
-    if (column == kReconciledId) {
-        if (record.reconciled == value)
-            return true;
-        _dirty = true;
-        record.reconciled = record.reconciled == kOpenMark ? kReconciledMark : kOpenMark;
-        emitRowChanged(row);
-        emit documentChanged(record.reconciled == kReconciledMark ? tr("Reconcile") : tr("Clear Reconciled Mark"));
-        return true;
-    }
-
-    CheckedText checked;
-    if (column == u"day")
-        checked = TextRules::checkDay(value);
-    else if (column == u"amount")
-        checked = TextRules::checkAmount(value);
-    else if (column == kDescId)
-        checked = TextRules::checkDescription(value);
-    else if (column == u"note")
-        checked = TextRules::checkNote(value);
-    else if (_categorySelect.contains(value))
-        checked = {value, {}};
-    else
-        checked = {value, tr("\"%1\" is not a category of this budget. Choose one of its categories.").arg(value)};
-    if (!checked.ok()) {
-        _alerts.warning(checked.error);
+    const EditAnswer answer = _mainDataSrc.edits().records().setField(*this, row, *field, value);
+    if (answer.isRefused()) {
+        _alerts.warning(answer.message);
         return false;
     }
-
-    const QString &text = checked.text;
-    if (record.value(column) == text)
-        return true;
-    _dirty = true;
-    if (column == kDescId && record.autoLookupKey == kLookupPending) {
-        record.autoLookupKey = kLookupSet;
-        record.category = categoryFromDesc(text);
-    }
-    if (column == kCategoryId)
-        record.autoLookupKey = kLookupSet;
-    if (column == u"day")
-        _lastDayEntered = text;
-    record.setValue(column, text);
-    emitRowChanged(row);
-    if (column == u"amount")
-        updateTotals();
-    emit documentChanged(tr("Edit %1").arg(columnTitle(int(columnIds().indexOf(column)))));
+    if (answer.isChanged() && field == RecordField::Day)
+        _lastDayEntered = _monthData.at(row).day;
     return true;
 }
 
@@ -386,10 +334,7 @@ void voCheckViewData::selectOnly(int row)
     _selection.setCurrentIndex(index(row, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void voCheckViewData::emitRowChanged(int row)
-{
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-}
+void voCheckViewData::emitRowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
 
 int voCheckViewData::rowCount(const QModelIndex &parent) const
 {
@@ -405,21 +350,21 @@ QVariant voCheckViewData::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !checkIndex(index))
         return {};
-    const QString &column = columnIds()[index.column()];
-    const bool reconciledColumn = column == kReconciledId;
+    const RecordField field = fieldOf(index.column());
+    const RegisterRecord &record = _monthData.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        if (column == u"amount")
-            return MoneyDisplay::format(objectValueForTableColumn(column, index.row()).toString());
+        if (field == RecordField::Amount)
+            return MoneyDisplay::format(record.value(field));
         [[fallthrough]];
     case Qt::EditRole:
-        return reconciledColumn ? QVariant() : objectValueForTableColumn(column, index.row());
+        return field == RecordField::Reconciled ? QVariant() : QVariant(record.value(field));
     case Qt::CheckStateRole:
-        if (!reconciledColumn)
+        if (field != RecordField::Reconciled)
             return {};
-        return objectValueForTableColumn(column, index.row()).toInt() == 1 ? Qt::Checked : Qt::Unchecked;
+        return record.reconciled == kReconciledMark ? Qt::Checked : Qt::Unchecked;
     case Qt::TextAlignmentRole:
-        if (column == u"amount" || column == u"day")
+        if (field == RecordField::Amount || field == RecordField::Day)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -431,8 +376,9 @@ bool voCheckViewData::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (!index.isValid() || !checkIndex(index))
         return false;
+    const RecordField field = fieldOf(index.column());
     const QString &column = columnIds()[index.column()];
-    if (column == kReconciledId) {
+    if (field == RecordField::Reconciled) {
         if (role != Qt::CheckStateRole)
             return false;
         const bool checked = value.toInt() == Qt::Checked;
@@ -448,29 +394,22 @@ Qt::ItemFlags voCheckViewData::flags(const QModelIndex &index) const
     if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     const Qt::ItemFlags base = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
-    if (columnIds()[index.column()] == kReconciledId)
+    if (fieldOf(index.column()) == RecordField::Reconciled)
         return base | Qt::ItemIsUserCheckable;
     return base | Qt::ItemIsEditable;
-}
-
-QString voCheckViewData::columnTitle(int section)
-{
-    static const char *const titles[] = {QT_TR_NOOP("Reconciled"), QT_TR_NOOP("Day"),    QT_TR_NOOP("Description"),
-                                         QT_TR_NOOP("Category"),   QT_TR_NOOP("Amount"), QT_TR_NOOP("Note")};
-    return tr(titles[section]);
 }
 
 QVariant voCheckViewData::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const bool reconciledColumn = columnIds()[section] == kReconciledId;
+    const RecordField field = fieldOf(section);
     switch (role) {
     case Qt::DisplayRole:
         // The check box column stays narrow under a one-letter title.
-        return reconciledColumn ? tr("R") : columnTitle(section);
+        return field == RecordField::Reconciled ? tr("R") : RecordEdits::fieldTitle(field);
     case Qt::ToolTipRole:
-        return columnTitle(section);
+        return RecordEdits::fieldTitle(field);
     default:
         return QAbstractTableModel::headerData(section, orientation, role);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "RegisterRecord.h"
+#include "document/Decimal.h"
+#include "document/RegisterRecord.h"
+#include "editing/CheckedOutMonth.h"
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
@@ -10,7 +12,6 @@
 class Alerts;
 class BudgetDocument;
 class CheckViewHost;
-struct DocumentSnapshot;
 
 inline const QString kInitialDay = QStringLiteral("1");
 inline const QString kInitialNote = QString();
@@ -18,12 +19,13 @@ inline const QString kInitialDescription = QStringLiteral("Unknown");
 
 /// The register's data: the transactions of one month of every category as
 /// one working list, which reaches the document only when the month is
-/// written back, and only when it changed. Also keeps the category names for
+/// written back, and only when it changed. Edits go through the document's
+/// record operations, which check them and record them for undo. Also keeps the category names for
 /// the category column and the month's budget and remaining figures.
 ///
 /// The table's selection lives in selectionModel(), which the register table
 /// shares, so the commands that act on selected rows work without a view.
-class voCheckViewData final : public QAbstractTableModel
+class voCheckViewData final : public QAbstractTableModel, public CheckedOutMonth
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(voCheckViewData)
@@ -33,6 +35,7 @@ public:
     enum SortMethod { kSortByDay, kSortByCategory, kSortByAmount, kSortByDesc, kSortByNote };
 
     voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
+    ~voCheckViewData() override;
 
     /// The column identifiers in table order: "reconciled", "day", "desc",
     /// "category", "amount", "note". A new record is edited in column 1.
@@ -51,17 +54,13 @@ public:
     /// its envelope entry replaced by the records in register order), then
     /// unloads it.
     void storeAndReleaseMonthData();
-    /// Writes the month back when it changed, as above, and keeps it loaded.
-    void storeMonthData();
-    /// Writes the month into the snapshot as storeAndReleaseMonthData() would
-    /// write it into the document now; nothing when it has not changed.
-    void writePendingMonth(DocumentSnapshot &snapshot) const;
     /// Sorts the working list ascending by one of the SortMethod keys; the
     /// selection stays on the same row numbers.
     void sortByMethod(int method);
     /// Refills the category names from the budget, in budget order.
     void reloadCategoryList();
-    /// Tells the window the month's budget and budget minus every amount.
+    /// Tells the window the month's budget and budget minus every amount
+    /// (a sum kept up to date by every change, not added up again).
     void updateTotals();
     /// The category of the last register record described exactly `desc`,
     /// else of the first stored entry so described in the earlier months
@@ -82,12 +81,25 @@ public:
     [[nodiscard]] QVariant objectValueForTableColumn(const QString &column, int row) const;
     /// Applies an edit. Day, amount, description, note and category are
     /// checked first: refused text leaves the record as it was and tells the
-    /// user why (false). Any accepted change of "reconciled" toggles the mark.
+    /// user why (false). For "reconciled", "R" checks the box and anything
+    /// else clears it.
     bool setObjectValue(const QString &value, const QString &column, int row);
 
     /// The names the category column offers.
     [[nodiscard]] const QStringList &categoryList() const { return _categorySelect; }
     [[nodiscard]] const RegisterRecord &record(int row) const { return _monthData.at(row); }
+
+    // CheckedOutMonth.
+    [[nodiscard]] int heldMonth() const override;
+    [[nodiscard]] int recordCount() const override { return numberOfRowsInTableView(); }
+    [[nodiscard]] const RegisterRecord &recordAt(int row) const override { return _monthData.at(row); }
+    [[nodiscard]] int rowOfRecord(quint64 id) const override;
+    void replaceRecord(int row, const RegisterRecord &record) override;
+    void insertRecord(int row, const RegisterRecord &record) override;
+    void removeRecord(int row) override;
+    void amountsChanged() override { updateTotals(); }
+    void writeBack() override;
+    void reload() override;
     [[nodiscard]] bool isDirty() const { return _dirty; }
     [[nodiscard]] int sortMethod() const { return _sortMethod; }
     [[nodiscard]] QString lastDayEntered() const { return _lastDayEntered; }
@@ -105,12 +117,9 @@ public:
 signals:
     /// The table should start editing this cell with its text selected.
     void editRequested(const QModelIndex &index);
-    /// A change the user can undo has just been made to the month's records
-    /// or, by a carry-over, to the document; `actionName` names it.
-    void documentChanged(const QString &actionName);
 
 private:
-    [[nodiscard]] static QString columnTitle(int section);
+    [[nodiscard]] static RecordField fieldOf(int column) { return RecordField(column); }
     void sortRecords();
     void selectOnly(int row);
     void emitRowChanged(int row);
@@ -122,6 +131,7 @@ private:
     Alerts &_alerts;
     QString _monthId;
     QList<RegisterRecord> _monthData;
+    Decimal _spent; // the sum of the records' amounts, kept as they change
     QString _lastDayEntered = kInitialDay;
     int _sortMethod = kSortByDay;
     bool _dirty = false;

@@ -1,8 +1,7 @@
 #include "voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
-#include "document/NumberText.h"
-#include "document/TextRules.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
 
@@ -10,8 +9,7 @@ voEnvelopeWinData::voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, Q
     : QAbstractTableModel(parent)
     , _document(document)
     , _alerts(alerts)
-{
-}
+{ }
 
 void voEnvelopeWinData::initData(const QString &monthId)
 {
@@ -38,36 +36,21 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
 {
     if (columnId == kCategoryId || row < 0 || row >= _catKeys.size())
         return false;
-    EntryList *list = _document.entryList(_catKeys[row], MonthTables::findMonth(_monthId));
-    if (!list || list->isEmpty())
-        return false;
-    const CheckedText checked = TextRules::checkAmount(value);
-    if (!checked.ok()) {
-        _alerts.warning(checked.error);
-        return false;
-    }
-    Entry &envelope = (*list)[0];
-    if (envelope.amount == checked.text)
-        return false;
-    envelope.amount = NumberText::validNumber(checked.text);
-    emit documentChanged(tr("Edit Envelope"));
-    return true;
+    const EditAnswer answer
+        = _document.edits().amounts().setEnvelope(_catKeys[row], MonthTables::findMonth(_monthId), value);
+    if (answer.isRefused())
+        _alerts.warning(answer.message);
+    return answer.isChanged();
 }
 
-QString voEnvelopeWinData::columnId(int column)
-{
-    return column == 0 ? kCategoryId : kAmountId;
-}
+QString voEnvelopeWinData::columnId(Column column) { return column == Column::Category ? kCategoryId : kAmountId; }
 
 int voEnvelopeWinData::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : numberOfRowsInTableView();
 }
 
-int voEnvelopeWinData::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 2;
-}
+int voEnvelopeWinData::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 2; }
 
 QVariant voEnvelopeWinData::data(const QModelIndex &index, int role) const
 {
@@ -75,13 +58,14 @@ QVariant voEnvelopeWinData::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        if (index.column() == 1)
-            return MoneyDisplay::format(objectValueForTableColumn(columnId(index.column()), index.row()));
+        if (Column(index.column()) == Column::Amount)
+            return MoneyDisplay::format(objectValueForTableColumn(columnId(Column::Amount), index.row()));
         [[fallthrough]];
     case Qt::EditRole:
-        return objectValueForTableColumn(columnId(index.column()), index.row());
+        return objectValueForTableColumn(columnId(Column(index.column())), index.row());
     case Qt::TextAlignmentRole:
-        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return Column(index.column()) == Column::Category ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                                          : int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -91,9 +75,9 @@ bool voEnvelopeWinData::setData(const QModelIndex &index, const QVariant &value,
 {
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
-    if (!setObjectValue(value.toString(), columnId(index.column()), index.row()))
+    if (!setObjectValue(value.toString(), columnId(Column(index.column())), index.row()))
         return false;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
     return true;
 }
 
@@ -102,12 +86,12 @@ Qt::ItemFlags voEnvelopeWinData::flags(const QModelIndex &index) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return index.column() == 0 ? flags : flags | Qt::ItemIsEditable;
+    return Column(index.column()) == Column::Category ? flags : flags | Qt::ItemIsEditable;
 }
 
 QVariant voEnvelopeWinData::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == 0 ? tr("Category") : tr("Envelope");
+    return Column(section) == Column::Category ? tr("Category") : tr("Envelope");
 }

@@ -27,8 +27,9 @@ public:
     [[nodiscard]] int numberOfRowsInTableView() const { return int(_catKeys.size()); }
     /// The name, or the envelope amount as stored.
     [[nodiscard]] QString objectValueForTableColumn(const QString &columnId, int row) const;
-    /// Stores an amount typed into a row; anything but a number is refused
-    /// with a message. Answers whether the document changed.
+    /// Stores an amount typed into a row through the document's envelope
+    /// operation; a refused text is shown with its message. Answers whether
+    /// the document changed.
     bool setObjectValue(const QString &value, const QString &columnId, int row);
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
@@ -38,12 +39,9 @@ public:
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-signals:
-    /// An envelope amount was changed in the document; `actionName` names the change.
-    void documentChanged(const QString &actionName);
-
 private:
-    [[nodiscard]] static QString columnId(int column);
+    enum class Column { Category, Amount };
+    [[nodiscard]] static QString columnId(Column column);
 
     BudgetDocument &_document;
     Alerts &_alerts;

@@ -3,12 +3,11 @@
 #include "BudgetGridModel.h"
 #include "BudgetGridView.h"
 #include "MainWindow.h"
-#include "UndoHistory.h"
 #include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "document/NumberText.h"
-#include "document/TextRules.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 #include "register/voEnvelopeWinController.h"
 #include "register/voEnvelopeWinData.h"
@@ -37,12 +36,11 @@ QList<int> unarchiveRows(const QByteArray &bytes)
 
 } // namespace
 
-BudgetGridSource::BudgetGridSource(BudgetDocument &document, Alerts &alerts, UndoHistory &history,
-                                   MainWindow &mainWindow, QPushButton &fillEnvelope, QObject *parent)
+BudgetGridSource::BudgetGridSource(BudgetDocument &document, Alerts &alerts, MainWindow &mainWindow,
+                                    QPushButton &fillEnvelope, QObject *parent)
     : QObject(parent)
     , _document(&document)
     , _alerts(alerts)
-    , _history(&history)
     , _mainWindow(mainWindow)
     , _ourTableView(mainWindow.tableView())
     , _fillEnvelope(fillEnvelope)
@@ -80,39 +78,15 @@ bool BudgetGridSource::setObjectValue(const QString &value, const QString &colum
 {
     if (row < 0 || row >= numberOfRowsInTableView())
         return false;
-    if (columnId == kDescId) {
-        if (row < kFirstCategoryRow || value.isEmpty() || value == _document->getCatArray()[row].desc)
-            return false;
-        const CheckedText name = TextRules::checkName(value);
-        if (!name.ok()) {
-            _alerts.warning(name.error);
-            return false;
-        }
-        if (!_document->renameCategory(row, name.text)) {
-            _alerts.warning(Alerts::format(tr("There is already a category named \"%@\". Choose another name."),
-                                           name.text));
-            return false;
-        }
-        _history->record(tr("Rename Category"));
-        return true;
-    }
     const int month = MonthTables::findMonth(columnId);
-    if (row != kBudgetRowIndex || month < 0)
-        return false;
-    QString &budget = _document->budgetTotals()[std::size_t(month)];
-    if (budget == value)
-        return false;
-    const CheckedText amount = TextRules::checkAmount(value);
-    if (!amount.ok()) {
-        _alerts.warning(amount.error);
-        return false;
-    }
-    if (budget == amount.text)
-        return false;
-    budget = NumberText::validNumber(amount.text);
-    _document->updateTotalsForMonth(columnId);
-    _history->record(tr("Edit Budget"));
-    return true;
+    EditAnswer answer;
+    if (columnId == kDescId)
+        answer = _document->edits().categories().renameCategory(row, value);
+    else if (row == kBudgetRowIndex && month >= 0)
+        answer = _document->edits().amounts().setBudget(month, value);
+    if (answer.isRefused())
+        _alerts.warning(answer.message);
+    return answer.isChanged();
 }
 
 bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
@@ -135,7 +109,6 @@ bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
         return true;
     _ourTableView->clearSelection();
     voEnvelopeWinController editor(*_document, _alerts, &_mainWindow);
-    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, _history, &UndoHistory::record);
     editor.openMonth(columnId, &_mainWindow);
     editor.startModal();
     _document->updateTotalsForMonth(columnId);
@@ -162,8 +135,7 @@ bool BudgetGridSource::acceptDrop(const QMimeData &pasteboard, int row)
     if (rows.isEmpty() || rows.first() < kFirstCategoryRow || rows.first() >= numberOfRowsInTableView()
         || !validateDrop(row))
         return false;
-    _document->moveCategoryRow(rows.first(), row);
-    _history->record(tr("Move Category"));
+    (void)_document->edits().categories().moveCategory(rows.first(), row);
     return true;
 }
 
@@ -175,8 +147,7 @@ void BudgetGridSource::updateView()
 
 void BudgetGridSource::btnNewCategory()
 {
-    _document->createCategory(_document->uniqueCategoryName(kDefaultCategoryName), QStringLiteral("0"));
-    _history->record(tr("New Category"));
+    (void)_document->edits().categories().createCategory(_document->uniqueCategoryName(kDefaultCategoryName));
     _ourTableView->clearSelection();
     const QModelIndex name = _gridModel->index(numberOfRowsInTableView() - 1, 0);
     _ourTableView->setCurrentIndex(name);
@@ -201,8 +172,7 @@ void BudgetGridSource::btnDeleteCategory()
         == Alerts::kDefaultButton)
         return;
     _ourTableView->clearSelection();
-    _document->deleteCategoryByIndex(row);
-    _history->record(tr("Delete Category"));
+    (void)_document->edits().categories().deleteCategory(row);
 }
 
 int BudgetGridSource::selectedRow() const

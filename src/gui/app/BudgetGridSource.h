@@ -10,7 +10,6 @@ class BudgetGridModel;
 class BudgetGridView;
 class MainWindow;
 class QPushButton;
-class UndoHistory;
 
 /// The budget grid's data source: commits its edits, moves rows dropped on
 /// it, decides which cells enter editing (a Budget-row month in envelope mode
@@ -21,7 +20,7 @@ class BudgetGridSource final : public QObject, public BudgetGridEdits
     Q_OBJECT
 
 public:
-    BudgetGridSource(BudgetDocument &document, Alerts &alerts, UndoHistory &history, MainWindow &mainWindow,
+    BudgetGridSource(BudgetDocument &document, Alerts &alerts, MainWindow &mainWindow,
                      QPushButton &fillEnvelope, QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(BudgetGridSource)
 
@@ -50,7 +49,6 @@ private:
 
     BudgetDocument *_document;
     Alerts &_alerts;
-    UndoHistory *_history;
     MainWindow &_mainWindow;
     BudgetGridView *_ourTableView;
     QPushButton &_fillEnvelope;

@@ -1,23 +1,22 @@
 #include "DocumentChangeCommand.h"
 
-DocumentChangeCommand::DocumentChangeCommand(const QString &text, DocumentSnapshot before, DocumentSnapshot after,
-                                             Restore restore)
-    : QUndoCommand(text)
-    , _before(std::move(before))
-    , _after(std::move(after))
-    , _restore(std::move(restore))
+DocumentChangeCommand::DocumentChangeCommand(std::unique_ptr<DocumentChange> change, Apply apply)
+    : QUndoCommand(change->name())
+    , _change(std::move(change))
+    , _apply(std::move(apply))
 {
 }
 
 void DocumentChangeCommand::undo()
 {
-    _restore(_before);
+    _apply([this] { _change->undo(); });
     _done = false;
 }
 
 void DocumentChangeCommand::redo()
 {
-    if (!_done)
-        _restore(_after);
+    if (_done)
+        return;
+    _apply([this] { _change->redo(); });
     _done = true;
 }

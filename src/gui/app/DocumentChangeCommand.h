@@ -1,27 +1,27 @@
 #pragma once
 
-#include "document/DocumentSnapshot.h"
+#include "editing/DocumentChange.h"
 
 #include <QUndoCommand>
 
 #include <functional>
+#include <memory>
 
-/// One change to the document in the undo history: the document before and
-/// after it. The change has been made when the command is pushed, so its
-/// first redo does nothing.
+/// One change of the document on the undo stack. The change has been made
+/// when the command is pushed, so its first redo does nothing. Every undo
+/// and redo runs through `apply`, which lets the views follow.
 class DocumentChangeCommand final : public QUndoCommand
 {
 public:
-    using Restore = std::function<void(const DocumentSnapshot &)>;
+    using Apply = std::function<void(const std::function<void()> &step)>;
 
-    DocumentChangeCommand(const QString &text, DocumentSnapshot before, DocumentSnapshot after, Restore restore);
+    DocumentChangeCommand(std::unique_ptr<DocumentChange> change, Apply apply);
 
     void undo() override;
     void redo() override;
 
 private:
-    DocumentSnapshot _before;
-    DocumentSnapshot _after;
-    Restore _restore;
+    std::unique_ptr<DocumentChange> _change;
+    Apply _apply;
     bool _done = true;
 };

@@ -11,7 +11,7 @@
 
 #include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
-#include "document/DocumentSnapshot.h"
+#include "editing/DocumentEditing.h"
 #include "platform/CountingAlerts.h"
 #include "platform/RecentFileList.h"
 #include "platform/Settings.h"
@@ -37,10 +37,9 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _ourTableView(_mainWindow->tableView())
     , _ourTabView(_mainWindow->tabView())
     , _checkView(new voCheckViewCtrl(*_document, *_alerts, _calendar))
-    , _history(new UndoHistory([this] { return documentSnapshot(); },
-                               [this](const DocumentSnapshot &snapshot) { restoreDocument(snapshot); }, this))
+    , _history(new UndoHistory([this] { _document->edits().changeApplied(); }, this))
     , _pending(std::make_unique<PendingEdits>(*_ourTableView, *_checkView, *_alerts))
-    , _grid(new BudgetGridSource(*_document, *_alerts, *_history, *_mainWindow, *_checkView->fillEnvelopeButton(),
+    , _grid(new BudgetGridSource(*_document, *_alerts, *_mainWindow, *_checkView->fillEnvelopeButton(),
                                  this))
     , _files(new FileCommands(*_sync, *this, services.filePanels, services.recents, *_mainWindow, *_pending,
                               *_history, this))
@@ -50,6 +49,7 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
                                   _version, this))
 {
     MainDataSource = this;
+    _document->edits().setChangeLog(_history);
     _mainWindow->setRegisterView(_checkView);
     connectWindow();
 }
@@ -58,7 +58,7 @@ MyDataSource::~MyDataSource()
 {
     // The register commits an open edit as its window goes, when this object
     // is half gone: nothing is recorded from then on.
-    disconnect(_checkView, nullptr, _history, nullptr);
+    _document->edits().setChangeLog(nullptr);
     if (MainDataSource == this)
         MainDataSource = nullptr;
 }
@@ -92,7 +92,6 @@ void MyDataSource::connectWindow()
     // the loaded month, never its copy of the one it held while waiting.
     connect(_sync, &DocumentSync::updateHandled, _checkView, &voCheckViewCtrl::reloadMonth);
     connect(_sync, &DocumentSync::updateHandled, _history, &UndoHistory::clear);
-    connect(_checkView, &voCheckViewCtrl::documentChanged, _history, &UndoHistory::record);
     Ui::MainMenu &ui = _mainWindow->ui();
     _history->addActionsTo(*ui.menuEdit);
     // Undo acts on what the user sees: an edit still open is committed first.
@@ -189,21 +188,6 @@ void MyDataSource::didSelectTabViewItem(int index)
     } else if (index == 1) {
         _checkView->initView();
     }
-}
-
-DocumentSnapshot MyDataSource::documentSnapshot() const
-{
-    DocumentSnapshot snapshot = DocumentSnapshot::take(*_document);
-    _checkView->tableData().writePendingMonth(snapshot);
-    return snapshot;
-}
-
-void MyDataSource::restoreDocument(const DocumentSnapshot &snapshot)
-{
-    // The snapshot holds the register's changes written back, so the month
-    // shown is read again rather than written.
-    snapshot.restoreInto(*_document);
-    _checkView->reloadMonth();
 }
 
 // File commands -------------------------------------------------------------

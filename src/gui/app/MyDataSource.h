@@ -28,7 +28,6 @@ class Settings;
 class StartupAndQuit;
 class UndoHistory;
 class voCheckViewCtrl;
-struct DocumentSnapshot;
 
 /// The application controller: owns the document, its file sync, the main
 /// window and the parts that work on them, and wires them together. The
@@ -120,10 +119,6 @@ signals:
 
 private:
     void connectWindow();
-    /// The document as it stands, the register's changes not yet written back included.
-    [[nodiscard]] DocumentSnapshot documentSnapshot() const;
-    /// Puts the document back to the snapshot; the grid and the register follow.
-    void restoreDocument(const DocumentSnapshot &snapshot);
 
     Settings &_settings;
     std::unique_ptr<CountingAlerts> _alerts;

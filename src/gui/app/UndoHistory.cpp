@@ -18,11 +18,9 @@ QList<QKeySequence> keysWith(QKeySequence::StandardKey standard, const QList<QKe
 
 } // namespace
 
-UndoHistory::UndoHistory(Take take, Restore restore, QObject *parent)
+UndoHistory::UndoHistory(Applied applied, QObject *parent)
     : QObject(parent)
-    , _take(std::move(take))
-    , _restore(std::move(restore))
-    , _current(_take())
+    , _applied(std::move(applied))
     , _undo(_stack.createUndoAction(this, tr("Undo")))
     , _redo(_stack.createRedoAction(this, tr("Redo")))
 {
@@ -41,32 +39,25 @@ void UndoHistory::addActionsTo(QMenu &menu) const
     menu.insertSeparator(first);
 }
 
-void UndoHistory::record(const QString &actionName)
+void UndoHistory::record(std::unique_ptr<DocumentChange> change)
 {
-    // A view that commits while the document is put back would push a
+    // A view that commits an edit while a step is taken back would push a
     // command in the middle of an undo.
     if (_restoring)
         return;
-    DocumentSnapshot now = _take();
-    if (now == _current)
-        return;
-    DocumentSnapshot before = std::exchange(_current, now);
-    _stack.push(new DocumentChangeCommand(actionName, std::move(before), std::move(now),
-                                          [this](const DocumentSnapshot &snapshot) { restore(snapshot); }));
+    _stack.push(new DocumentChangeCommand(std::move(change),
+                                          [this](const std::function<void()> &step) { apply(step); }));
 }
 
 void UndoHistory::clear()
 {
     _stack.clear();
-    _current = _take();
 }
 
-void UndoHistory::restore(const DocumentSnapshot &snapshot)
+void UndoHistory::apply(const std::function<void()> &step)
 {
     _restoring = true;
-    _restore(snapshot);
+    step();
+    _applied();
     _restoring = false;
-    // Taken again: the figures were recomputed, which the next change's
-    // "before" should show.
-    _current = _take();
 }

@@ -10,21 +10,20 @@
 class QAction;
 class QMenu;
 
-/// The undo history of the document: every change the user makes is
-/// recorded, after it is made, as the document before and after it. Undo
-/// and Redo put the document back as it was and let its views follow. The
-/// history starts afresh with every document loaded or made new.
-class UndoHistory final : public QObject
+/// The undo history of the document: the document's operations record each
+/// change the user makes, after it is made, as a step that holds just what
+/// the change touched. Undo and Redo take the step back or make it again and
+/// let the views follow. The history starts afresh with every document
+/// loaded or made new.
+class UndoHistory final : public QObject, public ChangeLog
 {
     Q_OBJECT
 
 public:
-    /// The document as it stands, with any change still held by the register.
-    using Take = std::function<DocumentSnapshot()>;
-    /// Makes the document hold the snapshot and its views show it.
-    using Restore = DocumentChangeCommand::Restore;
+    /// Runs after every undo and redo, so that the views show the document.
+    using Applied = std::function<void()>;
 
-    UndoHistory(Take take, Restore restore, QObject *parent = nullptr);
+    explicit UndoHistory(Applied applied, QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(UndoHistory)
 
     [[nodiscard]] QUndoStack &stack() { return _stack; }
@@ -35,19 +34,17 @@ public:
     /// Puts Undo and Redo, then a separator, at the top of the menu.
     void addActionsTo(QMenu &menu) const;
 
-    /// A change named `actionName` has just been made. Nothing is recorded
-    /// when the document is as it was after the last change.
-    void record(const QString &actionName);
+    /// A change has just been made.
+    void record(std::unique_ptr<DocumentChange> change) override;
     /// Forgets every change: the document as it stands is where undo stops.
     void clear();
 
 private:
-    void restore(const DocumentSnapshot &snapshot);
+    /// Runs an undo or redo step, then lets the views follow.
+    void apply(const std::function<void()> &step);
 
-    Take _take;
-    Restore _restore;
+    Applied _applied;
     QUndoStack _stack;
-    DocumentSnapshot _current;
     QAction *_undo;
     QAction *_redo;
     bool _restoring = false;

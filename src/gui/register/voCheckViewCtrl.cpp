@@ -52,7 +52,6 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
 
     connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
     connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
-    connect(_ourData, &voCheckViewData::documentChanged, this, &voCheckViewCtrl::documentChanged);
     connect(_ui->previousMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::decrementMonth);
     connect(_ui->nextMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::incrementMonth);
     connect(_ui->addButton, &QPushButton::clicked, this, &voCheckViewCtrl::addData);
@@ -101,7 +100,7 @@ void voCheckViewCtrl::storeMonth()
     const QString month = _ourData->getMonthId();
     if (month.isNull() || !_ourData->isDirty())
         return;
-    _ourData->storeMonthData();
+    _ourData->writeBack();
     _document.updateTotalsForMonth(month);
 }
 
@@ -166,7 +165,6 @@ void voCheckViewCtrl::btnEditEnvelopes()
         return;
     finishEditing(*_ourTableView);
     voEnvelopeWinController editor(_document, _alerts, window());
-    connect(&editor.tableData(), &voEnvelopeWinData::documentChanged, this, &voCheckViewCtrl::documentChanged);
     editor.openMonth(month, window());
     editor.startModal();
     _ourData->updateTotals();
@@ -181,8 +179,6 @@ void voCheckViewCtrl::btnEditCategories()
     _ourData->storeAndReleaseMonthData();
     {
         voCategoryEditWinCtrl editor(_document, _alerts, window());
-        connect(&editor.tableData(), &voCategoryEditWinData::documentChanged, this,
-                &voCheckViewCtrl::documentChanged);
         editor.showFromTitleBar(window(), true);
         editor.startModal();
     }

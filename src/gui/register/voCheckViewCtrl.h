@@ -66,11 +66,6 @@ public:
     [[nodiscard]] voCheckViewData &tableData() const { return *_ourData; }
     [[nodiscard]] int monthIndex() const { return _monthIndex; }
 
-signals:
-    /// A change the user can undo was made here or in an editor opened from
-    /// here; `actionName` names it.
-    void documentChanged(const QString &actionName);
-
 private:
     void loadMonth();
     void sizeColumns();

@@ -1,0 +1,98 @@
+#include "CategoryEdits.h"
+
+#include "DocumentEditing.h"
+#include "ReversibleChange.h"
+#include "TypedTextEdit.h"
+#include "document/BudgetDocument.h"
+
+namespace {
+
+/// The row a moved row lands on: moving up it takes the place of `to`,
+/// moving down the row before it.
+int landingRow(int from, int to) { return to < from ? to : to - 1; }
+
+} // namespace
+
+CategoryEdits::CategoryEdits(BudgetDocument &document, DocumentEditing &editing)
+    : _document(document)
+    , _editing(editing)
+{ }
+
+CheckedText CategoryEdits::checkNewName(const QString &typed) const
+{
+    const CheckedText name = TextRules::checkName(typed);
+    // Names are the keys of the category data: a second category of one
+    // name would take over the other's transactions.
+    if (name.ok() && _document.rowOfCategory(name.text) >= 0)
+        return { typed, tr("There is already a category named \"%1\". Choose another name.").arg(name.text) };
+    return name;
+}
+
+EditAnswer CategoryEdits::createCategory(const QString &name)
+{
+    if (name.isEmpty())
+        return EditAnswer::unchanged();
+    const CheckedText checked = checkNewName(name);
+    if (!checked.ok())
+        return EditAnswer::refused(checked.error);
+    const auto create = [this, name = checked.text] {
+        _editing.restructure([this, &name] { _document.createCategory(name, QStringLiteral("0")); });
+    };
+    create();
+    const int row = int(_document.getCatArray().size()) - 1;
+    _editing.record(std::make_unique<ReversibleChange>(
+        tr("New Category"),
+        [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); }, create));
+    return EditAnswer::changed();
+}
+
+EditAnswer CategoryEdits::renameCategory(int row, const QString &typed)
+{
+    if (row < kFirstCategoryRow || row >= _document.getCatArray().size() || typed.isEmpty())
+        return EditAnswer::unchanged();
+    const QString before = _document.getCatArray()[row].desc;
+    const auto put = [this, row](const QString &name) {
+        _editing.restructure([this, row, &name] { _document.renameCategory(row, name); });
+    };
+    const EditAnswer answer = applyTypedText(
+        before, typed, [this](const QString &text) { return checkNewName(text); }, put);
+    if (answer.isChanged())
+        _editing.record(
+            ReversibleChange::ofValue(tr("Rename Category"), before, _document.getCatArray()[row].desc, put));
+    return answer;
+}
+
+EditAnswer CategoryEdits::deleteCategory(int row)
+{
+    if (row < kFirstCategoryRow || row >= _document.getCatArray().size())
+        return EditAnswer::unchanged();
+    // The step keeps what goes: the row and its lists, nothing else.
+    const CategoryRow category = _document.getCatArray()[row];
+    MonthLists lists;
+    if (const auto found = _document.getCatDataDictionary().find(category.desc);
+        found != _document.getCatDataDictionary().end())
+        lists = found->second;
+    const auto remove = [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); };
+    remove();
+    _editing.record(std::make_unique<ReversibleChange>(
+        tr("Delete Category"),
+        [this, row, category, lists] { _editing.restructure([&] { _document.insertCategory(row, category, lists); }); },
+        remove));
+    return EditAnswer::changed();
+}
+
+EditAnswer CategoryEdits::moveCategory(int from, int to)
+{
+    const int rows = int(_document.getCatArray().size());
+    if (from < kFirstCategoryRow || from >= rows || to < kFirstCategoryRow || to > rows || to == from || to == from + 1)
+        return EditAnswer::unchanged();
+    const int landed = landingRow(from, to);
+    // Back from where it landed to where it was: before the row now at
+    // `from` when that lies above, before the one after it when below.
+    const int back = from < landed ? from : from + 1;
+    const auto move = [this](int a, int b) { _editing.restructure([this, a, b] { _document.moveCategoryRow(a, b); }); };
+    move(from, to);
+    _editing.record(std::make_unique<ReversibleChange>(
+        tr("Move Category"), [move, landed, back] { move(landed, back); }, [move, from, to] { move(from, to); }));
+    return EditAnswer::changed();
+}

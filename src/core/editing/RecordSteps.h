@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DocumentChange.h"
+#include "RecordEdits.h"
+
+/// Records added to a month: undo takes them out again, last first; redo
+/// puts them back at their places. Adding, carrying over and any bulk add
+/// record this step.
+class RecordsAdded final : public DocumentChange
+{
+public:
+    RecordsAdded(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records);
+    void undo() override;
+    void redo() override;
+
+private:
+    RecordEdits &_edits;
+    int _month;
+    QList<PlacedRecord> _records;
+};
+
+/// Records deleted from a month: the mirror of RecordsAdded.
+class RecordsRemoved final : public DocumentChange
+{
+public:
+    RecordsRemoved(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records);
+    void undo() override;
+    void redo() override;
+
+private:
+    RecordsAdded _added;
+};
+
+/// One record changed in place (one field, or a description together with
+/// the category it looked up).
+class RecordReplaced final : public DocumentChange
+{
+public:
+    RecordReplaced(const QString &name, RecordEdits &edits, int month, PlacedRecord before, PlacedRecord after);
+    void undo() override;
+    void redo() override;
+
+private:
+    RecordEdits &_edits;
+    int _month;
+    PlacedRecord _before;
+    PlacedRecord _after;
+};
