@@ -417,7 +417,7 @@ void MyDataSource::backToGrid()
 std::optional<QString> MyDataSource::promptUserFileName()
 {
     const std::optional<QString> location
-        = _filePanels.runSavePanel(_mainWindow.get(), QStringLiteral("Enter File / Path for new File"));
+        = _filePanels.runSavePanel(_mainWindow.get(), QStringLiteral("Enter File / Path for new File"), {});
     if (!location)
         return std::nullopt;
     return NumberText::URLToFilePath(*location);
@@ -441,18 +441,21 @@ void MyDataSource::menuSaveAs()
 
 void MyDataSource::menuNewFile()
 {
-    const QString oldPath = _dataFileName;
     backToGrid();
-    const std::optional<QString> newPath = promptUserFileName();
-    if (!newPath)
-        return;
+    if (const std::optional<QString> newPath = promptUserFileName())
+        newFileAt(*newPath, [](BudgetDocument &document) { document.eraseAllData(); });
+}
+
+void MyDataSource::newFileAt(const QString &path, const std::function<void(BudgetDocument &)> &makeNew)
+{
+    backToGrid();
     // The document being left is saved (and committed) under its own name
     // first; when that fails nothing is thrown away.
-    if (!saveToFile(oldPath, true))
+    if (!saveToFile(_dataFileName, true))
         return;
-    _document->eraseAllData();
-    setFileName(*newPath);
-    (void)saveToFile(*newPath, false);
+    makeNew(*_document);
+    setFileName(path);
+    (void)saveToFile(path, false);
     initView();
     _history->clear();
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class Alerts;
@@ -112,6 +113,9 @@ public:
     [[nodiscard]] std::optional<QString> promptUserFileName();
     void menuOpenFile();
     void menuNewFile();
+    /// New on a path already chosen: saves the document being left with
+    /// sync, lets `makeNew` turn it into the new one, saves that at the path.
+    void newFileAt(const QString &path, const std::function<void(BudgetDocument &)> &makeNew);
     void menuSave();
     void menuSaveAs();
     /// A desktop request to open a file (also Open Recent and the command line).

@@ -2,6 +2,8 @@
 #include "DesktopCommands.h"
 #include "MainWindow.h"
 #include "MyDataSource.h"
+#include "YearCommandLine.h"
+#include "YearCommands.h"
 
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/QtAlerts.h"
@@ -89,6 +91,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     MyDataSource dataSource({*settings, alerts, filePanels, calendar, recents});
     alerts.setParentWindow(&dataSource.mainWindow());
     DesktopCommands commands(dataSource, filePanels, alerts);
+    YearCommands yearCommands(dataSource, filePanels, alerts);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
@@ -124,6 +127,10 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return CommandLineModes::run(arguments).value_or(0);
     }
+    if (arguments.contains(QLatin1String("--new-year")))
+        return YearCommandLine::newYear(argc, argv, arguments);
+    if (arguments.contains(QLatin1String("--pdf")))
+        return YearCommandLine::pdf(argc, argv, arguments);
 
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orrinwick"));
