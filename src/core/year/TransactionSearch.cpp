@@ -33,7 +33,9 @@ private:
 void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
 {
     _items.clear();
+    _haystacks.clear();
     FoldCache cache;
+    QHash<QString, int> haystackIds;
     struct Order
     {
         int month;
@@ -56,8 +58,13 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
                 haystack += cache.fold(entry.note);
                 haystack += kFieldBreak;
                 haystack += foldedCategory;
+                auto id = haystackIds.find(haystack);
+                if (id == haystackIds.end()) {
+                    id = haystackIds.insert(haystack, int(_haystacks.size()));
+                    _haystacks.push_back(std::move(haystack));
+                }
                 order.push_back({month, NumberText::intValue(entry.day), _items.size()});
-                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, std::move(haystack)});
+                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id});
             }
         }
     }
@@ -79,9 +86,14 @@ TransactionSearch::Result TransactionSearch::find(const TransactionQuery &query)
     const QString &text = query.foldedText();
     const bool byText = !text.isEmpty() && !text.contains(kFieldBreak);
     const bool byAmount = query.hasAmounts();
+    std::vector<char> textFound(_haystacks.size(), 0);
+    if (byText) {
+        for (std::size_t at = 0; at < _haystacks.size(); ++at)
+            textFound[at] = _haystacks[at].contains(text);
+    }
     for (std::size_t row = 0; row < _items.size(); ++row) {
         const Item &item = _items[row];
-        if ((byText && item.haystack.contains(text)) || (byAmount && query.matchesAmount(item.found.amount))) {
+        if (textFound[std::size_t(item.haystack)] || (byAmount && query.matchesAmount(item.found.amount))) {
             result.rows.append(int(row));
             result.total += item.found.amount;
         }

@@ -48,10 +48,13 @@ private:
     struct Item
     {
         FoundTransaction found;
-        // Folded description, note and category, separated by a character
-        // no query holds, so that one search covers all three.
-        QString haystack;
+        int haystack; // position in _haystacks
     };
 
     std::vector<Item> _items;
+    // Each distinct folded description, note and category, separated by a
+    // character no query holds, so that one search covers all three. Items
+    // share them (payees and notes repeat), so a keystroke searches each
+    // text once, however many items hold it.
+    std::vector<QString> _haystacks;
 };

@@ -112,6 +112,15 @@ void FindTransactionsDialog::focusSearchField()
     _field->selectAll();
 }
 
+void FindTransactionsDialog::done(int result)
+{
+    // Without a window manager (or with a slow one) nothing else would give
+    // the main window the focus back.
+    if (QWidget *opener = parentWidget())
+        opener->window()->activateWindow();
+    QDialog::done(result);
+}
+
 void FindTransactionsDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);

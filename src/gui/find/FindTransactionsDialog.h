@@ -37,6 +37,9 @@ public:
     [[nodiscard]] FindResultsModel &results() const { return *_model; }
     [[nodiscard]] QTableView &resultsView() const { return *_view; }
 
+    /// Closes the window and gives the keyboard back to the main window.
+    void done(int result) override;
+
 signals:
     /// The user activated a found transaction.
     void showRequested(const FoundTransaction &transaction);
