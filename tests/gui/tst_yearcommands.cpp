@@ -10,6 +10,7 @@
 #include "document/Decimal.h"
 #include "year/MoneyText.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +142,7 @@ private slots:
         QVERIFY2(!names.contains(QString()) && names.size() == QSet<QString>(names.cbegin(), names.cend()).size(),
                  qPrintable(names.join(u',')));
 
+        QAbstractItemModelTester tester(&dialog->results(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("findField"));
         QTest::keyClicks(field, QStringLiteral("pizzeria"));
         const FindResultsModel &results = dialog->results();
