@@ -1,5 +1,5 @@
 #include "DocumentFixtures.h"
-#include "DocumentSnapshot.h"
+#include "document/DocumentSnapshot.h"
 #include "RecordedSteps.h"
 #include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"

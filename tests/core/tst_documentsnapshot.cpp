@@ -1,5 +1,5 @@
 #include "DocumentFixtures.h"
-#include "DocumentSnapshot.h"
+#include "document/DocumentSnapshot.h"
 #include "platform/ScriptedAlerts.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"

@@ -3,7 +3,7 @@
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
 #include "app/UndoHistory.h"
-#include "DocumentSnapshot.h"
+#include "document/DocumentSnapshot.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
 

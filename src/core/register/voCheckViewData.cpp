@@ -414,3 +414,13 @@ QVariant voCheckViewData::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 }
+
+int voCheckViewData::rowOfRecord(const QString &category, const Entry &entry) const
+{
+    for (int row = 0; row < _monthData.size(); ++row) {
+        const RegisterRecord &record = _monthData.at(row);
+        if (record.category == category && record.toEntry() == entry)
+            return row;
+    }
+    return -1;
+}

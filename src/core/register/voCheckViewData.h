@@ -105,6 +105,8 @@ public:
     [[nodiscard]] QString lastDayEntered() const { return _lastDayEntered; }
     /// The selected row numbers, ascending.
     [[nodiscard]] QList<int> selectedRows() const;
+    /// The first row holding the category's item with exactly these values, or -1.
+    [[nodiscard]] int rowOfRecord(const QString &category, const Entry &entry) const;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;

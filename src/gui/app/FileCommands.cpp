@@ -37,7 +37,7 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
 std::optional<QString> FileCommands::promptUserFileName()
 {
     const std::optional<QString> location
-        = _filePanels.runSavePanel(&_mainWindow, tr("Enter File / Path for new File"));
+        = _filePanels.runSavePanel(&_mainWindow, tr("Enter File / Path for new File"), {});
     if (!location)
         return std::nullopt;
     return NumberText::URLToFilePath(*location);
@@ -74,18 +74,24 @@ void FileCommands::menuNewFile()
 {
     if (!_pending.flush())
         return;
-    const QString oldPath = _host.dataFileName();
     _mainWindow.showGrid();
-    const std::optional<QString> newPath = promptUserFileName();
-    if (!newPath)
+    if (const std::optional<QString> newPath = promptUserFileName())
+        newFileAt(*newPath, [] {});
+}
+
+void FileCommands::newFileAt(const QString &path, const std::function<void()> &fill)
+{
+    if (!_pending.flush())
         return;
+    _mainWindow.showGrid();
     // The document being left is saved (and committed) under its own name
     // first; when that fails nothing is thrown away.
-    if (!saveToFile(oldPath, true))
+    if (!saveToFile(_host.dataFileName(), true))
         return;
     _sync.newDocument();
-    _host.setFileName(*newPath);
-    (void)saveToFile(*newPath, false);
+    fill();
+    _host.setFileName(path);
+    (void)saveToFile(path, false);
     _host.initView();
     _history.clear();
 }

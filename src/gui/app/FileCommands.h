@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class DocumentHost;
@@ -38,6 +39,10 @@ public:
 
     void menuOpenFile();
     void menuNewFile();
+    /// New on a path already chosen: saves (and commits) the document being
+    /// left, empties it, lets `fill` put in what the new one starts with, and
+    /// saves that at the path. Nothing changes when the old one cannot be saved.
+    void newFileAt(const QString &path, const std::function<void()> &fill);
     void menuSave();
     void menuSaveAs();
     /// Asks for a path and writes the document there. Only a file written

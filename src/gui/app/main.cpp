@@ -4,6 +4,8 @@
 #include "MainWindow.h"
 #include "MyDataSource.h"
 #include "WindowApplication.h"
+#include "YearCommandLine.h"
+#include "YearCommands.h"
 
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/QtAlerts.h"
@@ -90,6 +92,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     alerts.setParentWindow(&dataSource.mainWindow());
     DesktopCommands commands(dataSource, filePanels, alerts);
     DesktopHabits habits(dataSource, *settings);
+    YearCommands yearCommands(dataSource, filePanels, alerts);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
@@ -121,6 +124,10 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    if (arguments.contains(QLatin1String("--new-year")))
+        return YearCommandLine::newYear(argc, argv, arguments);
+    if (arguments.contains(QLatin1String("--pdf")))
+        return YearCommandLine::pdf(argc, argv, arguments);
     const CommandLineModes::Invocation invocation = CommandLineModes::read(arguments);
     if (!invocation.opensWindow()) {
         QCoreApplication app(argc, argv);

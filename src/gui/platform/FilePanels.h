@@ -14,12 +14,16 @@ class FilePanels
 public:
     virtual ~FilePanels() = default;
 
-    /// Asks for a new file's path, with the message as the panel's title.
-    [[nodiscard]] virtual std::optional<QString> runSavePanel(QWidget *parent, const QString &message) = 0;
+    /// Asks for a new file's path, with the message as the panel's title,
+    /// starting at the suggested path (a folder ending in "/", or a folder
+    /// and file name), or in the home folder when there is none.
+    [[nodiscard]] virtual std::optional<QString> runSavePanel(QWidget *parent, const QString &message,
+                                                              const QString &suggestedPath) = 0;
     /// Asks for one existing file.
     [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
-    /// Asks where a CSV export goes, with the title as the panel's title,
-    /// starting at the suggested path (folder and file name).
+    /// Asks where an export goes, with the title as the panel's title,
+    /// starting at the suggested path (folder and file name), whose suffix
+    /// ("csv", "pdf") names the kind of file.
     [[nodiscard]] virtual std::optional<QString> runExportPanel(QWidget *parent, const QString &title,
                                                                 const QString &suggestedPath) = 0;
 };

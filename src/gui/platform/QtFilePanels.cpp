@@ -6,9 +6,20 @@
 
 namespace {
 
+/// Starts in the suggestion's folder, on its file name when it has one.
+void startAt(QFileDialog &panel, const QString &suggestedPath)
+{
+    if (suggestedPath.isEmpty()) {
+        panel.setDirectory(QDir::homePath());
+        return;
+    }
+    const QFileInfo suggested(suggestedPath);
+    panel.setDirectory(suggested.absolutePath());
+    panel.selectFile(suggested.fileName());
+}
+
 std::optional<QString> runPanel(QFileDialog &panel)
 {
-    panel.setDirectory(QDir::homePath());
     panel.setNameFilter(QFileDialog::tr("Budget files (*.txt)"));
     panel.setDefaultSuffix(QStringLiteral("txt"));
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
@@ -18,12 +29,13 @@ std::optional<QString> runPanel(QFileDialog &panel)
 
 } // namespace
 
-std::optional<QString> QtFilePanels::runSavePanel(QWidget *parent, const QString &message)
+std::optional<QString> QtFilePanels::runSavePanel(QWidget *parent, const QString &message,
+                                                  const QString &suggestedPath)
 {
     QFileDialog panel(parent, message);
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setFileMode(QFileDialog::AnyFile);
-    panel.selectFile(QString());
+    startAt(panel, suggestedPath);
     return runPanel(panel);
 }
 
@@ -32,6 +44,7 @@ std::optional<QString> QtFilePanels::runOpenPanel(QWidget *parent)
     QFileDialog panel(parent, QFileDialog::tr("Open Budget"));
     panel.setAcceptMode(QFileDialog::AcceptOpen);
     panel.setFileMode(QFileDialog::ExistingFile);
+    startAt(panel, QString());
     return runPanel(panel);
 }
 
@@ -41,11 +54,10 @@ std::optional<QString> QtFilePanels::runExportPanel(QWidget *parent, const QStri
     QFileDialog panel(parent, title);
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setFileMode(QFileDialog::AnyFile);
-    panel.setNameFilter(QFileDialog::tr("CSV files (*.csv)"));
-    panel.setDefaultSuffix(QStringLiteral("csv"));
-    const QFileInfo suggested(suggestedPath);
-    panel.setDirectory(suggested.absolutePath());
-    panel.selectFile(suggested.fileName());
+    const bool pdf = QFileInfo(suggestedPath).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0;
+    panel.setNameFilter(pdf ? QFileDialog::tr("PDF files (*.pdf)") : QFileDialog::tr("CSV files (*.csv)"));
+    panel.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    startAt(panel, suggestedPath);
     if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
         return std::nullopt;
     return panel.selectedFiles().constFirst();

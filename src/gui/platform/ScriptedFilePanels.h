@@ -13,9 +13,11 @@ public:
     /// The next panels answer these locations in order; nothing means Cancel.
     void answer(std::initializer_list<std::optional<QString>> locations) { _answers.append(QList(locations)); }
 
-    [[nodiscard]] std::optional<QString> runSavePanel(QWidget *, const QString &message) override
+    [[nodiscard]] std::optional<QString> runSavePanel(QWidget *, const QString &message,
+                                                      const QString &suggestedPath) override
     {
         _shown << QStringLiteral("save: ") + message;
+        _suggested << suggestedPath;
         return next();
     }
 
@@ -36,7 +38,7 @@ public:
     /// "open", "save: " and the message, or "export: " and the title, for
     /// every panel shown.
     [[nodiscard]] const QStringList &shown() const { return _shown; }
-    /// The paths the export panels started at.
+    /// The paths the save and export panels started at.
     [[nodiscard]] const QStringList &suggested() const { return _suggested; }
 
 private:

@@ -111,6 +111,26 @@ void voCheckViewCtrl::reloadMonth()
         _ourData->loadMonthData(month);
 }
 
+void voCheckViewCtrl::showRecord(int month, const QString &category, const Entry &entry)
+{
+    if (month < 0 || month >= MonthTables::kMonthCount)
+        return;
+    finishEditing(*_ourTableView);
+    if (month != _monthIndex || _ourData->getMonthId().isNull()) {
+        _ourData->storeAndReleaseMonthData();
+        _monthIndex = month;
+        loadMonth();
+    }
+    const int row = _ourData->rowOfRecord(category, entry);
+    if (row < 0)
+        return;
+    const QModelIndex index = _ourData->index(row, int(voCheckViewData::columnIds().indexOf(kDescId)));
+    _ourTableView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                | QItemSelectionModel::Rows);
+    _ourTableView->scrollTo(index);
+    _ourTableView->setFocus(Qt::OtherFocusReason);
+}
+
 void voCheckViewCtrl::incrementMonth()
 {
     if (_monthIndex >= MonthTables::kMonthCount - 1)

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class voCheckViewData;
+struct Entry;
 namespace Ui {
 class CheckView;
 }
@@ -43,6 +44,10 @@ public:
     void reloadMonth();
     /// The envelope button, enabled by the application exactly in envelope mode.
     [[nodiscard]] QPushButton *fillEnvelopeButton() const;
+
+    /// Shows the month (0 … 11) with the category's item selected and in
+    /// view; the month alone when it holds no such item.
+    void showRecord(int month, const QString &category, const Entry &entry);
 
     /// One month forward; nothing in December.
     void incrementMonth();

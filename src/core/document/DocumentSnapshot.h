@@ -1,0 +1,30 @@
+#pragma once
+
+#include "BudgetDocument.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <unordered_map>
+
+/// The document's data at one moment: the grid rows, every category's entry
+/// lists and the monthly budgets. A snapshot shares its lists with the
+/// document until either side changes one, so taking it costs little more
+/// than one map node per category.
+struct DocumentSnapshot
+{
+    QList<CategoryRow> catArray;
+    std::unordered_map<QString, MonthLists> catData;
+    std::array<QString, MonthTables::kMonthCount> budgetTotals;
+
+    [[nodiscard]] static DocumentSnapshot take(const BudgetDocument &document);
+
+    /// Makes the document hold this data again, then recomputes every month
+    /// in the document's present mode. A category that stays keeps its lists
+    /// (refilled in place); the views hear of a row change only when the row
+    /// names or their order differ.
+    void restoreInto(BudgetDocument &document) const;
+
+    friend bool operator==(const DocumentSnapshot &, const DocumentSnapshot &) = default;
+};

@@ -1,0 +1,102 @@
+#include "TransactionSearch.h"
+
+#include "TransactionQuery.h"
+#include "document/DocumentSnapshot.h"
+#include "document/NumberText.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+const QChar kFieldBreak(u'\n');
+
+/// Folds each distinct text once: descriptions and notes repeat a lot.
+class FoldCache
+{
+public:
+    const QString &fold(const QString &text)
+    {
+        auto found = _folded.find(text);
+        if (found == _folded.end())
+            found = _folded.insert(text, TransactionQuery::fold(text));
+        return *found;
+    }
+
+private:
+    QHash<QString, QString> _folded;
+};
+
+} // namespace
+
+void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
+{
+    _items.clear();
+    _haystacks.clear();
+    FoldCache cache;
+    QHash<QString, int> haystackIds;
+    struct Order
+    {
+        int month;
+        int day;
+        std::size_t at;
+    };
+    std::vector<Order> order;
+    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        for (int row = kFirstCategoryRow; row < snapshot.catArray.size(); ++row) {
+            const QString &category = snapshot.catArray[row].desc;
+            const auto lists = snapshot.catData.find(category);
+            if (lists == snapshot.catData.end())
+                continue;
+            const QString foldedCategory = cache.fold(category);
+            const EntryList &list = lists->second[std::size_t(month)];
+            for (qsizetype at = 1; at < list.size(); ++at) {
+                const Entry &entry = list[at];
+                QString haystack = cache.fold(entry.desc);
+                haystack += kFieldBreak;
+                haystack += cache.fold(entry.note);
+                haystack += kFieldBreak;
+                haystack += foldedCategory;
+                auto id = haystackIds.find(haystack);
+                if (id == haystackIds.end()) {
+                    id = haystackIds.insert(haystack, int(_haystacks.size()));
+                    _haystacks.push_back(std::move(haystack));
+                }
+                order.push_back({month, NumberText::intValue(entry.day), _items.size()});
+                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id});
+            }
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Order &a, const Order &b) {
+        return a.month != b.month ? a.month < b.month : a.day < b.day;
+    });
+    std::vector<Item> sorted;
+    sorted.reserve(_items.size());
+    for (const Order &item : order)
+        sorted.push_back(std::move(_items[item.at]));
+    _items = std::move(sorted);
+}
+
+TransactionSearch::Result TransactionSearch::find(const TransactionQuery &query) const
+{
+    Result result;
+    if (query.isEmpty())
+        return result;
+    const QString &text = query.foldedText();
+    const bool byText = !text.isEmpty() && !text.contains(kFieldBreak);
+    const bool byAmount = query.hasAmounts();
+    std::vector<char> textFound(_haystacks.size(), 0);
+    if (byText) {
+        for (std::size_t at = 0; at < _haystacks.size(); ++at)
+            textFound[at] = _haystacks[at].contains(text);
+    }
+    for (std::size_t row = 0; row < _items.size(); ++row) {
+        const Item &item = _items[row];
+        if (textFound[std::size_t(item.haystack)] || (byAmount && query.matchesAmount(item.found.amount))) {
+            result.rows.append(int(row));
+            result.total += item.found.amount;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,124 @@
+#include "YearCommandLine.h"
+
+#include "document/BudgetDocument.h"
+#include "document/BudgetFileReader.h"
+#include "document/BudgetFileWriter.h"
+#include "document/MonthTables.h"
+#include "platform/AtomicFile.h"
+#include "platform/StderrAlerts.h"
+#include "print/PrintPageSetup.h"
+#include "print/PrintRenderer.h"
+#include "print/PrintoutHtml.h"
+#include "register/CheckViewHost.h"
+#include "register/voCheckViewData.h"
+#include "year/NewYearBudget.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <optional>
+
+namespace YearCommandLine {
+
+namespace {
+
+/// The two arguments after the option, when neither is an option itself.
+std::optional<std::pair<QString, QString>> pathsAfter(const QStringList &arguments, const QString &option)
+{
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0 || at + 2 >= arguments.size() || arguments[at + 1].startsWith(QLatin1String("--"))
+        || arguments[at + 2].startsWith(QLatin1String("--")))
+        return std::nullopt;
+    return std::pair{arguments[at + 1], arguments[at + 2]};
+}
+
+int fail(int status, const QString &message)
+{
+    std::fputs(qPrintable(QStringLiteral("orrinwick: ") + message + u'\n'), stderr);
+    if (status == 2)
+        std::fputs("Try 'orrinwick --help' for more information.\n", stderr);
+    return status;
+}
+
+/// The budget file read as the program reads it at start-up: fixed rows first, items sorted by day.
+bool load(BudgetDocument &document, const QString &path)
+{
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+    StderrAlerts alerts;
+    return BudgetFileReader::loadFile(document, path, alerts, {}) == BudgetFileReader::LoadResult::Loaded;
+}
+
+/// The register's data needs a window to tell its totals; the printout computes its own.
+class NoWindow final : public CheckViewHost
+{
+public:
+    void setMonthTitle(const QString &) override {}
+    void setTotal(const QString &, const QString &) override {}
+};
+
+} // namespace
+
+int newYear(int &argc, char **argv, const QStringList &arguments)
+{
+    QCoreApplication app(argc, argv);
+    const auto paths = pathsAfter(arguments, QStringLiteral("--new-year"));
+    if (!paths)
+        return fail(2, QStringLiteral("--new-year needs IN and OUT"));
+    const auto &[in, out] = *paths;
+    // Next year's file starts empty of transactions: writing it over an
+    // existing file (this year's, say) would throw them away.
+    if (QFileInfo::exists(out))
+        return fail(1, QStringLiteral("%1 already exists; nothing was written").arg(out));
+    BudgetDocument document;
+    if (!load(document, in))
+        return 1;
+    NewYearBudget::from(document).restoreInto(document);
+    if (!BudgetFileWriter::writeFile(document, out))
+        return fail(1, Alerts::format(QStringLiteral("Data File %@ could not be opened for write!"), out));
+    return 0;
+}
+
+int pdf(int &argc, char **argv, const QStringList &arguments)
+{
+    // Text layout needs the GUI library's fonts, never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const auto paths = pathsAfter(arguments, QStringLiteral("--pdf"));
+    if (!paths)
+        return fail(2, QStringLiteral("--pdf needs FILE and OUT.pdf"));
+    const auto &[in, out] = *paths;
+    std::optional<int> month;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--month")); at >= 0) {
+        bool ok = false;
+        const int number = arguments.value(at + 1).toInt(&ok);
+        if (!ok || number < 1 || number > MonthTables::kMonthCount)
+            return fail(2, QStringLiteral("--month needs a month number from 1 to 12"));
+        month = number - 1;
+    }
+
+    BudgetDocument document;
+    document.setEnvelopeView(arguments.contains(QStringLiteral("--envelope")));
+    if (!load(document, in))
+        return 1;
+    const QString title = QFileInfo(in).completeBaseName();
+    QString html;
+    if (month) {
+        StderrAlerts alerts;
+        NoWindow window;
+        voCheckViewData data(document, alerts, window);
+        data.loadMonthData(MonthTables::monthIdString(*month));
+        html = PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(data, document), title);
+    } else {
+        html = PrintoutHtml::budgetGrid(document, title);
+    }
+    const QByteArray bytes = PrintRenderer::pdf(html, PrintPageSetup::pageLayoutFor(QLocale()), !month, title);
+    if (!AtomicFile::write(out, bytes))
+        return fail(1, QStringLiteral("%1 could not be written").arg(out));
+    return 0;
+}
+
+} // namespace YearCommandLine

@@ -1,0 +1,197 @@
+#include "YearCommands.h"
+
+#include "FileCommands.h"
+
+#include "MainWindow.h"
+#include "MyDataSource.h"
+#include "ui_MainMenu.h"
+
+#include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
+#include "document/MonthTables.h"
+#include "document/NumberText.h"
+#include "find/FindTransactionsDialog.h"
+#include "platform/Alerts.h"
+#include "platform/AtomicFile.h"
+#include "platform/FilePanels.h"
+#include "platform/ModalLoop.h"
+#include "print/PrintPageSetup.h"
+#include "print/PrintRenderer.h"
+#include "print/PrintoutHtml.h"
+#include "register/voCheckViewCtrl.h"
+#include "register/voCheckViewData.h"
+#include "year/NewYearBudget.h"
+#include "year/TransactionSearch.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTabWidget>
+
+YearCommands::YearCommands(MyDataSource &dataSource, FilePanels &filePanels, Alerts &alerts, QObject *parent)
+    : QObject(parent)
+    , _dataSource(dataSource)
+    , _filePanels(filePanels)
+    , _alerts(alerts)
+    , _newYearAction(addAction(QStringLiteral("actionNewYear"), tr("New &Year from This Budget…"),
+                               &YearCommands::menuNewYear))
+    , _findAction(addAction(QStringLiteral("actionFindTransactions"), tr("&Find Transactions…"),
+                            &YearCommands::menuFindTransactions))
+    , _printAction(addAction(QStringLiteral("actionPrint"), tr("&Print…"), &YearCommands::menuPrint))
+    , _exportPdfAction(addAction(QStringLiteral("actionExportPdf"), tr("Export as P&DF…"),
+                                 &YearCommands::menuExportPdf))
+{
+    _findAction->setShortcuts(QKeySequence::Find);
+    _printAction->setShortcuts(QKeySequence::Print);
+    installInMenus();
+}
+
+YearCommands::~YearCommands()
+{
+    delete _findDialog;
+}
+
+FindTransactionsDialog *YearCommands::findDialog() const
+{
+    return _findDialog;
+}
+
+QAction *YearCommands::addAction(const QString &objectName, const QString &text, void (YearCommands::*command)())
+{
+    // Owned by the window, so that the shortcuts work wherever its focus is.
+    auto *action = new QAction(text, &_dataSource.mainWindow());
+    action->setObjectName(objectName);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+void YearCommands::installInMenus()
+{
+    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
+    ui.menuFile->insertAction(ui.actionOpen, _newYearAction);
+    // After Export, before the separator above Quit.
+    const QList<QAction *> fileItems = ui.menuFile->actions();
+    QAction *afterExport = fileItems.value(fileItems.indexOf(ui.menuExport->menuAction()) + 1);
+    ui.menuFile->insertActions(afterExport, {_exportPdfAction, _printAction});
+    connect(ui.menuFile, &QMenu::aboutToShow, this, [this] {
+        _newYearAction->setEnabled(_dataSource.validateMenuItem(MyDataSource::kNewTag));
+    });
+
+    // Between the category commands and the separator above Preferences.
+    const QList<QAction *> editItems = ui.menuEdit->actions();
+    QAction *beforePreferences = editItems.value(editItems.indexOf(ui.actionPreferences) - 1);
+    ui.menuEdit->insertAction(beforePreferences, _findAction);
+}
+
+void YearCommands::menuNewYear()
+{
+    if (!_dataSource.validateMenuItem(MyDataSource::kNewTag))
+        return;
+    const QString current = _dataSource.dataFileName();
+    // Without a year in the name, the panel still starts beside this budget.
+    const QString start = current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + u'/';
+    const std::optional<QString> chosen = _filePanels.runSavePanel(
+        &_dataSource.mainWindow(), tr("New Year from This Budget"), NewYearBudget::suggestedPath(current).value_or(start));
+    if (!chosen)
+        return;
+    const QString path = NumberText::URLToFilePath(*chosen);
+    // Next year written over this year's file would take this year's transactions with it.
+    if (!current.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(current).absoluteFilePath()) {
+        _alerts.warning(tr("This is the budget you have open. Choose another file for next year's budget."));
+        return;
+    }
+    if (!_dataSource.flushPendingEdits())
+        return;
+    BudgetDocument &document = _dataSource.document();
+    const DocumentSnapshot nextYear = NewYearBudget::from(document);
+    _dataSource.files().newFileAt(path, [&document, nextYear] { nextYear.restoreInto(document); });
+}
+
+void YearCommands::menuFindTransactions()
+{
+    if (!_findDialog) {
+        MainWindow &window = _dataSource.mainWindow();
+        _findDialog = new FindTransactionsDialog(
+            [this] {
+                // Edits the register still holds are searched too.
+                _dataSource.checkView().tableData().writeBack();
+                return DocumentSnapshot::take(_dataSource.document());
+            },
+            &window);
+        _findDialog->setAttribute(Qt::WA_DeleteOnClose);
+        FindTransactionsDialog *dialog = _findDialog;
+        const BudgetDocument &document = _dataSource.document();
+        connect(&document, &BudgetDocument::redisplayRequested, dialog, &FindTransactionsDialog::markStale);
+        connect(&document, &BudgetDocument::rowsChanged, dialog, &FindTransactionsDialog::markStale);
+        const voCheckViewData &month = _dataSource.checkView().tableData();
+        connect(&month, &QAbstractItemModel::dataChanged, dialog, &FindTransactionsDialog::markStale);
+        connect(&month, &QAbstractItemModel::rowsInserted, dialog, &FindTransactionsDialog::markStale);
+        connect(&month, &QAbstractItemModel::rowsRemoved, dialog, &FindTransactionsDialog::markStale);
+        connect(&month, &QAbstractItemModel::modelReset, dialog, &FindTransactionsDialog::markStale);
+        connect(dialog, &FindTransactionsDialog::showRequested, this, &YearCommands::showInRegister);
+        dialog->move(window.geometry().topLeft() + QPoint(60, 60));
+    }
+    _findDialog->show();
+    _findDialog->raise();
+    _findDialog->activateWindow();
+    _findDialog->focusSearchField();
+}
+
+void YearCommands::showInRegister(const FoundTransaction &transaction)
+{
+    MainWindow &window = _dataSource.mainWindow();
+    window.tabView()->setCurrentIndex(1);
+    _dataSource.checkView().showRecord(transaction.month, transaction.category, transaction.entry);
+    window.raise();
+    window.activateWindow();
+}
+
+YearCommands::Printout YearCommands::currentPrintout() const
+{
+    const QString dataFile = _dataSource.dataFileName();
+    const QString title = dataFile.isEmpty() ? tr("Budget") : QFileInfo(dataFile).completeBaseName();
+    const voCheckViewData &month = _dataSource.checkView().tableData();
+    if (_dataSource.selectedTabIndex() == 1 && !month.getMonthId().isNull()) {
+        _dataSource.checkView().commitEditing();
+        return {PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(month, _dataSource.document()), title),
+                title, tr("%1 Register").arg(MonthTables::monthFriendlyName(month.getMonthId())), false};
+    }
+    return {PrintoutHtml::budgetGrid(_dataSource.document(), title), title, tr("Budget Grid"), true};
+}
+
+void YearCommands::menuPrint()
+{
+    const Printout printout = currentPrintout();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(PrintPageSetup::pageLayoutFor(QLocale()));
+    printer.setDocName(printout.title + u' ' + printout.name);
+    QPrintPreviewDialog preview(&printer, &_dataSource.mainWindow());
+    preview.setWindowTitle(tr("Print %1").arg(printout.name));
+    preview.setAccessibleName(tr("Print preview"));
+    preview.setWindowModality(Qt::ApplicationModal);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&printout](QPrinter *target) { PrintRenderer::render(printout.html, *target, printout.fitOnOnePage); });
+    connect(&preview, &QDialog::finished, this, [&preview] { ModalLoop::current().stop(&preview); });
+    preview.show();
+    ModalLoop::current().run(&preview);
+}
+
+void YearCommands::menuExportPdf()
+{
+    const Printout printout = currentPrintout();
+    // Beside the budget file, named after it: "household-2026 Budget Grid.pdf".
+    const QString dataFile = _dataSource.dataFileName();
+    const QString folder = dataFile.isEmpty() ? QDir::homePath() : QFileInfo(dataFile).absolutePath();
+    const QString name = dataFile.isEmpty() ? printout.name : printout.title + u' ' + printout.name;
+    const std::optional<QString> path = _filePanels.runExportPanel(
+        &_dataSource.mainWindow(), tr("Export %1 as PDF").arg(printout.name), QDir(folder).filePath(name + QStringLiteral(".pdf")));
+    if (!path)
+        return;
+    const QByteArray pdf = PrintRenderer::pdf(printout.html, PrintPageSetup::pageLayoutFor(QLocale()),
+                                              printout.fitOnOnePage, printout.title + u' ' + printout.name);
+    if (!AtomicFile::write(*path, pdf))
+        _alerts.warning(Alerts::format(tr("The PDF could not be written to \"%@\". Nothing was saved there."), *path));
+}
