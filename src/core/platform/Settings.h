@@ -20,6 +20,9 @@ public:
     static inline const QString kSortData = QStringLiteral("SortData");
     static inline const QString kSyncData = QStringLiteral("SyncData");
     static inline const QString kEnvelopeView = QStringLiteral("EnvelopeView");
+    static inline const QString kKeepBackups = QStringLiteral("KeepBackups");
+    static inline const QString kBackupVersions = QStringLiteral("BackupVersions");
+    static inline const QString kBackupDays = QStringLiteral("BackupDays");
 
     /// The user's own store: QSettings, native format, "Orrinwick/Orrinwick".
     [[nodiscard]] static std::unique_ptr<Settings> user();
@@ -45,6 +48,12 @@ public:
     [[nodiscard]] bool sortData() const { return boolValue(kSortData); }
     [[nodiscard]] bool syncData() const { return boolValue(kSyncData); }
     [[nodiscard]] bool envelopeView() const { return boolValue(kEnvelopeView); }
+    /// Whether a save first keeps the file as it was with the backups.
+    [[nodiscard]] bool keepBackups() const { return boolValue(kKeepBackups); }
+    /// The newest backups kept whatever their day.
+    [[nodiscard]] int backupVersions() const { return value(kBackupVersions).toInt(); }
+    /// The days, today included, that keep their last backup.
+    [[nodiscard]] int backupDays() const { return value(kBackupDays).toInt(); }
 
 private:
     explicit Settings(std::unique_ptr<QSettings> store);

@@ -23,6 +23,8 @@
 #include "register/voCheckViewData.h"
 #include "register/voEnvelopeWinController.h"
 #include "register/voEnvelopeWinData.h"
+#include "safety/DocumentSafety.h"
+#include "safety/RestoreBackupDialog.h"
 #include "sync/DocumentSync.h"
 
 #include <QDataStream>
@@ -68,6 +70,13 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _fillEnvelope(_checkView->fillEnvelopeButton())
     , _history(new UndoHistory([this] { return documentSnapshot(); },
                                [this](const DocumentSnapshot &snapshot) { restoreDocument(snapshot); }, this))
+    , _safety(new DocumentSafety(
+          _settings, _alerts, _calendar, [this] { return documentSnapshot(); },
+          [this](const DocumentSnapshot &snapshot, const QString &actionName) {
+              restoreDocument(snapshot);
+              _history->record(actionName);
+          },
+          SafetyPlaces::user(), this))
     , _version(QStringLiteral(ORRINWICK_VERSION))
 {
     MainDataSource = this;
@@ -122,6 +131,16 @@ void MyDataSource::connectWindow()
     _history->addActionsTo(*ui.menuEdit);
     connect(ui.menuEdit, &QMenu::aboutToShow, this, &MyDataSource::commitEditing);
     _mainWindow->setCloseHandler([this] { menuQuit(); });
+
+    // Safety: every recorded change (undo and redo too) reaches the recovery file.
+    connect(&_history->stack(), &QUndoStack::indexChanged, _safety, [this] {
+        if (_history->stack().count() > 0)
+            _safety->documentChanged();
+    });
+    connect(ui.actionRestoreBackup, &QAction::triggered, this, [this] {
+        backToGrid();
+        RestoreBackupDialog::run(*_safety, _dataFileName, _envelopeView, _mainWindow.get());
+    });
 }
 
 // Start-up and quit ---------------------------------------------------------
@@ -129,6 +148,8 @@ void MyDataSource::connectWindow()
 void MyDataSource::awakeFromNib()
 {
     _dataFileName = _settings.dataFile();
+    if (!_safety->mayOpen(_dataFileName)) // safety: another program has it open
+        _dataFileName.clear();
     setEnvelopeView(_settings.envelopeView());
     if (_settings.currentVersion() != _version) {
         _settings.setValue(Settings::kCurrentVersion, _version);
@@ -157,6 +178,7 @@ void MyDataSource::menuQuit()
         // ends all the same. Any other failed write keeps the document open.
         if (!saveToFile(_dataFileName, true) && _sync->allowFileOperations())
             return;
+        _safety->closing();
         emit terminateRequested();
     });
 }
@@ -200,11 +222,17 @@ void MyDataSource::loadFromFile(const QString &path, bool withOptionSync, bool d
 {
     _sync->loadFromFile(path, withOptionSync, detach);
     _history->clear();
+    _sync->whenUpdateHandled([this] { _safety->opened(_dataFileName); });
 }
 
 bool MyDataSource::saveToFile(const QString &path, bool withOptionSync)
 {
-    return _sync->saveToFile(path, withOptionSync);
+    if (!_safety->aboutToSave(path))
+        return false;
+    if (!_sync->saveToFile(path, withOptionSync))
+        return false;
+    _safety->saved(path);
+    return true;
 }
 
 bool MyDataSource::fileOperationsAllowed()
@@ -450,6 +478,7 @@ void MyDataSource::menuNewFile()
     // first; when that fails nothing is thrown away.
     if (!saveToFile(oldPath, true))
         return;
+    _safety->closing();
     _document->eraseAllData();
     setFileName(*newPath);
     (void)saveToFile(*newPath, false);
@@ -463,8 +492,11 @@ void MyDataSource::menuOpenFile()
     const std::optional<QString> location = _filePanels.runOpenPanel(_mainWindow.get());
     if (!location)
         return;
+    if (!_safety->mayOpen(NumberText::URLToFilePath(*location)))
+        return;
     if (!saveToFile(_dataFileName, true))
         return;
+    _safety->closing();
     setFileName(NumberText::URLToFilePath(*location));
     loadFromFile(_dataFileName, true, false);
 }
@@ -477,8 +509,11 @@ bool MyDataSource::openFile(const QString &path)
         backToGrid();
         if (!fileOperationsAllowed())
             return;
+        if (!_safety->mayOpen(path))
+            return;
         if (!saveToFile(_dataFileName, true))
             return;
+        _safety->closing();
         _dataFileName = path;
         loadFromFile(path, true, false);
         setFileName(_dataFileName);

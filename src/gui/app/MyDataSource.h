@@ -13,6 +13,7 @@ class BudgetDocument;
 class BudgetGridModel;
 class BudgetGridView;
 class Calendar;
+class DocumentSafety;
 class DocumentSync;
 class FilePanels;
 class MainWindow;
@@ -62,6 +63,7 @@ public:
     [[nodiscard]] BudgetGridModel &gridModel() const { return *_gridModel; }
     [[nodiscard]] voCheckViewCtrl &checkView() const { return *_checkView; }
     [[nodiscard]] UndoHistory &undoHistory() const { return *_history; }
+    [[nodiscard]] DocumentSafety &safety() const { return *_safety; }
     [[nodiscard]] QString version() const { return _version; }
     [[nodiscard]] bool envelopeView() const { return _envelopeView; }
     [[nodiscard]] int selectedTabIndex() const { return _selectedTabIndex; }
@@ -158,6 +160,7 @@ private:
     voCheckViewCtrl *_checkView;
     QPushButton *_fillEnvelope;
     UndoHistory *_history;
+    DocumentSafety *_safety;
 
     QString _version;
     QString _dataFileName;
