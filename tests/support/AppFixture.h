@@ -34,7 +34,13 @@ struct AppFixture
     std::unique_ptr<MyDataSource> app;
     std::unique_ptr<QSignalSpy> terminated;
 
-    AppFixture() { settings->registerDefaults(); }
+    AppFixture()
+    {
+        settings->registerDefaults();
+        // Recovery files and backups stay in this fixture's folder.
+        qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
 
     /// Settings of a user who has run this version before (no About at start).
     AppFixture &knownVersion()
