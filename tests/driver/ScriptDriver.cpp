@@ -4,9 +4,11 @@
 #include "app/BudgetGridView.h"
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
+#include "app/UndoHistory.h"
 #include "document/BudgetDocument.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
+#include "safety/DocumentSafety.h"
 #include "sync/DocumentSync.h"
 #include "ui_MainMenu.h"
 
@@ -129,10 +131,20 @@ void ScriptDriver::step()
         return;
     }
     _inStep = true;
+    if (_next == 0)
+        logSafety(*app);
     const int index = _next++;
     run(_lines[index].split(u'\t'));
     log(QStringLiteral("done %1 %2 %3").arg(index).arg(now()).arg(_lines[index]));
     _inStep = false;
+}
+
+void ScriptDriver::logSafety(MyDataSource &app)
+{
+    connect(&app.undoHistory().stack(), &QUndoStack::indexChanged, this,
+            [this] { log(QStringLiteral("change %1").arg(now())); });
+    connect(&app.safety(), &DocumentSafety::recoveryWritten, this,
+            [this](const QString &, bool ok) { log(QStringLiteral("written %1 %2").arg(now()).arg(ok)); });
 }
 
 void ScriptDriver::run(const QStringList &command)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class MyDataSource;
 class QAbstractItemView;
 class QWidget;
 
@@ -26,7 +27,7 @@ class QWidget;
 ///     editor-rename  NAME  NEW    the category editor opened from the register
 ///     save | quit | wait MS
 /// Log lines: "done N TIME COMMAND", "alert TIME TITLE\tMESSAGE\tBUTTON",
-/// TIME being milliseconds since the epoch.
+/// "change TIME", "written TIME OK", TIME being milliseconds since the epoch.
 class ScriptDriver final : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,8 @@ private:
 
     void watch();
     void step();
+    /// Logs every recorded change ("change TIME") and every recovery write ("written TIME OK").
+    void logSafety(MyDataSource &app);
     void run(const QStringList &command);
     void log(const QString &line);
     [[noreturn]] void fail(const QString &why);
