@@ -14,7 +14,29 @@ namespace {
 const QString kRecoverTitle = QStringLiteral("Recover Unsaved Changes");
 const QStringList kRecoverAndQuit{QStringLiteral("answer\tRecover Unsaved Changes\tRecover"), QStringLiteral("quit")};
 constexpr qint64 kPromise = 2000; // no edit older than this may be lost
-constexpr int kScriptTime = 9000;  // about the time a random script takes, and some
+constexpr int kScriptTime = 6000;  // about the time a random script takes, and some
+
+/// Waits for the moment of the kill. Runs take turns: any moment of the
+/// script, the start of a random edit, of a random save, or a recovery write
+/// (a second after an edit, the writer then at work for about 150 ms here).
+template<typename Below>
+void aimKill(const DrivenUser &user, const QStringList &script, int aim, Below &below)
+{
+    QList<int> commands;
+    for (int i = 1; i < script.size(); ++i) {
+        const QString verb = script[i].section(u'\t', 0, 0);
+        if ((aim == 2) == (verb == u"save") && verb != u"wait")
+            commands << i;
+    }
+    if (aim == 0 || commands.isEmpty()) {
+        QTest::qWait(below(kScriptTime));
+        return;
+    }
+    const int command = commands[below(int(commands.size()))];
+    if (!user.waitForDone(command - 1, 60000))
+        return;
+    QTest::qWait(aim == 3 ? 1000 + below(250) : below(40));
+}
 
 /// What one edit must have left in the document, once it is old enough.
 /// Edits of the same key overwrite each other: the document must hold the
@@ -254,14 +276,13 @@ private slots:
                     script << QStringLiteral("save");
                 }
                 // Pauses as a user makes them, now and then long enough for a recovery write.
-                script << QStringLiteral("wait\t%1").arg(below(6) ? below(400) : 800 + below(1200));
+                script << QStringLiteral("wait\t%1").arg(below(5) ? below(150) : 1000 + below(1000));
             }
             script << QStringLiteral("wait\t600000");
 
             user.start(script);
-            // Any moment from the first command to well after the last edit.
             QVERIFY2(user.waitForDone(0, 60000), qPrintable(user.log().join(u'\n')));
-            QTest::qWait(below(kScriptTime));
+            aimKill(user, script, run % 4, below);
             const qint64 killedAt = user.kill();
             const QStringList log = user.log();
             if (qEnvironmentVariableIsSet("ORRINWICK_KILL_VERBOSE"))

@@ -144,7 +144,7 @@ public:
                 return true;
             if (_program->state() == QProcess::NotRunning)
                 return false;
-            _program->waitForFinished(20);
+            _program->waitForFinished(5);
         }
         return false;
     }
