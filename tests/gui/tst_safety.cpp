@@ -4,6 +4,7 @@
 #include "app/UndoHistory.h"
 #include "document/DocumentSnapshot.h"
 #include "safety/DocumentSafety.h"
+#include "safety/OpenFileLock.h"
 #include "safety/RestoreBackupDialog.h"
 #include "safety/SnapshotFile.h"
 
@@ -85,20 +86,45 @@ private slots:
         QCOMPARE(readSnapshot(program.recoveryFile()).budgetTotals, program.document().budgetTotals);
         program.app->menuSave();
         QTRY_VERIFY(!QFileInfo::exists(program.recoveryFile()));
+        // Nothing but the file and its lock lies beside it: a folder-wide commit takes nothing more.
+        QCOMPARE(QDir(program.fixture.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral(".household.txt.lock"), QStringLiteral("household.txt")}));
+    }
+
+    void theLockFollowsTheOpenFile()
+    {
+        SafeApp program;
+        program.start();
+        const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(program.path)));
+        program.app->openFile(other);
+        QVERIFY(!QFileInfo::exists(OpenFileLock::lockPath(program.path)));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(other)));
+        program.fixture.panels.answer({program.fixture.folder.filePath(QStringLiteral("new.txt"))});
+        program.app->menuNewFile();
+        QVERIFY(!QFileInfo::exists(OpenFileLock::lockPath(other)));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(program.fixture.folder.filePath(QStringLiteral("new.txt")))));
+        program.app->menuQuit();
+        QCOMPARE(program.fixture.terminated->size(), 1);
+        QCOMPARE(QDir(program.fixture.folder.path()).entryList({QStringLiteral(".*.lock")}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void recoveryIsOfferedAtTheNextStart_data()
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("recovered");
-        QTest::newRow("Recover") << int(Alerts::kDefaultButton) << true;
-        QTest::newRow("Discard") << int(Alerts::kSecondButton) << false;
+        QTest::addColumn<bool>("fileNewer"); // saved since by another program: kept, not offered
+        QTest::newRow("Recover") << int(Alerts::kDefaultButton) << true << false;
+        QTest::newRow("Discard") << int(Alerts::kSecondButton) << false << false;
+        QTest::newRow("older than the file") << int(Alerts::kDefaultButton) << false << true;
     }
 
     void recoveryIsOfferedAtTheNextStart()
     {
         QFETCH(int, answer);
         QFETCH(bool, recovered);
+        QFETCH(bool, fileNewer);
         SafeApp program;
         program.start();
         const DocumentSnapshot onDisk = program.document();
@@ -107,12 +133,21 @@ private slots:
         program.app->safety().closing(); // as a crash would leave it: written, never saved
         QVERIFY(QFileInfo::exists(program.recoveryFile()));
         program.fixture.app.reset();
+        if (fileNewer) {
+            QFile file(program.path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        }
 
         program.fixture.alerts.clear();
         program.fixture.alerts.answer({answer});
         program.start();
-        QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("Recover Unsaved Changes")});
-        QVERIFY(program.fixture.alerts.shown().first().message.contains(program.path));
+        if (fileNewer) {
+            QCOMPARE(program.fixture.alerts.titles(), QStringList());
+        } else {
+            QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("Recover Unsaved Changes")});
+            QVERIFY(program.fixture.alerts.shown().first().message.contains(program.path));
+        }
         QCOMPARE(program.document().budgetTotals, (recovered ? edited : onDisk).budgetTotals);
         QCOMPARE(readSnapshot(program.path).budgetTotals, onDisk.budgetTotals);
         if (recovered) {
