@@ -158,6 +158,11 @@ void ScriptDriver::run(const QStringList &command)
         app.mainWindow().ui().actionSave->trigger();
     } else if (verb == u"quit") {
         app.mainWindow().ui().actionQuit->trigger();
+    } else if (verb == u"trigger") {
+        auto *action = app.mainWindow().findChild<QAction *>(command.value(1));
+        if (!action)
+            fail(QStringLiteral("no action %1").arg(command.value(1)));
+        action->trigger();
     } else if (verb == u"budget") {
         toTab(0);
         editCell(grid, app.gridModel().index(kBudgetRowIndex, BudgetGridModel::columnOf(command.value(1))),

@@ -25,6 +25,7 @@ class QWidget;
 ///     add  MONTH  DESC  AMOUNT    the register's Add button, then the cells typed
 ///     envelope  MONTH  NAME  AMOUNT   the envelope editor opened from the grid
 ///     editor-rename  NAME  NEW    the category editor opened from the register
+///     trigger  ACTION             a menu command by its object name ("actionPreferences")
 ///     save | quit | wait MS
 /// Log lines: "done N TIME COMMAND", "alert TIME TITLE\tMESSAGE\tBUTTON",
 /// "change TIME", "written TIME OK", TIME being milliseconds since the epoch.
