@@ -79,7 +79,7 @@ QString heldValue(const DocumentSnapshot &document, const Expectation &expected)
         return document.catData.contains(expected.value) ? expected.value : QString();
     if (expected.key.startsWith(u"chain "))
         return chainName(document, expected.key.section(u' ', 1));
-    const auto lists = document.catData.find(expected.key.section(u' ', 2));
+    const auto lists = document.catData.find(expected.key.section(u' ', 2, -1));
     return lists == document.catData.end() ? QString() : lists->second[std::size_t(expected.month)].first().amount;
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/BudgetDocument.h"
-#include "document/BudgetFileReader.h"
 #include "safety/SnapshotFile.h"
 
 #include <QDateTime>
