@@ -67,7 +67,8 @@ private slots:
         YearCommandsFixture fixture;
         QCOMPARE(fixture.menuTexts("menuFile"),
                  (QStringList{"&New…", "New &Year from This Budget…", "&Open…", "Open &Recent", "--", "&Save",
-                              "Save &As…", "--", "E&xport", "Export as P&DF…", "&Print…", "--", "&Quit"}));
+                              "Save &As…", "Res&tore from Backup…", "--", "E&xport", "Export as P&DF…", "&Print…",
+                              "--", "&Quit"}));
         const QStringList edit = fixture.menuTexts("menuEdit");
         QCOMPARE(edit.mid(edit.indexOf("&Delete Category"), 4),
                  (QStringList{"&Delete Category", "&Find Transactions…", "--", "&Preferences…"}));

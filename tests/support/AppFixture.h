@@ -36,7 +36,13 @@ struct AppFixture
     /// The program start() runs as the Subversion client.
     QString svnClient = DocumentSync::kSvnClient;
 
-    AppFixture() { settings->registerDefaults(); }
+    AppFixture()
+    {
+        settings->registerDefaults();
+        // Recovery files and backups stay in this fixture's folder.
+        qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
+    }
 
     /// Settings of a user who has run this version before (no About at start).
     AppFixture &knownVersion()

@@ -2,9 +2,12 @@
 
 #include "CheckedOutMonth.h"
 #include "DocumentChange.h"
+#include "ReversibleChange.h"
+#include "document/DocumentSnapshot.h"
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
-    : _amounts(document, *this)
+    : _document(document)
+    , _amounts(document, *this)
     , _categories(document, *this)
     , _records(document, *this)
 { }
@@ -28,6 +31,19 @@ void DocumentEditing::restructure(const std::function<void()> &change)
     change();
     if (held)
         _checkedOut->reload();
+}
+
+void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString &name)
+{
+    // The lists are shared with the snapshots, so both ends of the step cost
+    // little more than their maps until either side changes.
+    const auto put = [this](const DocumentSnapshot &snapshot) {
+        restructure([this, &snapshot] { snapshot.restoreInto(_document); });
+    };
+    const DocumentSnapshot before = DocumentSnapshot::take(_document);
+    put(to);
+    record(std::make_unique<ReversibleChange>(
+        name, [put, before] { put(before); }, [put, to] { put(to); }));
 }
 
 void DocumentEditing::changeApplied()

@@ -11,6 +11,7 @@ class BudgetDocument;
 class ChangeLog;
 class CheckedOutMonth;
 class DocumentChange;
+struct DocumentSnapshot;
 
 /// Every kind of change to a document, each one operation with its check,
 /// its message and its undo step; views call these and show the answer.
@@ -39,10 +40,14 @@ public:
     /// back before and read again after, so its records follow renamed,
     /// deleted and restored categories.
     void restructure(const std::function<void()> &change);
+    /// Makes the document hold `to` (a backup or a recovered file) as one
+    /// undo step named `name`, the register's month following.
+    void replaceDocument(const DocumentSnapshot &to, const QString &name);
     /// An undo or redo was applied: the checked-out month's figures follow.
     void changeApplied();
 
 private:
+    BudgetDocument &_document;
     ChangeLog *_log = nullptr;
     CheckedOutMonth *_checkedOut = nullptr;
     AmountEdits _amounts;

@@ -10,7 +10,8 @@
 /// image or the new one.
 namespace AtomicFile {
 
-[[nodiscard]] bool write(const QString &path, const QByteArray &contents);
+/// On failure `error`, when given, receives the reason.
+[[nodiscard]] bool write(const QString &path, const QByteArray &contents, QString *error = nullptr);
 
 /// The whole content, or nothing when the file cannot be opened for reading.
 [[nodiscard]] std::optional<QByteArray> read(const QString &path);

@@ -29,6 +29,9 @@ void Settings::registerDefaults()
         {kSortData, true},
         {kSyncData, false},
         {kEnvelopeView, false},
+        {kKeepBackups, true},
+        {kBackupVersions, 20},
+        {kBackupDays, 60},
     };
 }
 

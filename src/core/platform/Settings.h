@@ -25,6 +25,9 @@ public:
     static inline const QString kWindowState = QStringLiteral("Window/State");
     static inline const QString kGridColumns = QStringLiteral("Window/GridColumns");
     static inline const QString kRegisterColumns = QStringLiteral("Window/RegisterColumns");
+    static inline const QString kKeepBackups = QStringLiteral("KeepBackups");
+    static inline const QString kBackupVersions = QStringLiteral("BackupVersions");
+    static inline const QString kBackupDays = QStringLiteral("BackupDays");
 
     /// The user's own store: QSettings, native format, "Orrinwick/Orrinwick".
     [[nodiscard]] static std::unique_ptr<Settings> user();
@@ -51,6 +54,12 @@ public:
     [[nodiscard]] bool syncData() const { return boolValue(kSyncData); }
     [[nodiscard]] bool envelopeView() const { return boolValue(kEnvelopeView); }
     [[nodiscard]] QByteArray bytesValue(const QString &key) const { return value(key).toByteArray(); }
+    /// Whether a save first keeps the file as it was with the backups.
+    [[nodiscard]] bool keepBackups() const { return boolValue(kKeepBackups); }
+    /// The newest backups kept whatever their day.
+    [[nodiscard]] int backupVersions() const { return value(kBackupVersions).toInt(); }
+    /// The days, today included, that keep their last backup.
+    [[nodiscard]] int backupDays() const { return value(kBackupDays).toInt(); }
 
 private:
     explicit Settings(std::unique_ptr<QSettings> store);

@@ -8,13 +8,15 @@
 #include "document/NumberText.h"
 #include "platform/FilePanels.h"
 #include "platform/RecentFileList.h"
+#include "safety/DocumentSafety.h"
 #include "sync/DocumentHost.h"
 #include "sync/DocumentSync.h"
 
 #include <QFileInfo>
 
 FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &filePanels, RecentFileList &recents,
-                           MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, QObject *parent)
+                           MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, DocumentSafety &safety,
+                           QObject *parent)
     : QObject(parent)
     , _sync(sync)
     , _host(host)
@@ -23,6 +25,7 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
     , _mainWindow(mainWindow)
     , _pending(pending)
     , _history(history)
+    , _safety(safety)
 {
     Ui::MainMenu &ui = _mainWindow.ui();
     connect(ui.actionNew, &QAction::triggered, this, &FileCommands::menuNewFile);
@@ -88,6 +91,7 @@ void FileCommands::newFileAt(const QString &path, const std::function<void()> &f
     // first; when that fails nothing is thrown away.
     if (!saveToFile(_host.dataFileName(), true))
         return;
+    _safety.closing();
     _sync.newDocument();
     fill();
     _host.setFileName(path);
@@ -104,9 +108,12 @@ void FileCommands::menuOpenFile()
     const std::optional<QString> location = _filePanels.runOpenPanel(&_mainWindow);
     if (!location)
         return;
+    const QString path = NumberText::URLToFilePath(*location);
+    if (!_safety.mayOpen(path))
+        return;
     if (!saveToFile(_host.dataFileName(), true))
         return;
-    const QString path = NumberText::URLToFilePath(*location);
+    _safety.closing();
     _host.setFileName(path);
     loadFromFile(path, true, false);
 }
@@ -121,8 +128,11 @@ bool FileCommands::openFile(const QString &path)
         _mainWindow.showGrid();
         if (!_sync.fileOperationsAllowed())
             return;
+        if (!_safety.mayOpen(path))
+            return;
         if (!saveToFile(_host.dataFileName(), true))
             return;
+        _safety.closing();
         _host.setFileName(path);
         loadFromFile(path, true, false);
     });
@@ -133,11 +143,19 @@ void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool d
 {
     _sync.loadFromFile(path, withOptionSync, detach);
     _history.clear();
+    _sync.whenUpdateHandled([this] { _safety.opened(_host.dataFileName()); });
 }
 
 bool FileCommands::saveToFile(const QString &path, bool withOptionSync)
 {
-    return _sync.saveToFile(path, withOptionSync);
+    // The file as it was goes to the backups first; a backup that cannot be
+    // written stops the save.
+    if (!_safety.aboutToSave(path))
+        return false;
+    if (!_sync.saveToFile(path, withOptionSync))
+        return false;
+    _safety.saved(path);
+    return true;
 }
 
 bool FileCommands::validateMenuItem(int tag) const

@@ -7,6 +7,7 @@
 #include <optional>
 
 class DocumentHost;
+class DocumentSafety;
 class DocumentSync;
 class FilePanels;
 class MainWindow;
@@ -34,7 +35,8 @@ public:
     enum class SaveAsResult { Saved, Cancelled, Failed };
 
     FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &filePanels, RecentFileList &recents,
-                 MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, QObject *parent = nullptr);
+                 MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, DocumentSafety &safety,
+                 QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(FileCommands)
 
     void menuOpenFile();
@@ -71,4 +73,5 @@ private:
     MainWindow &_mainWindow;
     PendingEdits &_pending;
     UndoHistory &_history;
+    DocumentSafety &_safety;
 };

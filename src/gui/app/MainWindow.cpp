@@ -71,7 +71,7 @@ QMenu *MainWindow::openRecentMenu() const
 QList<QAction *> MainWindow::taggedActions() const
 {
     return {_ui->actionNew, _ui->actionOpen, _ui->actionSave, _ui->actionSaveAs,
-            _ui->menuOpenRecent->menuAction()};
+            _ui->menuOpenRecent->menuAction(), _ui->actionRestoreBackup};
 }
 
 int MainWindow::tagOf(const QAction *action)

@@ -11,12 +11,15 @@
 
 #include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
 #include "platform/CountingAlerts.h"
 #include "platform/RecentFileList.h"
 #include "platform/Settings.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
+#include "safety/DocumentSafety.h"
+#include "safety/RestoreBackupDialog.h"
 #include "sync/DocumentSync.h"
 
 namespace {
@@ -39,13 +42,24 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _checkView(new voCheckViewCtrl(*_document, *_alerts, _calendar))
     , _history(new UndoHistory([this] { _document->edits().changeApplied(); }, this))
     , _pending(std::make_unique<PendingEdits>(*_ourTableView, *_checkView, *_alerts))
+    , _safety(new DocumentSafety(
+          _settings, *_alerts, _calendar,
+          [this] {
+              // What the register holds is part of the document to keep.
+              _checkView->tableData().writeBack();
+              return DocumentSnapshot::take(*_document);
+          },
+          [this](const DocumentSnapshot &snapshot, const QString &actionName) {
+              _document->edits().replaceDocument(snapshot, actionName);
+          },
+          SafetyPlaces::user(), this))
     , _grid(new BudgetGridSource(*_document, *_alerts, *_mainWindow, *_checkView->fillEnvelopeButton(),
                                  this))
     , _files(new FileCommands(*_sync, *this, services.filePanels, services.recents, *_mainWindow, *_pending,
-                              *_history, this))
+                              *_history, *_safety, this))
     , _dialogs(new DialogCommands(_settings, *_mainWindow, *_grid, _version, this))
     , _startup(new StartupAndQuit({_settings, *_document, *_sync, *this, *_mainWindow, *_grid, *_files, *_dialogs,
-                                   *_pending},
+                                   *_pending, *_safety},
                                   _version, this))
 {
     MainDataSource = this;
@@ -97,6 +111,18 @@ void MyDataSource::connectWindow()
     // Undo acts on what the user sees: an edit still open is committed first.
     connect(ui.menuEdit, &QMenu::aboutToShow, this, [this] { (void)flushPendingEdits(); });
     _mainWindow->setCloseHandler([this] { menuQuit(); });
+
+    // Every recorded change (undo and redo too) reaches the recovery file.
+    connect(&_history->stack(), &QUndoStack::indexChanged, _safety, [this] {
+        if (_history->stack().count() > 0)
+            _safety->documentChanged();
+    });
+    connect(ui.actionRestoreBackup, &QAction::triggered, this, [this] {
+        if (!flushPendingEdits())
+            return;
+        _mainWindow->showGrid();
+        RestoreBackupDialog::run(*_safety, _dataFileName, envelopeView(), _mainWindow.get());
+    });
 }
 
 // Start-up and quit ---------------------------------------------------------
@@ -104,6 +130,9 @@ void MyDataSource::connectWindow()
 void MyDataSource::awakeFromNib()
 {
     _dataFileName = _settings.dataFile();
+    // Another program has the file open and the user chose not to share it.
+    if (!_safety->mayOpen(_dataFileName))
+        _dataFileName.clear();
     _startup->awakeFromNib();
 }
 

@@ -12,6 +12,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentSafety;
 class BudgetGridModel;
 class BudgetGridSource;
 class BudgetGridView;
@@ -66,6 +67,7 @@ public:
     [[nodiscard]] BudgetGridModel &gridModel() const;
     [[nodiscard]] BudgetGridSource &grid() const { return *_grid; }
     [[nodiscard]] FileCommands &files() const { return *_files; }
+    [[nodiscard]] DocumentSafety &safety() const { return *_safety; }
     [[nodiscard]] voCheckViewCtrl &checkView() const { return *_checkView; }
     [[nodiscard]] UndoHistory &undoHistory() const { return *_history; }
     [[nodiscard]] QString version() const { return _version; }
@@ -133,6 +135,7 @@ private:
     voCheckViewCtrl *_checkView;
     UndoHistory *_history;
     std::unique_ptr<PendingEdits> _pending;
+    DocumentSafety *_safety;
     BudgetGridSource *_grid;
     FileCommands *_files;
     DialogCommands *_dialogs;

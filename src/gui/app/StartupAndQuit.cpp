@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "sync/DocumentHost.h"
 #include "sync/DocumentSync.h"
+#include "safety/DocumentSafety.h"
 
 StartupAndQuit::StartupAndQuit(const Parts &parts, QString version, QObject *parent)
     : QObject(parent)
@@ -67,5 +68,8 @@ bool StartupAndQuit::saveForQuit()
         return false;
     // Nothing can be saved once file operations are locked: the program
     // ends all the same. Any other failed write keeps the document open.
-    return _parts.files.saveToFile(_parts.host.dataFileName(), true) || !_parts.sync.allowFileOperations();
+    if (!_parts.files.saveToFile(_parts.host.dataFileName(), true))
+        return !_parts.sync.allowFileOperations();
+    _parts.safety.closing();
+    return true;
 }

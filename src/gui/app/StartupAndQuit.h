@@ -7,6 +7,7 @@ class BudgetDocument;
 class BudgetGridSource;
 class DialogCommands;
 class DocumentHost;
+class DocumentSafety;
 class DocumentSync;
 class FileCommands;
 class MainWindow;
@@ -32,6 +33,7 @@ public:
         FileCommands &files;
         DialogCommands &dialogs;
         PendingEdits &pending;
+        DocumentSafety &safety;
     };
 
     StartupAndQuit(const Parts &parts, QString version, QObject *parent = nullptr);

@@ -25,6 +25,9 @@ voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
         if (on)
             envelopeSelected();
     });
+    connect(_ui->_keepBackups, &QCheckBox::toggled, this, &voPrefWindowCtrl::keepBackups);
+    connect(_ui->_backupVersions, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupVersions);
+    connect(_ui->_backupDays, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupDays);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voModalWinController::closeWindow);
 }
 
@@ -37,6 +40,11 @@ void voPrefWindowCtrl::windowDidLoad()
     _ui->_svnRunScript->setEnabled(_settings.syncData());
     _ui->_sortDataCheckBox->setChecked(_settings.sortData());
     setEnvelopeMode(_settings.envelopeView());
+    _ui->_keepBackups->setChecked(_settings.keepBackups());
+    _ui->_backupVersions->setValue(_settings.backupVersions());
+    _ui->_backupDays->setValue(_settings.backupDays());
+    _ui->_backupVersions->setEnabled(_settings.keepBackups());
+    _ui->_backupDays->setEnabled(_settings.keepBackups());
 }
 
 void voPrefWindowCtrl::syncDataWithSVN(bool on)
@@ -70,4 +78,21 @@ void voPrefWindowCtrl::standardSelected()
 void voPrefWindowCtrl::setEnvelopeMode(bool mode)
 {
     (mode ? _ui->envelopeRadio : _ui->standardRadio)->setChecked(true);
+}
+
+void voPrefWindowCtrl::keepBackups(bool on)
+{
+    _settings.setValue(Settings::kKeepBackups, on);
+    _ui->_backupVersions->setEnabled(on);
+    _ui->_backupDays->setEnabled(on);
+}
+
+void voPrefWindowCtrl::backupVersions(int count)
+{
+    _settings.setValue(Settings::kBackupVersions, count);
+}
+
+void voPrefWindowCtrl::backupDays(int count)
+{
+    _settings.setValue(Settings::kBackupDays, count);
 }

@@ -9,8 +9,8 @@ namespace Ui {
 class PrefWindow;
 }
 
-/// The preferences: Subversion sync, the tunnel helper, sorting on load and
-/// the view mode. Every change is written to the settings at once; there is
+/// The preferences: Subversion sync, the tunnel helper, sorting on load,
+/// the view mode and the backups kept. Every change is written to the settings at once; there is
 /// no Apply or Cancel.
 class voPrefWindowCtrl final : public voModalWinController
 {
@@ -27,6 +27,9 @@ public:
     void standardSelected();
     /// Shows the mode in the radio buttons.
     void setEnvelopeMode(bool mode);
+    void keepBackups(bool on);
+    void backupVersions(int count);
+    void backupDays(int count);
 
 private:
     void windowDidLoad();

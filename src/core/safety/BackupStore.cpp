@@ -1,0 +1,113 @@
+#include "BackupStore.h"
+
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+const QString kRecoveredMark = QStringLiteral("-recovered");
+
+/// "20260314-102233-118.txt", "20260314-102233-118-2-recovered.txt".
+const QRegularExpression &versionName()
+{
+    static const QRegularExpression name(
+        QStringLiteral(R"(^(\d{8}-\d{6}-\d{3})(-\d+)?(-recovered)?\.txt$)"));
+    return name;
+}
+
+} // namespace
+
+BackupStore::BackupStore(QString folder)
+    : _folder(std::move(folder))
+{
+}
+
+bool BackupStore::keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const
+{
+    QFile data(dataPath);
+    if (!data.exists())
+        return true;
+    if (!data.open(QIODevice::ReadOnly)) {
+        *error = data.errorString();
+        return false;
+    }
+    const QByteArray bytes = data.readAll();
+    const QList<Version> kept = versions();
+    if (!kept.isEmpty() && kept.first().size == bytes.size() && AtomicFile::read(kept.first().path) == bytes)
+        return true;
+    if (!makeFolder(error))
+        return false;
+    return AtomicFile::write(newPath(now, false), bytes, error);
+}
+
+bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *error) const
+{
+    if (!makeFolder(error))
+        return false;
+    const QString target = newPath(time, true);
+    if (QFile::rename(path, target))
+        return true;
+    // Another file system: a whole copy first, then the original goes.
+    const std::optional<QByteArray> bytes = AtomicFile::read(path);
+    if (!bytes) {
+        *error = QStringLiteral("%1 could not be read").arg(path);
+        return false;
+    }
+    if (!AtomicFile::write(target, *bytes, error))
+        return false;
+    QFile::remove(path);
+    return true;
+}
+
+QList<BackupStore::Version> BackupStore::versions() const
+{
+    QList<Version> result;
+    const QFileInfoList files = QDir(_folder).entryInfoList(QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QFileInfo &file : files) {
+        const QRegularExpressionMatch match = versionName().match(file.fileName());
+        if (!match.hasMatch())
+            continue;
+        result.append({file.absoluteFilePath(), QDateTime::fromString(match.captured(1), kTimeFormat), file.size(),
+                       match.capturedLength(3) > 0});
+    }
+    // Names sort by time; a recovered file of the same millisecond is the older one.
+    std::stable_sort(result.begin(), result.end(),
+                     [](const Version &a, const Version &b) { return a.time > b.time; });
+    return result;
+}
+
+void BackupStore::prune(const QDateTime &now, const BackupLimits &limits) const
+{
+    const QList<Version> all = versions();
+    QList<QDateTime> times;
+    for (const Version &version : all)
+        times.append(version.time);
+    const QList<bool> keep = BackupRetention::kept(times, now, limits);
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (!keep[i])
+            QFile::remove(all[i].path);
+    }
+}
+
+QString BackupStore::newPath(const QDateTime &time, bool recovered) const
+{
+    const QString stem = time.toString(kTimeFormat);
+    const QString mark = recovered ? kRecoveredMark : QString();
+    QString name = stem + mark + QStringLiteral(".txt");
+    for (int n = 2; QFileInfo::exists(QDir(_folder).filePath(name)); ++n)
+        name = stem + u'-' + QString::number(n) + mark + QStringLiteral(".txt");
+    return QDir(_folder).filePath(name);
+}
+
+bool BackupStore::makeFolder(QString *error) const
+{
+    if (QDir().mkpath(_folder))
+        return true;
+    *error = QStringLiteral("the folder %1 could not be made").arg(_folder);
+    return false;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BackupRetention.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+/// The earlier versions of one data file, each a whole file in a folder of
+/// its own under the user's data folder, named after the moment it was
+/// put there ("20260314-102233-118.txt"). A version moved in from
+/// elsewhere (a discarded recovery file) carries "-recovered".
+class BackupStore final
+{
+public:
+    struct Version
+    {
+        QString path;
+        QDateTime time;
+        qint64 size = 0;
+        bool recovered = false;
+    };
+
+    explicit BackupStore(QString folder);
+
+    [[nodiscard]] QString folder() const { return _folder; }
+
+    /// Keeps the data file as it is now, unless the newest version holds the
+    /// same bytes; a missing data file needs no backup. Answers false with
+    /// the reason when the copy could not be written whole.
+    [[nodiscard]] bool keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const;
+    /// Moves the file in as a version of `time`; answers false with the
+    /// reason when it stays where it was.
+    [[nodiscard]] bool moveIn(const QString &path, const QDateTime &time, QString *error) const;
+
+    /// The versions kept, newest first.
+    [[nodiscard]] QList<Version> versions() const;
+    /// Removes the versions the limits do not keep at `now`.
+    void prune(const QDateTime &now, const BackupLimits &limits) const;
+
+private:
+    [[nodiscard]] QString newPath(const QDateTime &time, bool recovered) const;
+    [[nodiscard]] bool makeFolder(QString *error) const;
+
+    QString _folder;
+};

@@ -1,0 +1,43 @@
+#include "SnapshotFile.h"
+
+#include "document/BudgetFileReader.h"
+#include "document/BudgetFileWriter.h"
+
+namespace SnapshotFile {
+
+QByteArray bytes(const DocumentSnapshot &snapshot)
+{
+    // The writer reads only the rows, the lists and the budgets, so they are
+    // handed over as they are; nothing is recomputed.
+    BudgetDocument document;
+    document.getCatArray() = snapshot.catArray;
+    document.getCatDataDictionary() = snapshot.catData;
+    document.budgetTotals() = snapshot.budgetTotals;
+    return BudgetFileWriter::buildData(document);
+}
+
+std::optional<DocumentSnapshot> read(const QByteArray &bytes)
+{
+    BudgetDocument document;
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+    BudgetFileReader::Options options;
+    options.sortData = false;
+    if (BudgetFileReader::loadBytes(document, bytes, options) != BudgetFileReader::LoadResult::Loaded)
+        return std::nullopt;
+    return DocumentSnapshot::take(document);
+}
+
+Counts counts(const DocumentSnapshot &snapshot)
+{
+    Counts result;
+    result.categories = int(snapshot.catArray.size()) - kFirstCategoryRow;
+    for (const auto &[name, months] : snapshot.catData) {
+        for (const EntryList &list : months)
+            result.entries += qMax<qsizetype>(list.size() - 1, 0);
+    }
+    return result;
+}
+
+} // namespace SnapshotFile

@@ -1,0 +1,140 @@
+#include "RestoreBackupDialog.h"
+
+#include "ui_RestoreBackup.h"
+
+#include "document/BudgetDocument.h"
+#include "document/GridText.h"
+#include "platform/AtomicFile.h"
+#include "platform/ModalLoop.h"
+#include "safety/DocumentSafety.h"
+#include "safety/SnapshotFile.h"
+
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardItemModel>
+
+namespace {
+
+QStandardItem *cellItem(const QString &text, bool number)
+{
+    auto *item = new QStandardItem(text);
+    item->setEditable(false);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+std::optional<DocumentSnapshot> readVersion(const BackupStore::Version &version)
+{
+    const std::optional<QByteArray> bytes = AtomicFile::read(version.path);
+    return bytes ? SnapshotFile::read(*bytes) : std::nullopt;
+}
+
+} // namespace
+
+RestoreBackupDialog::RestoreBackupDialog(const QList<BackupStore::Version> &versions, bool envelopeView,
+                                         QWidget *parent)
+    : QDialog(parent)
+    , _ui(std::make_unique<Ui::RestoreBackup>())
+    , _versions(versions)
+    , _envelopeView(envelopeView)
+    , _versionModel(new QStandardItemModel(this))
+    , _previewModel(new QStandardItemModel(this))
+{
+    _ui->setupUi(this);
+    _restore = _ui->buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
+    _restore->setObjectName(QStringLiteral("restoreButton"));
+    _restore->setAccessibleName(tr("Restore the chosen backup"));
+    _restore->setDefault(true);
+    _ui->buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+    _ui->_versions->setModel(_versionModel);
+    _ui->_preview->setModel(_previewModel);
+    connect(_ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(_ui->_versions, &QAbstractItemView::activated, this, &QDialog::accept);
+    fillVersions();
+    connect(_ui->_versions->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &RestoreBackupDialog::showPreview);
+    if (!_versions.isEmpty())
+        _ui->_versions->selectRow(0);
+    showPreview();
+}
+
+RestoreBackupDialog::~RestoreBackupDialog() = default;
+
+std::optional<BackupStore::Version> RestoreBackupDialog::choose(const QList<BackupStore::Version> &versions,
+                                                                bool envelopeView, QWidget *parent)
+{
+    RestoreBackupDialog dialog(versions, envelopeView, parent);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    dialog._ui->_versions->setFocus();
+    ModalLoop::current().run(&dialog);
+    return dialog.result() == QDialog::Accepted ? dialog.selectedVersion() : std::nullopt;
+}
+
+void RestoreBackupDialog::run(DocumentSafety &safety, const QString &dataPath, bool envelopeView, QWidget *parent)
+{
+    const std::optional<BackupStore::Version> version
+        = choose(safety.backups(dataPath).versions(), envelopeView, parent);
+    if (version)
+        safety.restore(*version);
+}
+
+std::optional<BackupStore::Version> RestoreBackupDialog::selectedVersion() const
+{
+    const QModelIndex current = _ui->_versions->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return _versions.value(current.row());
+}
+
+void RestoreBackupDialog::done(int result)
+{
+    QDialog::done(result);
+    ModalLoop::current().stop(this);
+}
+
+void RestoreBackupDialog::fillVersions()
+{
+    _versionModel->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Time"), tr("Size"), tr("Categories"), tr("Entries")});
+    const QLocale locale;
+    for (const BackupStore::Version &version : std::as_const(_versions)) {
+        const std::optional<DocumentSnapshot> snapshot = readVersion(version);
+        const SnapshotFile::Counts counts = snapshot ? SnapshotFile::counts(*snapshot) : SnapshotFile::Counts();
+        QString time = locale.toString(version.time.time(), QStringLiteral("HH:mm:ss"));
+        if (version.recovered)
+            time = tr("%1 (unsaved changes)").arg(time);
+        _versionModel->appendRow({cellItem(locale.toString(version.time.date(), QLocale::ShortFormat), false),
+                                  cellItem(time, false), cellItem(locale.formattedDataSize(version.size), true),
+                                  cellItem(snapshot ? locale.toString(counts.categories) : tr("unreadable"), true),
+                                  cellItem(snapshot ? locale.toString(counts.entries) : QString(), true)});
+    }
+    _ui->_versions->resizeColumnsToContents();
+}
+
+void RestoreBackupDialog::showPreview()
+{
+    _previewModel->clear();
+    QStringList titles{tr("Category")};
+    titles << MonthTables::monthNames() << tr("Average");
+    _previewModel->setHorizontalHeaderLabels(titles);
+    const std::optional<BackupStore::Version> version = selectedVersion();
+    const std::optional<DocumentSnapshot> snapshot = version ? readVersion(*version) : std::nullopt;
+    _restore->setEnabled(snapshot.has_value());
+    if (!snapshot)
+        return;
+    // The figures as the grid would show them in the present view mode.
+    BudgetDocument preview;
+    preview.setEnvelopeView(_envelopeView);
+    snapshot->restoreInto(preview);
+    const QList<CategoryRow> &rows = preview.getCatArray();
+    for (int row = 0; row < rows.size(); ++row) {
+        QList<QStandardItem *> cells;
+        for (const QString &column : gridColumnIds())
+            cells.append(cellItem(gridDisplayText(rows[row], row, column), column != kDescId));
+        _previewModel->appendRow(cells);
+    }
+    _ui->_preview->resizeColumnsToContents();
+}

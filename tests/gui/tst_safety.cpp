@@ -1,0 +1,284 @@
+#include "AppFixture.h"
+
+#include "app/BudgetGridModel.h"
+#include "app/UndoHistory.h"
+#include "document/DocumentSnapshot.h"
+#include "safety/DocumentSafety.h"
+#include "safety/OpenFileLock.h"
+#include "safety/RestoreBackupDialog.h"
+#include "safety/SnapshotFile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QFileInfo>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kJanColumn = 1;
+
+/// The controller started on a copy of the sample budget.
+struct SafeApp
+{
+    AppFixture fixture;
+    QString path;
+    MyDataSource *app = nullptr;
+
+    SafeApp()
+    {
+        path = fixture.sampleCopy();
+        fixture.settings->setValue(Settings::kDataFile, path);
+        fixture.knownVersion();
+    }
+
+    MyDataSource &start() { return *(app = &fixture.start()); }
+
+    [[nodiscard]] QString recoveryFile() const { return app->safety().places().recoveryFile(path); }
+    [[nodiscard]] DocumentSnapshot document() const { return DocumentSnapshot::take(app->document()); }
+
+    bool setBudget(const QString &value) const
+    {
+        return app->gridModel().setData(app->gridModel().index(kBudgetRowIndex, kJanColumn), value, Qt::EditRole);
+    }
+};
+
+DocumentSnapshot readSnapshot(const QString &path)
+{
+    return SnapshotFile::read(AppFixture::contents(path)).value_or(DocumentSnapshot());
+}
+
+/// Save n (1 to 30) of ten a day from 9 o'clock on, over 14 to 16 March.
+QDateTime saveTime(int n)
+{
+    return QDateTime(QDate(2026, 3, 14 + (n - 1) / 10), QTime(9 + (n - 1) % 10, 0));
+}
+
+/// Saves the program 30 times over three days, each time with a new budget.
+void saveThirtyTimes(SafeApp &program)
+{
+    for (int n = 1; n <= 30; ++n) {
+        program.fixture.calendar.setNow(saveTime(n));
+        QVERIFY(program.setBudget(QString::number(1000 + n)));
+        program.app->menuSave();
+    }
+}
+
+} // namespace
+
+class TestSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recoveryFileFollowsChangesAndGoesWithASave()
+    {
+        SafeApp program;
+        program.start();
+        QVERIFY(program.setBudget(QStringLiteral("1234")));
+        QVERIFY(!QFileInfo::exists(program.recoveryFile()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.recoveryFile()), 2000);
+        QCOMPARE(readSnapshot(program.recoveryFile()).budgetTotals, program.document().budgetTotals);
+        program.app->menuSave();
+        QTRY_VERIFY(!QFileInfo::exists(program.recoveryFile()));
+        // Nothing but the file and its lock lies beside it: a folder-wide commit takes nothing more.
+        QCOMPARE(QDir(program.fixture.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral(".household.txt.lock"), QStringLiteral("household.txt")}));
+    }
+
+    void theLockFollowsTheOpenFile()
+    {
+        SafeApp program;
+        program.start();
+        const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(program.path)));
+        program.app->openFile(other);
+        QVERIFY(!QFileInfo::exists(OpenFileLock::lockPath(program.path)));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(other)));
+        program.fixture.panels.answer({program.fixture.folder.filePath(QStringLiteral("new.txt"))});
+        program.app->menuNewFile();
+        QVERIFY(!QFileInfo::exists(OpenFileLock::lockPath(other)));
+        QVERIFY(QFileInfo::exists(OpenFileLock::lockPath(program.fixture.folder.filePath(QStringLiteral("new.txt")))));
+        program.app->menuQuit();
+        QCOMPARE(program.fixture.terminated->size(), 1);
+        QCOMPARE(QDir(program.fixture.folder.path()).entryList({QStringLiteral(".*.lock")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    void recoveryIsOfferedAtTheNextStart_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("recovered");
+        QTest::addColumn<bool>("fileNewer"); // saved since by another program: kept, not offered
+        QTest::newRow("Recover") << int(Alerts::kDefaultButton) << true << false;
+        QTest::newRow("Discard") << int(Alerts::kSecondButton) << false << false;
+        QTest::newRow("older than the file") << int(Alerts::kDefaultButton) << false << true;
+    }
+
+    void recoveryIsOfferedAtTheNextStart()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, recovered);
+        QFETCH(bool, fileNewer);
+        SafeApp program;
+        program.start();
+        const DocumentSnapshot onDisk = program.document();
+        QVERIFY(program.setBudget(QStringLiteral("1234")));
+        const DocumentSnapshot edited = program.document();
+        program.app->safety().closing(); // as a crash would leave it: written, never saved
+        QVERIFY(QFileInfo::exists(program.recoveryFile()));
+        program.fixture.app.reset();
+        if (fileNewer) {
+            QFile file(program.path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        }
+
+        program.fixture.alerts.clear();
+        program.fixture.alerts.answer({answer});
+        program.start();
+        if (fileNewer) {
+            QCOMPARE(program.fixture.alerts.titles(), QStringList());
+        } else {
+            QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("Recover Unsaved Changes")});
+            QVERIFY(program.fixture.alerts.shown().first().message.contains(program.path));
+        }
+        QCOMPARE(program.document().budgetTotals, (recovered ? edited : onDisk).budgetTotals);
+        QCOMPARE(readSnapshot(program.path).budgetTotals, onDisk.budgetTotals);
+        if (recovered) {
+            program.app->undoHistory().undoAction()->trigger();
+            QCOMPARE(program.document().budgetTotals, onDisk.budgetTotals);
+        } else {
+            QVERIFY(!QFileInfo::exists(program.recoveryFile()));
+            const QList<BackupStore::Version> kept = program.app->safety().backups(program.path).versions();
+            QCOMPARE(kept.size(), 1);
+            QVERIFY(kept.first().recovered);
+            QCOMPARE(readSnapshot(kept.first().path).budgetTotals, edited.budgetTotals);
+        }
+    }
+
+    void backupsKeepWhatTheLimitsSay_data()
+    {
+        QTest::addColumn<int>("versions");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QList<int>>("kept"); // the saves whose backups stay, newest first
+        QList<int> newest20;
+        for (int n = 30; n >= 11; --n)
+            newest20 << n;
+        QTest::newRow("defaults: the newest 20, and the last of the first day") << 20 << 60 << (newest20 << 10);
+        QTest::newRow("5 versions: and the last of each earlier day") << 5 << 60 << QList<int>{30, 29, 28, 27, 26, 20, 10};
+        QTest::newRow("5 versions, 2 days: the first day is too old") << 5 << 2 << QList<int>{30, 29, 28, 27, 26, 20};
+        QTest::newRow("1 version, no days") << 1 << 0 << QList<int>{30};
+        QList<int> all;
+        for (int n = 30; n >= 1; --n)
+            all << n;
+        QTest::newRow("limits above the count keep all") << 40 << 60 << all;
+    }
+
+    void backupsKeepWhatTheLimitsSay()
+    {
+        QFETCH(int, versions);
+        QFETCH(int, days);
+        QFETCH(QList<int>, kept);
+        SafeApp program;
+        program.fixture.settings->setValue(Settings::kBackupVersions, versions);
+        program.fixture.settings->setValue(Settings::kBackupDays, days);
+        program.start();
+        saveThirtyTimes(program);
+        QList<QDateTime> expected;
+        for (int n : kept)
+            expected << saveTime(n);
+        QList<QDateTime> times;
+        for (const BackupStore::Version &version : program.app->safety().backups(program.path).versions())
+            times << version.time;
+        QCOMPARE(times, expected);
+    }
+
+    void restoringABackupGivesThatVersionOneUndoAway()
+    {
+        SafeApp program;
+        program.start();
+        saveThirtyTimes(program);
+        const QList<BackupStore::Version> versions = program.app->safety().backups(program.path).versions();
+        const DocumentSnapshot present = program.document();
+        // The third newest: the file as save 28 found it, written by save 27.
+        const DocumentSnapshot chosen = readSnapshot(versions[2].path);
+        QCOMPARE(chosen.budgetTotals[0], QStringLiteral("1027"));
+
+        QStringList listed;
+        int previewRows = 0;
+        program.fixture.loop.answer([&](QWidget *window) {
+            auto *list = window->findChild<QTableView *>(QStringLiteral("_versions"));
+            for (int column = 0; column < list->model()->columnCount(); ++column)
+                listed << list->model()->index(2, column).data().toString();
+            list->selectRow(2);
+            previewRows = window->findChild<QTableView *>(QStringLiteral("_preview"))->model()->rowCount();
+            qobject_cast<RestoreBackupDialog *>(window)->restoreButton()->click();
+        });
+        program.app->mainWindow().findChild<QAction *>(QStringLiteral("actionRestoreBackup"))->trigger();
+        QCOMPARE(program.fixture.loop.titles(), QStringList{QStringLiteral("Restore from Backup")});
+        QCOMPARE(listed.mid(1, 1), QStringList{QStringLiteral("16:00:00")});
+        QCOMPARE(listed.mid(3), (QStringList{QString::number(chosen.catArray.size() - kFirstCategoryRow),
+                                             QString::number(SnapshotFile::counts(chosen).entries)}));
+        QCOMPARE(previewRows, chosen.catArray.size());
+        QCOMPARE(program.document().budgetTotals, chosen.budgetTotals);
+        QVERIFY(program.document().catData == chosen.catData);
+        QCOMPARE(program.app->undoHistory().undoAction()->text(), QStringLiteral("Undo Restore from Backup"));
+        program.app->undoHistory().undoAction()->trigger();
+        QCOMPARE(program.document().budgetTotals, present.budgetTotals);
+    }
+
+    void aBackupThatCannotBeWrittenStopsTheSave()
+    {
+        SafeApp program;
+        program.start();
+        QVERIFY(program.setBudget(QStringLiteral("4321")));
+        const QByteArray before = AppFixture::contents(program.path);
+        // A file-size limit below the file makes its copy fail with EFBIG, as on a full disk.
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(before.size() / 2);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        program.app->menuSave();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+
+        QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QVERIFY2(program.fixture.alerts.shown().first().message.startsWith(
+                     QStringLiteral("Data File %1 was not saved: its backup could not be written (").arg(program.path)),
+                 qPrintable(program.fixture.alerts.shown().first().message));
+        QCOMPARE(AppFixture::contents(program.path), before);
+        QCOMPARE(program.app->safety().backups(program.path).versions().size(), 0);
+    }
+
+    void preferencesWriteTheBackupSettingsAtOnce()
+    {
+        SafeApp program;
+        program.start();
+        QCOMPARE(program.fixture.settings->keepBackups(), true);
+        program.fixture.loop.answer([](QWidget *window) {
+            window->findChild<QSpinBox *>(QStringLiteral("_backupVersions"))->setValue(7);
+            window->findChild<QSpinBox *>(QStringLiteral("_backupDays"))->setValue(3);
+            auto *keep = window->findChild<QCheckBox *>(QStringLiteral("_keepBackups"));
+            keep->click();
+            QVERIFY(!window->findChild<QSpinBox *>(QStringLiteral("_backupDays"))->isEnabled());
+        });
+        program.app->openPrefsPanel();
+        QCOMPARE(program.fixture.settings->backupVersions(), 7);
+        QCOMPARE(program.fixture.settings->backupDays(), 3);
+        QCOMPARE(program.fixture.settings->keepBackups(), false);
+        QVERIFY(program.setBudget(QStringLiteral("555")));
+        program.app->menuSave();
+        QCOMPARE(program.app->safety().backups(program.path).versions().size(), 0);
+    }
+};
+
+QTEST_MAIN(TestSafety)
+#include "tst_safety.moc"
