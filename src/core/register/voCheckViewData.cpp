@@ -1,6 +1,7 @@
 #include "voCheckViewData.h"
 
 #include "CheckViewHost.h"
+#include "DescriptionLookup.h"
 #include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
 #include "document/NumberText.h"
@@ -205,19 +206,9 @@ QString voCheckViewData::categoryFromDesc(const QString &desc) const
         if (record->desc == desc)
             return record->category;
     }
-    const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
-    for (int month = MonthTables::monthIndex(_monthId) - 1; month >= 0; --month) {
-        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-            const EntryList *list = _mainDataSrc.entryList(categories[row].desc, month);
-            if (!list)
-                continue;
-            for (qsizetype at = 1; at < list->size(); ++at) {
-                if (list->at(at).desc == desc)
-                    return categories[row].desc;
-            }
-        }
-    }
-    return _categorySelect.value(0);
+    const QString earlier
+        = DescriptionLookup(_mainDataSrc, {desc}).categoryBefore(MonthTables::monthIndex(_monthId), desc);
+    return earlier.isNull() ? _categorySelect.value(0) : earlier;
 }
 
 bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &errorMessage)

@@ -4,6 +4,8 @@
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "document/GridText.h"
+#include "import/ImportCommandLine.h"
+#include "platform/Settings.h"
 #include "platform/StderrAlerts.h"
 
 #include <QCoreApplication>
@@ -19,6 +21,7 @@ const char *const kUsage =
     "Usage: orrinwick [FILE]\n"
     "       orrinwick --report FILE [--envelope] [--display] [--no-sort]\n"
     "       orrinwick --convert IN OUT [--no-sort]\n"
+    "       orrinwick --import STATEMENT FILE [--year YYYY] [--format ofx|qif|csv] [--credits] [--dry-run]\n"
     "       orrinwick --quit-when-shown [FILE]\n"
     "\n"
     "Keeps a household budget by month. Without options it opens the main\n"
@@ -118,7 +121,7 @@ int usageError(const QString &message)
 
 bool isHeadless(const QStringList &arguments)
 {
-    for (const char *option : {"--report", "--convert", "--help", "-h", "--version"}) {
+    for (const char *option : {"--report", "--convert", "--import", "--help", "-h", "--version"}) {
         if (arguments.contains(QLatin1String(option)))
             return true;
     }
@@ -129,6 +132,7 @@ std::optional<int> run(const QStringList &arguments)
 {
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         print(stdout, kUsage);
+        print(stdout, ImportCommandLine::kUsage);
         return 0;
     }
     if (arguments.contains(QStringLiteral("--version"))) {
@@ -148,6 +152,8 @@ std::optional<int> run(const QStringList &arguments)
             return usageError(QStringLiteral("--convert needs IN and OUT"));
         return convert(arguments, *in, *out);
     }
+    if (arguments.contains(QStringLiteral("--import")))
+        return ImportCommandLine::run(arguments, *Settings::user());
     return std::nullopt;
 }
 
