@@ -172,6 +172,7 @@ StatementRead CsvStatement::read(const CsvTable &table, const CsvMapping &mappin
     read.dateOrderOpen = !mapping.dateOrder && guess.open;
     const DateOrder order = mapping.dateOrder.value_or(guess.order);
     read.dateOrder = order;
+    read.dateOrderMatters = guess.matters;
     const QChar mark = mapping.decimalComma ? u',' : u'.';
     const int needed = std::max({mapping.date, mapping.description, mapping.memo, mapping.amount, mapping.debit,
                                  mapping.credit}) + 1;

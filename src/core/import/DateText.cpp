@@ -138,6 +138,7 @@ OrderGuess guessOrder(const QStringList &dates)
     OrderGuess guess;
     guess.order = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
     guess.open = anyDepends && dayFirst == 0 && monthFirst == 0;
+    guess.matters = anyDepends;
     return guess;
 }
 

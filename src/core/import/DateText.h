@@ -26,6 +26,8 @@ struct OrderGuess
     /// Some dates depend on the order and none tells which it is; the
     /// order is then month first, as QIF began.
     bool open = false;
+    /// Some dates are of a form whose order depends on the reader.
+    bool matters = false;
 };
 
 /// The order that the dates call for: a first number above 12 means day

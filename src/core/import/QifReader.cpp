@@ -133,6 +133,7 @@ StatementRead QifReader::read(QByteArrayView bytes, std::optional<DateOrder> ord
     read.dateOrderOpen = !order && guess.open;
     const DateOrder dateOrder = order.value_or(guess.order);
     read.dateOrder = dateOrder;
+    read.dateOrderMatters = guess.matters;
     const QChar decimalMark = AmountText::usesDecimalComma(amounts) ? u',' : u'.';
     for (const QifRecord &each : std::as_const(records)) {
         StatementLine line;

@@ -35,6 +35,8 @@ struct StatementRead
     /// The dates would read alike in either order (every day 12 or less):
     /// the order used is a guess the user should confirm.
     bool dateOrderOpen = false;
+    /// Some dates have slashes or dashes, so their order matters.
+    bool dateOrderMatters = false;
     /// The order dates with slashes or dashes were read in.
     DateOrder dateOrder = DateOrder::MonthFirst;
 

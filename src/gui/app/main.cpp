@@ -3,6 +3,8 @@
 #include "MainWindow.h"
 #include "MyDataSource.h"
 
+#include "import/ImportCommand.h"
+
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/QtAlerts.h"
 #include "platform/QtFilePanels.h"
@@ -89,6 +91,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     MyDataSource dataSource({*settings, alerts, filePanels, calendar, recents});
     alerts.setParentWindow(&dataSource.mainWindow());
     DesktopCommands commands(dataSource, filePanels, alerts);
+    ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });

@@ -18,6 +18,8 @@ public:
     [[nodiscard]] virtual std::optional<QString> runSavePanel(QWidget *parent, const QString &message) = 0;
     /// Asks for one existing file.
     [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
+    /// Asks for a bank statement to import (OFX, QFX, QIF or CSV).
+    [[nodiscard]] virtual std::optional<QString> runImportPanel(QWidget *parent) = 0;
     /// Asks where a CSV export goes, with the title as the panel's title,
     /// starting at the suggested path (folder and file name).
     [[nodiscard]] virtual std::optional<QString> runExportPanel(QWidget *parent, const QString &title,

@@ -25,6 +25,11 @@ public:
         return next();
     }
 
+    [[nodiscard]] std::optional<QString> runImportPanel(QWidget *) override
+    {
+        _shown << QStringLiteral("import");
+        return next();
+    }
     [[nodiscard]] std::optional<QString> runExportPanel(QWidget *, const QString &title,
                                                         const QString &suggestedPath) override
     {
@@ -33,7 +38,7 @@ public:
         return next();
     }
 
-    /// "open", "save: " and the message, or "export: " and the title, for
+    /// "open", "import", "save: " and the message, or "export: " and the title, for
     /// every panel shown.
     [[nodiscard]] const QStringList &shown() const { return _shown; }
     /// The paths the export panels started at.
