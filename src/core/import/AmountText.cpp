@@ -1,5 +1,7 @@
 #include "AmountText.h"
 
+#include "document/Decimal.h"
+
 #include <QRegularExpression>
 
 namespace AmountText {
@@ -121,6 +123,33 @@ bool usesDecimalComma(const QStringList &amounts)
             ++points;
     }
     return commas > points;
+}
+
+QString comparable(const QString &amount)
+{
+    // Plain "-12.50": trailing fraction zeros and leading zeros go. Any
+    // other form is read as a number first.
+    const bool plain = !amount.isEmpty() && std::all_of(amount.begin(), amount.end(), [](QChar c) {
+        return isDigit(c) || c == u'.' || c == u'-';
+    }) && amount.lastIndexOf(u'-') <= 0 && amount.count(u'.') <= 1 && amount != u"-";
+    if (!plain)
+        return Decimal::fromText(amount).toText();
+    QStringView text = amount;
+    const bool negative = text.startsWith(u'-');
+    if (negative)
+        text = text.sliced(1);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    while (text.size() > 1 && text.startsWith(u'0') && text[1] != u'.')
+        text = text.sliced(1);
+    if (text.isEmpty() || text == u"0" || text == u".")
+        return QStringLiteral("0");
+    const QString digits = text.startsWith(u'.') ? u'0' + text.toString() : text.toString();
+    return negative ? u'-' + digits : digits;
 }
 
 QString negated(const QString &amount)

@@ -22,6 +22,10 @@ namespace AmountText {
 /// two digits, and more of them than end in a point and one or two digits.
 [[nodiscard]] bool usesDecimalComma(const QStringList &amounts);
 
+/// The amount in one form for comparing: "12.50", "12.5" and "012.5"
+/// give the same text. Cheap for the plain texts the register holds.
+[[nodiscard]] QString comparable(const QString &amount);
+
 /// A plain decimal text with its sign turned round ("12.50" and "-12.50");
 /// zero stays unsigned.
 [[nodiscard]] QString negated(const QString &amount);

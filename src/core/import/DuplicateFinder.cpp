@@ -1,11 +1,24 @@
 #include "DuplicateFinder.h"
 
+#include "AmountText.h"
+
 #include "document/BudgetDocument.h"
-#include "document/Decimal.h"
 #include "document/NumberText.h"
 
-DuplicateFinder::DuplicateFinder(const BudgetDocument &document, const QSet<QString> &descriptions)
+#include <QSet>
+
+#include <bitset>
+
+DuplicateFinder::DuplicateFinder(const BudgetDocument &document, const QList<std::pair<int, Entry>> &lines)
 {
+    // Most stored entries fall on no day of the statement or bear none of
+    // its descriptions: they are passed over before any key is made.
+    std::bitset<MonthTables::kMonthCount * 32> days;
+    QSet<QString> descriptions;
+    for (const auto &[month, entry] : lines) {
+        days.set(std::size_t(month * 32 + NumberText::intValue(entry.day)));
+        descriptions.insert(entry.desc);
+    }
     const QList<CategoryRow> &categories = document.getCatArray();
     for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
         for (int month = 0; month < MonthTables::kMonthCount; ++month) {
@@ -13,8 +26,11 @@ DuplicateFinder::DuplicateFinder(const BudgetDocument &document, const QSet<QStr
             if (!list)
                 continue;
             for (qsizetype at = 1; at < list->size(); ++at) {
-                if (descriptions.contains(list->at(at).desc))
-                    ++_unmatched[key(month, list->at(at))];
+                const Entry &entry = list->at(at);
+                const int day = NumberText::intValue(entry.day);
+                if (day >= 1 && day <= 31 && days.test(std::size_t(month * 32 + day))
+                    && descriptions.contains(entry.desc))
+                    ++_unmatched[key(month, entry)];
             }
         }
     }
@@ -29,9 +45,7 @@ bool DuplicateFinder::take(int month, const Entry &entry)
     return true;
 }
 
-QString DuplicateFinder::key(int month, const Entry &entry)
+DuplicateFinder::Key DuplicateFinder::key(int month, const Entry &entry)
 {
-    // "12.5" and "12.50" are one amount; the description is compared as written.
-    return QString::number(month) + u'|' + QString::number(NumberText::intValue(entry.day)) + u'|'
-        + Decimal::fromText(entry.amount).toText() + u'|' + entry.desc;
+    return {month * 32 + NumberText::intValue(entry.day), AmountText::comparable(entry.amount), entry.desc};
 }

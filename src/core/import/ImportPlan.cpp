@@ -66,7 +66,14 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
     }
 
     const DescriptionLookup lookup(document, descriptions);
-    DuplicateFinder duplicates(document, descriptions);
+    QList<std::pair<int, Entry>> entries;
+    for (const PlannedLine &planned : std::as_const(_lines)) {
+        if (planned.month >= 0)
+            entries.append({planned.month, Entry{QString::number(planned.source.date.day()), planned.description,
+                                                 planned.amount, QString(), QString()}});
+    }
+    DuplicateFinder duplicates(document, entries);
+    qsizetype next = 0;
     for (PlannedLine &planned : _lines) {
         if (planned.month < 0)
             continue;
@@ -76,11 +83,7 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
             planned.category = lookup.categoryFor(planned.month, planned.description);
             planned.categorySource = planned.category.isEmpty() ? CategorySource::None : CategorySource::Lookup;
         }
-        Entry entry;
-        entry.day = QString::number(planned.source.date.day());
-        entry.desc = planned.description;
-        entry.amount = planned.amount;
-        planned.duplicate = duplicates.take(planned.month, entry);
+        planned.duplicate = duplicates.take(planned.month, entries[next++].second);
         planned.ticked = planned.canTick() && (planned.state() == LineState::New
                                                || (takeCredits && planned.state() == LineState::Credit));
     }
