@@ -61,6 +61,8 @@ void ImportCommand::importStatementFile(const QString &path)
     ImportPreviewDialog preview(std::move(source), _dataSource.document(), settings, _alerts,
                                 _dataSource.dataFileName(), &_dataSource.mainWindow());
     const bool accepted = preview.run();
+    // Keyboard work goes on in the main window, also where no window manager hands the focus back.
+    _dataSource.mainWindow().activateWindow();
     const AddRecords add(preview.plan().records());
     const bool added = accepted && add.count() > 0 && add.apply(_dataSource.document());
     if (!shownMonth.isNull())
