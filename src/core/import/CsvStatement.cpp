@@ -7,7 +7,6 @@
 #include "document/Decimal.h"
 
 #include <QLocale>
-
 #include <QRegularExpression>
 
 #include <functional>
