@@ -94,6 +94,8 @@ private slots:
         QTest::newRow("another month") << QList{line("2026-06-02", "-12.50", "Market")} << "new+";
         QTest::newRow("another amount") << QList{line("2026-05-02", "-12.51", "Market")} << "new+";
         QTest::newRow("another description") << QList{line("2026-05-02", "-12.50", "Market Hall")} << "needs a category";
+        QTest::newRow("a byte-order mark in the description") << QList{line("2026-05-02", "-12.50", "\uFEFFMarket")}
+                                                              << "duplicate";
         QTest::newRow("two equal purchases, one stored") << QList{stored, stored} << "duplicate,new+";
         QTest::newRow("a refund is no duplicate of a purchase") << QList{line("2026-05-02", "12.50", "Market")}
                                                                << "credit";

@@ -13,13 +13,21 @@
 
 namespace {
 
-/// The description as the register stores it: one line, single spaces, no
-/// leading ";" (which would make it a comment in the file), never empty.
+/// Text from a statement as one line with single spaces, without the
+/// zero-width U+FEFF some exports scatter: at the start of a line of the
+/// data file it would be read as a byte-order mark and dropped.
+QString registerText(const QString &text)
+{
+    return QString(text).remove(QChar(0xFEFF)).simplified();
+}
+
+/// The description as the register stores it: no leading ";" (which would
+/// make it a comment in the file), never empty.
 QString registerDescription(const StatementLine &line)
 {
-    QString text = line.description.simplified();
+    QString text = registerText(line.description);
     if (text.isEmpty())
-        text = line.memo.simplified();
+        text = registerText(line.memo);
     while (text.startsWith(u';'))
         text = text.sliced(1).trimmed();
     return text.isEmpty() ? kInitialDescription : text;
@@ -55,7 +63,7 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
         PlannedLine planned;
         planned.source = line;
         planned.description = registerDescription(line);
-        planned.note = line.memo.simplified();
+        planned.note = registerText(line.memo);
         if (planned.note == planned.description)
             planned.note.clear();
         planned.credit = !AmountText::isNegative(line.amount) && !Decimal::fromText(line.amount).isZero();
