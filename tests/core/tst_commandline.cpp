@@ -157,7 +157,7 @@ void TestCommandLine::answersWithStatusAndMessages_data()
         << QStringList{"--report", "--", "-food.txt"} << 1 << "" << "Source File -food.txt not found";
     QTest::newRow("option of another mode")
         << QStringList{"--convert", kVersion0, "/tmp/never-written.txt", "--envelope"} << 2 << ""
-        << "orrinwick: --envelope works only with --report\n";
+        << "orrinwick: --envelope works only with --report and --pdf\n";
     QTest::newRow("window option with a mode") << QStringList{"--report", kFoodMarket, "--quit-when-shown"} << 2 << ""
                                                << "orrinwick: --quit-when-shown works only with the window\n";
     QTest::newRow("two modes") << QStringList{"--report", kFoodMarket, "--version"} << 2 << ""
@@ -268,8 +268,8 @@ void TestCommandLine::windowWithoutADisplaySaysSoInOneLine()
     const Run result = run(arguments, display);
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());
-    QCOMPARE(result.err,
-             QByteArray("orrinwick: no display to open the window on; --report and --convert work without one\n"));
+    QCOMPARE(result.err, QByteArray("orrinwick: no display to open the window on; --report, --convert, --import, "
+                                    "--new-year and --pdf work without one\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -3,6 +3,7 @@
 #include "CheckedOutMonth.h"
 #include "DocumentChange.h"
 #include "ReversibleChange.h"
+#include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
@@ -44,6 +45,20 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
     put(to);
     record(std::make_unique<ReversibleChange>(
         name, [put, before] { put(before); }, [put, to] { put(to); }));
+}
+
+bool DocumentEditing::addRecords(const AddRecords &records, const QString &name)
+{
+    // Ids fixed once, so that later steps find the records after an undo and redo.
+    const AddRecords added = records.withIds(_document);
+    bool done = false;
+    restructure([this, &added, &done] { done = added.apply(_document); });
+    if (!done)
+        return false;
+    record(std::make_unique<ReversibleChange>(
+        name, [this, added] { restructure([this, &added] { added.takeBack(_document); }); },
+        [this, added] { restructure([this, &added] { (void)added.apply(_document); }); }));
+    return true;
 }
 
 void DocumentEditing::changeApplied()

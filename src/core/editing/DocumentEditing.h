@@ -12,6 +12,7 @@ class ChangeLog;
 class CheckedOutMonth;
 class DocumentChange;
 struct DocumentSnapshot;
+class AddRecords;
 
 /// Every kind of change to a document, each one operation with its check,
 /// its message and its undo step; views call these and show the answer.
@@ -43,6 +44,9 @@ public:
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
     void replaceDocument(const DocumentSnapshot &to, const QString &name);
+    /// Adds many records in one undo step named `name` (an import); none
+    /// when one names no category of the document (false).
+    bool addRecords(const AddRecords &records, const QString &name);
     /// An undo or redo was applied: the checked-out month's figures follow.
     void changeApplied();
 

@@ -1,6 +1,7 @@
 #include "RecordEdits.h"
 
 #include "CheckedOutMonth.h"
+#include "DescriptionLookup.h"
 #include "DocumentEditing.h"
 #include "RecordSteps.h"
 #include "TypedTextEdit.h"
@@ -222,19 +223,10 @@ QString RecordEdits::categoryFromDesc(const CheckedOutMonth &month, const QStrin
         if (month.recordAt(row).desc == desc)
             return month.recordAt(row).category;
     }
-    const QList<CategoryRow> &categories = _document.getCatArray();
-    for (int earlier = month.heldMonth() - 1; earlier >= 0; --earlier) {
-        for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-            const EntryList *list = _document.entryList(categories[row].desc, earlier);
-            if (!list)
-                continue;
-            for (qsizetype at = 1; at < list->size(); ++at) {
-                if (list->at(at).desc == desc)
-                    return categories[row].desc;
-            }
-        }
-    }
-    return _document.categoryCount() > 0 ? categories[kFirstCategoryRow].desc : QString();
+    const QString earlier = DescriptionLookup(_document, {desc}).categoryBefore(month.heldMonth(), desc);
+    if (!earlier.isNull())
+        return earlier;
+    return _document.categoryCount() > 0 ? _document.getCatArray()[kFirstCategoryRow].desc : QString();
 }
 
 quint64 RecordEdits::previousInCategory(const CheckedOutMonth &month, int row, const QString &category)

@@ -1,9 +1,13 @@
 #include "CommandLineModes.h"
 
+#include "YearCommandLine.h"
+
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "document/GridText.h"
+#include "import/ImportCommandLine.h"
+#include "platform/Settings.h"
 #include "platform/StderrAlerts.h"
 
 #include <QCoreApplication>
@@ -27,6 +31,8 @@ struct Option
 {
     QString name;
     const char *help;
+    /// What the option takes after it, as the usage names it; none for a flag.
+    QString value = {};
 };
 
 const QList<Option> &options()
@@ -37,12 +43,23 @@ const QList<Option> &options()
         {QStringLiteral("--no-sort"), QT_TRANSLATE_NOOP("CommandLineModes", "keep each month's items in file order")},
         {QStringLiteral("--quit-when-shown"),
          QT_TRANSLATE_NOOP("CommandLineModes", "quit as a user would once start-up has finished")},
+        {QStringLiteral("--year"), QT_TRANSLATE_NOOP("CommandLineModes", "the year the budget covers"),
+         QStringLiteral("YYYY")},
+        {QStringLiteral("--format"), QT_TRANSLATE_NOOP("CommandLineModes", "read the statement as ofx, qif or csv"),
+         QStringLiteral("FORMAT")},
+        {QStringLiteral("--credits"), QT_TRANSLATE_NOOP("CommandLineModes", "take credits in as refunds")},
+        {QStringLiteral("--dry-run"), QT_TRANSLATE_NOOP("CommandLineModes", "say what would be imported, write nothing")},
+        {QStringLiteral("--month"), QT_TRANSLATE_NOOP("CommandLineModes", "the register of month N (1-12) instead of the grid"),
+         QStringLiteral("N")},
     };
     return table;
 }
 
 int report(const Invocation &invocation);
 int convert(const Invocation &invocation);
+int importStatement(const Invocation &invocation);
+int newYear(const Invocation &invocation);
+int pdf(const Invocation &invocation);
 int help(const Invocation &invocation);
 int version(const Invocation &invocation);
 
@@ -57,6 +74,8 @@ struct Mode
     const char *help;
     /// None for the window, which main() runs.
     int (*run)(const Invocation &);
+    /// Lays out text as the screen would (fonts), on no display.
+    bool paints = false;
 };
 
 const QList<Mode> &modes()
@@ -70,6 +89,16 @@ const QList<Mode> &modes()
          report},
         {QStringLiteral("--convert"), {QStringLiteral("IN"), QStringLiteral("OUT")}, {QStringLiteral("--no-sort")},
          QT_TRANSLATE_NOOP("CommandLineModes", "write the budget file IN to OUT in the current layout"), convert},
+        {QStringLiteral("--import"), {QStringLiteral("STATEMENT"), QStringLiteral("FILE")},
+         {QStringLiteral("--year"), QStringLiteral("--format"), QStringLiteral("--credits"), QStringLiteral("--dry-run")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "add a bank statement's transactions to the budget FILE"),
+         importStatement},
+        {QStringLiteral("--new-year"), {QStringLiteral("IN"), QStringLiteral("OUT")}, {},
+         QT_TRANSLATE_NOOP("CommandLineModes", "write next year's budget, drawn from IN, to OUT"), newYear},
+        {QStringLiteral("--pdf"), {QStringLiteral("FILE"), QStringLiteral("OUT.pdf")},
+         {QStringLiteral("--envelope"), QStringLiteral("--month")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "write the budget grid of FILE, or a month's register, as a PDF"), pdf,
+         true},
         {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
         {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
          version},
@@ -84,11 +113,17 @@ const Mode *findMode(const QString &option)
     return found == modes().end() ? nullptr : &*found;
 }
 
-bool isOption(const QString &name)
+const Option *findOption(const QString &name)
 {
-    return std::any_of(options().begin(), options().end(), [&name](const Option &option) {
-        return option.name == name;
-    });
+    const auto found = std::find_if(options().begin(), options().end(),
+                                    [&name](const Option &option) { return option.name == name; });
+    return found == options().end() ? nullptr : &*found;
+}
+
+QString withValue(const QString &option)
+{
+    const Option *found = findOption(option);
+    return found && !found->value.isEmpty() ? option + u' ' + found->value : option;
 }
 
 /// Qt's own options for the window, as its documentation lists them;
@@ -180,13 +215,13 @@ QString usage()
         const QString call = QStringList(QStringList{mode.option} + mode.operands).join(u' ').trimmed();
         QStringList synopsis{program, call};
         for (const QString &option : mode.options)
-            synopsis << u'[' + option + u']';
+            synopsis << u'[' + withValue(option) + u']';
         synopses << synopsis.join(u' ');
         modeEntries.append({call, Text::tr(mode.help)});
     }
     QList<std::pair<QString, QString>> optionEntries;
     for (const Option &option : options())
-        optionEntries.append({option.name, Text::tr(option.help)});
+        optionEntries.append({withValue(option.name), Text::tr(option.help)});
 
     qsizetype width = 0;
     for (const auto &[name, help] : modeEntries + optionEntries)
@@ -259,6 +294,21 @@ int convert(const Invocation &invocation)
     return 0;
 }
 
+int importStatement(const Invocation &invocation)
+{
+    return ImportCommandLine::run(invocation.arguments, *Settings::user());
+}
+
+int newYear(const Invocation &invocation)
+{
+    return YearCommandLine::newYear(invocation.arguments);
+}
+
+int pdf(const Invocation &invocation)
+{
+    return YearCommandLine::pdf(invocation.arguments);
+}
+
 int help(const Invocation &)
 {
     print(stdout, usage().toLocal8Bit());
@@ -283,6 +333,7 @@ Invocation wrong(const QString &error)
 Invocation read(const QStringList &arguments)
 {
     Invocation invocation;
+    invocation.arguments = arguments;
     QStringList qtOptions;
     bool filesOnly = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -295,8 +346,10 @@ Invocation read(const QStringList &arguments)
             if (!invocation.mode.isEmpty())
                 return wrong(Text::tr("%1 and %2 cannot be given together").arg(invocation.mode, name));
             invocation.mode = name;
-        } else if (isOption(name)) {
+        } else if (const Option *option = findOption(name)) {
             invocation.options << name;
+            if (!option->value.isEmpty() && ++i >= arguments.size())
+                return wrong(Text::tr("%1 needs %2").arg(name, option->value));
         } else if (const QtOption *qtOption = findQtOption(argument)) {
             qtOptions << argument;
             if (qtOption->takesValue && !argument.contains(u'='))
@@ -317,6 +370,12 @@ int run(const Invocation &invocation)
         return 2;
     }
     return findMode(invocation.mode)->run(invocation);
+}
+
+bool paints(const Invocation &invocation)
+{
+    const Mode *mode = findMode(invocation.mode);
+    return invocation.error.isEmpty() && mode && mode->paints;
 }
 
 QByteArray noDisplayLine()

@@ -22,6 +22,8 @@ struct Invocation
     QStringList operands;
     /// What is wrong with the command line; empty when nothing is.
     QString error;
+    /// The arguments as given, for modes that read their options' values.
+    QStringList arguments;
 
     [[nodiscard]] bool has(const QString &option) const { return options.contains(option); }
     [[nodiscard]] bool opensWindow() const { return mode.isEmpty() && error.isEmpty(); }
@@ -36,6 +38,10 @@ struct Invocation
 /// line followed by the usage; answers the exit status (2 for a wrong
 /// command line). Never called for an invocation that opens the window.
 [[nodiscard]] int run(const Invocation &invocation);
+
+/// Whether the mode lays out text and so needs a GUI application (on the
+/// offscreen platform: never a display).
+[[nodiscard]] bool paints(const Invocation &invocation);
 
 /// The one line said when there is no display to open the window on: it
 /// names the modes that work on files without one.

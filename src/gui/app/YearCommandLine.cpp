@@ -62,9 +62,8 @@ public:
 
 } // namespace
 
-int newYear(int &argc, char **argv, const QStringList &arguments)
+int newYear(const QStringList &arguments)
 {
-    QCoreApplication app(argc, argv);
     const auto paths = pathsAfter(arguments, QStringLiteral("--new-year"));
     if (!paths)
         return fail(2, QStringLiteral("--new-year needs IN and OUT"));
@@ -82,11 +81,8 @@ int newYear(int &argc, char **argv, const QStringList &arguments)
     return 0;
 }
 
-int pdf(int &argc, char **argv, const QStringList &arguments)
+int pdf(const QStringList &arguments)
 {
-    // Text layout needs the GUI library's fonts, never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     const auto paths = pathsAfter(arguments, QStringLiteral("--pdf"));
     if (!paths)
         return fail(2, QStringLiteral("--pdf needs FILE and OUT.pdf"));

@@ -4,10 +4,12 @@
 #include "MainWindow.h"
 #include "MyDataSource.h"
 #include "WindowApplication.h"
-#include "YearCommandLine.h"
 #include "YearCommands.h"
 
+#include "import/ImportCommand.h"
+
 #include "platform/DesktopRecentDocuments.h"
+#include "platform/FileDropHandler.h"
 #include "platform/QtAlerts.h"
 #include "platform/QtFilePanels.h"
 #include "platform/RecentFileList.h"
@@ -93,6 +95,10 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     DesktopCommands commands(dataSource, filePanels, alerts);
     DesktopHabits habits(dataSource, *settings);
     YearCommands yearCommands(dataSource, filePanels, alerts);
+    ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
+    // A dropped file that is no budget is taken for a bank statement.
+    QObject::connect(&habits.drops(), &FileDropHandler::otherFileDropped, &importCommand,
+                     &ImportCommand::importStatementFile);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &dataSource,
                      [&dataSource] { bringForward(dataSource.mainWindow()); });
@@ -124,13 +130,16 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (arguments.contains(QLatin1String("--new-year")))
-        return YearCommandLine::newYear(argc, argv, arguments);
-    if (arguments.contains(QLatin1String("--pdf")))
-        return YearCommandLine::pdf(argc, argv, arguments);
     const CommandLineModes::Invocation invocation = CommandLineModes::read(arguments);
     if (!invocation.opensWindow()) {
-        QCoreApplication app(argc, argv);
+        std::unique_ptr<QCoreApplication> app;
+        if (CommandLineModes::paints(invocation)) {
+            // Text layout needs the GUI library's fonts, never a display.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
         Translations::install();
         return CommandLineModes::run(invocation);
     }

@@ -21,6 +21,8 @@ public:
                                                               const QString &suggestedPath) = 0;
     /// Asks for one existing file.
     [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
+    /// Asks for a bank statement to import (OFX, QFX, QIF or CSV).
+    [[nodiscard]] virtual std::optional<QString> runImportPanel(QWidget *parent) = 0;
     /// Asks where an export goes, with the title as the panel's title,
     /// starting at the suggested path (folder and file name), whose suffix
     /// ("csv", "pdf") names the kind of file.

@@ -48,6 +48,19 @@ std::optional<QString> QtFilePanels::runOpenPanel(QWidget *parent)
     return runPanel(panel);
 }
 
+std::optional<QString> QtFilePanels::runImportPanel(QWidget *parent)
+{
+    QFileDialog panel(parent, QFileDialog::tr("Import Transactions"));
+    panel.setAcceptMode(QFileDialog::AcceptOpen);
+    panel.setFileMode(QFileDialog::ExistingFile);
+    panel.setDirectory(QDir::homePath());
+    panel.setNameFilters({QFileDialog::tr("Bank statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV)"),
+                          QFileDialog::tr("All files (*)")});
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
+        return std::nullopt;
+    return panel.selectedFiles().constFirst();
+}
+
 std::optional<QString> QtFilePanels::runExportPanel(QWidget *parent, const QString &title,
                                                     const QString &suggestedPath)
 {

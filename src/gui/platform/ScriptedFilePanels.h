@@ -27,6 +27,11 @@ public:
         return next();
     }
 
+    [[nodiscard]] std::optional<QString> runImportPanel(QWidget *) override
+    {
+        _shown << QStringLiteral("import");
+        return next();
+    }
     [[nodiscard]] std::optional<QString> runExportPanel(QWidget *, const QString &title,
                                                         const QString &suggestedPath) override
     {
@@ -35,7 +40,7 @@ public:
         return next();
     }
 
-    /// "open", "save: " and the message, or "export: " and the title, for
+    /// "open", "import", "save: " and the message, or "export: " and the title, for
     /// every panel shown.
     [[nodiscard]] const QStringList &shown() const { return _shown; }
     /// The paths the save and export panels started at.

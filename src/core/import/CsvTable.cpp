@@ -1,0 +1,125 @@
+#include "CsvTable.h"
+
+#include "StatementText.h"
+
+#include <QHash>
+
+namespace {
+
+constexpr qsizetype kSampleRows = 50;
+
+bool isBlank(const CsvRow &row)
+{
+    return std::all_of(row.cells.begin(), row.cells.end(), [](const QString &cell) { return cell.trimmed().isEmpty(); });
+}
+
+/// The number of fields most rows have, and how many have it.
+std::pair<int, int> usualWidth(const QList<CsvRow> &rows)
+{
+    QHash<int, int> counts;
+    std::pair<int, int> best{0, 0};
+    for (const CsvRow &row : rows) {
+        const int width = int(row.cells.size());
+        const int count = ++counts[width];
+        if (count > best.second || (count == best.second && width > best.first))
+            best = {width, count};
+    }
+    return best;
+}
+
+} // namespace
+
+CsvTable CsvTable::read(QByteArrayView bytes)
+{
+    CsvTable table;
+    table._encoding = StatementText::encodingOf(bytes);
+    const QString text = StatementText::decode(bytes);
+
+    // The delimiter that gives the first rows one width of more than one field.
+    std::pair<int, int> best{0, 0};
+    for (const QChar candidate : {u',', u';', u'\t'}) {
+        CsvTable sample;
+        sample.parse(text, candidate, kSampleRows);
+        const std::pair<int, int> width = usualWidth(sample._rows);
+        if (width.first > 1 && (width.second > best.second || (width.second == best.second && width.first > best.first))) {
+            best = width;
+            table._delimiter = candidate;
+        }
+    }
+    table.parse(text, table._delimiter, -1);
+    if (table._error.isEmpty())
+        table.dropSurroundingRows();
+    return table;
+}
+
+void CsvTable::parse(QStringView text, QChar delimiter, qsizetype maxRows)
+{
+    int line = 1;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (maxRows < 0 || _rows.size() < maxRows)) {
+        CsvRow row;
+        row.line = line;
+        for (bool rowDone = false; !rowDone;) {
+            QString cell;
+            if (i < n && text[i] == u'"') {
+                const int quoteLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= n) {
+                        _error = tr("The quoted field that begins on this line is never closed.");
+                        _errorLine = quoteLine;
+                        return;
+                    }
+                    if (text[i] == u'"') {
+                        if (i + 1 < n && text[i + 1] == u'"') {
+                            cell += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= n || text[i + 1] != u'\n')))
+                        ++line;
+                    cell += text[i++];
+                }
+                if (i < n && text[i] != delimiter && text[i] != u'\r' && text[i] != u'\n') {
+                    _error = tr("A quoted field is followed by more text before the next delimiter.");
+                    _errorLine = line;
+                    return;
+                }
+            } else {
+                const qsizetype start = i;
+                while (i < n && text[i] != delimiter && text[i] != u'\r' && text[i] != u'\n')
+                    ++i;
+                cell = text.sliced(start, i - start).toString();
+            }
+            row.cells.append(cell);
+            if (i < n && text[i] == delimiter) {
+                ++i;
+                continue;
+            }
+            rowDone = true;
+            if (i < n && text[i] == u'\r')
+                ++i;
+            if (i < n && text[i] == u'\n')
+                ++i;
+            ++line;
+        }
+        if (!isBlank(row))
+            _rows.append(row);
+    }
+}
+
+void CsvTable::dropSurroundingRows()
+{
+    _columnCount = usualWidth(_rows).first;
+    qsizetype first = 0;
+    while (first < _rows.size() && _rows[first].cells.size() != _columnCount)
+        ++first;
+    qsizetype end = _rows.size();
+    while (end > first && _rows[end - 1].cells.size() != _columnCount)
+        --end;
+    _rows = _rows.mid(first, end - first);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
+/// One record of a CSV file and the line it starts on.
+struct CsvRow
+{
+    int line = 0;
+    QStringList cells;
+};
+
+/// A CSV file as banks export it, read into rows: the delimiter (comma,
+/// semicolon or tab) and the encoding (UTF-8, else Windows-1252) found from
+/// the file, fields quoted as RFC 4180 has it (doubled quotes inside, line
+/// breaks inside quotes). Blank lines are passed over, and so are lines
+/// before and after the table that have another number of fields (an
+/// account heading, a closing balance).
+class CsvTable final
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvTable)
+
+public:
+    [[nodiscard]] static CsvTable read(QByteArrayView bytes);
+
+    [[nodiscard]] const QList<CsvRow> &rows() const { return _rows; }
+    [[nodiscard]] QChar delimiter() const { return _delimiter; }
+    [[nodiscard]] QString encoding() const { return _encoding; }
+    /// The number of fields of the table's rows.
+    [[nodiscard]] int columnCount() const { return _columnCount; }
+    /// Why the file could not be read; empty when it was.
+    [[nodiscard]] QString error() const { return _error; }
+    [[nodiscard]] int errorLine() const { return _errorLine; }
+
+private:
+    void parse(QStringView text, QChar delimiter, qsizetype maxRows);
+    void dropSurroundingRows();
+
+    QList<CsvRow> _rows;
+    QChar _delimiter = u',';
+    QString _encoding;
+    int _columnCount = 0;
+    QString _error;
+    int _errorLine = 0;
+};

@@ -1,0 +1,160 @@
+#include "ImportCommandLine.h"
+
+#include "CsvStatement.h"
+#include "ImportPlan.h"
+#include "ImportSettings.h"
+#include "StatementSource.h"
+
+#include "document/AddRecords.h"
+#include "document/BudgetDocument.h"
+#include "document/BudgetFileReader.h"
+#include "document/BudgetFileWriter.h"
+#include "platform/StderrAlerts.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+const char *const ImportCommandLine::kUsage =
+    "  --import STATEMENT FILE  add the transactions of a bank statement (OFX,\n"
+    "                  QFX, QIF or CSV) to the budget FILE, with the saved\n"
+    "                  category rules and CSV column layouts\n"
+    "    --year YYYY   the year FILE budgets (default: the year last used\n"
+    "                  for FILE, else the year most lines fall in)\n"
+    "    --format ofx|qif|csv  read STATEMENT as this format\n"
+    "    --credits     take credits in as refunds (negative amounts)\n"
+    "    --dry-run     show what would be added; write nothing\n";
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = (text + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
+int usageError(const QString &message)
+{
+    print(stderr, QStringLiteral("orrinwick: ") + message);
+    print(stderr, QStringLiteral("Try 'orrinwick --help' for more information."));
+    return 2;
+}
+
+/// The argument after an option, when there is one that is no option itself.
+std::optional<QString> valueAfter(const QStringList &arguments, const QString &option, int offset = 1)
+{
+    const qsizetype at = arguments.indexOf(option);
+    if (at < 0 || at + offset >= arguments.size())
+        return std::nullopt;
+    for (int i = 1; i <= offset; ++i) {
+        if (arguments[at + i].startsWith(QLatin1String("--")))
+            return std::nullopt;
+    }
+    return arguments[at + offset];
+}
+
+} // namespace
+
+int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
+{
+    const std::optional<QString> statementPath = valueAfter(arguments, QStringLiteral("--import"));
+    const std::optional<QString> dataFile = valueAfter(arguments, QStringLiteral("--import"), 2);
+    if (!statementPath || !dataFile)
+        return usageError(tr("--import needs a STATEMENT and a FILE"));
+    std::optional<StatementFormat> format;
+    if (arguments.contains(QStringLiteral("--format"))) {
+        const std::optional<QString> name = valueAfter(arguments, QStringLiteral("--format"));
+        format = name ? StatementSource::formatFromName(*name) : std::nullopt;
+        if (!format)
+            return usageError(tr("--format takes ofx, qif or csv"));
+    }
+    std::optional<int> year;
+    if (arguments.contains(QStringLiteral("--year"))) {
+        bool ok = false;
+        year = valueAfter(arguments, QStringLiteral("--year")).value_or(QString()).toInt(&ok);
+        if (!ok || *year < 1 || *year > 9999)
+            return usageError(tr("--year takes a year such as 2026"));
+    }
+
+    StderrAlerts alerts;
+    BudgetDocument document;
+    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    document.createCategory(kRowLine, kRowLine);
+    BudgetFileReader::Options options;
+    options.sortData = false; // the file keeps its order; only the new records are added
+    if (BudgetFileReader::loadFile(document, *dataFile, alerts, options) != BudgetFileReader::LoadResult::Loaded)
+        return 1;
+
+    const StatementSource source = StatementSource::open(*statementPath, format);
+    if (!source.ok()) {
+        print(stderr, source.error());
+        return 1;
+    }
+    const ImportSettings saved(settings);
+    ReadChoices choices;
+    if (source.format() == StatementFormat::Csv) {
+        const QString layout = CsvStatement::layoutKey(source.csvTable());
+        std::optional<CsvMapping> mapping = saved.csvMapping(layout);
+        if (!mapping)
+            mapping = CsvStatement::recognise(source.csvTable());
+        if (!mapping) {
+            print(stderr, CsvStatement::unrecognisedMessage(source.csvTable()));
+            return 1;
+        }
+        choices.csv = *mapping;
+    }
+    const StatementRead read = source.read(choices);
+    if (!read.ok()) {
+        print(stderr, source.failureMessage(read));
+        return 1;
+    }
+    if (read.dateOrderOpen)
+        print(stdout, tr("Every date reads alike month first or day first; they were read month first."));
+
+    const int budgetYear = year.value_or(saved.year(*dataFile).value_or(ImportPlan::likelyYear(read.lines)));
+    const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
+                          arguments.contains(QStringLiteral("--credits")));
+    for (const PlannedLine &line : plan.lines()) {
+        QString outcome = ImportPlan::stateName(line.state());
+        if (line.ticked)
+            outcome = tr("added");
+        else if (line.state() == LineState::Credit)
+            outcome = line.category.isEmpty() ? tr("credit, no category") : tr("credit, left out");
+        else if (line.state() == LineState::NeedsCategory)
+            outcome = tr("no category");
+        print(stdout, QStringList{line.source.line > 0 ? QString::number(line.source.line) : QStringLiteral("-"),
+                                  line.source.date.toString(Qt::ISODate), line.amount, line.description,
+                                  line.category, outcome}
+                          .join(u'\t'));
+    }
+
+    const bool dryRun = arguments.contains(QStringLiteral("--dry-run"));
+    const AddRecords add(plan.records());
+    const auto creditsLeftOut = std::count_if(plan.lines().cbegin(), plan.lines().cend(), [](const PlannedLine &line) {
+        return line.state() == LineState::Credit && !line.ticked;
+    });
+    const QString summary
+        = (dryRun ? tr("Would add %1 of %2 lines to %3 (%4). Duplicates: %5, other years: %6, without a category: "
+                       "%7, credits left out: %8.")
+                  : tr("Added %1 of %2 lines to %3 (%4). Duplicates: %5, other years: %6, without a category: %7, "
+                       "credits left out: %8."))
+              .arg(add.count())
+              .arg(plan.lines().size())
+              .arg(QFileInfo(*dataFile).fileName())
+              .arg(budgetYear)
+              .arg(plan.count(LineState::Duplicate))
+              .arg(plan.count(LineState::OtherYear))
+              .arg(plan.count(LineState::NeedsCategory))
+              .arg(creditsLeftOut);
+    if (dryRun || add.count() == 0) {
+        print(stdout, summary);
+        return 0;
+    }
+    if (!add.apply(document) || !BudgetFileWriter::writeFile(document, *dataFile)) {
+        print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(*dataFile));
+        return 1;
+    }
+    print(stdout, summary);
+    return 0;
+}

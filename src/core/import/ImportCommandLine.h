@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+class Settings;
+
+/// orrinwick --import STATEMENT FILE [--year YYYY] [--format ofx|qif|csv]
+/// [--credits] [--dry-run]: imports a statement into a data file without a
+/// window, with the user's category rules and CSV layouts. Prints one line
+/// per statement line and a summary; writes the file whole or not at all.
+class ImportCommandLine final
+{
+    Q_DECLARE_TR_FUNCTIONS(ImportCommandLine)
+
+public:
+    /// The lines --help shows for the mode.
+    static const char *const kUsage;
+
+    /// Runs the mode; answers the exit status: 0 done, 1 nothing written
+    /// (the statement or the data file could not be read or written), 2 a
+    /// usage error. Reads the settings, never writes them.
+    [[nodiscard]] static int run(const QStringList &arguments, Settings &settings);
+};

@@ -1,0 +1,179 @@
+#include "ImportPlan.h"
+
+#include "AmountText.h"
+#include "DuplicateFinder.h"
+
+#include "document/BudgetDocument.h"
+#include "document/Decimal.h"
+#include "editing/DescriptionLookup.h"
+#include "register/voCheckViewData.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+/// Text from a statement as one line with single spaces, without the
+/// zero-width U+FEFF some exports scatter: at the start of a line of the
+/// data file it would be read as a byte-order mark and dropped.
+QString registerText(const QString &text)
+{
+    return QString(text).remove(QChar(0xFEFF)).simplified();
+}
+
+/// The description as the register stores it: no leading ";" (which would
+/// make it a comment in the file), never empty.
+QString registerDescription(const StatementLine &line)
+{
+    QString text = registerText(line.description);
+    if (text.isEmpty())
+        text = registerText(line.memo);
+    while (text.startsWith(u';'))
+        text = text.sliced(1).trimmed();
+    return text.isEmpty() ? kInitialDescription : text;
+}
+
+} // namespace
+
+LineState PlannedLine::state() const
+{
+    if (month < 0)
+        return LineState::OtherYear;
+    if (duplicate)
+        return LineState::Duplicate;
+    if (credit)
+        return LineState::Credit;
+    if (category.isEmpty())
+        return LineState::NeedsCategory;
+    return LineState::New;
+}
+
+ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine> &lines, int year,
+                       const QList<CategoryRule> &rules, bool takeCredits)
+    : _year(year)
+{
+    const QList<CategoryRow> &rows = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < rows.size(); ++row)
+        _categories.append(rows[row].desc);
+    const QSet<QString> categories(_categories.cbegin(), _categories.cend());
+
+    _lines.reserve(lines.size());
+    QSet<QString> descriptions;
+    for (const StatementLine &line : lines) {
+        PlannedLine planned;
+        planned.source = line;
+        planned.description = registerDescription(line);
+        planned.note = registerText(line.memo);
+        if (planned.note == planned.description)
+            planned.note.clear();
+        planned.credit = !AmountText::isNegative(line.amount) && !Decimal::fromText(line.amount).isZero();
+        planned.amount = AmountText::negated(line.amount);
+        planned.month = line.date.year() == year ? line.date.month() - 1 : -1;
+        descriptions.insert(planned.description);
+        _lines.append(planned);
+    }
+
+    const DescriptionLookup lookup(document, descriptions);
+    QList<std::pair<int, Entry>> entries;
+    for (const PlannedLine &planned : std::as_const(_lines)) {
+        if (planned.month >= 0)
+            entries.append({planned.month, Entry{QString::number(planned.source.date.day()), planned.description,
+                                                 planned.amount, QString(), QString()}});
+    }
+    DuplicateFinder duplicates(document, entries);
+    qsizetype next = 0;
+    for (PlannedLine &planned : _lines) {
+        if (planned.month < 0)
+            continue;
+        planned.category = CategoryRules::categoryFor(rules, planned.description, categories);
+        planned.categorySource = CategorySource::Rule;
+        if (planned.category.isEmpty()) {
+            planned.category = lookup.categoryFor(planned.month, planned.description);
+            planned.categorySource = planned.category.isEmpty() ? CategorySource::None : CategorySource::Lookup;
+        }
+        planned.duplicate = duplicates.take(planned.month, entries[next++].second);
+        planned.ticked = planned.canTick() && (planned.state() == LineState::New
+                                               || (takeCredits && planned.state() == LineState::Credit));
+    }
+}
+
+int ImportPlan::likelyYear(const QList<StatementLine> &lines)
+{
+    QHash<int, int> counts;
+    int best = QDate::currentDate().year();
+    int bestCount = 0;
+    for (const StatementLine &line : lines) {
+        const int year = line.date.year();
+        const int count = ++counts[year];
+        if (count > bestCount || (count == bestCount && year > best)) {
+            best = year;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+QString ImportPlan::stateName(LineState state)
+{
+    switch (state) {
+    case LineState::New:
+        return tr("new");
+    case LineState::Duplicate:
+        return tr("duplicate");
+    case LineState::OtherYear:
+        return tr("other year");
+    case LineState::NeedsCategory:
+        return tr("needs a category");
+    case LineState::Credit:
+        return tr("credit");
+    }
+    return {};
+}
+
+bool ImportPlan::setTicked(int index, bool ticked)
+{
+    if (index < 0 || index >= _lines.size() || (ticked && !_lines[index].canTick()))
+        return false;
+    _lines[index].ticked = ticked;
+    return true;
+}
+
+bool ImportPlan::setCategory(int index, const QString &category)
+{
+    if (index < 0 || index >= _lines.size() || _lines[index].month < 0 || !_categories.contains(category))
+        return false;
+    PlannedLine &line = _lines[index];
+    const bool neededOne = line.state() == LineState::NeedsCategory;
+    line.category = category;
+    line.categorySource = CategorySource::Chosen;
+    if (neededOne)
+        line.ticked = true;
+    return true;
+}
+
+int ImportPlan::tickedCount() const
+{
+    return int(std::count_if(_lines.cbegin(), _lines.cend(), [](const PlannedLine &line) { return line.ticked; }));
+}
+
+int ImportPlan::count(LineState state) const
+{
+    return int(std::count_if(_lines.cbegin(), _lines.cend(),
+                             [state](const PlannedLine &line) { return line.state() == state; }));
+}
+
+QList<NewRecord> ImportPlan::records() const
+{
+    QList<NewRecord> records;
+    for (const PlannedLine &line : _lines) {
+        if (!line.ticked)
+            continue;
+        NewRecord record;
+        record.category = line.category;
+        record.month = line.month;
+        record.entry = {QString::number(line.source.date.day()), line.description, line.amount, line.note,
+                        QStringLiteral(" ")};
+        records.append(record);
+    }
+    return records;
+}

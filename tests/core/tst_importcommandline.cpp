@@ -1,0 +1,119 @@
+#include "DocumentCompare.h"
+#include "ImportFixtures.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ImportCommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importsWithoutAWindow_data()
+    {
+        QTest::addColumn<QString>("statement"); // a test statement, or the text of one
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("withRule");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");     // on standard output, or error output when the status is not 0
+        QTest::addColumn<QByteArray>("may");   // the register of May afterwards; empty: the file is unchanged
+        const QString csv = QStringLiteral("statement-comma.csv");
+        const QStringList none;
+        const QByteArray unchanged;
+        QTest::newRow("CSV columns by their names") << csv << none << false << 0 << "Added 5 of 10 lines"
+                                                    << ImportFixtures::kImportedMay;
+        QTest::newRow("QIF") << "statement-dotted.qif" << none << false << 0
+                             << "2026-05-12\t23.99\tGarden centre\t\tno category" << ImportFixtures::kImportedMay;
+        QTest::newRow("dry run") << csv << QStringList{"--dry-run"} << false << 0 << "Would add 5 of 10 lines"
+                                 << unchanged;
+        QTest::newRow("credits taken") << csv << QStringList{"--credits"} << false << 0
+                                       << "2026-05-22\t-6.50\tPharmacy\tHealth\tadded"
+                                       << ImportFixtures::kImportedMay + "22,Health,Pharmacy,-6.50,,no\r\n";
+        QTest::newRow("another year") << csv << QStringList{"--year", "2025"} << false << 0
+                                      << "Added 1 of 10 lines to household.txt (2025)"
+                                      << QByteArray("Day,Category,Description,Amount,Note,Reconciled\r\n");
+        QTest::newRow("a saved rule") << csv << none << true << 0 << "Garden centre\tGroceries\tadded"
+                                      << ImportFixtures::kImportedMay.left(ImportFixtures::kImportedMay.indexOf("8,Util"))
+                + "12,Groceries,Garden centre,23.99,,no\r\n"
+                + ImportFixtures::kImportedMay.sliced(ImportFixtures::kImportedMay.indexOf("8,Util"));
+        QTest::newRow("unknown CSV columns") << "text:When,What,How much\n2026-05-02,Market,-5.00\n" << none << false
+                                             << 1 << "columns are When, What" << unchanged;
+        QTest::newRow("unreadable statement") << "text:Date,Description,Amount\n2026-05-02,\"Market,-5\n" << none
+                                              << false << 1 << "reading stopped at line 2" << unchanged;
+        QTest::newRow("a format that does not fit") << csv << QStringList{"--format", "ofx"} << false << 1
+                                                    << "no <OFX> element" << unchanged;
+        QTest::newRow("no such budget") << csv << QStringList{"--into", "missing.txt"} << false << 1 << ""
+                                        << unchanged;
+        QTest::newRow("a year that is none") << csv << QStringList{"--year", "soon"} << false << 2
+                                             << "--year takes a year" << unchanged;
+    }
+
+    void importsWithoutAWindow()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QStringList, options);
+        QFETCH(bool, withRule);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(QByteArray, may);
+        QTemporaryDir home;
+        const QString budget = home.filePath(QStringLiteral("household.txt"));
+        QVERIFY(QFile::copy(ImportFixtures::kSample, budget));
+        QFile::setPermissions(budget, QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray before = contents(budget);
+        QString statementPath = ImportFixtures::kFolder + statement;
+        if (statement.startsWith(QStringLiteral("text:"))) {
+            statementPath = home.filePath(QStringLiteral("statement.csv"));
+            QFile file(statementPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(statement.sliced(5).toUtf8());
+        }
+        if (withRule) {
+            // The program's own settings file, as it reads it from the user's configuration.
+            QSettings saved(home.filePath(QStringLiteral("config/Orrinwick/Orrinwick.conf")), QSettings::IniFormat);
+            saved.setValue(QStringLiteral("ImportRules"),
+                           QVariantList{QVariantMap{{QStringLiteral("contains"), QStringLiteral("GARDEN")},
+                                                    {QStringLiteral("category"), QStringLiteral("Groceries")}}});
+        }
+        const qsizetype into = options.indexOf(QStringLiteral("--into"));
+        const QString target = into >= 0 ? home.filePath(options.takeAt(into + 1)) : budget;
+        if (into >= 0)
+            options.removeAt(into);
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ORRINWICK_BINARY), QStringList{"--import", statementPath, target} + options);
+        QVERIFY(process.waitForFinished(30000));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(process.exitCode(), status);
+        QVERIFY2((status == 0 ? out : err).contains(said), qPrintable(out + err));
+        if (may.isEmpty()) {
+            QCOMPARE(contents(budget), before);
+            return;
+        }
+        const std::unique_ptr<BudgetDocument> after = DocumentCompare::loaded(budget, false, true);
+        QVERIFY(after);
+        QCOMPARE(CsvExport::monthRegister(*after, 4), may);
+    }
+};
+
+QTEST_GUILESS_MAIN(ImportCommandLineTest)
+#include "tst_importcommandline.moc"

@@ -1,0 +1,193 @@
+#include "DocumentCompare.h"
+#include "DocumentFixtures.h"
+#include "ImportFixtures.h"
+
+#include "document/AddRecords.h"
+#include "document/CsvExport.h"
+#include "import/CsvStatement.h"
+#include "import/ImportPlan.h"
+#include "import/StatementSource.h"
+
+#include <QTest>
+
+namespace {
+
+using DocumentFixtures::addItem;
+
+StatementLine line(const QString &date, const QString &amount, const QString &description)
+{
+    return {QDate::fromString(date, Qt::ISODate), description, QString(), amount, 0};
+}
+
+/// A budget with the fixed rows and the named categories.
+std::unique_ptr<BudgetDocument> budget(const QStringList &categories)
+{
+    auto document = std::make_unique<BudgetDocument>();
+    DocumentFixtures::addFixedRows(*document);
+    for (const QString &name : categories)
+        document->createCategory(name, QStringLiteral("0"));
+    return document;
+}
+
+QList<StatementLine> statementLines(const QString &file)
+{
+    const StatementSource source = StatementSource::open(ImportFixtures::kFolder + file);
+    ReadChoices choices;
+    if (source.format() == StatementFormat::Csv)
+        choices.csv = CsvStatement::recognise(source.csvTable()).value_or(CsvMapping());
+    return source.read(choices).lines;
+}
+
+QString states(const ImportPlan &plan)
+{
+    QStringList names;
+    for (const PlannedLine &planned : plan.lines())
+        names << ImportPlan::stateName(planned.state()) + (planned.ticked ? QStringLiteral("+") : QString());
+    return names.join(u',');
+}
+
+} // namespace
+
+class ImportPlanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eachStatementEntersTheSampleBudgetOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString &file : ImportFixtures::kStatements)
+            QTest::newRow(qPrintable(file)) << file;
+    }
+
+    void eachStatementEntersTheSampleBudgetOnce()
+    {
+        QFETCH(QString, file);
+        const std::unique_ptr<BudgetDocument> document = DocumentCompare::loaded(ImportFixtures::kSample, false, true);
+        QVERIFY(document);
+        const QByteArray april = CsvExport::monthRegister(*document, 3);
+        const QList<StatementLine> lines = statementLines(file);
+        QCOMPARE(lines.size(), 10);
+
+        const ImportPlan plan(*document, lines, 2026, {});
+        QCOMPARE(states(plan), QStringLiteral("duplicate,new+,new+,credit,new+,needs a category,new+,new+,credit,"
+                                              "other year"));
+        QVERIFY(AddRecords(plan.records()).apply(*document));
+        QCOMPARE(CsvExport::monthRegister(*document, 4), ImportFixtures::kImportedMay);
+        QCOMPARE(CsvExport::monthRegister(*document, 3), april);
+        QCOMPARE(DocumentFixtures::cell(*document, QStringLiteral("Remain"), u"may"), QStringLiteral("2381.05"));
+
+        const ImportPlan again(*document, lines, 2026, {});
+        QCOMPARE(again.tickedCount(), 0);
+        QCOMPARE(again.count(LineState::Duplicate), 6);
+    }
+
+    void duplicatesAreMatchedOneForOne_data()
+    {
+        QTest::addColumn<QList<StatementLine>>("lines");
+        QTest::addColumn<QString>("expected");
+        // The register holds Market, 2 May, 12.50.
+        const StatementLine stored = line("2026-05-02", "-12.50", "Market");
+        QTest::newRow("the same line") << QList{stored} << "duplicate";
+        QTest::newRow("the same amount written otherwise") << QList{line("2026-05-02", "-12.5", "Market")} << "duplicate";
+        QTest::newRow("another day") << QList{line("2026-05-03", "-12.50", "Market")} << "new+";
+        QTest::newRow("another month") << QList{line("2026-06-02", "-12.50", "Market")} << "new+";
+        QTest::newRow("another amount") << QList{line("2026-05-02", "-12.51", "Market")} << "new+";
+        QTest::newRow("another description") << QList{line("2026-05-02", "-12.50", "Market Hall")} << "needs a category";
+        QTest::newRow("a byte-order mark in the description") << QList{line("2026-05-02", "-12.50", "\uFEFFMarket")}
+                                                              << "duplicate";
+        QTest::newRow("two equal purchases, one stored") << QList{stored, stored} << "duplicate,new+";
+        QTest::newRow("a refund is no duplicate of a purchase") << QList{line("2026-05-02", "12.50", "Market")}
+                                                               << "credit";
+    }
+
+    void duplicatesAreMatchedOneForOne()
+    {
+        QFETCH(QList<StatementLine>, lines);
+        QFETCH(QString, expected);
+        const std::unique_ptr<BudgetDocument> document = budget({QStringLiteral("Food"), QStringLiteral("Home")});
+        addItem(*document, QStringLiteral("Home"), 4, QStringLiteral("2"), QStringLiteral("Market"),
+                QStringLiteral("12.50"));
+        QCOMPARE(states(ImportPlan(*document, lines, 2026, {})), expected);
+    }
+
+    void categoriesComeFromRulesThenTheRegisterThenNone_data()
+    {
+        QTest::addColumn<QList<CategoryRule>>("rules");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<CategorySource>("source");
+        // Stored: "Corner Shop" under Home in March, under Food and then Fun in May.
+        const QList<CategoryRule> none;
+        const CategoryRule shopIsFun{QStringLiteral("shop"), QStringLiteral("Fun")};
+        QTest::newRow("a rule before the register") << QList{shopIsFun} << "2026-03-09" << "Fun" << CategorySource::Rule;
+        QTest::newRow("the first rule that applies")
+            << QList{CategoryRule{QStringLiteral("CORNER"), QStringLiteral("Food")}, shopIsFun} << "2026-03-09"
+            << "Food" << CategorySource::Rule;
+        QTest::newRow("a rule for a category the budget lacks")
+            << QList{CategoryRule{QStringLiteral("shop"), QStringLiteral("Gone")}} << "2026-03-09" << "Home"
+            << CategorySource::Lookup;
+        QTest::newRow("the line's month: its last entry") << none << "2026-05-30" << "Fun" << CategorySource::Lookup;
+        QTest::newRow("an earlier month") << none << "2026-04-01" << "Home" << CategorySource::Lookup;
+        QTest::newRow("later months do not count") << none << "2026-02-01" << "" << CategorySource::None;
+    }
+
+    void categoriesComeFromRulesThenTheRegisterThenNone()
+    {
+        QFETCH(QList<CategoryRule>, rules);
+        QFETCH(QString, date);
+        QFETCH(QString, category);
+        QFETCH(CategorySource, source);
+        const std::unique_ptr<BudgetDocument> document
+            = budget({QStringLiteral("Food"), QStringLiteral("Home"), QStringLiteral("Fun")});
+        const QString shop = QStringLiteral("Corner Shop");
+        addItem(*document, QStringLiteral("Home"), 2, QStringLiteral("4"), shop, QStringLiteral("3"));
+        addItem(*document, QStringLiteral("Food"), 4, QStringLiteral("4"), shop, QStringLiteral("3"));
+        addItem(*document, QStringLiteral("Fun"), 4, QStringLiteral("9"), shop, QStringLiteral("3"));
+        const ImportPlan plan(*document, {line(date, "-1.00", shop)}, 2026, rules);
+        QCOMPARE(plan.lines().first().category, category);
+        QCOMPARE(plan.lines().first().categorySource, source);
+    }
+
+    void onlyLinesOfTheYearWithACategoryCanBeTicked()
+    {
+        const std::unique_ptr<BudgetDocument> document = budget({QStringLiteral("Food")});
+        const QList<StatementLine> lines{line("2025-12-31", "-1", "A"), line("2026-01-01", "-2", "B"),
+                                         line("2026-01-02", "-3", "C"), line("2026-01-03", "4", "D")};
+        QCOMPARE(ImportPlan::likelyYear(lines), 2026);
+        ImportPlan plan(*document, lines, 2026, {{QStringLiteral("C"), QStringLiteral("Food")}});
+        QCOMPARE(states(plan), QStringLiteral("other year,needs a category,new+,credit"));
+        QVERIFY(!plan.setTicked(0, true));
+        QVERIFY(!plan.setCategory(0, QStringLiteral("Food")));
+        QVERIFY(!plan.setTicked(1, true));
+        QVERIFY(!plan.setCategory(1, QStringLiteral("Drink")));
+        QVERIFY(plan.setCategory(1, QStringLiteral("Food"))); // ticks the line that needed one
+        QVERIFY(plan.setCategory(3, QStringLiteral("Food"))); // a credit stays out until ticked
+        QCOMPARE(states(plan), QStringLiteral("other year,new+,new+,credit"));
+        QVERIFY(plan.setTicked(3, true));
+        QCOMPARE(plan.records().last(),
+                 (NewRecord{QStringLiteral("Food"), 0, Entry{QStringLiteral("3"), QStringLiteral("D"),
+                                                             QStringLiteral("-4"), QString(), QStringLiteral(" ")}}));
+        QCOMPARE(plan.records().size(), 3);
+
+        const ImportPlan taken(*document, lines, 2026, {{QStringLiteral("D"), QStringLiteral("Food")}}, true);
+        QCOMPARE(states(taken), QStringLiteral("other year,needs a category,needs a category,credit+"));
+    }
+
+    void addRecordsAddsEveryRecordOrNone()
+    {
+        const std::unique_ptr<BudgetDocument> before = DocumentCompare::loaded(ImportFixtures::kSample, false, false);
+        const std::unique_ptr<BudgetDocument> sample = DocumentCompare::loaded(ImportFixtures::kSample, false, false);
+        const Entry entry{QStringLiteral("3"), QStringLiteral("Bakery"), QStringLiteral("4.10"), {}, QStringLiteral(" ")};
+        QVERIFY(!AddRecords({{QStringLiteral("Groceries"), 4, entry}, {QStringLiteral("Pets"), 4, entry}}).apply(*sample));
+        QVERIFY(!AddRecords({{QStringLiteral("Groceries"), 12, entry}}).apply(*sample));
+        QVERIFY(!AddRecords({{QStringLiteral("Remain"), 4, entry}}).apply(*sample));
+        QCOMPARE(DocumentCompare::firstDifference(*sample, *before), QString());
+        QVERIFY(AddRecords({{QStringLiteral("Groceries"), 4, entry}, {QStringLiteral("Health"), 0, entry}}).apply(*sample));
+        QCOMPARE(DocumentFixtures::cell(*sample, QStringLiteral("Groceries"), u"may"), QStringLiteral("4.1"));
+        QCOMPARE(DocumentFixtures::cell(*sample, QStringLiteral("Health"), u"jan"), QStringLiteral("143.2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImportPlanTest)
+#include "tst_importplan.moc"

@@ -1,0 +1,300 @@
+#include "import/AmountText.h"
+#include "import/CsvStatement.h"
+#include "import/DateText.h"
+#include "import/StatementSource.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kStatements = QStringLiteral(ORRINWICK_TEST_DATA "/import/");
+
+/// A line as "date|amount|description|memo", the way the expectations read.
+QString shown(const StatementLine &line)
+{
+    return QStringList{line.date.toString(Qt::ISODate), line.amount, line.description, line.memo}.join(u'|');
+}
+
+/// What every test statement holds, signed as banks sign it.
+const QStringList kEveryStatement{
+    QStringLiteral("2026-04-27|-45.00|Internet|fibre"),     QStringLiteral("2026-05-02|-58.40|Market|weekly shop"),
+    QStringLiteral("2026-05-04|-49.00|Bus pass|"),          QStringLiteral("2026-05-05|2150.00|Employer Ltd|salary"),
+    QStringLiteral("2026-05-08|-79.15|Power company|electricity"), QStringLiteral("2026-05-12|-23.99|Garden centre|"),
+    QStringLiteral("2026-05-15|-18.30|Pharmacy|"),          QStringLiteral("2026-05-20|-14.10|Café Lune|"),
+    QStringLiteral("2026-05-22|6.50|Pharmacy|"),            QStringLiteral("2025-12-30|-40.00|Market|"),
+};
+
+/// The statement read as the command line reads it: CSV columns from their header names.
+StatementRead readAsCommandLine(const StatementSource &source)
+{
+    ReadChoices choices;
+    if (source.format() == StatementFormat::Csv)
+        choices.csv = CsvStatement::recognise(source.csvTable()).value_or(CsvMapping());
+    return source.read(choices);
+}
+
+} // namespace
+
+class StatementReadersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyFormatGivesTheSameLines_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<StatementFormat>("format");
+        QTest::newRow("OFX 1.02 SGML, Windows-1252") << "statement-ofx102.ofx" << StatementFormat::Ofx;
+        QTest::newRow("OFX 2.1.1 XML") << "statement-ofx211.ofx" << StatementFormat::Ofx;
+        QTest::newRow("QFX credit card") << "statement-creditcard.qfx" << StatementFormat::Ofx;
+        QTest::newRow("QIF 5/ 2'26, CR LF, thousands") << "statement-apostrophe.qif" << StatementFormat::Qif;
+        QTest::newRow("QIF 05/02/2026 after an account list") << "statement-slash.qif" << StatementFormat::Qif;
+        QTest::newRow("QIF 02.05.2026, decimal comma") << "statement-dotted.qif" << StatementFormat::Qif;
+        QTest::newRow("QIF 2026-05-02") << "statement-iso.qif" << StatementFormat::Qif;
+        QTest::newRow("CSV comma, point, quotes") << "statement-comma.csv" << StatementFormat::Csv;
+        QTest::newRow("CSV semicolon, decimal comma, Windows-1252") << "statement-semicolon.csv" << StatementFormat::Csv;
+        QTest::newRow("CSV debit and credit columns") << "statement-debit-credit.csv" << StatementFormat::Csv;
+    }
+
+    void everyFormatGivesTheSameLines()
+    {
+        QFETCH(QString, file);
+        QFETCH(StatementFormat, format);
+        const StatementSource source = StatementSource::open(kStatements + file);
+        QVERIFY2(source.ok(), qPrintable(source.error()));
+        QCOMPARE(source.format(), format);
+        const StatementRead read = readAsCommandLine(source);
+        QVERIFY2(read.ok(), qPrintable(source.failureMessage(read)));
+        QStringList lines;
+        for (const StatementLine &line : read.lines)
+            lines << shown(line);
+        QCOMPARE(lines, kEveryStatement);
+        QVERIFY(!read.dateOrderOpen);
+        QVERIFY(read.lines.first().line > 0); // every reader knows where a transaction starts
+    }
+
+    void badInputIsRefusedNamingTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line"); // 0: the message names no line
+        QTest::addColumn<QString>("reason");
+        QFile ofx(kStatements + QStringLiteral("statement-ofx102.ofx"));
+        QVERIFY(ofx.open(QIODevice::ReadOnly));
+        const QByteArray whole = ofx.readAll();
+        const QByteArray truncated = whole.first(whole.indexOf("<NAME>Power"));
+        const QByteArray csvHeader = "Date,Description,Amount\r\n2026-05-02,Market,-58.40\r\n";
+
+        QTest::newRow("photo") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20) << 1 << "does not hold text";
+        QTest::newRow("empty") << QByteArray() << 0 << "empty";
+        QTest::newRow("blank lines") << QByteArray("\r\n \r\n") << 0 << "empty";
+        QTest::newRow("OFX cut short") << truncated << int(truncated.count('\n')) << "incomplete";
+        QTest::newRow("OFX header only") << QByteArray("OFXHEADER:100\r\nDATA:OFXSGML\r\n") << 1 << "no <OFX>";
+        QTest::newRow("CSV quote never closed") << csvHeader + "2026-05-03,\"Bakery,-4.10\r\n2026-05-04,Fuel,-40\r\n"
+                                                << 3 << "never closed";
+        QTest::newRow("CSV text after a quote") << csvHeader + "2026-05-03,\"Bakery\"s,-4.10\r\n" << 3
+                                                << "followed by more text";
+        QTest::newRow("CSV date") << csvHeader + "2026-13-45,Bakery,-4.10\r\n" << 3 << "\"2026-13-45\" is not a date";
+        QTest::newRow("CSV amount") << csvHeader + "2026-05-03,Bakery,four euros\r\n" << 3 << "\"four euros\" is no amount";
+        QTest::newRow("CSV header only") << QByteArray("Date,Description,Amount\r\n") << 0 << "no transactions";
+        QTest::newRow("QIF date") << QByteArray("!Type:Bank\nD5/2'26\nT-1.00\n^\nD31/31/2026\nT-2\n^\n") << 5
+                                  << "\"31/31/2026\" is not a date";
+        QTest::newRow("QIF amount") << QByteArray("!Type:Bank\nD5/2'26\nT1.2.3\n^\n") << 3 << "\"1.2.3\" is no amount";
+        QTest::newRow("QIF without amount") << QByteArray("!Type:Bank\n\nD5/2'26\nPMarket\n^\n") << 3 << "no amount";
+        QTest::newRow("QIF investments only") << QByteArray("!Type:Invst\nD5/2'26\nT-1\n^\n") << 4
+                                              << "no bank, cash or credit card account";
+    }
+
+    void badInputIsRefusedNamingTheLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("statement")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const StatementSource source = StatementSource::open(file.fileName());
+        const QString message = source.ok() ? source.failureMessage(readAsCommandLine(source)) : source.error();
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("\"statement\" cannot be imported")), qPrintable(message));
+        if (line > 0)
+            QVERIFY2(message.contains(QStringLiteral("reading stopped at line %1.").arg(line)), qPrintable(message));
+        else
+            QVERIFY2(!message.contains(QStringLiteral("line")), qPrintable(message));
+    }
+
+    void aFileLargerThanAnyStatementIsNotRead()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("huge.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(200LL * 1024 * 1024)); // sparse: costs no disk
+        file.close();
+        const StatementSource source = StatementSource::open(file.fileName());
+        QVERIFY2(source.error().contains(QStringLiteral("larger than any bank statement")), qPrintable(source.error()));
+    }
+
+    void datesReadInTheFormsBanksWrite_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<DateOrder>("order");
+        QTest::addColumn<QDate>("date"); // invalid: refused
+        const QDate eve(2024, 12, 31);
+        QTest::newRow("QIF apostrophe") << "12/31'24" << DateOrder::MonthFirst << eve;
+        QTest::newRow("QIF padded") << " 1/ 2'24" << DateOrder::MonthFirst << QDate(2024, 1, 2);
+        QTest::newRow("slashes, month first") << "12/31/2024" << DateOrder::MonthFirst << eve;
+        QTest::newRow("slashes, day first") << "31/12/2024" << DateOrder::DayFirst << eve;
+        QTest::newRow("dots are always day first") << "31.12.2024" << DateOrder::MonthFirst << eve;
+        QTest::newRow("ISO with a time") << "2024-12-31T23:59:00" << DateOrder::DayFirst << eve;
+        QTest::newRow("compact") << "20241231" << DateOrder::MonthFirst << eve;
+        QTest::newRow("two-digit year 69") << "12/31/69" << DateOrder::MonthFirst << QDate(2069, 12, 31);
+        QTest::newRow("two-digit year 70") << "12/31/70" << DateOrder::MonthFirst << QDate(1970, 12, 31);
+        QTest::newRow("time after a space") << "31.12.2024 10:22" << DateOrder::DayFirst << eve;
+        QTest::newRow("31 February") << "02/31/2024" << DateOrder::MonthFirst << QDate();
+        QTest::newRow("month 31 in the wrong order") << "31/12/2024" << DateOrder::MonthFirst << QDate();
+        QTest::newRow("three-digit year") << "12/31/024" << DateOrder::MonthFirst << QDate();
+        QTest::newRow("text after the date") << "12/31/2024x" << DateOrder::MonthFirst << QDate();
+        QTest::newRow("no date") << "Market" << DateOrder::MonthFirst << QDate();
+    }
+
+    void datesReadInTheFormsBanksWrite()
+    {
+        QFETCH(QString, text);
+        QFETCH(DateOrder, order);
+        QFETCH(QDate, date);
+        QCOMPARE(DateText::parse(text, order).value_or(QDate()), date);
+    }
+
+    void theDatesTellTheirOrder_data()
+    {
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<DateOrder>("order");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("a day above 12 first") << QStringList{"01/02/2026", "13/02/2026"} << DateOrder::DayFirst << false;
+        QTest::newRow("a day above 12 second") << QStringList{"01/02/2026", "02/13/2026"} << DateOrder::MonthFirst << false;
+        QTest::newRow("every day 12 or less") << QStringList{"01/02/2026", "12/11/2026"} << DateOrder::MonthFirst << true;
+        QTest::newRow("fixed forms only") << QStringList{"2026-01-02", "01.02.2026"} << DateOrder::MonthFirst << false;
+    }
+
+    void theDatesTellTheirOrder()
+    {
+        QFETCH(QStringList, dates);
+        QFETCH(DateOrder, order);
+        QFETCH(bool, open);
+        const DateText::OrderGuess guess = DateText::guessOrder(dates);
+        QCOMPARE(guess.order, order);
+        QCOMPARE(guess.open, open);
+    }
+
+    void amountsReadInTheFormsBanksWrite_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("mark");
+        QTest::addColumn<QString>("amount"); // null: refused
+        QTest::newRow("plain") << "-58.40" << QChar(u'.') << "-58.40";
+        QTest::newRow("plus sign") << "+6.50" << QChar(u'.') << "6.50";
+        QTest::newRow("thousands") << "-1,234.50" << QChar(u'.') << "-1234.50";
+        QTest::newRow("decimal comma") << "-1.234,50" << QChar(u',') << "-1234.50";
+        QTest::newRow("trailing minus") << "12,50-" << QChar(u',') << "-12.50";
+        QTest::newRow("parentheses") << "(12.50)" << QChar(u'.') << "-12.50";
+        QTest::newRow("currency sign") << "€ -12,50" << QChar(u',') << "-12.50";
+        QTest::newRow("currency code") << "-12.50 USD" << QChar(u'.') << "-12.50";
+        QTest::newRow("apostrophe groups") << "1'234.50" << QChar(u'.') << "1234.50";
+        QTest::newRow("space groups") << "1 234,50" << QChar(u',') << "1234.50";
+        QTest::newRow("leading zeros, no fraction") << "007" << QChar(u'.') << "7";
+        QTest::newRow("minus zero") << "-0.00" << QChar(u'.') << "0.00";
+        QTest::newRow("comma read with a point") << "12,50" << QChar(u'.') << QString();
+        QTest::newRow("two signs") << "--5" << QChar(u'.') << QString();
+        QTest::newRow("two decimal marks") << "1.2.3" << QChar(u'.') << QString();
+        QTest::newRow("words") << "four euros" << QChar(u'.') << QString();
+        QTest::newRow("sign only") << "-" << QChar(u'.') << QString();
+    }
+
+    void amountsReadInTheFormsBanksWrite()
+    {
+        QFETCH(QString, text);
+        QFETCH(QChar, mark);
+        QFETCH(QString, amount);
+        QCOMPARE(AmountText::parse(text, mark).value_or(QString()), amount);
+    }
+
+    void csvTablesAsBanksWriteThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("rows"); // rows as "line:cell|cell", separated by " / "
+        QTest::addColumn<QString>("encoding");
+        QTest::newRow("quoted delimiter and doubled quote")
+            << QByteArray("a,b\r\n\"x, y\",\"say \"\"hi\"\"\"\r\n") << "1:a|b / 2:x, y|say \"hi\"" << "UTF-8";
+        QTest::newRow("line break inside quotes moves the next line on")
+            << QByteArray("a,b\n\"two\nlines\",c\nd,e\n") << "1:a|b / 2:two\nlines|c / 4:d|e" << "UTF-8";
+        QTest::newRow("semicolons, with commas inside fields")
+            << QByteArray("a;b;c\n1,5;2,5;x\n") << "1:a|b|c / 2:1,5|2,5|x" << "UTF-8";
+        QTest::newRow("tabs") << QByteArray("a\tb\n1\t2\n") << "1:a|b / 2:1|2" << "UTF-8";
+        QTest::newRow("heading and closing balance left out")
+            << QByteArray("Account;123\n\na;b;c\n1;2;3\nBalance;9\n") << "3:a|b|c / 4:1|2|3" << "UTF-8";
+        QTest::newRow("Windows-1252") << QByteArray("Empf\xe4nger;\x80\n\x84x\x93;y\n") << "1:Empfänger|€ / 2:„x“|y"
+                                      << "Windows-1252";
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "a,b\n") << "1:a|b" << "UTF-8";
+    }
+
+    void csvTablesAsBanksWriteThem()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, rows);
+        QFETCH(QString, encoding);
+        const CsvTable table = CsvTable::read(bytes);
+        QVERIFY2(table.error().isEmpty(), qPrintable(table.error()));
+        QStringList shownRows;
+        for (const CsvRow &row : table.rows())
+            shownRows << QString::number(row.line) + u':' + row.cells.join(u'|');
+        QCOMPARE(shownRows.join(QStringLiteral(" / ")), rows);
+        QCOMPARE(table.encoding(), encoding);
+    }
+
+    void csvColumnsAreFoundByTheirNames_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("found"); // "date,description,memo,amount,debit,credit,comma" or "none"
+        QTest::newRow("English") << QByteArray("Date,Payee,Memo,Amount\n2026-05-02,Market,,-5.00\n") << "0,1,2,3,-1,-1,0";
+        QTest::newRow("German, decimal comma") << QByteArray("Datum;Name;Betrag (EUR)\n02.05.2026;Markt;-5,00\n")
+                                               << "0,1,-1,2,-1,-1,1";
+        QTest::newRow("debit and credit") << QByteArray("Booking date,Beneficiary,Debit,Credit\n2026-05-02,M,5.00,\n")
+                                          << "0,1,-1,-1,2,3,0";
+        QTest::newRow("no amount column") << QByteArray("Date,Payee,Balance\n2026-05-02,Market,-5.00\n") << "none";
+        QTest::newRow("no header") << QByteArray("2026-05-02,Market,-5.00\n") << "none";
+    }
+
+    void csvColumnsAreFoundByTheirNames()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, found);
+        const std::optional<CsvMapping> mapping = CsvStatement::recognise(CsvTable::read(bytes));
+        const QString shownMapping = !mapping ? QStringLiteral("none")
+                                              : QStringLiteral("%1,%2,%3,%4,%5,%6,%7")
+                                                    .arg(mapping->date)
+                                                    .arg(mapping->description)
+                                                    .arg(mapping->memo)
+                                                    .arg(mapping->amount)
+                                                    .arg(mapping->debit)
+                                                    .arg(mapping->credit)
+                                                    .arg(int(mapping->decimalComma));
+        QCOMPARE(shownMapping, found);
+    }
+
+    void aCsvMappingSurvivesTheSettings()
+    {
+        CsvMapping mapping;
+        mapping.hasHeader = false;
+        mapping.date = 2;
+        mapping.description = 0;
+        mapping.debit = 3;
+        mapping.credit = 4;
+        mapping.decimalComma = true;
+        mapping.dateOrder = DateOrder::DayFirst;
+        QCOMPARE(CsvMapping::fromVariant(mapping.toVariant()), mapping);
+    }
+};
+
+QTEST_GUILESS_MAIN(StatementReadersTest)
+#include "tst_statementreaders.moc"
