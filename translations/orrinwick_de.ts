@@ -40,6 +40,17 @@
     </message>
 </context>
 <context>
+    <name>AmountEdits</name>
+    <message>
+        <source>Edit Budget</source>
+        <translation>Budget ändern</translation>
+    </message>
+    <message>
+        <source>Edit Envelope</source>
+        <translation>Umschlag ändern</translation>
+    </message>
+</context>
+<context>
     <name>BudgetChartsWindow</name>
     <message>
         <source>Charts — Orrinwick</source>
@@ -105,6 +116,44 @@
     </message>
 </context>
 <context>
+    <name>BudgetGridSource</name>
+    <message>
+        <source>No Categories Defined</source>
+        <translation>Keine Kategorien angelegt</translation>
+    </message>
+    <message>
+        <source>Please create at least 1 category.
+
+HINT: Edit -&gt; New Category</source>
+        <translation>Bitte legen Sie mindestens 1 Kategorie an.
+
+TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>No SelectedCategory</source>
+        <translation>Keine Kategorie ausgewählt</translation>
+    </message>
+    <message>
+        <source>Please select a category.</source>
+        <translation>Bitte wählen Sie eine Kategorie aus.</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete category %@</source>
+        <translation>Soll die Kategorie %@ wirklich gelöscht werden?</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryComboDelegate</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>CategoryEdit</name>
     <message>
         <source>Categories</source>
@@ -149,6 +198,29 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryEdits</name>
+    <message>
+        <source>There is already a category named &quot;%1&quot;. Choose another name.</source>
+        <translation>Es gibt bereits eine Kategorie namens „%1“. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Kategorie umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Move Category</source>
+        <translation>Kategorie verschieben</translation>
     </message>
 </context>
 <context>
@@ -277,62 +349,164 @@
 <context>
     <name>CommandLineModes</name>
     <message>
-        <source>Usage: orrinwick [FILE]
-       orrinwick --report FILE [--envelope] [--display] [--no-sort]
-       orrinwick --convert IN OUT [--no-sort]
-       orrinwick --quit-when-shown [FILE]
-
-Keeps a household budget by month. Without options it opens the main
-window, on FILE when one is given.
-
-  --report FILE   print the budget grid of FILE, one line per row, the
-                  cells separated by tabs
-    --envelope    compute in envelope mode
-    --display     print the cells as the grid shows them
-    --no-sort     keep each month&apos;s items in file order
-  --convert IN OUT  write the budget file IN to OUT in the current layout
-  --quit-when-shown  quit as a user would once start-up has finished
-  --help          show this help and exit
-  --version       show the version and exit
-</source>
-        <translation>Aufruf: orrinwick [DATEI]
-        orrinwick --report DATEI [--envelope] [--display] [--no-sort]
-        orrinwick --convert EIN AUS [--no-sort]
-        orrinwick --quit-when-shown [DATEI]
-
-Führt ein Haushaltsbudget nach Monaten. Ohne Optionen öffnet es das
-Hauptfenster, auf DATEI, wenn eine angegeben ist.
-
-  --report DATEI  gibt die Budgettabelle von DATEI aus, eine Zeile je
-                  Reihe, die Zellen durch Tabulatoren getrennt
-    --envelope    rechnet im Umschlagmodus
-    --display     gibt die Zellen so aus, wie die Tabelle sie zeigt
-    --no-sort     lässt die Buchungen jedes Monats in der Reihenfolge der Datei
-  --convert EIN AUS  schreibt die Budgetdatei EIN im aktuellen Aufbau nach AUS
-  --quit-when-shown  beendet sich wie ein Benutzer, sobald der Start fertig ist
-  --help          zeigt diese Hilfe und endet
-  --version       zeigt die Version und endet
-</translation>
-    </message>
-    <message>
         <source>Data File %@ could not be opened for write!
 </source>
         <translation>Die Datendatei %@ konnte nicht zum Schreiben geöffnet werden!
 </translation>
     </message>
     <message>
-        <source>Try &apos;orrinwick --help&apos; for more information.
-</source>
-        <translation>»orrinwick --help« zeigt mehr Informationen.
-</translation>
+        <source>compute in envelope mode</source>
+        <translation>im Umschlagmodus rechnen</translation>
     </message>
     <message>
-        <source>--report needs a FILE</source>
-        <translation>--report braucht eine DATEI</translation>
+        <source>print the cells as the grid shows them</source>
+        <translation>die Zellen so ausgeben, wie die Tabelle sie zeigt</translation>
     </message>
     <message>
-        <source>--convert needs IN and OUT</source>
-        <translation>--convert braucht EIN und AUS</translation>
+        <source>keep each month&apos;s items in file order</source>
+        <translation>die Einträge jedes Monats in der Reihenfolge der Datei lassen</translation>
+    </message>
+    <message>
+        <source>quit as a user would once start-up has finished</source>
+        <translation>nach dem Start wie ein Benutzer beenden</translation>
+    </message>
+    <message>
+        <source>the year the budget covers</source>
+        <translation>das Jahr, das das Budget umfasst</translation>
+    </message>
+    <message>
+        <source>read the statement as ofx, qif or csv</source>
+        <translation>den Kontoauszug als ofx, qif oder csv lesen</translation>
+    </message>
+    <message>
+        <source>take credits in as refunds</source>
+        <translation>Gutschriften als Erstattungen übernehmen</translation>
+    </message>
+    <message>
+        <source>say what would be imported, write nothing</source>
+        <translation>zeigen, was importiert würde, nichts schreiben</translation>
+    </message>
+    <message>
+        <source>the register of month N (1-12) instead of the grid</source>
+        <translation>das Kassenbuch des Monats N (1-12) statt der Tabelle</translation>
+    </message>
+    <message>
+        <source>open the window, on FILE when one is given</source>
+        <translation>das Fenster öffnen, mit FILE, wenn angegeben</translation>
+    </message>
+    <message>
+        <source>print the budget grid of FILE, a line per row, tabs between cells</source>
+        <translation>die Budgettabelle von FILE ausgeben, eine Zeile je Reihe, Tabulatoren zwischen den Zellen</translation>
+    </message>
+    <message>
+        <source>write the budget file IN to OUT in the current layout</source>
+        <translation>die Budgetdatei IN im aktuellen Format nach OUT schreiben</translation>
+    </message>
+    <message>
+        <source>add a bank statement&apos;s transactions to the budget FILE</source>
+        <translation>die Buchungen eines Kontoauszugs der Budgetdatei FILE hinzufügen</translation>
+    </message>
+    <message>
+        <source>write next year&apos;s budget, drawn from IN, to OUT</source>
+        <translation>das Budget des nächsten Jahres aus IN nach OUT schreiben</translation>
+    </message>
+    <message>
+        <source>write the budget grid of FILE, or a month&apos;s register, as a PDF</source>
+        <translation>die Budgettabelle von FILE oder das Kassenbuch eines Monats als PDF schreiben</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 works only with %2</source>
+        <translation>%1 gilt nur für %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Keeps a household budget by month.</source>
+        <translation>Führt ein Haushaltsbudget nach Monaten.</translation>
+    </message>
+    <message>
+        <source>A FILE whose name begins with &quot;-&quot; goes after &quot;--&quot;.</source>
+        <translation>Eine Datei (FILE), deren Name mit „-“ beginnt, steht nach „--“.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together</source>
+        <translation>%1 und %2 können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>no display to open the window on; %1 work without one</source>
+        <translation>kein Bildschirm, auf dem sich das Fenster öffnen ließe; %1 funktionieren ohne</translation>
+    </message>
+</context>
+<context>
+    <name>CsvStatement</name>
+    <message>
+        <source>The statement has no header row that names its columns, and no column layout was saved for it. Import it once in the window, where its columns can be chosen.</source>
+        <translation>Der Kontoauszug hat keine Kopfzeile, die seine Spalten benennt, und für ihn wurde keine Spaltenaufteilung gespeichert. Importieren Sie ihn einmal im Fenster, wo sich seine Spalten wählen lassen.</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s columns are %1. The date, the description or the amount is not among the names this program knows, and no column layout was saved for them. Import it once in the window, where its columns can be chosen.</source>
+        <translation>Die Spalten des Kontoauszugs sind %1. Datum, Beschreibung oder Betrag sind nicht unter den Namen, die dieses Programm kennt, und für sie wurde keine Spaltenaufteilung gespeichert. Importieren Sie ihn einmal im Fenster, wo sich seine Spalten wählen lassen.</translation>
+    </message>
+    <message>
+        <source>Choose the columns of the date, the description and the amount.</source>
+        <translation>Wählen Sie die Spalten für Datum, Beschreibung und Betrag.</translation>
+    </message>
+    <message>
+        <source>This line has %1 fields, fewer than the columns chosen.</source>
+        <translation>Diese Zeile hat %1 Felder, weniger als Spalten gewählt sind.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date.</source>
+        <translation>„%1“ ist kein Datum.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount this program can read.</source>
+        <translation>„%1“ ist kein Betrag, den dieses Programm lesen kann.</translation>
+    </message>
+    <message>
+        <source>This line has no amount.</source>
+        <translation>Diese Zeile hat keinen Betrag.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>The quoted field that begins on this line is never closed.</source>
+        <translation>Das Feld in Anführungszeichen, das in dieser Zeile beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>A quoted field is followed by more text before the next delimiter.</source>
+        <translation>Auf ein Feld in Anführungszeichen folgt vor dem nächsten Trennzeichen weiterer Text.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +534,85 @@ Hauptfenster, auf DATEI, wenn eine angegeben ist.
     <message>
         <source>The export could not be written to &quot;%@&quot;. Nothing was saved there.</source>
         <translation>Der Export konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSafety</name>
+    <message>
+        <source>%1 is open in Orrinwick on %2 since %3.
+
+Changes made in one of the two programs may be lost when the other saves.</source>
+        <translation>%1 ist seit %3 in Orrinwick auf %2 geöffnet.
+
+Änderungen in einem der beiden Programme können verloren gehen, wenn das andere speichert.</translation>
+    </message>
+    <message>
+        <source>File in Use</source>
+        <translation>Datei in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open Anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Data File %1 was not saved: its backup could not be written (%2).
+
+Free some space on the disk, or turn off &quot;Keep backups&quot; in the Preferences.
+</source>
+        <translation>Datendatei %1 wurde nicht gespeichert: Ihre Sicherung konnte nicht geschrieben werden (%2).
+
+Geben Sie Platz auf dem Datenträger frei oder schalten Sie „Sicherungen behalten“ in den Einstellungen aus.
+</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be read and was not restored.
+</source>
+        <translation>Die Sicherung %1 konnte nicht gelesen werden und wurde nicht wiederhergestellt.
+</translation>
+    </message>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>A budget never saved</source>
+        <translation>Ein nie gespeichertes Budget</translation>
+    </message>
+    <message>
+        <source>%1 has changes that were not saved. The last change was made on %2.
+
+Recover them, or discard them? Discarded changes are kept with the backups.</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert wurden. Die letzte Änderung war am %2.
+
+Wiederherstellen oder verwerfen? Verworfene Änderungen bleiben bei den Sicherungen erhalten.</translation>
+    </message>
+    <message>
+        <source>Recover Unsaved Changes</source>
+        <translation>Ungesicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 could not be read; they are kept with the backups.
+</source>
+        <translation>Die ungesicherten Änderungen an %1 konnten nicht gelesen werden; sie bleiben bei den Sicherungen erhalten.
+</translation>
+    </message>
+    <message>
+        <source>The unsaved changes to %1 could not be moved to the backups (%2).
+</source>
+        <translation>Die ungesicherten Änderungen an %1 konnten nicht zu den Sicherungen verschoben werden (%2).
+</translation>
     </message>
 </context>
 <context>
@@ -464,6 +717,512 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Enter File / Path for new File</source>
+        <translation>Datei / Pfad für die neue Datei eingeben</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>FindResultsModel</name>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>FindTransactionsDialog</name>
+    <message>
+        <source>&amp;Show in Register</source>
+        <translation>Im &amp;Kassenbuch zeigen</translation>
+    </message>
+    <message>
+        <source>Find Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find text, amount or range</source>
+        <translation>Text, Betrag oder Bereich suchen</translation>
+    </message>
+    <message>
+        <source>Description, note, category, amount, or a range such as &gt; 100 or 10..20</source>
+        <translation>Beschreibung, Notiz, Kategorie, Betrag oder ein Bereich wie &gt; 100 oder 10..20</translation>
+    </message>
+    <message>
+        <source>Found transactions</source>
+        <translation>Gefundene Buchungen</translation>
+    </message>
+    <message>
+        <source>Found transactions and their total</source>
+        <translation>Gefundene Buchungen und ihre Summe</translation>
+    </message>
+    <message>
+        <source>Show in Register</source>
+        <translation>Im Kassenbuch zeigen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Type to search every month of the year.</source>
+        <translation>Tippen Sie, um alle Monate des Jahres zu durchsuchen.</translation>
+    </message>
+    <message>
+        <source>No transactions found.</source>
+        <translation>Keine Buchungen gefunden.</translation>
+    </message>
+    <message>
+        <source>1 transaction found, total %1</source>
+        <translation>1 Buchung gefunden, Summe %1</translation>
+    </message>
+    <message>
+        <source>%1 transactions found, total %2</source>
+        <translation>%1 Buchungen gefunden, Summe %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>&amp;Import Transactions…</source>
+        <translation>Buchungen &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Add the transactions of a bank statement (OFX, QFX, QIF or CSV) to the registers</source>
+        <translation>Die Buchungen eines Kontoauszugs (OFX, QFX, QIF oder CSV) in die Kassenbücher übernehmen</translation>
+    </message>
+    <message>
+        <source>Import 1 Transaction</source>
+        <translation>1 Buchung importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 Transactions</source>
+        <translation>%1 Buchungen importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommandLine</name>
+    <message>
+        <source>--import needs a STATEMENT and a FILE</source>
+        <translation>--import braucht einen Kontoauszug (STATEMENT) und eine Datei (FILE)</translation>
+    </message>
+    <message>
+        <source>--format takes ofx, qif or csv</source>
+        <translation>--format nimmt ofx, qif oder csv</translation>
+    </message>
+    <message>
+        <source>--year takes a year such as 2026</source>
+        <translation>--year nimmt ein Jahr wie 2026</translation>
+    </message>
+    <message>
+        <source>Every date reads alike month first or day first; they were read month first.</source>
+        <translation>Jedes Datum lässt sich mit Monat oder Tag zuerst gleich lesen; sie wurden mit dem Monat zuerst gelesen.</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>credit, no category</source>
+        <translation>Gutschrift, keine Kategorie</translation>
+    </message>
+    <message>
+        <source>credit, left out</source>
+        <translation>Gutschrift, ausgelassen</translation>
+    </message>
+    <message>
+        <source>no category</source>
+        <translation>keine Kategorie</translation>
+    </message>
+    <message>
+        <source>Would add %1 of %2 lines to %3 (%4). Duplicates: %5, other years: %6, without a category: %7, credits left out: %8.</source>
+        <translation>Würde %1 von %2 Zeilen zu %3 (%4) hinzufügen. Doppelte: %5, andere Jahre: %6, ohne Kategorie: %7, ausgelassene Gutschriften: %8.</translation>
+    </message>
+    <message>
+        <source>Added %1 of %2 lines to %3 (%4). Duplicates: %5, other years: %6, without a category: %7, credits left out: %8.</source>
+        <translation>%1 von %2 Zeilen zu %3 (%4) hinzugefügt. Doppelte: %5, andere Jahre: %6, ohne Kategorie: %7, ausgelassene Gutschriften: %8.</translation>
+    </message>
+    <message>
+        <source>The budget file %1 could not be written; it is unchanged.</source>
+        <translation>Die Budgetdatei %1 konnte nicht geschrieben werden; sie ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>doppelt</translation>
+    </message>
+    <message>
+        <source>other year</source>
+        <translation>anderes Jahr</translation>
+    </message>
+    <message>
+        <source>needs a category</source>
+        <translation>braucht eine Kategorie</translation>
+    </message>
+    <message>
+        <source>credit</source>
+        <translation>Gutschrift</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Import transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Budget &amp;year:</source>
+        <translation>Budget&amp;jahr:</translation>
+    </message>
+    <message>
+        <source>Budget year</source>
+        <translation>Budgetjahr</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Datumsfolge:</translation>
+    </message>
+    <message>
+        <source>Date order</source>
+        <translation>Datumsfolge</translation>
+    </message>
+    <message>
+        <source>Date order note</source>
+        <translation>Hinweis zur Datumsfolge</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>CSV columns</source>
+        <translation>CSV-Spalten</translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation>Da&amp;tum:</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>Datumsspalte</translation>
+    </message>
+    <message>
+        <source>Descri&amp;ption:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description column</source>
+        <translation>Beschreibungsspalte</translation>
+    </message>
+    <message>
+        <source>&amp;Memo:</source>
+        <translation>&amp;Vermerk:</translation>
+    </message>
+    <message>
+        <source>Memo column</source>
+        <translation>Vermerkspalte</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>Betr&amp;ag:</translation>
+    </message>
+    <message>
+        <source>Amount column</source>
+        <translation>Betragsspalte</translation>
+    </message>
+    <message>
+        <source>Deb&amp;it:</source>
+        <translation>S&amp;oll:</translation>
+    </message>
+    <message>
+        <source>Debit column</source>
+        <translation>Sollspalte</translation>
+    </message>
+    <message>
+        <source>Cr&amp;edit:</source>
+        <translation>&amp;Haben:</translation>
+    </message>
+    <message>
+        <source>Credit column</source>
+        <translation>Habenspalte</translation>
+    </message>
+    <message>
+        <source>First row &amp;names the columns</source>
+        <translation>Erste &amp;Zeile benennt die Spalten</translation>
+    </message>
+    <message>
+        <source>First row names the columns</source>
+        <translation>Erste Zeile benennt die Spalten</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;comma (12,50)</source>
+        <translation>Dezimal&amp;komma (12,50)</translation>
+    </message>
+    <message>
+        <source>Decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>Statement lines</source>
+        <translation>Zeilen des Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>&amp;Rules…</source>
+        <translation>&amp;Regeln…</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Edit the rules that give lines their category</source>
+        <translation>Die Regeln bearbeiten, die Zeilen ihre Kategorie geben</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Rule…</source>
+        <translation>Als Regel s&amp;peichern…</translation>
+    </message>
+    <message>
+        <source>Save as rule</source>
+        <translation>Als Regel speichern</translation>
+    </message>
+    <message>
+        <source>Make a rule from the selected line&apos;s description and category</source>
+        <translation>Aus Beschreibung und Kategorie der gewählten Zeile eine Regel machen</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>Dialogschaltflächen</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>%1 (CSV, separated by %2, %3)</source>
+        <translation>%1 (CSV, getrennt durch %2, %3)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31)</source>
+        <translation>Monat zuerst (12/31)</translation>
+    </message>
+    <message>
+        <source>Day first (31/12)</source>
+        <translation>Tag zuerst (31/12)</translation>
+    </message>
+    <message>
+        <source>Date Order</source>
+        <translation>Datumsfolge</translation>
+    </message>
+    <message>
+        <source>The dates of &quot;%1&quot; read alike month first and day first: 04/05 could be 4 May or 5 April. In which order does the bank write them?</source>
+        <translation>Die Daten in „%1“ lassen sich mit Monat oder Tag zuerst gleich lesen: 04/05 kann der 4. Mai oder der 5. April sein. In welcher Reihenfolge schreibt die Bank sie?</translation>
+    </message>
+    <message>
+        <source>Month First</source>
+        <translation>Monat zuerst</translation>
+    </message>
+    <message>
+        <source>Day First</source>
+        <translation>Tag zuerst</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import 1 Transaction</source>
+        <translation>1 Buchung importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 Transactions</source>
+        <translation>%1 Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Every date reads alike either way: check them.</source>
+        <translation>Jedes Datum lässt sich in beiden Reihenfolgen gleich lesen: Prüfen Sie sie.</translation>
+    </message>
+    <message>
+        <source>%1 lines. New: %2, duplicates: %3, other years: %4, needing a category: %5, credits: %6. Ticked: %7.</source>
+        <translation>%1 Zeilen. Neu: %2, doppelt: %3, andere Jahre: %4, ohne Kategorie: %5, Gutschriften: %6. Angehakt: %7.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Auslassen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Choose a category: no rule and no earlier entry names one.</source>
+        <translation>Wählen Sie eine Kategorie: Keine Regel und kein früherer Eintrag nennt eine.</translation>
+    </message>
+    <message>
+        <source>From one of your rules.</source>
+        <translation>Aus einer Ihrer Regeln.</translation>
+    </message>
+    <message>
+        <source>As entered before under this description.</source>
+        <translation>Wie früher unter dieser Beschreibung eingetragen.</translation>
+    </message>
+    <message>
+        <source>Chosen here.</source>
+        <translation>Hier gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRules</name>
+    <message>
+        <source>Import Rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>A line whose description contains the text gets the category. The first rule that applies wins.</source>
+        <translation>Eine Zeile, deren Beschreibung den Text enthält, erhält die Kategorie. Die erste zutreffende Regel gilt.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Description contains</source>
+        <translation>Beschreibung enthält</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation>Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove rule</source>
+        <translation>Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move rule up</source>
+        <translation>Regel nach oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move rule down</source>
+        <translation>Regel nach unten</translation>
+    </message>
+    <message>
+        <source>Dialog buttons</source>
+        <translation>Dialogschaltflächen</translation>
     </message>
 </context>
 <context>
@@ -572,6 +1331,10 @@ Es geht ohne ihn weiter.</translation>
         <source>&amp;About Orrinwick</source>
         <translation>Ü&amp;ber Orrinwick</translation>
     </message>
+    <message>
+        <source>Res&amp;tore from Backup…</source>
+        <translation>Aus Sicherung &amp;wiederherstellen…</translation>
+    </message>
 </context>
 <context>
     <name>MonthDisplay</name>
@@ -676,70 +1439,22 @@ Es geht ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
-    <name>MyDataSource</name>
+    <name>OfxReader</name>
     <message>
-        <source>There is already a category named &quot;%@&quot;. Choose another name.</source>
-        <translation>Es gibt schon eine Kategorie namens „%@“. Wählen Sie einen anderen Namen.</translation>
+        <source>This is not an OFX statement: it has no &lt;OFX&gt; element.</source>
+        <translation>Dies ist kein OFX-Kontoauszug: Er hat kein &lt;OFX&gt;-Element.</translation>
     </message>
     <message>
-        <source>Rename Category</source>
-        <translation>Kategorie umbenennen</translation>
+        <source>The statement ends before its end (&lt;/OFX&gt;): the file is incomplete.</source>
+        <translation>Der Kontoauszug endet vor seinem Ende (&lt;/OFX&gt;): Die Datei ist unvollständig.</translation>
     </message>
     <message>
-        <source>Edit Budget</source>
-        <translation>Budget ändern</translation>
+        <source>libofx found the OFX statement malformed and could not read it.</source>
+        <translation>libofx fand den OFX-Kontoauszug fehlerhaft und konnte ihn nicht lesen.</translation>
     </message>
     <message>
-        <source>No Categories Defined</source>
-        <translation>Keine Kategorien angelegt</translation>
-    </message>
-    <message>
-        <source>Please create at least 1 category.
-
-HINT: Edit -&gt; New Category</source>
-        <translation>Bitte legen Sie mindestens 1 Kategorie an.
-
-TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
-    </message>
-    <message>
-        <source>Move Category</source>
-        <translation>Kategorie verschieben</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>Neue Kategorie</translation>
-    </message>
-    <message>
-        <source>No SelectedCategory</source>
-        <translation>Keine Kategorie ausgewählt</translation>
-    </message>
-    <message>
-        <source>Please select a category.</source>
-        <translation>Bitte wählen Sie eine Kategorie aus.</translation>
-    </message>
-    <message>
-        <source>Confirm Delete</source>
-        <translation>Löschen bestätigen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete category %@</source>
-        <translation>Soll die Kategorie %@ wirklich gelöscht werden?</translation>
-    </message>
-    <message>
-        <source>Delete Category</source>
-        <translation>Kategorie löschen</translation>
-    </message>
-    <message>
-        <source>Enter File / Path for new File</source>
-        <translation>Datei / Pfad für die neue Datei eingeben</translation>
-    </message>
-    <message>
-        <source>No Recent Files</source>
-        <translation>Keine zuletzt geöffneten Dateien</translation>
-    </message>
-    <message>
-        <source>Clear Menu</source>
-        <translation>Liste leeren</translation>
+        <source>Transactions of the statement have no date or no amount: %1.</source>
+        <translation>Buchungen des Kontoauszugs haben kein Datum oder keinen Betrag: %1.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +1527,100 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>Close preferences</source>
         <translation>Einstellungen schließen</translation>
     </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Backup options</source>
+        <translation>Optionen der Sicherungen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep backups: a save first puts the file as it was aside</source>
+        <translation>Sicherungen &amp;behalten: Beim Speichern wird die bisherige Datei zuerst beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>Keep backups</source>
+        <translation>Sicherungen behalten</translation>
+    </message>
+    <message>
+        <source>Newest &amp;versions kept:</source>
+        <translation>&amp;Neueste Versionen behalten:</translation>
+    </message>
+    <message>
+        <source>Newest versions kept</source>
+        <translation>Neueste Versionen behalten</translation>
+    </message>
+    <message>
+        <source>One a &amp;day kept for the last:</source>
+        <translation>Eine pro Ta&amp;g behalten für die letzten:</translation>
+    </message>
+    <message>
+        <source>Days that keep one version a day</source>
+        <translation>Tage, die eine Version pro Tag behalten</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+</context>
+<context>
+    <name>PrintRenderer</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutHtml</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Budget by month, envelope mode</source>
+        <translation>Budget nach Monaten, Umschlagmodus</translation>
+    </message>
+    <message>
+        <source>Budget by month</source>
+        <translation>Budget nach Monaten</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Abgeglichen</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Register of %1</source>
+        <translation>Kassenbuch %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgWindow</name>
@@ -846,6 +1655,22 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV)</source>
+        <translation>Kontoauszüge (*.ofx *.qfx *.qif *.csv *.OFX *.QFX *.QIF *.CSV)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +1693,205 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Spending of the year by category</source>
         <translation>Ausgaben des Jahres nach Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>QifReader</name>
+    <message>
+        <source>The transaction that begins at line %1 has no date (a line beginning with D).</source>
+        <translation>Die Buchung, die in Zeile %1 beginnt, hat kein Datum (eine Zeile, die mit D beginnt).</translation>
+    </message>
+    <message>
+        <source>The transaction that begins at line %1 has no amount (a line beginning with T).</source>
+        <translation>Die Buchung, die in Zeile %1 beginnt, hat keinen Betrag (eine Zeile, die mit T beginnt).</translation>
+    </message>
+    <message>
+        <source>This is not a QIF statement: it should begin with a line such as &quot;!Type:Bank&quot;.</source>
+        <translation>Dies ist kein QIF-Kontoauszug: Er sollte mit einer Zeile wie „!Type:Bank“ beginnen.</translation>
+    </message>
+    <message>
+        <source>The file holds no bank, cash or credit card account (!Type:Bank, !Type:Cash or !Type:CCard).</source>
+        <translation>Die Datei enthält kein Bank-, Bargeld- oder Kreditkartenkonto (!Type:Bank, !Type:Cash oder !Type:CCard).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date.</source>
+        <translation>„%1“ ist kein Datum.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount this program can read.</source>
+        <translation>„%1“ ist kein Betrag, den dieses Programm lesen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordEdits</name>
+    <message>
+        <source>Reconciled</source>
+        <translation>Abgeglichen</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a category of this budget. Choose one of its categories.</source>
+        <translation>„%1“ ist keine Kategorie dieses Budgets. Wählen Sie eine seiner Kategorien.</translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation>Abgleichen</translation>
+    </message>
+    <message>
+        <source>Clear Reconciled Mark</source>
+        <translation>Abgleich aufheben</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Please create a category first. Categories can be edited by clicking the category action icon.</source>
+        <translation>Bitte legen Sie zuerst eine Kategorie an. Kategorien lassen sich mit der Schaltfläche „Kategorien…“ bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete Transactions</source>
+        <translation>Buchungen löschen</translation>
+    </message>
+    <message>
+        <source>Carry Over</source>
+        <translation>Übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackup</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of this file, newest first:</source>
+        <translation>&amp;Sicherungen dieser Datei, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>&amp;Preview of the chosen backup:</source>
+        <translation>&amp;Vorschau der gewählten Sicherung:</translation>
+    </message>
+    <message>
+        <source>Backup preview</source>
+        <translation>Vorschau der Sicherung</translation>
+    </message>
+    <message>
+        <source>Restore or cancel</source>
+        <translation>Wiederherstellen oder abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore the chosen backup</source>
+        <translation>Die gewählte Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (ungesicherte Änderungen)</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+</context>
+<context>
+    <name>StatementSource</name>
+    <message>
+        <source>&quot;%1&quot; could not be opened: %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file is %1, larger than any bank statement (at most %2).</source>
+        <translation>Die Datei ist %1 groß, größer als jeder Kontoauszug (höchstens %2).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>This is not a bank statement: the file does not hold text.</source>
+        <translation>Dies ist kein Kontoauszug: Die Datei enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>The statement holds no transactions.</source>
+        <translation>Der Kontoauszug enthält keine Buchungen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported. %2</source>
+        <translation>„%1“ kann nicht importiert werden. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be imported: reading stopped at line %2. %3</source>
+        <translation>„%1“ kann nicht importiert werden: Das Lesen brach in Zeile %2 ab. %3</translation>
     </message>
 </context>
 <context>
@@ -900,6 +1924,10 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>A description cannot begin with &quot;;&quot;.</source>
         <translation>Eine Beschreibung kann nicht mit „;“ beginnen.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3. Type it without a thousands separator, as %2 or %3.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten. Geben Sie es ohne Tausendertrennzeichen ein, als %2 oder %3.</translation>
+    </message>
 </context>
 <context>
     <name>UndoHistory</name>
@@ -910,6 +1938,61 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>YearCommands</name>
+    <message>
+        <source>New &amp;Year from This Budget…</source>
+        <translation>Neues &amp;Jahr aus diesem Budget…</translation>
+    </message>
+    <message>
+        <source>&amp;Find Transactions…</source>
+        <translation>Buchungen &amp;suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Dru&amp;cken…</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Als &amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>New Year from This Budget</source>
+        <translation>Neues Jahr aus diesem Budget</translation>
+    </message>
+    <message>
+        <source>This is the budget you have open. Choose another file for next year&apos;s budget.</source>
+        <translation>Dies ist das geöffnete Budget. Wählen Sie eine andere Datei für das Budget des nächsten Jahres.</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>%1 Register</source>
+        <translation>Kassenbuch %1</translation>
+    </message>
+    <message>
+        <source>Budget Grid</source>
+        <translation>Budgettabelle</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Export %1 as PDF</source>
+        <translation>%1 als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
+        <translation>Die PDF-Datei konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -933,18 +2016,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
 <context>
     <name>voCategoryEditWinData</name>
     <message>
-        <source>A category named &quot;%1&quot; already exists. Choose another name.</source>
-        <translation>Eine Kategorie namens „%1“ gibt es schon. Wählen Sie einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>Rename Category</source>
-        <translation>Kategorie umbenennen</translation>
-    </message>
-    <message>
-        <source>New Category</source>
-        <translation>Neue Kategorie</translation>
-    </message>
-    <message>
         <source>No Entry Selected</source>
         <translation>Kein Eintrag ausgewählt</translation>
     </message>
@@ -959,10 +2030,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>WARNING</source>
         <translation>WARNUNG</translation>
-    </message>
-    <message>
-        <source>Delete Category</source>
-        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Category</source>
@@ -980,14 +2047,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <translation>Keine Kategorien angelegt</translation>
     </message>
     <message>
-        <source>Please create a category first. Categories can be edited by clicking the category action icon.</source>
-        <translation>Bitte legen Sie zuerst eine Kategorie an. Kategorien lassen sich mit der Schaltfläche „Kategorien…“ bearbeiten.</translation>
-    </message>
-    <message>
-        <source>Add Transaction</source>
-        <translation>Buchung hinzufügen</translation>
-    </message>
-    <message>
         <source>Please select item(s) to delete.</source>
         <translation>Bitte wählen Sie die zu löschenden Einträge aus.</translation>
     </message>
@@ -998,14 +2057,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Are you sure you want to delete selected items?</source>
         <translation>Sollen die ausgewählten Einträge wirklich gelöscht werden?</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Buchung löschen</translation>
-    </message>
-    <message>
-        <source>Delete Transactions</source>
-        <translation>Buchungen löschen</translation>
     </message>
     <message>
         <source>Please select item(s) to carry-over.</source>
@@ -1022,50 +2073,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Insert</source>
         <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Carry Over</source>
-        <translation>Übertragen</translation>
-    </message>
-    <message>
-        <source>Reconcile</source>
-        <translation>Abgleichen</translation>
-    </message>
-    <message>
-        <source>Clear Reconciled Mark</source>
-        <translation>Abgleich aufheben</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a category of this budget. Choose one of its categories.</source>
-        <translation>„%1“ ist keine Kategorie dieses Budgets. Wählen Sie eine seiner Kategorien.</translation>
-    </message>
-    <message>
-        <source>Edit %1</source>
-        <translation>%1 ändern</translation>
-    </message>
-    <message>
-        <source>Reconciled</source>
-        <translation>Abgeglichen</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Betrag</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Notiz</translation>
     </message>
     <message>
         <source>R</source>
@@ -1092,10 +2099,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
 </context>
 <context>
     <name>voEnvelopeWinData</name>
-    <message>
-        <source>Edit Envelope</source>
-        <translation>Umschlag ändern</translation>
-    </message>
     <message>
         <source>Category</source>
         <translation>Kategorie</translation>

@@ -5,10 +5,15 @@
 #include "dialogs/voAboutWinCtrl.h"
 #include "dialogs/voPrefWindowCtrl.h"
 #include "dialogs/voProgressWinController.h"
+#include "document/DocumentSnapshot.h"
+#include "find/FindTransactionsDialog.h"
+#include "import/ImportPreviewDialog.h"
+#include "import/ImportSettings.h"
 #include "platform/QtAlerts.h"
 #include "platform/Translations.h"
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
+#include "safety/RestoreBackupDialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -72,6 +77,7 @@ struct Window
 {
     AppFixture fixture;
     std::unique_ptr<DesktopCommands> commands;
+    std::unique_ptr<ImportSettings> importSettings; // outlives the import preview
     std::unique_ptr<QWidget> own;
     QWidget *shown = nullptr;
 };
@@ -102,6 +108,17 @@ void build(Window &window, const QString &name)
         window.own = std::make_unique<voProgressWinController>();
     } else if (name == u"charts") {
         window.own = std::make_unique<BudgetChartsWindow>(document);
+    } else if (name == u"import preview") {
+        window.importSettings = std::make_unique<ImportSettings>(*fixture.settings);
+        window.own = std::make_unique<ImportPreviewDialog>(
+            StatementSource::open(QStringLiteral(ORRINWICK_TEST_DATA "/import/statement-comma.csv")), document,
+            *window.importSettings, fixture.alerts, QString());
+    } else if (name == u"find") {
+        window.own = std::make_unique<FindTransactionsDialog>([&document] { return DocumentSnapshot::take(document); });
+    } else if (name == u"restore from backup") {
+        const QFileInfo sample(fixture.settings->dataFile());
+        window.own = std::make_unique<RestoreBackupDialog>(
+            QList<BackupStore::Version>{{sample.filePath(), sample.lastModified(), sample.size()}}, false);
     }
     if (!window.shown)
         window.shown = window.own.get();
@@ -185,7 +202,7 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         for (const char *window : {"main window", "preferences", "about", "envelope editor", "category editor",
-                                   "progress", "charts"})
+                                   "progress", "charts", "import preview", "find", "restore from backup"})
             QTest::newRow(window) << QString::fromLatin1(window);
     }
 

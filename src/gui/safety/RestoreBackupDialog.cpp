@@ -6,6 +6,7 @@
 #include "document/GridText.h"
 #include "platform/AtomicFile.h"
 #include "platform/ModalLoop.h"
+#include "platform/MonthDisplay.h"
 #include "safety/DocumentSafety.h"
 #include "safety/SnapshotFile.h"
 
@@ -118,7 +119,9 @@ void RestoreBackupDialog::showPreview()
 {
     _previewModel->clear();
     QStringList titles{tr("Category")};
-    titles << MonthTables::monthNames() << tr("Average");
+    for (int month = 0; month < 12; ++month)
+        titles << MonthDisplay::shortName(month);
+    titles << tr("Average");
     _previewModel->setHorizontalHeaderLabels(titles);
     const std::optional<BackupStore::Version> version = selectedVersion();
     const std::optional<DocumentSnapshot> snapshot = version ? readVersion(*version) : std::nullopt;
