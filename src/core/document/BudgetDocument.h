@@ -51,6 +51,21 @@ public:
     [[nodiscard]] EntryList *entryList(const QString &category, int month);
     [[nodiscard]] const EntryList *entryList(const QString &category, int month) const;
 
+    /// Calls `visit(row, month, entry)` for every booked item of every
+    /// category, in budget order, month by month; envelope entries are left out.
+    template<typename Visit>
+    void forEachBookedEntry(Visit &&visit) const
+    {
+        for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
+            for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+                const EntryList *list = entryList(_catArray[row].desc, month);
+                // Index 0 is the envelope entry.
+                for (qsizetype at = 1; list && at < list->size(); ++at)
+                    visit(row, month, list->at(at));
+            }
+        }
+    }
+
     [[nodiscard]] bool isEnvelopeEnabled() const { return _envelopeView; }
     void setEnvelopeView(bool on) { _envelopeView = on; }
 

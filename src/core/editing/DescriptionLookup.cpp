@@ -5,24 +5,14 @@
 DescriptionLookup::DescriptionLookup(const BudgetDocument &document, const QSet<QString> &descriptions)
     : _document(document)
 {
-    const QList<CategoryRow> &categories = document.getCatArray();
-    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-            const EntryList *list = document.entryList(categories[row].desc, month);
-            if (!list)
-                continue;
-            // Index 0 is the envelope entry.
-            for (qsizetype at = 1; at < list->size(); ++at) {
-                const QString &desc = list->at(at).desc;
-                if (!descriptions.contains(desc))
-                    continue;
-                Rows &rows = _rows[desc][std::size_t(month)];
-                if (rows.first < 0)
-                    rows.first = row;
-                rows.last = row;
-            }
-        }
-    }
+    document.forEachBookedEntry([this, &descriptions](int row, int month, const Entry &entry) {
+        if (!descriptions.contains(entry.desc))
+            return;
+        Rows &rows = _rows[entry.desc][std::size_t(month)];
+        if (rows.first < 0)
+            rows.first = row;
+        rows.last = row;
+    });
 }
 
 QString DescriptionLookup::categoryFor(int month, const QString &desc) const

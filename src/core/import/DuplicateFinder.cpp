@@ -19,21 +19,11 @@ DuplicateFinder::DuplicateFinder(const BudgetDocument &document, const QList<std
         days.set(std::size_t(month * 32 + NumberText::intValue(entry.day)));
         descriptions.insert(entry.desc);
     }
-    const QList<CategoryRow> &categories = document.getCatArray();
-    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-            const EntryList *list = document.entryList(categories[row].desc, month);
-            if (!list)
-                continue;
-            for (qsizetype at = 1; at < list->size(); ++at) {
-                const Entry &entry = list->at(at);
-                const int day = NumberText::intValue(entry.day);
-                if (day >= 1 && day <= 31 && days.test(std::size_t(month * 32 + day))
-                    && descriptions.contains(entry.desc))
-                    ++_unmatched[key(month, entry)];
-            }
-        }
-    }
+    document.forEachBookedEntry([this, &days, &descriptions](int, int month, const Entry &entry) {
+        const int day = NumberText::intValue(entry.day);
+        if (day >= 1 && day <= 31 && days.test(std::size_t(month * 32 + day)) && descriptions.contains(entry.desc))
+            ++_unmatched[key(month, entry)];
+    });
 }
 
 bool DuplicateFinder::take(int month, const Entry &entry)

@@ -108,14 +108,7 @@ void FileCommands::menuOpenFile()
     const std::optional<QString> location = _filePanels.runOpenPanel(&_mainWindow);
     if (!location)
         return;
-    const QString path = NumberText::URLToFilePath(*location);
-    if (!_safety.mayOpen(path))
-        return;
-    if (!saveToFile(_host.dataFileName(), true))
-        return;
-    _safety.closing();
-    _host.setFileName(path);
-    loadFromFile(path, true, false);
+    openInstead(NumberText::URLToFilePath(*location));
 }
 
 bool FileCommands::openFile(const QString &path)
@@ -126,17 +119,23 @@ bool FileCommands::openFile(const QString &path)
         if (!_pending.flush())
             return;
         _mainWindow.showGrid();
-        if (!_sync.fileOperationsAllowed())
-            return;
-        if (!_safety.mayOpen(path))
-            return;
-        if (!saveToFile(_host.dataFileName(), true))
-            return;
-        _safety.closing();
-        _host.setFileName(path);
-        loadFromFile(path, true, false);
+        if (_sync.fileOperationsAllowed())
+            openInstead(path);
     });
     return true;
+}
+
+void FileCommands::openInstead(const QString &path)
+{
+    if (!_safety.mayOpen(path))
+        return;
+    // The document being left is saved (and committed) first; when that
+    // fails it stays open.
+    if (!saveToFile(_host.dataFileName(), true))
+        return;
+    _safety.closing();
+    _host.setFileName(path);
+    loadFromFile(path, true, false);
 }
 
 void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool detach)

@@ -65,6 +65,9 @@ public:
 
 private:
     void fillRecentMenu();
+    /// Leaves the open file for the one at `path`: asks when another program
+    /// has it open, saves the one being left, loads the other.
+    void openInstead(const QString &path);
 
     DocumentSync &_sync;
     DocumentHost &_host;
