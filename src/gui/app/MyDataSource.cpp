@@ -73,6 +73,8 @@ MyDataSource::~MyDataSource()
     // The register commits an open edit as its window goes, when this object
     // is half gone: nothing is recorded from then on.
     _document->edits().setChangeLog(nullptr);
+    // The history empties its stack as it goes, after this object's own parts.
+    _history->stack().disconnect(_safety);
     if (MainDataSource == this)
         MainDataSource = nullptr;
 }
