@@ -134,6 +134,13 @@ void BudgetDocument::identifyEntries(int month)
     }
 }
 
+void BudgetDocument::addFixedRows()
+{
+    createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
+    createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
+    createCategory(kRowLine, kRowLine);
+}
+
 void BudgetDocument::eraseAllData()
 {
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {

@@ -94,6 +94,9 @@ public:
     void insertCategory(int row, const CategoryRow &category, const MonthLists &lists);
     /// Empties the document down to the three fixed rows and zero budgets.
     void eraseAllData();
+    /// Adds the Budget, Remain and separator rows to an empty document, as
+    /// start-up and every reader of a file without the window begin.
+    void addFixedRows();
 
     /// The month's budget: the typed budget, or in envelope mode the sum of
     /// the categories' envelopes.

@@ -78,9 +78,7 @@ int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
 
     StderrAlerts alerts;
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false; // the file keeps its order; only the new records are added
     if (BudgetFileReader::loadFile(document, *dataFile, alerts, options) != BudgetFileReader::LoadResult::Loaded)

@@ -19,9 +19,7 @@ QByteArray bytes(const DocumentSnapshot &snapshot)
 std::optional<DocumentSnapshot> read(const QByteArray &bytes)
 {
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false;
     if (BudgetFileReader::loadBytes(document, bytes, options) != BudgetFileReader::LoadResult::Loaded)

@@ -238,14 +238,6 @@ QString usage()
         + list(optionEntries) + u'\n' + Text::tr("A FILE whose name begins with \"-\" goes after \"--\".") + u'\n';
 }
 
-/// A document as the program has it at start-up: the three fixed rows first.
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 bool load(BudgetDocument &document, const QString &path, bool sort)
 {
     StderrAlerts alerts;
@@ -263,7 +255,7 @@ int report(const Invocation &invocation)
     static BudgetDocument *const kept = new BudgetDocument;
     BudgetDocument &document = *kept;
     document.setEnvelopeView(invocation.has(QStringLiteral("--envelope")));
-    addFixedRows(document);
+    document.addFixedRows();
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     const bool display = invocation.has(QStringLiteral("--display"));
@@ -284,7 +276,7 @@ int convert(const Invocation &invocation)
 {
     const QString &out = invocation.operands.at(1);
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     if (!BudgetFileWriter::writeFile(document, out)) {

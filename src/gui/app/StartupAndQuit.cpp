@@ -30,9 +30,7 @@ void StartupAndQuit::awakeFromNib()
         settings.setValue(Settings::kCurrentVersion, _version);
         _parts.dialogs.openAboutPanel();
     }
-    _parts.document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    _parts.document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    _parts.document.createCategory(kRowLine, kRowLine);
+    _parts.document.addFixedRows();
     _parts.sync.launchTunnelHelper();
     _parts.mainWindow.showGrid();
     const QString dataFileName = _parts.host.dataFileName();

@@ -45,9 +45,7 @@ int fail(int status, const QString &message)
 /// The budget file read as the program reads it at start-up: fixed rows first, items sorted by day.
 bool load(BudgetDocument &document, const QString &path)
 {
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     StderrAlerts alerts;
     return BudgetFileReader::loadFile(document, path, alerts, {}) == BudgetFileReader::LoadResult::Loaded;
 }
