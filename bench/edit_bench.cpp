@@ -59,16 +59,15 @@ int main(int argc, char **argv)
     }
 
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     document.updateView();
     KeptSteps steps;
-    document.edits().setChangeLog(&steps);
+    DocumentEditing edits(document);
+    edits.setChangeLog(&steps);
     StderrAlerts alerts;
     SilentHost host;
-    voCheckViewData records(document, alerts, host);
+    voCheckViewData records(edits, alerts, host);
     records.loadMonthData(MonthTables::monthIdString(kMarch));
     const int rows = records.numberOfRowsInTableView();
     const int amount = int(RecordField::Amount);

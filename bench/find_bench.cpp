@@ -100,9 +100,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 9;
 
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     const DocumentSnapshot year = DocumentSnapshot::take(document);
 

@@ -86,9 +86,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 3 ? QByteArray(argv[3]).toInt() : 11;
 
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     document.updateView();
     const DocumentSnapshot untouched = DocumentSnapshot::take(document);

@@ -30,13 +30,6 @@ const char *const kUsage =
     "       orrinwick_bench generate ENTRIES BUDGET_FILE JOURNAL_FILE\n"
     "       orrinwick_bench measure BUDGET_FILE\n";
 
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 long peakKiB()
 {
     rusage usage{};
@@ -66,7 +59,7 @@ private:
 int generate(int entries, const QString &budgetPath, const QString &journalPath)
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     if (!BudgetFileWriter::writeFile(document, budgetPath) || !BenchGenerator::writeJournal(document, journalPath)) {
         std::fprintf(stderr, "could not write %s or %s\n", qPrintable(budgetPath), qPrintable(journalPath));
@@ -81,7 +74,7 @@ int generate(int entries, const QString &budgetPath, const QString &journalPath)
 int measure(const QString &path)
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     StderrAlerts alerts;
     CpuTimer timer;
     if (BudgetFileReader::loadFile(document, path, alerts, {}) != BudgetFileReader::LoadResult::Loaded)

@@ -81,9 +81,7 @@ int main(int argc, char *argv[])
     const QString path = dir.filePath(QStringLiteral("recovery"));
 
     BudgetDocument document;
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     const QString category = document.getCatArray()[kFirstCategoryRow].desc;
 

@@ -3,6 +3,7 @@
 //
 // Usage: register_bench [RECORDS] [RUNS]   (defaults: 10000, 15)
 #include "document/BudgetDocument.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Calendar.h"
 #include "platform/StderrAlerts.h"
 #include "register/voCheckViewCtrl.h"
@@ -24,9 +25,7 @@ constexpr int kCategories = 30;
 
 void fillMonth(BudgetDocument &document, int records)
 {
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
+    document.addFixedRows();
     for (int category = 0; category < kCategories; ++category)
         document.createCategory(QStringLiteral("Category %1").arg(category + 1), QStringLiteral("0"));
     document.budgetTotals()[kMarch] = QStringLiteral("250000");
@@ -77,7 +76,8 @@ int main(int argc, char **argv)
     fillMonth(document, records);
     StderrAlerts alerts;
     FixedCalendar calendar(kMarch + 1);
-    voCheckViewCtrl register_(document, alerts, calendar);
+    DocumentEditing edits(document);
+    voCheckViewCtrl register_(edits, alerts, calendar);
     register_.resize(900, 600);
     register_.show();
     QCoreApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "DocumentFixtures.h"
 #include "platform/ScriptedAlerts.h"
+#include "editing/DocumentEditing.h"
 #include "register/voCategoryEditWinData.h"
 
 #include <QAbstractItemModelTester>
@@ -36,6 +37,7 @@ private slots:
 
 private:
     BudgetDocument *_document = nullptr;
+    DocumentEditing *_edits = nullptr;
     ScriptedAlerts *_alerts = nullptr;
     voCategoryEditWinData *_data = nullptr;
 };
@@ -43,11 +45,12 @@ private:
 void TestCategoryEditData::init()
 {
     _document = new BudgetDocument;
+    _edits = new DocumentEditing(*_document);
     _alerts = new ScriptedAlerts;
-    addFixedRows(*_document);
+    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    _data = new voCategoryEditWinData(*_document, *_alerts);
+    _data = new voCategoryEditWinData(*_edits, *_alerts);
     _data->initData();
 }
 
@@ -55,6 +58,7 @@ void TestCategoryEditData::cleanup()
 {
     delete _data;
     delete _alerts;
+    delete _edits;
     delete _document;
 }
 
@@ -69,8 +73,9 @@ void TestCategoryEditData::listsTheCategoriesInBudgetOrder()
 void TestCategoryEditData::anEmptyBudgetGivesAnEmptyList()
 {
     BudgetDocument empty;
-    addFixedRows(empty);
-    voCategoryEditWinData data(empty, *_alerts);
+    empty.addFixedRows();
+    DocumentEditing emptyEdits(empty);
+    voCategoryEditWinData data(emptyEdits, *_alerts);
     data.initData();
     QCOMPARE(data.rowCount(), 0);
     data.addCategory();

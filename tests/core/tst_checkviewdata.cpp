@@ -1,5 +1,6 @@
 #include "DocumentFixtures.h"
 #include "platform/ScriptedAlerts.h"
+#include "editing/DocumentEditing.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
@@ -91,6 +92,7 @@ private:
     void select(const QList<int> &rows);
 
     BudgetDocument *_document = nullptr;
+    DocumentEditing *_edits = nullptr;
     ScriptedAlerts *_alerts = nullptr;
     RecordingHost *_host = nullptr;
     voCheckViewData *_data = nullptr;
@@ -99,9 +101,10 @@ private:
 void TestCheckViewData::init()
 {
     _document = new BudgetDocument;
+    _edits = new DocumentEditing(*_document);
     _alerts = new ScriptedAlerts;
     _host = new RecordingHost;
-    addFixedRows(*_document);
+    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     _document->budgetTotals()[kJan] = QStringLiteral("1000");
@@ -115,7 +118,7 @@ void TestCheckViewData::init()
     addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
             QStringLiteral("-3"));
     setEnvelope(*_document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
-    _data = new voCheckViewData(*_document, *_alerts, *_host);
+    _data = new voCheckViewData(*_edits, *_alerts, *_host);
 }
 
 void TestCheckViewData::cleanup()
@@ -123,6 +126,7 @@ void TestCheckViewData::cleanup()
     delete _data;
     delete _host;
     delete _alerts;
+    delete _edits;
     delete _document;
 }
 
@@ -458,8 +462,9 @@ void TestCheckViewData::addedRecordStartsWithDefaultsAndIsEdited()
 void TestCheckViewData::addingWithoutCategoriesOnlyWarns()
 {
     BudgetDocument empty;
-    addFixedRows(empty);
-    voCheckViewData data(empty, *_alerts, *_host);
+    empty.addFixedRows();
+    DocumentEditing emptyEdits(empty);
+    voCheckViewData data(emptyEdits, *_alerts, *_host);
     data.loadMonthData(QStringLiteral("jan"));
     data.addData();
     QCOMPARE(data.rowCount(), 0);

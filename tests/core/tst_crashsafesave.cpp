@@ -22,9 +22,7 @@ private:
     static QByteArray largeImage(const QString &budget, int entriesPerList)
     {
         BudgetDocument document;
-        document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-        document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-        document.createCategory(kRowLine, kRowLine);
+        document.addFixedRows();
         document.budgetTotals().fill(budget);
         for (int category = 0; category < 30; ++category) {
             const QString name = QStringLiteral("Category %1").arg(category);

@@ -54,14 +54,15 @@ QStringList storedEntries(const BudgetDocument &document)
 struct Budget
 {
     BudgetDocument document;
+    DocumentEditing editing { document };
     RecordedSteps steps;
     ScriptedAlerts alerts;
     SilentHost host;
-    voCheckViewData records { document, alerts, host };
+    voCheckViewData records { editing, alerts, host };
 
     Budget()
     {
-        addFixedRows(document);
+        document.addFixedRows();
         for (const char *name : { "Food", "Rent", "Fun" })
             document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
         document.budgetTotals()[kJan] = QStringLiteral("1000");
@@ -71,10 +72,10 @@ struct Budget
         addItem(document, QStringLiteral("Fun"), kJan, "12", "Cinema", "-3", {}, "");
         addItem(document, QStringLiteral("Food"), kJan + 1, "2", "Already", "1");
         document.updateView();
-        document.edits().setChangeLog(&steps);
+        editing.setChangeLog(&steps);
     }
 
-    [[nodiscard]] DocumentEditing &edits() { return document.edits(); }
+    [[nodiscard]] DocumentEditing &edits() { return editing; }
     [[nodiscard]] int rowOf(const QString &desc) const
     {
         for (int row = 0; row < records.recordCount(); ++row) {

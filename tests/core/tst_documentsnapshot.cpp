@@ -1,5 +1,6 @@
 #include "DocumentFixtures.h"
 #include "document/DocumentSnapshot.h"
+#include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
@@ -29,7 +30,7 @@ public:
 /// recomputed as the program holds it.
 void fillDocument(BudgetDocument &document)
 {
-    addFixedRows(document);
+    document.addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     document.budgetTotals()[kMar] = QStringLiteral("1000");
@@ -165,7 +166,8 @@ private slots:
         fillDocument(document);
         ScriptedAlerts alerts;
         SilentHost host;
-        voCheckViewData data(document, alerts, host);
+        DocumentEditing edits(document);
+        voCheckViewData data(edits, alerts, host);
         data.loadMonthData(QStringLiteral("mar"));
         data.sortByMethod(voCheckViewData::kSortByAmount);
 

@@ -39,18 +39,11 @@ std::optional<QString> run(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 
 [[nodiscard]] bool writeBudget(const QString &path, const QStringList &categoryNames)
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     for (const QString &name : categoryNames)
         document.createCategory(name, QStringLiteral("0"));
     return BudgetFileWriter::writeFile(document, path);
@@ -209,7 +202,7 @@ void tst_SyncSubversion::init()
     _settings->setValue(QStringLiteral("TestSVNClient"), kFailingClient);
     _alerts.clear();
     _document = std::make_unique<BudgetDocument>();
-    addFixedRows(*_document);
+    _document->addFixedRows();
     _host = TestHost();
     _host.fileName = _repo->dataFile();
     _sync = std::make_unique<DocumentSync>(*_document, _host, *_settings, _alerts, nullptr);

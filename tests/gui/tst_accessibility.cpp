@@ -125,11 +125,11 @@ private slots:
             shown = std::move(about);
         }
         else if (window == u"EnvelopeWindow") {
-            auto editor = std::make_unique<voEnvelopeWinController>(app.document(), fixture.alerts, parent);
+            auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts, parent);
             editor->openMonth(QStringLiteral("jan"), parent);
             shown = std::move(editor);
         } else if (window == u"CategoryEdit")
-            shown = std::make_unique<voCategoryEditWinCtrl>(app.document(), fixture.alerts, parent);
+            shown = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts, parent);
         else
             shown = std::make_unique<BudgetChartsWindow>(app.document(), parent);
         shown->show();

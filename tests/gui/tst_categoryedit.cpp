@@ -1,4 +1,5 @@
 #include "DocumentFixtures.h"
+#include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/ScriptedModalLoop.h"
 #include "register/voCategoryEditWinCtrl.h"
@@ -36,7 +37,7 @@ private slots:
     void everyControlHasItsOwnAccessibleName();
 
 private:
-    void open(BudgetDocument &document);
+    void open(DocumentEditing &edits);
     QTableView *table() const { return _editor->findChild<QTableView *>(QStringLiteral("_ourTable")); }
     void click(const char *buttonName);
     QLineEdit *openEditor(int row);
@@ -44,6 +45,7 @@ private:
     QStringList shownNames() const;
 
     BudgetDocument *_document = nullptr;
+    DocumentEditing *_edits = nullptr;
     ScriptedAlerts *_alerts = nullptr;
     ScriptedModalLoop *_modal = nullptr;
     ModalLoop::Scope *_modalScope = nullptr;
@@ -54,10 +56,11 @@ private:
 void TestCategoryEditor::init()
 {
     _document = new BudgetDocument;
+    _edits = new DocumentEditing(*_document);
     _alerts = new ScriptedAlerts;
     _modal = new ScriptedModalLoop;
     _modalScope = new ModalLoop::Scope(*_modal);
-    addFixedRows(*_document);
+    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     _mainWindow = new QWidget;
@@ -74,12 +77,13 @@ void TestCategoryEditor::cleanup()
     delete _modalScope;
     delete _modal;
     delete _alerts;
+    delete _edits;
     delete _document;
 }
 
-void TestCategoryEditor::open(BudgetDocument &document)
+void TestCategoryEditor::open(DocumentEditing &edits)
 {
-    _editor = new voCategoryEditWinCtrl(document, *_alerts, _mainWindow);
+    _editor = new voCategoryEditWinCtrl(edits, *_alerts, _mainWindow);
     _editor->showFromTitleBar(_mainWindow, true);
     QApplication::setActiveWindow(_editor);
     QVERIFY(QTest::qWaitForWindowActive(_editor));
@@ -122,8 +126,9 @@ QStringList TestCategoryEditor::shownNames() const
 void TestCategoryEditor::anEmptyBudgetOpensEmptyAndAddStartsEditingTheNewName()
 {
     BudgetDocument empty;
-    addFixedRows(empty);
-    open(empty);
+    empty.addFixedRows();
+    DocumentEditing emptyEdits(empty);
+    open(emptyEdits);
     QCOMPARE(_editor->windowTitle(), QStringLiteral("Categories"));
     QCOMPARE(table()->model()->rowCount(), 0);
 
@@ -140,7 +145,7 @@ void TestCategoryEditor::anEmptyBudgetOpensEmptyAndAddStartsEditingTheNewName()
 
 void TestCategoryEditor::addingAgainPicksTheNextFreeName()
 {
-    open(*_document);
+    open(*_edits);
     click("addButton");
     auto *editor = table()->findChild<QLineEdit *>();
     QVERIFY(editor);
@@ -169,7 +174,7 @@ void TestCategoryEditor::namesAreRenamedInPlace()
 
     addItem(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("1"), QStringLiteral("Landlord"),
             QStringLiteral("800"));
-    open(*_document);
+    open(*_edits);
     QVERIFY(typeName(openEditor(1), typed));
 
     QCOMPARE(shownNames(), (QStringList{"Food", name, "Fun"}));
@@ -180,7 +185,7 @@ void TestCategoryEditor::namesAreRenamedInPlace()
 
 void TestCategoryEditor::deleteButtonWarnsWithCancelAsDefault()
 {
-    open(*_document);
+    open(*_edits);
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
                       table()->visualRect(table()->model()->index(1, 0)).center());
     click("deleteButton"); // Return at the warning: the default, Cancel
@@ -198,7 +203,7 @@ void TestCategoryEditor::deleteButtonWarnsWithCancelAsDefault()
 
 void TestCategoryEditor::deleteWithoutSelectionOnlyWarns()
 {
-    open(*_document);
+    open(*_edits);
     click("deleteButton");
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
     QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Fun"}));
@@ -206,7 +211,7 @@ void TestCategoryEditor::deleteWithoutSelectionOnlyWarns()
 
 void TestCategoryEditor::closeButtonEndsTheModalRunAndKeepsTheTypedName()
 {
-    _editor = new voCategoryEditWinCtrl(*_document, *_alerts, _mainWindow);
+    _editor = new voCategoryEditWinCtrl(*_edits, *_alerts, _mainWindow);
     _editor->showFromTitleBar(_mainWindow, false);
     _modal->answer([this](QWidget *window) {
         QLineEdit *editor = openEditor(2);
@@ -223,7 +228,7 @@ void TestCategoryEditor::closeButtonEndsTheModalRunAndKeepsTheTypedName()
 
 void TestCategoryEditor::everyControlHasItsOwnAccessibleName()
 {
-    open(*_document);
+    open(*_edits);
     QStringList names;
     for (QWidget *widget : _editor->findChildren<QWidget *>()) {
         if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"))

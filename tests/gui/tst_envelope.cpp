@@ -1,4 +1,5 @@
 #include "document/BudgetDocument.h"
+#include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/ScriptedModalLoop.h"
 #include "register/voEnvelopeWinController.h"
@@ -15,13 +16,6 @@ namespace {
 
 constexpr int kMarch = 2;
 
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 QString envelope(const BudgetDocument &document, const QString &category, int month)
 {
     return document.entryList(category, month)->first().amount;
@@ -35,23 +29,29 @@ class TestEnvelopeEditor : public QObject
 
 private:
     BudgetDocument *_document = nullptr;
+    DocumentEditing *_edits = nullptr;
 
 private slots:
     void init()
     {
         _document = new BudgetDocument(this);
-        addFixedRows(*_document);
+        _edits = new DocumentEditing(*_document);
+        _document->addFixedRows();
         // Created out of alphabetical order: rows follow the budget's order.
         for (const char *name : {"Rent", "Food", "Car"})
             _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     }
 
-    void cleanup() { delete _document; }
+    void cleanup()
+    {
+        delete _edits;
+        delete _document;
+    }
 
     void rowsFollowTheBudgetOrder()
     {
         ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_document, alerts);
+        voEnvelopeWinData data(*_edits, alerts);
         QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
         data.initData(QStringLiteral("mar"));
         QCOMPARE(data.rowCount(), 3);
@@ -67,9 +67,10 @@ private slots:
     void noCategoriesGiveAnEmptyTable()
     {
         BudgetDocument empty;
-        addFixedRows(empty);
+        empty.addFixedRows();
         ScriptedAlerts alerts;
-        voEnvelopeWinData data(empty, alerts);
+        DocumentEditing emptyEdits(empty);
+        voEnvelopeWinData data(emptyEdits, alerts);
         data.initData(QStringLiteral("jan"));
         QCOMPARE(data.rowCount(), 0);
     }
@@ -96,7 +97,7 @@ private slots:
         QFETCH(bool, refused);
         (*_document->entryList(QStringLiteral("Food"), kMarch))[0].amount = QStringLiteral("40");
         ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_document, alerts);
+        voEnvelopeWinData data(*_edits, alerts);
         data.initData(QStringLiteral("mar"));
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
         QCOMPARE(data.setData(data.index(1, 1), typed, Qt::EditRole), !refused);
@@ -111,7 +112,7 @@ private slots:
     void reenteringTheShownAmountChangesNothing()
     {
         ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_document, alerts);
+        voEnvelopeWinData data(*_edits, alerts);
         data.initData(QStringLiteral("mar"));
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
         QVERIFY(!data.setData(data.index(0, 1), QStringLiteral("0"), Qt::EditRole));
@@ -142,7 +143,7 @@ private slots:
             // The close button while the cell is still in editing keeps the typed value.
             window->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
         });
-        voEnvelopeWinController editor(*_document, alerts, &parent);
+        voEnvelopeWinController editor(*_edits, alerts, &parent);
         editor.openMonth(QStringLiteral("mar"), &parent);
         QVERIFY(editor.windowTitle().size() > 0);
         editor.startModal();

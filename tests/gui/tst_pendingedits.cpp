@@ -32,7 +32,7 @@ enum class Edit { Register, RegisterOpen, GridBudgetOpen, GridNameOpen };
 std::unique_ptr<BudgetDocument> readFile(const QString &path)
 {
     auto document = std::make_unique<BudgetDocument>();
-    DocumentFixtures::addFixedRows(*document);
+    document->addFixedRows();
     BudgetFileReader::loadBytes(*document, AppFixture::contents(path), {});
     return document;
 }

@@ -1,4 +1,5 @@
 #include "DocumentFixtures.h"
+#include "editing/DocumentEditing.h"
 #include "platform/Calendar.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/ScriptedModalLoop.h"
@@ -76,6 +77,7 @@ private:
     void selectRows(const QList<int> &rows);
 
     BudgetDocument *_document = nullptr;
+    DocumentEditing *_edits = nullptr;
     ScriptedAlerts *_alerts = nullptr;
     FixedCalendar *_calendar = nullptr;
     ScriptedModalLoop *_modal = nullptr;
@@ -86,11 +88,12 @@ private:
 void TestRegister::init()
 {
     _document = new BudgetDocument;
+    _edits = new DocumentEditing(*_document);
     _alerts = new ScriptedAlerts;
     _calendar = new FixedCalendar(3);
     _modal = new ScriptedModalLoop;
     _modalScope = new ModalLoop::Scope(*_modal);
-    addFixedRows(*_document);
+    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     _document->budgetTotals()[kMar] = QStringLiteral("1000");
@@ -105,7 +108,7 @@ void TestRegister::init()
     addItem(*_document, QStringLiteral("Fun"), kFeb, QStringLiteral("2"), QStringLiteral("Museum"),
             QStringLiteral("12"));
 
-    _ctrl = new voCheckViewCtrl(*_document, *_alerts, *_calendar);
+    _ctrl = new voCheckViewCtrl(*_edits, *_alerts, *_calendar);
     _ctrl->resize(800, 500);
     _ctrl->show();
     QApplication::setActiveWindow(_ctrl);
@@ -120,6 +123,7 @@ void TestRegister::cleanup()
     delete _modal;
     delete _calendar;
     delete _alerts;
+    delete _edits;
     delete _document;
 }
 

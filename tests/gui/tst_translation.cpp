@@ -5,6 +5,7 @@
 #include "dialogs/voAboutWinCtrl.h"
 #include "dialogs/voPrefWindowCtrl.h"
 #include "dialogs/voProgressWinController.h"
+#include "editing/DocumentEditing.h"
 #include "document/DocumentSnapshot.h"
 #include "find/FindTransactionsDialog.h"
 #include "import/ImportPreviewDialog.h"
@@ -99,11 +100,11 @@ void build(Window &window, const QString &name)
         about->setTitle(voAboutWinCtrl::kPublisherName, voAboutWinCtrl::aboutMessage(app.version()));
         window.own = std::move(about);
     } else if (name == u"envelope editor") {
-        auto editor = std::make_unique<voEnvelopeWinController>(document, fixture.alerts);
+        auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts);
         editor->openMonth(QStringLiteral("mar"), &app.mainWindow());
         window.own = std::move(editor);
     } else if (name == u"category editor") {
-        window.own = std::make_unique<voCategoryEditWinCtrl>(document, fixture.alerts);
+        window.own = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts);
     } else if (name == u"progress") {
         window.own = std::make_unique<voProgressWinController>();
     } else if (name == u"charts") {

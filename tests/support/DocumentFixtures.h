@@ -8,14 +8,6 @@
 /// Helpers that build documents the way the program holds them.
 namespace DocumentFixtures {
 
-/// The three fixed rows the program makes at start-up.
-inline void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 /// Appends a booked item to a category's month list (the category must exist).
 inline void addItem(BudgetDocument &document, const QString &category, int month, const QString &day,
                     const QString &desc, const QString &amount, const QString &note = {},

@@ -2,17 +2,13 @@
 
 #include "NumberText.h"
 #include "Decimal.h"
-#include "editing/DocumentEditing.h"
 
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)
-    , _edits(std::make_unique<DocumentEditing>(*this))
 {
     _catArray.reserve(3);
     _budgetTotals.fill(QStringLiteral("0"));
 }
-
-BudgetDocument::~BudgetDocument() = default;
 
 EntryList *BudgetDocument::entryList(const QString &category, int month)
 {

@@ -9,10 +9,7 @@
 #include <QString>
 
 #include <array>
-#include <memory>
 #include <unordered_map>
-
-class DocumentEditing;
 
 using EntryList = QList<Entry>;
 /// A category's twelve entry lists, "jan" first.
@@ -34,10 +31,6 @@ class BudgetDocument final : public QObject
 
 public:
     explicit BudgetDocument(QObject *parent = nullptr);
-    ~BudgetDocument() override;
-
-    /// The operations every change of the user goes through.
-    [[nodiscard]] DocumentEditing &edits() const { return *_edits; }
 
     // Live containers.
     [[nodiscard]] QList<CategoryRow> &getCatArray() { return _catArray; }
@@ -130,5 +123,4 @@ private:
     std::array<QString, MonthTables::kMonthCount> _budgetTotals;
     bool _envelopeView = false;
     quint64 _lastEntryId = 0;
-    std::unique_ptr<DocumentEditing> _edits;
 };

@@ -1,12 +1,12 @@
 #include "AmountEdits.h"
 
-#include "DocumentEditing.h"
+#include "EditingSession.h"
 #include "ReversibleChange.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
 
-AmountEdits::AmountEdits(BudgetDocument &document, DocumentEditing &editing)
-    : _document(document)
+AmountEdits::AmountEdits(EditingSession &editing)
+    : _document(editing.document())
     , _editing(editing)
 { }
 

@@ -6,7 +6,7 @@
 #include <QLocale>
 
 class BudgetDocument;
-class DocumentEditing;
+class EditingSession;
 
 /// The typed amounts of the budget grid: a month's budget and, in envelope
 /// mode, a category's envelope for a month.
@@ -15,7 +15,7 @@ class AmountEdits final
     Q_DECLARE_TR_FUNCTIONS(AmountEdits)
 
 public:
-    AmountEdits(BudgetDocument &document, DocumentEditing &editing);
+    explicit AmountEdits(EditingSession &editing);
 
     /// The budget of month 0–11, as the user typed it in `locale`.
     EditAnswer setBudget(int month, const QString &typed, const QLocale &locale = {});
@@ -24,5 +24,5 @@ public:
 
 private:
     BudgetDocument &_document;
-    DocumentEditing &_editing;
+    EditingSession &_editing;
 };

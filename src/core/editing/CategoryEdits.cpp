@@ -1,6 +1,6 @@
 #include "CategoryEdits.h"
 
-#include "DocumentEditing.h"
+#include "EditingSession.h"
 #include "ReversibleChange.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
@@ -13,8 +13,8 @@ int landingRow(int from, int to) { return to < from ? to : to - 1; }
 
 } // namespace
 
-CategoryEdits::CategoryEdits(BudgetDocument &document, DocumentEditing &editing)
-    : _document(document)
+CategoryEdits::CategoryEdits(EditingSession &editing)
+    : _document(editing.document())
     , _editing(editing)
 { }
 

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 
 class BudgetDocument;
-class DocumentEditing;
+class EditingSession;
 
 /// The category rows: create, rename, delete and move. Rows are the budget's
 /// rows; categories are the rows from kFirstCategoryRow on.
@@ -15,7 +15,7 @@ class CategoryEdits final
     Q_DECLARE_TR_FUNCTIONS(CategoryEdits)
 
 public:
-    CategoryEdits(BudgetDocument &document, DocumentEditing &editing);
+    explicit CategoryEdits(EditingSession &editing);
 
     /// Appends a category with every month zero. Refused for a name the file
     /// cannot hold or another category has.
@@ -31,5 +31,5 @@ private:
     [[nodiscard]] CheckedText checkNewName(const QString &typed) const;
 
     BudgetDocument &_document;
-    DocumentEditing &_editing;
+    EditingSession &_editing;
 };

@@ -2,7 +2,7 @@
 
 #include "CheckedOutMonth.h"
 #include "DescriptionLookup.h"
-#include "DocumentEditing.h"
+#include "EditingSession.h"
 #include "RecordSteps.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
@@ -10,41 +10,6 @@
 #include <QHash>
 
 namespace {
-
-struct EntryPosition
-{
-    EntryList *list = nullptr;
-    qsizetype at = -1;
-};
-
-/// The stored entry with this id in the month, searched category by category.
-EntryPosition findEntry(BudgetDocument &document, int month, quint64 id)
-{
-    const QList<CategoryRow> &categories = document.getCatArray();
-    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-        EntryList *list = document.entryList(categories[row].desc, month);
-        if (!list)
-            continue;
-        for (qsizetype at = 1; at < list->size(); ++at) {
-            if (list->at(at).id == id)
-                return { list, at };
-        }
-    }
-    return {};
-}
-
-/// The index after the entry `after` in the list: 1 (after the envelope)
-/// for none, the end when it is not there.
-qsizetype indexAfter(const EntryList &list, quint64 after)
-{
-    if (after == 0)
-        return qMin<qsizetype>(1, list.size());
-    for (qsizetype at = 1; at < list.size(); ++at) {
-        if (list.at(at).id == after)
-            return at + 1;
-    }
-    return list.size();
-}
 
 /// The places of the rows, ascending, for putting them back in that order.
 QList<PlacedRecord> placesOf(const CheckedOutMonth &month, QList<int> rows)
@@ -68,9 +33,10 @@ QList<PlacedRecord> placesOf(const CheckedOutMonth &month, QList<int> rows)
 
 } // namespace
 
-RecordEdits::RecordEdits(BudgetDocument &document, DocumentEditing &editing)
-    : _document(document)
+RecordEdits::RecordEdits(EditingSession &editing)
+    : _document(editing.document())
     , _editing(editing)
+    , _monthRecords(editing)
 { }
 
 QString RecordEdits::fieldTitle(RecordField field)
@@ -153,7 +119,7 @@ EditAnswer RecordEdits::setField(CheckedOutMonth &month, int row, RecordField fi
         name = after.reconciled == kReconciledMark ? tr("Reconcile") : tr("Clear Reconciled Mark");
     else
         name = tr("Edit %1").arg(fieldTitle(field));
-    _editing.record(std::make_unique<RecordReplaced>(name, *this, month.heldMonth(), was, is));
+    _editing.record(std::make_unique<RecordReplaced>(name, _monthRecords, month.heldMonth(), was, is));
     return answer;
 }
 
@@ -169,7 +135,7 @@ EditAnswer RecordEdits::addRecord(CheckedOutMonth &month, RegisterRecord draft)
     };
     month.insertRecord(row, draft);
     month.amountsChanged();
-    _editing.record(std::make_unique<RecordsAdded>(tr("Add Transaction"), *this, month.heldMonth(),
+    _editing.record(std::make_unique<RecordsAdded>(tr("Add Transaction"), _monthRecords, month.heldMonth(),
                                                    QList<PlacedRecord> { placed }));
     return EditAnswer::changed();
 }
@@ -183,7 +149,7 @@ EditAnswer RecordEdits::deleteRecords(CheckedOutMonth &month, const QList<int> &
         month.removeRecord(month.rowOfRecord(placed->record.id));
     month.amountsChanged();
     const QString name = removed.size() == 1 ? tr("Delete Transaction") : tr("Delete Transactions");
-    _editing.record(std::make_unique<RecordsRemoved>(name, *this, month.heldMonth(), std::move(removed)));
+    _editing.record(std::make_unique<RecordsRemoved>(name, _monthRecords, month.heldMonth(), std::move(removed)));
     return EditAnswer::changed();
 }
 
@@ -208,12 +174,12 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
         // After whatever the month holds, the earlier carried ones included.
         const quint64 last = list->size() > 1 ? list->last().id : 0;
         carried.append({ copy, { 0, last } });
-        putRecord(next, copy, { 0, last });
+        _monthRecords.putRecord(next, copy, { 0, last });
     }
     if (carried.isEmpty())
         return EditAnswer::unchanged();
-    recordsChanged(next);
-    _editing.record(std::make_unique<RecordsAdded>(tr("Carry Over"), *this, next, std::move(carried)));
+    _monthRecords.recordsChanged(next);
+    _editing.record(std::make_unique<RecordsAdded>(tr("Carry Over"), _monthRecords, next, std::move(carried)));
     return EditAnswer::changed();
 }
 
@@ -236,52 +202,4 @@ quint64 RecordEdits::previousInCategory(const CheckedOutMonth &month, int row, c
             return month.recordAt(above).id;
     }
     return 0;
-}
-
-void RecordEdits::putRecord(int month, const RegisterRecord &record, const RecordPlace &place)
-{
-    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
-        const int above = place.afterInList == 0 ? -1 : held->rowOfRecord(place.afterInList);
-        held->insertRecord(place.afterInList != 0 && above < 0 ? held->recordCount() : above + 1, record);
-        return;
-    }
-    if (EntryList *list = _document.entryList(record.category, month))
-        list->insert(indexAfter(*list, place.afterInCategory), record.toEntry());
-}
-
-void RecordEdits::takeRecord(int month, quint64 id)
-{
-    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
-        if (const int row = held->rowOfRecord(id); row >= 0)
-            held->removeRecord(row);
-        return;
-    }
-    if (const EntryPosition found = findEntry(_document, month, id); found.list)
-        found.list->removeAt(found.at);
-}
-
-void RecordEdits::replaceRecord(int month, quint64 id, const RegisterRecord &record, quint64 afterInCategory)
-{
-    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
-        if (const int row = held->rowOfRecord(id); row >= 0)
-            held->replaceRecord(row, record);
-        return;
-    }
-    const EntryPosition found = findEntry(_document, month, id);
-    if (!found.list)
-        return;
-    if (found.list == _document.entryList(record.category, month)) {
-        (*found.list)[found.at] = record.toEntry();
-        return;
-    }
-    found.list->removeAt(found.at);
-    putRecord(month, record, { 0, afterInCategory });
-}
-
-void RecordEdits::recordsChanged(int month)
-{
-    if (CheckedOutMonth *held = _editing.checkedOut(month))
-        held->amountsChanged();
-    else
-        _document.updateTotalsForMonth(MonthTables::monthIdString(month));
 }

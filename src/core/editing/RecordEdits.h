@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditAnswer.h"
+#include "MonthRecords.h"
 #include "document/RegisterRecord.h"
 #include "document/TextRules.h"
 
@@ -10,35 +11,17 @@
 
 class BudgetDocument;
 class CheckedOutMonth;
-class DocumentEditing;
-
-/// Where a record goes back when an undo or redo puts it: after the record
-/// `afterInList` in the register's working list (0: first), and after the
-/// entry `afterInCategory` in its category's stored list (0: first, after
-/// the envelope entry). A record that is no longer there puts it last.
-struct RecordPlace
-{
-    quint64 afterInList = 0;
-    quint64 afterInCategory = 0;
-};
-
-/// A record with the place it was taken from or put at.
-struct PlacedRecord
-{
-    RegisterRecord record;
-    RecordPlace place;
-};
+class EditingSession;
 
 /// The register's record changes: set a field, add, delete, carry over.
 /// They act on the month the register has checked out; their undo steps act
-/// on the records wherever they are by then, through the put/take/replace
-/// calls below, which find them by id.
+/// on the records wherever they are by then, through `MonthRecords`.
 class RecordEdits final
 {
     Q_DECLARE_TR_FUNCTIONS(RecordEdits)
 
 public:
-    RecordEdits(BudgetDocument &document, DocumentEditing &editing);
+    explicit RecordEdits(EditingSession &editing);
 
     /// The title of a field as the register's header shows it.
     [[nodiscard]] static QString fieldTitle(RecordField field);
@@ -64,21 +47,12 @@ public:
     /// months (latest first), else the first category.
     [[nodiscard]] QString categoryFromDesc(const CheckedOutMonth &month, const QString &desc) const;
 
-    // Where undo steps put records of month 0–11: the checked-out working
-    // list when it holds that month, otherwise the document's lists.
-    void putRecord(int month, const RegisterRecord &record, const RecordPlace &place);
-    void takeRecord(int month, quint64 id);
-    /// Replaces the record with id `id`; a record whose category changes
-    /// goes after `afterInCategory` in its new category's list.
-    void replaceRecord(int month, quint64 id, const RegisterRecord &record, quint64 afterInCategory);
-    /// Records of the month were put, taken or replaced: its figures follow.
-    void recordsChanged(int month);
-
 private:
     [[nodiscard]] CheckedText checkField(RecordField field, const QString &typed, const QLocale &locale) const;
     /// The id of the nearest record above `row` in category `category`, or 0.
     [[nodiscard]] static quint64 previousInCategory(const CheckedOutMonth &month, int row, const QString &category);
 
     BudgetDocument &_document;
-    DocumentEditing &_editing;
+    EditingSession &_editing;
+    MonthRecords _monthRecords;
 };

@@ -1,8 +1,8 @@
 #include "RecordSteps.h"
 
-RecordsAdded::RecordsAdded(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records)
+RecordsAdded::RecordsAdded(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records)
     : DocumentChange(name)
-    , _edits(edits)
+    , _monthRecords(monthRecords)
     , _month(month)
     , _records(std::move(records))
 { }
@@ -10,31 +10,31 @@ RecordsAdded::RecordsAdded(const QString &name, RecordEdits &edits, int month, Q
 void RecordsAdded::undo()
 {
     for (auto placed = _records.crbegin(); placed != _records.crend(); ++placed)
-        _edits.takeRecord(_month, placed->record.id);
-    _edits.recordsChanged(_month);
+        _monthRecords.takeRecord(_month, placed->record.id);
+    _monthRecords.recordsChanged(_month);
 }
 
 void RecordsAdded::redo()
 {
     // In order: each record's place is one put before it or one that stayed.
     for (const PlacedRecord &placed : std::as_const(_records))
-        _edits.putRecord(_month, placed.record, placed.place);
-    _edits.recordsChanged(_month);
+        _monthRecords.putRecord(_month, placed.record, placed.place);
+    _monthRecords.recordsChanged(_month);
 }
 
-RecordsRemoved::RecordsRemoved(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records)
+RecordsRemoved::RecordsRemoved(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records)
     : DocumentChange(name)
-    , _added(name, edits, month, std::move(records))
+    , _added(name, monthRecords, month, std::move(records))
 { }
 
 void RecordsRemoved::undo() { _added.redo(); }
 
 void RecordsRemoved::redo() { _added.undo(); }
 
-RecordReplaced::RecordReplaced(const QString &name, RecordEdits &edits, int month, PlacedRecord before,
+RecordReplaced::RecordReplaced(const QString &name, MonthRecords &monthRecords, int month, PlacedRecord before,
                                PlacedRecord after)
     : DocumentChange(name)
-    , _edits(edits)
+    , _monthRecords(monthRecords)
     , _month(month)
     , _before(std::move(before))
     , _after(std::move(after))
@@ -42,12 +42,12 @@ RecordReplaced::RecordReplaced(const QString &name, RecordEdits &edits, int mont
 
 void RecordReplaced::undo()
 {
-    _edits.replaceRecord(_month, _after.record.id, _before.record, _before.place.afterInCategory);
-    _edits.recordsChanged(_month);
+    _monthRecords.replaceRecord(_month, _after.record.id, _before.record, _before.place.afterInCategory);
+    _monthRecords.recordsChanged(_month);
 }
 
 void RecordReplaced::redo()
 {
-    _edits.replaceRecord(_month, _before.record.id, _after.record, _after.place.afterInCategory);
-    _edits.recordsChanged(_month);
+    _monthRecords.replaceRecord(_month, _before.record.id, _after.record, _after.place.afterInCategory);
+    _monthRecords.recordsChanged(_month);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DocumentChange.h"
-#include "RecordEdits.h"
+#include "MonthRecords.h"
 
 /// Records added to a month: undo takes them out again, last first; redo
 /// puts them back at their places. Adding, carrying over and any bulk add
@@ -9,12 +9,12 @@
 class RecordsAdded final : public DocumentChange
 {
 public:
-    RecordsAdded(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records);
+    RecordsAdded(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records);
     void undo() override;
     void redo() override;
 
 private:
-    RecordEdits &_edits;
+    MonthRecords &_monthRecords;
     int _month;
     QList<PlacedRecord> _records;
 };
@@ -23,7 +23,7 @@ private:
 class RecordsRemoved final : public DocumentChange
 {
 public:
-    RecordsRemoved(const QString &name, RecordEdits &edits, int month, QList<PlacedRecord> records);
+    RecordsRemoved(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records);
     void undo() override;
     void redo() override;
 
@@ -36,12 +36,12 @@ private:
 class RecordReplaced final : public DocumentChange
 {
 public:
-    RecordReplaced(const QString &name, RecordEdits &edits, int month, PlacedRecord before, PlacedRecord after);
+    RecordReplaced(const QString &name, MonthRecords &monthRecords, int month, PlacedRecord before, PlacedRecord after);
     void undo() override;
     void redo() override;
 
 private:
-    RecordEdits &_edits;
+    MonthRecords &_monthRecords;
     int _month;
     PlacedRecord _before;
     PlacedRecord _after;

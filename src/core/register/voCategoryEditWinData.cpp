@@ -4,9 +4,10 @@
 #include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 
-voCategoryEditWinData::voCategoryEditWinData(BudgetDocument &document, Alerts &alerts, QObject *parent)
+voCategoryEditWinData::voCategoryEditWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent)
     : QAbstractListModel(parent)
-    , _document(document)
+    , _edits(edits)
+    , _document(edits.document())
     , _alerts(alerts)
 { }
 
@@ -31,7 +32,7 @@ bool voCategoryEditWinData::setObjectValue(const QString &value, int column, int
 {
     if (column != 0 || row < 0 || row >= numberOfRowsInTableView() || value.isEmpty())
         return false;
-    const EditAnswer answer = _document.edits().categories().renameCategory(row + kFirstCategoryRow, value);
+    const EditAnswer answer = _edits.categories().renameCategory(row + kFirstCategoryRow, value);
     if (answer.isRefused()) {
         _alerts.warning(answer.message);
         return false;
@@ -47,7 +48,7 @@ void voCategoryEditWinData::addCategory()
 {
     const int row = numberOfRowsInTableView();
     beginInsertRows({}, row, row);
-    (void)_document.edits().categories().createCategory(_document.uniqueCategoryName(kDefaultCategoryName));
+    (void)_edits.categories().createCategory(_document.uniqueCategoryName(kDefaultCategoryName));
     _categoryList.append(_document.getCatArray().constLast().desc);
     endInsertRows();
     _selection.clearSelection();
@@ -67,7 +68,7 @@ void voCategoryEditWinData::delCategory()
         tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
     if (_alerts.run(tr("WARNING"), message, QStringLiteral("Cancel"), QStringLiteral("OK")) == Alerts::kDefaultButton)
         return;
-    (void)_document.edits().categories().deleteCategory(row + kFirstCategoryRow);
+    (void)_edits.categories().deleteCategory(row + kFirstCategoryRow);
     _selection.clearSelection();
     beginRemoveRows({}, row, row);
     _categoryList.removeAt(row);

@@ -6,6 +6,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 
 /// The category editor's list: the budget's category names in budget order.
 /// Row i is the category at row i + 3 of the budget; every change reaches
@@ -19,7 +20,7 @@ class voCategoryEditWinData final : public QAbstractListModel
     Q_DISABLE_COPY_MOVE(voCategoryEditWinData)
 
 public:
-    voCategoryEditWinData(BudgetDocument &document, Alerts &alerts, QObject *parent = nullptr);
+    voCategoryEditWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent = nullptr);
 
     [[nodiscard]] QItemSelectionModel *selectionModel() { return &_selection; }
 
@@ -53,6 +54,7 @@ signals:
 
 private:
     QItemSelectionModel _selection{this};
+    DocumentEditing &_edits;
     BudgetDocument &_document;
     Alerts &_alerts;
     QStringList _categoryList;

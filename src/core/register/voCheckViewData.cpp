@@ -7,7 +7,7 @@
 #include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 
 #include <algorithm>
 #include <vector>
@@ -42,16 +42,17 @@ void writeRecords(const QList<CategoryRow> &categories, std::unordered_map<QStri
 
 } // namespace
 
-voCheckViewData::voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent)
+voCheckViewData::voCheckViewData(DocumentEditing &edits, Alerts &alerts, CheckViewHost &window, QObject *parent)
     : QAbstractTableModel(parent)
     , _ourWindow(window)
-    , _mainDataSrc(document)
+    , _edits(edits)
+    , _mainDataSrc(edits.document())
     , _alerts(alerts)
 {
-    _mainDataSrc.edits().setCheckedOutMonth(this);
+    _edits.setCheckedOutMonth(this);
 }
 
-voCheckViewData::~voCheckViewData() { _mainDataSrc.edits().setCheckedOutMonth(nullptr); }
+voCheckViewData::~voCheckViewData() { _edits.setCheckedOutMonth(nullptr); }
 
 const QStringList &voCheckViewData::columnIds() { return recordFieldIds(); }
 
@@ -229,7 +230,7 @@ void voCheckViewData::updateTotals()
 
 QString voCheckViewData::categoryFromDesc(const QString &desc) const
 {
-    return _mainDataSrc.edits().records().categoryFromDesc(*this, desc);
+    return _edits.records().categoryFromDesc(*this, desc);
 }
 
 bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &errorMessage)
@@ -252,7 +253,7 @@ void voCheckViewData::addData()
     record.note = kInitialNote;
     record.category = _categorySelect.value(0);
     record.lookup = CategoryLookup::Pending;
-    const EditAnswer answer = _mainDataSrc.edits().records().addRecord(*this, record);
+    const EditAnswer answer = _edits.records().addRecord(*this, record);
     if (answer.isRefused()) {
         _alerts.run(tr("No Categories Defined"), answer.message, QStringLiteral("OK"));
         return;
@@ -272,7 +273,7 @@ void voCheckViewData::delData()
                     QStringLiteral("OK"))
         == Alerts::kDefaultButton)
         return;
-    (void)_mainDataSrc.edits().records().deleteRecords(*this, rows);
+    (void)_edits.records().deleteRecords(*this, rows);
     _selection.clearSelection();
 }
 
@@ -289,7 +290,7 @@ void voCheckViewData::carryOverData()
                     QStringLiteral("Cancel"))
         != Alerts::kDefaultButton)
         return;
-    (void)_mainDataSrc.edits().records().carryOver(*this, rows);
+    (void)_edits.records().carryOver(*this, rows);
 }
 
 QVariant voCheckViewData::objectValueForTableColumn(const QString &column, int row) const
@@ -308,7 +309,7 @@ bool voCheckViewData::setObjectValue(const QString &value, const QString &column
     const std::optional<RecordField> field = recordFieldOf(column);
     if (!field || row < 0 || row >= numberOfRowsInTableView())
         return false;
-    const EditAnswer answer = _mainDataSrc.edits().records().setField(*this, row, *field, value);
+    const EditAnswer answer = _edits.records().setField(*this, row, *field, value);
     if (answer.isRefused()) {
         _alerts.warning(answer.message);
         return false;

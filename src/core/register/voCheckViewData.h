@@ -11,6 +11,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 class CheckViewHost;
 
 inline const QString kInitialDay = QStringLiteral("1");
@@ -34,7 +35,7 @@ public:
     /// Sort methods, as sortByMethod() takes them.
     enum SortMethod { kSortByDay, kSortByCategory, kSortByAmount, kSortByDesc, kSortByNote };
 
-    voCheckViewData(BudgetDocument &document, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
+    voCheckViewData(DocumentEditing &edits, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
     ~voCheckViewData() override;
 
     /// The column identifiers in table order: "reconciled", "day", "desc",
@@ -129,6 +130,7 @@ private:
     CheckViewHost &_ourWindow;
     QItemSelectionModel _selection{this};
     QStringList _categorySelect;
+    DocumentEditing &_edits;
     BudgetDocument &_mainDataSrc;
     Alerts &_alerts;
     QString _monthId;

@@ -5,9 +5,10 @@
 #include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
 
-voEnvelopeWinData::voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, QObject *parent)
+voEnvelopeWinData::voEnvelopeWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent)
     : QAbstractTableModel(parent)
-    , _document(document)
+    , _edits(edits)
+    , _document(edits.document())
     , _alerts(alerts)
 { }
 
@@ -37,7 +38,7 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
     if (columnId == kCategoryId || row < 0 || row >= _catKeys.size())
         return false;
     const EditAnswer answer
-        = _document.edits().amounts().setEnvelope(_catKeys[row], MonthTables::findMonth(_monthId), value);
+        = _edits.amounts().setEnvelope(_catKeys[row], MonthTables::findMonth(_monthId), value);
     if (answer.isRefused())
         _alerts.warning(answer.message);
     return answer.isChanged();

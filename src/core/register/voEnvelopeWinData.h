@@ -5,6 +5,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 
 /// The envelope table: one row per category, its name and its envelope
 /// amount for one month, edited in place in the document.
@@ -18,7 +19,7 @@ public:
     /// Identifier of the amount column, and key of the amount in the envelope entry.
     static inline const QString kAmountId = QStringLiteral("amount");
 
-    voEnvelopeWinData(BudgetDocument &document, Alerts &alerts, QObject *parent = nullptr);
+    voEnvelopeWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent = nullptr);
 
     /// Shows the month: the categories in budget order.
     void initData(const QString &monthId);
@@ -43,6 +44,7 @@ private:
     enum class Column { Category, Amount };
     [[nodiscard]] static QString columnId(Column column);
 
+    DocumentEditing &_edits;
     BudgetDocument &_document;
     Alerts &_alerts;
     QStringList _catKeys;

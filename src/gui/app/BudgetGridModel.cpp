@@ -6,7 +6,7 @@
 #include "document/GridText.h"
 #include "document/MonthTables.h"
 #include "document/Decimal.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 #include "platform/ReadableColors.h"
 
 #include <QBrush>

@@ -36,15 +36,16 @@ QList<int> unarchiveRows(const QByteArray &bytes)
 
 } // namespace
 
-BudgetGridSource::BudgetGridSource(BudgetDocument &document, Alerts &alerts, MainWindow &mainWindow,
+BudgetGridSource::BudgetGridSource(DocumentEditing &edits, Alerts &alerts, MainWindow &mainWindow,
                                     QPushButton &fillEnvelope, QObject *parent)
     : QObject(parent)
-    , _document(&document)
+    , _edits(edits)
+    , _document(&edits.document())
     , _alerts(alerts)
     , _mainWindow(mainWindow)
     , _ourTableView(mainWindow.tableView())
     , _fillEnvelope(fillEnvelope)
-    , _gridModel(new BudgetGridModel(document, *this, this))
+    , _gridModel(new BudgetGridModel(edits.document(), *this, this))
 {
     _ourTableView->setModel(_gridModel);
     _ourTableView->fitColumns();
@@ -81,9 +82,9 @@ bool BudgetGridSource::setObjectValue(const QString &value, const QString &colum
     const int month = MonthTables::findMonth(columnId);
     EditAnswer answer;
     if (columnId == kDescId)
-        answer = _document->edits().categories().renameCategory(row, value);
+        answer = _edits.categories().renameCategory(row, value);
     else if (row == kBudgetRowIndex && month >= 0)
-        answer = _document->edits().amounts().setBudget(month, value);
+        answer = _edits.amounts().setBudget(month, value);
     if (answer.isRefused())
         _alerts.warning(answer.message);
     return answer.isChanged();
@@ -108,7 +109,7 @@ bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
     if (!_envelopeView)
         return true;
     _ourTableView->clearSelection();
-    voEnvelopeWinController editor(*_document, _alerts, &_mainWindow);
+    voEnvelopeWinController editor(_edits, _alerts, &_mainWindow);
     editor.openMonth(columnId, &_mainWindow);
     editor.startModal();
     _document->updateTotalsForMonth(columnId);
@@ -135,7 +136,7 @@ bool BudgetGridSource::acceptDrop(const QMimeData &pasteboard, int row)
     if (rows.isEmpty() || rows.first() < kFirstCategoryRow || rows.first() >= numberOfRowsInTableView()
         || !validateDrop(row))
         return false;
-    (void)_document->edits().categories().moveCategory(rows.first(), row);
+    (void)_edits.categories().moveCategory(rows.first(), row);
     return true;
 }
 
@@ -147,7 +148,7 @@ void BudgetGridSource::updateView()
 
 void BudgetGridSource::btnNewCategory()
 {
-    (void)_document->edits().categories().createCategory(_document->uniqueCategoryName(kDefaultCategoryName));
+    (void)_edits.categories().createCategory(_document->uniqueCategoryName(kDefaultCategoryName));
     _ourTableView->clearSelection();
     const QModelIndex name = _gridModel->index(numberOfRowsInTableView() - 1, 0);
     _ourTableView->setCurrentIndex(name);
@@ -172,7 +173,7 @@ void BudgetGridSource::btnDeleteCategory()
         == Alerts::kDefaultButton)
         return;
     _ourTableView->clearSelection();
-    (void)_document->edits().categories().deleteCategory(row);
+    (void)_edits.categories().deleteCategory(row);
 }
 
 int BudgetGridSource::selectedRow() const

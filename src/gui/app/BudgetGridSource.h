@@ -6,6 +6,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 class BudgetGridModel;
 class BudgetGridView;
 class MainWindow;
@@ -20,7 +21,7 @@ class BudgetGridSource final : public QObject, public BudgetGridEdits
     Q_OBJECT
 
 public:
-    BudgetGridSource(BudgetDocument &document, Alerts &alerts, MainWindow &mainWindow,
+    BudgetGridSource(DocumentEditing &edits, Alerts &alerts, MainWindow &mainWindow,
                      QPushButton &fillEnvelope, QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(BudgetGridSource)
 
@@ -47,6 +48,7 @@ private:
     [[nodiscard]] int numberOfRowsInTableView() const;
     [[nodiscard]] int selectedRow() const;
 
+    DocumentEditing &_edits;
     BudgetDocument *_document;
     Alerts &_alerts;
     MainWindow &_mainWindow;

@@ -8,7 +8,7 @@
 #include "document/CsvExport.h"
 #include "document/MonthTables.h"
 #include "platform/Alerts.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 #include "platform/AtomicFile.h"
 #include "platform/FilePanels.h"
 #include "register/voCheckViewCtrl.h"

@@ -4,7 +4,7 @@
 #include "ui_MainMenu.h"
 
 #include "document/MonthTables.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 
 #include <QCloseEvent>
 #include <QTableView>

@@ -35,12 +35,13 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _calendar(services.calendar)
     , _version(QStringLiteral(ORRINWICK_VERSION))
     , _document(new BudgetDocument(this))
+    , _edits(std::make_unique<DocumentEditing>(*_document))
     , _sync(new DocumentSync(*_document, *this, _settings, *_alerts, &services.recents, this))
     , _mainWindow(std::make_unique<MainWindow>())
     , _ourTableView(_mainWindow->tableView())
     , _ourTabView(_mainWindow->tabView())
-    , _checkView(new voCheckViewCtrl(*_document, *_alerts, _calendar))
-    , _history(new UndoHistory([this] { _document->edits().changeApplied(); }, this))
+    , _checkView(new voCheckViewCtrl(*_edits, *_alerts, _calendar))
+    , _history(new UndoHistory([this] { _edits->changeApplied(); }, this))
     , _pending(std::make_unique<PendingEdits>(*_ourTableView, *_checkView, *_alerts))
     , _safety(new DocumentSafety(
           _settings, *_alerts, _calendar,
@@ -50,10 +51,10 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
               return DocumentSnapshot::take(*_document);
           },
           [this](const DocumentSnapshot &snapshot, const QString &actionName) {
-              _document->edits().replaceDocument(snapshot, actionName);
+              _edits->replaceDocument(snapshot, actionName);
           },
           SafetyPlaces::user(), this))
-    , _grid(new BudgetGridSource(*_document, *_alerts, *_mainWindow, *_checkView->fillEnvelopeButton(),
+    , _grid(new BudgetGridSource(*_edits, *_alerts, *_mainWindow, *_checkView->fillEnvelopeButton(),
                                  this))
     , _files(new FileCommands(*_sync, *this, services.filePanels, services.recents, *_mainWindow, *_pending,
                               *_history, *_safety, this))
@@ -63,7 +64,7 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
                                   _version, this))
 {
     MainDataSource = this;
-    _document->edits().setChangeLog(_history);
+    _edits->setChangeLog(_history);
     _mainWindow->setRegisterView(_checkView);
     connectWindow();
 }
@@ -72,7 +73,7 @@ MyDataSource::~MyDataSource()
 {
     // The register commits an open edit as its window goes, when this object
     // is half gone: nothing is recorded from then on.
-    _document->edits().setChangeLog(nullptr);
+    _edits->setChangeLog(nullptr);
     // The history empties its stack as it goes, after this object's own parts.
     _history->stack().disconnect(_safety);
     if (MainDataSource == this)

@@ -12,6 +12,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 class DocumentSafety;
 class BudgetGridModel;
 class BudgetGridSource;
@@ -62,6 +63,8 @@ public:
     [[nodiscard]] static MyDataSource *getMyDataSource();
 
     [[nodiscard]] BudgetDocument &document() const { return *_document; }
+    /// The operations every change of the user goes through.
+    [[nodiscard]] DocumentEditing &edits() const { return *_edits; }
     [[nodiscard]] DocumentSync &sync() const { return *_sync; }
     [[nodiscard]] MainWindow &mainWindow() const { return *_mainWindow; }
     [[nodiscard]] BudgetGridModel &gridModel() const;
@@ -128,6 +131,7 @@ private:
     QString _version;
 
     BudgetDocument *_document;
+    std::unique_ptr<DocumentEditing> _edits;
     DocumentSync *_sync;
     std::unique_ptr<MainWindow> _mainWindow;
     BudgetGridView *_ourTableView;

@@ -4,6 +4,7 @@
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "document/MonthTables.h"
+#include "editing/DocumentEditing.h"
 #include "platform/AtomicFile.h"
 #include "platform/StderrAlerts.h"
 #include "print/PrintPageSetup.h"
@@ -103,7 +104,8 @@ int pdf(const QStringList &arguments)
     if (month) {
         StderrAlerts alerts;
         NoWindow window;
-        voCheckViewData data(document, alerts, window);
+        DocumentEditing edits(document);
+        voCheckViewData data(edits, alerts, window);
         data.loadMonthData(MonthTables::monthIdString(*month));
         html = PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(data, document), title);
     } else {

@@ -2,7 +2,7 @@
 
 #include "BudgetChartData.h"
 #include "document/BudgetDocument.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

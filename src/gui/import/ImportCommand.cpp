@@ -66,7 +66,7 @@ void ImportCommand::importStatementFile(const QString &path)
     _dataSource.mainWindow().activateWindow();
     const AddRecords add(preview.plan().records());
     if (accepted && add.count() > 0)
-        (void)_dataSource.document().edits().addRecords(
+        (void)_dataSource.edits().addRecords(
             add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()));
     if (!shownMonth.isNull())
         shown.loadMonthData(shownMonth);

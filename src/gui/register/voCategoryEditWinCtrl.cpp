@@ -5,10 +5,10 @@
 #include "ItemEditing.h"
 #include "register/voCategoryEditWinData.h"
 
-voCategoryEditWinCtrl::voCategoryEditWinCtrl(BudgetDocument &document, Alerts &alerts, QWidget *parent)
+voCategoryEditWinCtrl::voCategoryEditWinCtrl(DocumentEditing &edits, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)
     , _ui(std::make_unique<Ui::CategoryEdit>())
-    , _data(new voCategoryEditWinData(document, alerts, this))
+    , _data(new voCategoryEditWinData(edits, alerts, this))
 {
     _ui->setupUi(this);
     // One controller per opening: the list is read as the window opens.

@@ -5,7 +5,7 @@
 #include <memory>
 
 class Alerts;
-class BudgetDocument;
+class DocumentEditing;
 class voCategoryEditWinData;
 namespace Ui {
 class CategoryEdit;
@@ -19,7 +19,7 @@ class voCategoryEditWinCtrl final : public voModalWinController
     Q_OBJECT
 
 public:
-    voCategoryEditWinCtrl(BudgetDocument &document, Alerts &alerts, QWidget *parent = nullptr);
+    voCategoryEditWinCtrl(DocumentEditing &edits, Alerts &alerts, QWidget *parent = nullptr);
     ~voCategoryEditWinCtrl() override;
 
     void addCategory();

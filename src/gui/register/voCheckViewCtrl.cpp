@@ -10,20 +10,22 @@
 #include "register/voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
+#include "editing/DocumentEditing.h"
 #include "document/MonthTables.h"
 #include "platform/Calendar.h"
 #include "document/Decimal.h"
 #include "platform/MoneyDisplay.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 #include "platform/ReadableColors.h"
 
-voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const Calendar &calendar, QWidget *parent)
+voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
     , _ui(std::make_unique<Ui::CheckView>())
-    , _document(document)
+    , _edits(edits)
+    , _document(edits.document())
     , _alerts(alerts)
     , _calendar(calendar)
-    , _ourData(new voCheckViewData(document, alerts, *this, this))
+    , _ourData(new voCheckViewData(edits, alerts, *this, this))
 {
     _ui->setupUi(this);
     _ourTableView = _ui->_ourTableView;
@@ -48,7 +50,7 @@ voCheckViewCtrl::voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const
 
     _ui->previousMonthButton->setShortcut(QKeySequence::Back);
     _ui->nextMonthButton->setShortcut(QKeySequence::Forward);
-    _ui->btnEditEnvelopes->setEnabled(document.isEnvelopeEnabled());
+    _ui->btnEditEnvelopes->setEnabled(_document.isEnvelopeEnabled());
 
     connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
     connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
@@ -184,7 +186,7 @@ void voCheckViewCtrl::btnEditEnvelopes()
     if (month.isNull())
         return;
     finishEditing(*_ourTableView);
-    voEnvelopeWinController editor(_document, _alerts, window());
+    voEnvelopeWinController editor(_edits, _alerts, window());
     editor.openMonth(month, window());
     editor.startModal();
     _ourData->updateTotals();
@@ -198,7 +200,7 @@ void voCheckViewCtrl::btnEditCategories()
     finishEditing(*_ourTableView);
     _ourData->storeAndReleaseMonthData();
     {
-        voCategoryEditWinCtrl editor(_document, _alerts, window());
+        voCategoryEditWinCtrl editor(_edits, _alerts, window());
         editor.showFromTitleBar(window(), true);
         editor.startModal();
     }

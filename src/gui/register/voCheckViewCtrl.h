@@ -8,6 +8,7 @@
 
 class Alerts;
 class BudgetDocument;
+class DocumentEditing;
 class Calendar;
 class QLabel;
 class QPushButton;
@@ -27,7 +28,7 @@ class voCheckViewCtrl final : public QWidget, public CheckViewHost
     Q_OBJECT
 
 public:
-    voCheckViewCtrl(BudgetDocument &document, Alerts &alerts, const Calendar &calendar, QWidget *parent = nullptr);
+    voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const Calendar &calendar, QWidget *parent = nullptr);
     ~voCheckViewCtrl() override;
 
     /// Entering the tab: loads the current calendar month, sorted by day.
@@ -77,6 +78,7 @@ private:
     void startEditing(const QModelIndex &index);
 
     std::unique_ptr<Ui::CheckView> _ui;
+    DocumentEditing &_edits;
     BudgetDocument &_document;
     Alerts &_alerts;
     const Calendar &_calendar;

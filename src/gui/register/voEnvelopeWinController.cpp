@@ -5,12 +5,12 @@
 #include "register/voEnvelopeWinData.h"
 
 #include "document/MonthTables.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 
-voEnvelopeWinController::voEnvelopeWinController(BudgetDocument &document, Alerts &alerts, QWidget *parent)
+voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)
     , _ui(std::make_unique<Ui::EnvelopeWindow>())
-    , _data(new voEnvelopeWinData(document, alerts, this))
+    , _data(new voEnvelopeWinData(edits, alerts, this))
 {
     _ui->setupUi(this);
     _ui->_ourTableView->setItemDelegate(new TextCellDelegate(_ui->_ourTableView));

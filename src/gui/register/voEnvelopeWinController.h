@@ -5,7 +5,7 @@
 #include <memory>
 
 class Alerts;
-class BudgetDocument;
+class DocumentEditing;
 class voEnvelopeWinData;
 namespace Ui {
 class EnvelopeWindow;
@@ -19,7 +19,7 @@ class voEnvelopeWinController final : public voModalWinController
     Q_OBJECT
 
 public:
-    voEnvelopeWinController(BudgetDocument &document, Alerts &alerts, QWidget *parent = nullptr);
+    voEnvelopeWinController(DocumentEditing &edits, Alerts &alerts, QWidget *parent = nullptr);
     ~voEnvelopeWinController() override;
 
     /// Shows the editor for the month ("jan" … "dec") under the parent's title bar.

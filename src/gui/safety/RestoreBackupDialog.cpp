@@ -6,7 +6,7 @@
 #include "document/GridText.h"
 #include "platform/AtomicFile.h"
 #include "platform/ModalLoop.h"
-#include "platform/MonthDisplay.h"
+#include "document/MonthDisplay.h"
 #include "safety/DocumentSafety.h"
 #include "safety/SnapshotFile.h"
 

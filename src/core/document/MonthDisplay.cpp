@@ -1,6 +1,6 @@
 #include "MonthDisplay.h"
 
-#include "document/MonthTables.h"
+#include "MonthTables.h"
 
 #include <QCoreApplication>
 

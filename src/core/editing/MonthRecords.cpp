@@ -1,0 +1,97 @@
+#include "MonthRecords.h"
+
+#include "CheckedOutMonth.h"
+#include "EditingSession.h"
+#include "document/BudgetDocument.h"
+
+namespace {
+
+struct EntryPosition
+{
+    EntryList *list = nullptr;
+    qsizetype at = -1;
+};
+
+/// The stored entry with this id in the month, searched category by category.
+EntryPosition findEntry(BudgetDocument &document, int month, quint64 id)
+{
+    const QList<CategoryRow> &categories = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
+        EntryList *list = document.entryList(categories[row].desc, month);
+        if (!list)
+            continue;
+        for (qsizetype at = 1; at < list->size(); ++at) {
+            if (list->at(at).id == id)
+                return { list, at };
+        }
+    }
+    return {};
+}
+
+/// The index after the entry `after` in the list: 1 (after the envelope)
+/// for none, the end when it is not there.
+qsizetype indexAfter(const EntryList &list, quint64 after)
+{
+    if (after == 0)
+        return qMin<qsizetype>(1, list.size());
+    for (qsizetype at = 1; at < list.size(); ++at) {
+        if (list.at(at).id == after)
+            return at + 1;
+    }
+    return list.size();
+}
+
+} // namespace
+
+MonthRecords::MonthRecords(EditingSession &editing)
+    : _document(editing.document())
+    , _editing(editing)
+{ }
+
+void MonthRecords::putRecord(int month, const RegisterRecord &record, const RecordPlace &place)
+{
+    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
+        const int above = place.afterInList == 0 ? -1 : held->rowOfRecord(place.afterInList);
+        held->insertRecord(place.afterInList != 0 && above < 0 ? held->recordCount() : above + 1, record);
+        return;
+    }
+    if (EntryList *list = _document.entryList(record.category, month))
+        list->insert(indexAfter(*list, place.afterInCategory), record.toEntry());
+}
+
+void MonthRecords::takeRecord(int month, quint64 id)
+{
+    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
+        if (const int row = held->rowOfRecord(id); row >= 0)
+            held->removeRecord(row);
+        return;
+    }
+    if (const EntryPosition found = findEntry(_document, month, id); found.list)
+        found.list->removeAt(found.at);
+}
+
+void MonthRecords::replaceRecord(int month, quint64 id, const RegisterRecord &record, quint64 afterInCategory)
+{
+    if (CheckedOutMonth *held = _editing.checkedOut(month)) {
+        if (const int row = held->rowOfRecord(id); row >= 0)
+            held->replaceRecord(row, record);
+        return;
+    }
+    const EntryPosition found = findEntry(_document, month, id);
+    if (!found.list)
+        return;
+    if (found.list == _document.entryList(record.category, month)) {
+        (*found.list)[found.at] = record.toEntry();
+        return;
+    }
+    found.list->removeAt(found.at);
+    putRecord(month, record, { 0, afterInCategory });
+}
+
+void MonthRecords::recordsChanged(int month)
+{
+    if (CheckedOutMonth *held = _editing.checkedOut(month))
+        held->amountsChanged();
+    else
+        _document.updateTotalsForMonth(MonthTables::monthIdString(month));
+}
