@@ -57,6 +57,11 @@ int BudgetGridModel::columnOf(const QString &columnId)
     return int(gridColumnIds().indexOf(columnId));
 }
 
+int BudgetGridModel::monthOfColumn(int column)
+{
+    return column >= int(Column::January) && column <= int(Column::December) ? column - int(Column::January) : -1;
+}
+
 int BudgetGridModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : numberOfRowsInTableView();
@@ -64,16 +69,18 @@ int BudgetGridModel::rowCount(const QModelIndex &parent) const
 
 int BudgetGridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(gridColumnIds().size());
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 bool BudgetGridModel::isNegativeRemainder(int row, int column) const
 {
     const bool remainder = row == kRemainingRowIndex
         || (row >= kFirstCategoryRow && _document.isEnvelopeEnabled());
-    if (!remainder || column == 0)
+    if (!remainder || column == int(Column::Name))
         return false;
-    return Decimal::fromText(_document.getCatArray()[row].value(columnId(column))) < Decimal();
+    const CategoryRow &cells = _document.getCatArray()[row];
+    const int month = monthOfColumn(column);
+    return Decimal::fromText(month >= 0 ? cells.months[std::size_t(month)] : cells.average) < Decimal();
 }
 
 QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
@@ -85,15 +92,16 @@ QVariant BudgetGridModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         // The fixed rows' names are the program's, not the user's: shown in their language.
-        if (column == 0 && row == kBudgetRowIndex)
+        if (column == int(Column::Name) && row == kBudgetRowIndex)
             return tr("Budget");
-        if (column == 0 && row == kRemainingRowIndex)
+        if (column == int(Column::Name) && row == kRemainingRowIndex)
             return tr("Remain");
         return objectValueForTableColumn(columnId(column), row);
     case Qt::EditRole:
         return editValueForTableColumn(columnId(column), row);
     case Qt::TextAlignmentRole:
-        return column == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return column == int(Column::Name) ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                           : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole: {
         // Colours from the palette, or chosen against it, so that light and
         // dark schemes both read well; the fixed rows are shaded with the
@@ -139,8 +147,8 @@ Qt::ItemFlags BudgetGridModel::flags(const QModelIndex &index) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     const int row = index.row();
-    const bool nameColumn = index.column() == 0;
-    const bool monthColumn = MonthTables::findMonth(columnId(index.column())) >= 0;
+    const bool nameColumn = index.column() == int(Column::Name);
+    const bool monthColumn = monthOfColumn(index.column()) >= 0;
     Qt::ItemFlags flags = Qt::ItemIsEnabled;
     if (shouldSelectRow(row))
         flags |= Qt::ItemIsSelectable;
@@ -156,15 +164,15 @@ QVariant BudgetGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::TextAlignmentRole)
-        return section == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return section == int(Column::Name) ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                            : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    const QString id = columnId(section);
-    if (id == kDescId)
+    if (section == int(Column::Name))
         return tr("Category");
-    if (id == kAverageId)
+    if (section == int(Column::Average))
         return tr("Average");
-    return MonthDisplay::shortName(MonthTables::findMonth(id));
+    return MonthDisplay::shortName(monthOfColumn(section));
 }
 
 QStringList BudgetGridModel::mimeTypes() const

@@ -15,8 +15,14 @@ public:
     /// The private drag type of a row drag.
     static inline const QString kDragType = QStringLiteral("MyPrivateTableViewDataType");
 
+    /// The grid's columns: the names, the twelve months, the average.
+    enum class Column { Name = 0, January = 1, December = 12, Average = 13 };
+    static constexpr int kColumnCount = int(Column::Average) + 1;
+
     BudgetGridModel(const BudgetDocument &document, BudgetGridEdits &edits, QObject *parent = nullptr);
 
+    /// The month 0–11 a column shows, or -1 for the name and average columns.
+    [[nodiscard]] static int monthOfColumn(int column);
     /// The column identifier ("desc", "jan" … "dec", "average") of a column.
     [[nodiscard]] static QString columnId(int column);
     [[nodiscard]] static int columnOf(const QString &columnId);

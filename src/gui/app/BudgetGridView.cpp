@@ -1,5 +1,7 @@
 #include "BudgetGridView.h"
 
+#include "BudgetGridModel.h"
+
 #include "platform/TextCellDelegate.h"
 #include <QDrag>
 #include <QHeaderView>
@@ -103,6 +105,12 @@ void BudgetGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEdit
     _leavingEditor = false;
 }
 
+namespace {
+
+bool isNameColumn(const QModelIndex &cell) { return cell.column() == int(BudgetGridModel::Column::Name); }
+
+} // namespace
+
 QModelIndex BudgetGridView::nextEditable(const QModelIndex &from, bool forward, bool sameKind) const
 {
     const QAbstractItemModel *cells = model();
@@ -115,7 +123,7 @@ QModelIndex BudgetGridView::nextEditable(const QModelIndex &from, bool forward, 
     for (position += step; position >= 0 && position < count; position += step) {
         const QModelIndex cell = cells->index(position / columns, position % columns);
         if (sameKind && from.isValid()
-            && (from.column() == 0 ? cell.column() != 0 : cell.row() != from.row()))
+            && (isNameColumn(from) ? !isNameColumn(cell) : cell.row() != from.row()))
             continue;
         if (cells->flags(cell) & Qt::ItemIsEditable)
             return cell;
