@@ -13,19 +13,11 @@ namespace {
 constexpr int kJan = 0;
 constexpr int kFeb = 1;
 
-QStringList rowNames(const BudgetDocument &document)
-{
-    QStringList names;
-    for (const CategoryRow &row : document.getCatArray())
-        names << row.desc;
-    return names;
-}
-
 /// The document of the worked example: budget 2500 in January, Food with
 /// items of 45.10 and 20, Rent with one item of 800.
 void fillWorkedExample(BudgetDocument &document)
 {
-    addFixedRows(document);
+    document.addFixedRows();
     document.budgetTotals()[kJan] = QStringLiteral("2500");
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
     document.createCategory(QStringLiteral("Rent"), QStringLiteral("0"));
@@ -133,7 +125,7 @@ void TestBudgetDocument::monthFriendlyNameIsNullForNoMonth()
 void TestBudgetDocument::startsWithTheFixedRowsAndNoData()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----"}));
     QVERIFY(document.getCatDataDictionary().empty());
     QCOMPARE(document.getCatArray()[kDashRowIndex].months[kJan], kRowLine);
@@ -145,7 +137,7 @@ void TestBudgetDocument::startsWithTheFixedRowsAndNoData()
 void TestBudgetDocument::createCategoryRefusesAnEmptyName()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
     QSignalSpy rows(&document, &BudgetDocument::rowsChanged);
     QCOMPARE(document.createCategory(QString(), QStringLiteral("0")), 0);
@@ -158,7 +150,7 @@ void TestBudgetDocument::createCategoryRefusesAnEmptyName()
 void TestBudgetDocument::createCategoryGivesTwelveEnvelopeLists()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     QSignalSpy rows(&document, &BudgetDocument::rowsChanged);
     QCOMPARE(document.createCategory(QStringLiteral("Food"), QStringLiteral("7")), 1);
     QCOMPARE(rows.count(), 1);
@@ -185,7 +177,7 @@ void TestBudgetDocument::createCategoryGivesTwelveEnvelopeLists()
 void TestBudgetDocument::createCategoryRefusesANameInUse()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
     addItem(document, QStringLiteral("Food"), kJan, "5", "Market", "45.10");
     QCOMPARE(document.createCategory(QStringLiteral("Food"), QStringLiteral("0")), 0);
@@ -214,7 +206,7 @@ void TestBudgetDocument::uniqueCategoryNameNumbersFromTwo()
     QFETCH(QStringList, existing);
     QFETCH(QString, unique);
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     for (const QString &name : existing)
         document.createCategory(name, QStringLiteral("0"));
     QCOMPARE(document.uniqueCategoryName(kDefaultCategoryName), unique);
@@ -298,7 +290,7 @@ void TestBudgetDocument::moveCategoryRowDropsBeforeTheTarget()
     QFETCH(int, to);
     QFETCH(QStringList, order);
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     for (const char *name : {"A", "B", "C"})
         document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     addItem(document, QStringLiteral("A"), kJan, "1", "x", "5");
@@ -311,7 +303,7 @@ void TestBudgetDocument::moveCategoryRowDropsBeforeTheTarget()
 void TestBudgetDocument::eraseAllDataLeavesTheFixedRows()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     for (const char *name : {"A", "B", "C", "D", "E"})
         document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     addItem(document, QStringLiteral("C"), kFeb, "3", "x", "5");
@@ -404,7 +396,7 @@ void TestBudgetDocument::remainIsBudgetMinusAllBookedInBothModes()
     QFETCH(QString, foodCell);
     QFETCH(QString, remain);
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.setEnvelopeView(envelope);
     document.budgetTotals()[kJan] = QStringLiteral("1000.50");
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
@@ -422,7 +414,7 @@ void TestBudgetDocument::remainIsBudgetMinusAllBookedInBothModes()
 void TestBudgetDocument::budgetTextIsTakenUnchangedInStandardMode()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
     document.budgetTotals()[kJan] = QStringLiteral("2500.00");
     document.updateTotalsForMonth(QStringLiteral("jan"));
@@ -430,7 +422,7 @@ void TestBudgetDocument::budgetTextIsTakenUnchangedInStandardMode()
     QCOMPARE(cell(document, "Remain", u"jan"), QStringLiteral("2500"));
 
     BudgetDocument empty;
-    addFixedRows(empty);
+    empty.addFixedRows();
     empty.setEnvelopeView(true);
     QCOMPARE(empty.calculateBudgetForColumnId(QStringLiteral("jan")), QStringLiteral("0"));
 }
@@ -438,7 +430,7 @@ void TestBudgetDocument::budgetTextIsTakenUnchangedInStandardMode()
 void TestBudgetDocument::withoutCategoriesOnlyBudgetAndRemainChange()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.budgetTotals()[kJan] = QStringLiteral("12.50");
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
     document.updateTotalsForMonth(QStringLiteral("jan"));
@@ -464,7 +456,7 @@ void TestBudgetDocument::descColumnChangesNothing()
 void TestBudgetDocument::onlyEnvelopeEntriesGiveZeroEverywhere()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.createCategory(QStringLiteral("Food"), QStringLiteral("9"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     document.updateView();
@@ -481,7 +473,7 @@ void TestBudgetDocument::onlyEnvelopeEntriesGiveZeroEverywhere()
 void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.createCategory(QStringLiteral("Returns"), QStringLiteral("0"));
     document.createCategory(QStringLiteral("Other"), QStringLiteral("0"));
     addItem(document, QStringLiteral("Returns"), kJan, "3", "Shop", "-12.5");
@@ -499,7 +491,7 @@ void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
 void TestBudgetDocument::updateViewRecomputesEveryMonth()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         document.budgetTotals()[month] = QString::number(100 + month);

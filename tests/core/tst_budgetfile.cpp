@@ -52,7 +52,7 @@ QStringList categoryBlock(const QString &name, const QStringList &januaryLines)
 
 LoadResult load(BudgetDocument &document, const QByteArray &bytes, bool sort = true)
 {
-    addFixedRows(document);
+    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = sort;
     return BudgetFileReader::loadBytes(document, bytes, options);
@@ -145,7 +145,7 @@ private slots:
 void TestBudgetFile::writesTheWorkedExampleByteForByte()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     document.budgetTotals().fill(QStringLiteral("2500"));
     document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
@@ -177,7 +177,7 @@ void TestBudgetFile::readsTheWorkedExampleBack()
 void TestBudgetFile::emptyDocumentIsFourteenLines()
 {
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     QStringList lines{QStringLiteral("; ****** MONTHLY_BUDGET ******"), QStringLiteral("Ver 1")};
     for (int month = 0; month < MonthTables::kMonthCount; ++month)
         lines << QStringLiteral("0");
@@ -392,7 +392,7 @@ void TestBudgetFile::missingFileWarnsAndIsNotRemembered()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing.txt"));
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     ScriptedAlerts alerts;
     RecordingRecents recents;
     BudgetFileReader::Options options;
@@ -414,7 +414,7 @@ void TestBudgetFile::nonBudgetFileIsRefusedWithAWarning()
 {
     const QString path = QStringLiteral(ORRINWICK_TEST_DATA "/notes.txt");
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     ScriptedAlerts alerts;
     RecordingRecents recents;
     BudgetFileReader::Options options;
@@ -545,7 +545,7 @@ void TestBudgetFile::writeFailureIsReported()
 {
     QTemporaryDir dir;
     BudgetDocument document;
-    addFixedRows(document);
+    document.addFixedRows();
     QVERIFY(!BudgetFileWriter::writeFile(document, dir.filePath(QStringLiteral("no/such/folder/budget.txt"))));
     // A folder's name is never replaced by a file.
     QVERIFY(!BudgetFileWriter::writeFile(document, dir.path()));

@@ -8,13 +8,6 @@ class CsvExportTest : public QObject
     Q_OBJECT
 
 private:
-    static void addFixedRows(BudgetDocument &document)
-    {
-        document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-        document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-        document.createCategory(kRowLine, kRowLine);
-    }
-
     static Entry item(const QString &day, const QString &desc, const QString &amount, const QString &note,
                       const QString &reconciled = QStringLiteral(" "))
     {
@@ -25,7 +18,7 @@ private slots:
     void gridHoldsExactFiguresAndLeavesOutTheSeparator()
     {
         BudgetDocument document;
-        addFixedRows(document);
+        document.addFixedRows();
         document.budgetTotals().fill(QStringLiteral("2500"));
         document.createCategory(QStringLiteral("Food, drink"), QStringLiteral("0"));
         document.entryList(QStringLiteral("Food, drink"), 0)->append(item("5", "Market", "45.10", ""));
@@ -43,7 +36,7 @@ private slots:
     void registerQuotesWhatSpreadsheetsWouldSplit()
     {
         BudgetDocument document;
-        addFixedRows(document);
+        document.addFixedRows();
         document.createCategory(QStringLiteral("Café"), QStringLiteral("0"));
         EntryList *march = document.entryList(QStringLiteral("Café"), 2);
         march->append(item("3", "Say \"hi\"", "-2.5", "a, b", "R"));

@@ -1,7 +1,7 @@
 #include "DocumentFixtures.h"
+#include "RecordingHost.h"
 #include "document/DocumentSnapshot.h"
 #include "platform/ScriptedAlerts.h"
-#include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
 #include <QSignalSpy>
@@ -18,18 +18,11 @@ constexpr int kMar = 2;
 
 using Change = std::function<void(BudgetDocument &)>;
 
-class SilentHost final : public CheckViewHost
-{
-public:
-    void setMonthTitle(const QString &) override {}
-    void setTotal(const QString &, const QString &) override {}
-};
-
 /// Three categories with items in January and March, budgets and envelopes,
 /// recomputed as the program holds it.
 void fillDocument(BudgetDocument &document)
 {
-    addFixedRows(document);
+    document.addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     document.budgetTotals()[kMar] = QStringLiteral("1000");
@@ -164,7 +157,7 @@ private slots:
         BudgetDocument document;
         fillDocument(document);
         ScriptedAlerts alerts;
-        SilentHost host;
+        RecordingHost host;
         voCheckViewData data(document, alerts, host);
         data.loadMonthData(QStringLiteral("mar"));
         data.sortByMethod(voCheckViewData::kSortByAmount);

@@ -39,7 +39,7 @@ private:
 
     void fillDocument()
     {
-        addFixedRows(*_document);
+        _document->addFixedRows();
         _document->budgetTotals().fill(QStringLiteral("2500"));
         _document->createCategory(QStringLiteral("Food"), QStringLiteral("0"));
         addItem(*_document, QStringLiteral("Food"), 0, QStringLiteral("5"), QStringLiteral("Market"), QStringLiteral("45.10"));

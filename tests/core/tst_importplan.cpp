@@ -23,7 +23,7 @@ StatementLine line(const QString &date, const QString &amount, const QString &de
 std::unique_ptr<BudgetDocument> budget(const QStringList &categories)
 {
     auto document = std::make_unique<BudgetDocument>();
-    DocumentFixtures::addFixedRows(*document);
+    document->addFixedRows();
     for (const QString &name : categories)
         document->createCategory(name, QStringLiteral("0"));
     return document;

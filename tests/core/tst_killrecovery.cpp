@@ -122,7 +122,7 @@ QString lostEdit(const DocumentSnapshot &document, const QList<Expectation> &exp
 QByteArray largeBudget(int items)
 {
     BudgetDocument document;
-    DocumentFixtures::addFixedRows(document);
+    document.addFixedRows();
     const QStringList names{"Groceries", "Rent", "Utilities", "Transport", "Dining out", "Health"};
     for (const QString &name : names)
         document.createCategory(name, QStringLiteral("0"));

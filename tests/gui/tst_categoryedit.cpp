@@ -57,7 +57,7 @@ void TestCategoryEditor::init()
     _alerts = new ScriptedAlerts;
     _modal = new ScriptedModalLoop;
     _modalScope = new ModalLoop::Scope(*_modal);
-    addFixedRows(*_document);
+    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     _mainWindow = new QWidget;
@@ -122,7 +122,7 @@ QStringList TestCategoryEditor::shownNames() const
 void TestCategoryEditor::anEmptyBudgetOpensEmptyAndAddStartsEditingTheNewName()
 {
     BudgetDocument empty;
-    addFixedRows(empty);
+    empty.addFixedRows();
     open(empty);
     QCOMPARE(_editor->windowTitle(), QStringLiteral("Categories"));
     QCOMPARE(table()->model()->rowCount(), 0);

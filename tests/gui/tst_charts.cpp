@@ -17,7 +17,7 @@ class ChartsTest : public QObject
 private:
     static void fillSample(BudgetDocument &document)
     {
-        addFixedRows(document);
+        document.addFixedRows();
         document.budgetTotals().fill(QStringLiteral("2500"));
         document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
         document.createCategory(QStringLiteral("Rent"), QStringLiteral("0"));

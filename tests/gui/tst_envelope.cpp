@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kMarch = 2;
 
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
-
 QString envelope(const BudgetDocument &document, const QString &category, int month)
 {
     return document.entryList(category, month)->first().amount;
@@ -40,7 +33,7 @@ private slots:
     void init()
     {
         _document = new BudgetDocument(this);
-        addFixedRows(*_document);
+        _document->addFixedRows();
         // Created out of alphabetical order: rows follow the budget's order.
         for (const char *name : {"Rent", "Food", "Car"})
             _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
@@ -67,7 +60,7 @@ private slots:
     void noCategoriesGiveAnEmptyTable()
     {
         BudgetDocument empty;
-        addFixedRows(empty);
+        empty.addFixedRows();
         ScriptedAlerts alerts;
         voEnvelopeWinData data(empty, alerts);
         data.initData(QStringLiteral("jan"));

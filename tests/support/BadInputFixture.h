@@ -136,7 +136,7 @@ private:
     static void fillSample(BudgetDocument &document)
     {
         using namespace DocumentFixtures;
-        addFixedRows(document);
+        document.addFixedRows();
         for (const char *name : {"Food", "Rent", "Fun"})
             document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
         document.budgetTotals()[kMar] = QStringLiteral("1000");

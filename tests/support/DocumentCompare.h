@@ -96,7 +96,7 @@ inline std::unique_ptr<BudgetDocument> loaded(const QString &path, bool envelope
 {
     auto document = std::make_unique<BudgetDocument>();
     document->setEnvelopeView(envelopeView);
-    DocumentFixtures::addFixedRows(*document);
+    document->addFixedRows();
     ScriptedAlerts alerts;
     BudgetFileReader::Options options;
     options.sortData = sortData;

@@ -20,7 +20,7 @@ public:
 
     void fill(BudgetDocument &document)
     {
-        DocumentFixtures::addFixedRows(document);
+        document.addFixedRows();
         for (QString &budget : document.budgetTotals())
             budget = oneIn(8) ? text(6) : amount();
         const int categories = below(6);

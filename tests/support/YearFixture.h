@@ -7,7 +7,7 @@
 inline void fillYearFixture(BudgetDocument &document)
 {
     using DocumentFixtures::addItem;
-    DocumentFixtures::addFixedRows(document);
+    document.addFixedRows();
     document.budgetTotals().fill(QStringLiteral("2000"));
     document.budgetTotals()[1] = QStringLiteral("2100");
     for (const char *name : {"Groceries", "Dining out", "Rent"})
