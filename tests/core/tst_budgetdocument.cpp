@@ -13,14 +13,6 @@ namespace {
 constexpr int kJan = 0;
 constexpr int kFeb = 1;
 
-QStringList rowNames(const BudgetDocument &document)
-{
-    QStringList names;
-    for (const CategoryRow &row : document.getCatArray())
-        names << row.desc;
-    return names;
-}
-
 /// The document of the worked example: budget 2500 in January, Food with
 /// items of 45.10 and 20, Rent with one item of 800.
 void fillWorkedExample(BudgetDocument &document)

@@ -1,6 +1,7 @@
+#include "BadInputTable.h"
 #include "DocumentFixtures.h"
-#include "platform/ScriptedAlerts.h"
 #include "editing/DocumentEditing.h"
+#include "platform/ScriptedAlerts.h"
 #include "register/voCategoryEditWinData.h"
 
 #include <QAbstractItemModelTester>
@@ -111,10 +112,8 @@ void TestCategoryEditData::renamingChecksTheName_data()
     QTest::newRow("empty") << "" << false << "" << "Rent";
     QTest::newRow("name of another category")
         << "Fun" << false << "There is already a category named \"Fun\". Choose another name." << "Rent";
-    QTest::newRow("line break") << "Rent\nHouse" << false << "A category name cannot contain a line break."
-                                << "Rent";
-    QTest::newRow("leading semicolon") << ";Rent" << false << "A category name cannot begin with \";\"."
-                                       << "Rent";
+    QTest::newRow("line break") << "Rent\nHouse" << false << BadInput::kNameLineBreak << "Rent";
+    QTest::newRow("leading semicolon") << ";Rent" << false << BadInput::kNameSemicolon << "Rent";
 }
 
 void TestCategoryEditData::renamingChecksTheName()

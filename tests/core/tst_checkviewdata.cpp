@@ -1,7 +1,8 @@
 #include "DocumentFixtures.h"
-#include "platform/ScriptedAlerts.h"
 #include "editing/DocumentEditing.h"
-#include "register/CheckViewHost.h"
+#include "RecordingHost.h"
+#include "RegisterRecords.h"
+#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 #include "document/EntryCompare.h"
@@ -12,6 +13,8 @@
 #include <QTest>
 
 using namespace DocumentFixtures;
+using RegisterRecords::columnOf;
+using RegisterRecords::rowOf;
 
 namespace {
 
@@ -20,33 +23,7 @@ constexpr int kFeb = 1;
 constexpr int kMar = 2;
 constexpr int kDec = 11;
 
-class RecordingHost final : public CheckViewHost
-{
-public:
-    void setMonthTitle(const QString &monthId) override { titles.append(monthId); }
-    void setTotal(const QString &newTotal, const QString &newRemaining) override
-    {
-        total = newTotal;
-        remaining = newRemaining;
-    }
-
-    QStringList titles;
-    QString total;
-    QString remaining;
-};
-
-QStringList registerColumn(const voCheckViewData &data, const QString &key)
-{
-    QStringList values;
-    for (int row = 0; row < data.numberOfRowsInTableView(); ++row)
-        values.append(data.record(row).value(key));
-    return values;
-}
-
-int columnOf(const QString &id)
-{
-    return int(voCheckViewData::columnIds().indexOf(id));
-}
+QStringList shownDescs(const voCheckViewData &data) { return RegisterRecords::column(data, QStringLiteral("desc")); }
 
 } // namespace
 
@@ -104,19 +81,7 @@ void TestCheckViewData::init()
     _edits = new DocumentEditing(*_document);
     _alerts = new ScriptedAlerts;
     _host = new RecordingHost;
-    _document->addFixedRows();
-    for (const char *name : {"Food", "Rent", "Fun"})
-        _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    _document->budgetTotals()[kJan] = QStringLiteral("1000");
-    // Stored deliberately out of day order.
-    addItem(*_document, QStringLiteral("Food"), kJan, QStringLiteral("20"), QStringLiteral("Market"),
-            QStringLiteral("45.10"));
-    addItem(*_document, QStringLiteral("Food"), kJan, QStringLiteral("5"), QStringLiteral("Bakery"),
-            QStringLiteral("8.5"), QStringLiteral("bread"), QStringLiteral("R"));
-    addItem(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("1"), QStringLiteral("Landlord"),
-            QStringLiteral("800"));
-    addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
-            QStringLiteral("-3"));
+    fillRegisterSample(*_document, kJan);
     setEnvelope(*_document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     _data = new voCheckViewData(*_edits, *_alerts, *_host);
 }
@@ -145,9 +110,9 @@ void TestCheckViewData::loadingListsBookedItemsOfEveryCategoryInBudgetOrder()
 
     QCOMPARE(_data->getMonthId(), QStringLiteral("jan"));
     QCOMPARE(_host->titles, QStringList{QStringLiteral("jan")});
-    QCOMPARE(registerColumn(*_data, QStringLiteral("desc")),
-             (QStringList{"Market", "Bakery", "Landlord", "Cinema"}));
-    QCOMPARE(registerColumn(*_data, QStringLiteral("category")), (QStringList{"Food", "Food", "Rent", "Fun"}));
+    QCOMPARE(shownDescs(*_data), (QStringList{"Market", "Bakery", "Landlord", "Cinema"}));
+    QCOMPARE(RegisterRecords::column(*_data, QStringLiteral("category")),
+             (QStringList{"Food", "Food", "Rent", "Fun"}));
     QCOMPARE(_data->record(1).note, QStringLiteral("bread"));
     QCOMPARE(_data->record(0).lookup, CategoryLookup::Never);
     QCOMPARE(_data->objectValueForTableColumn(QStringLiteral("reconciled"), 1), QVariant(1));
@@ -207,7 +172,7 @@ void TestCheckViewData::writeBackHappensOnlyWhenSomethingChanged()
     _data->loadMonthData(QStringLiteral("jan"));
     _data->sortByMethod(sortMethod);
     if (!column.isEmpty()) {
-        const int landlord = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Landlord"));
+        const int landlord = rowOf(*_data, QStringLiteral("Landlord"));
         QVERIFY(_data->setData(_data->index(landlord, columnOf(column)), value));
     }
     _data->storeAndReleaseMonthData();
@@ -226,7 +191,7 @@ void TestCheckViewData::changedCategoryMovesRecordToTheEndOfTheOtherList()
     addItem(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("28"), QStringLiteral("Garage"),
             QStringLiteral("50"));
     _data->loadMonthData(QStringLiteral("jan"));
-    const int bakery = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Bakery"));
+    const int bakery = rowOf(*_data, QStringLiteral("Bakery"));
     QVERIFY(_data->setData(_data->index(bakery, columnOf("category")), QStringLiteral("Rent")));
     QCOMPARE(_data->record(bakery).lookup, CategoryLookup::Settled);
     _data->storeAndReleaseMonthData();
@@ -250,7 +215,7 @@ void TestCheckViewData::changedCategoryMovesRecordToTheEndOfTheOtherList()
 void TestCheckViewData::reconciledCheckBoxTogglesTheStoredMark()
 {
     _data->loadMonthData(QStringLiteral("jan"));
-    const int landlord = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Landlord"));
+    const int landlord = rowOf(*_data, QStringLiteral("Landlord"));
     const QModelIndex cell = _data->index(landlord, columnOf("reconciled"));
     QVERIFY(_data->flags(cell).testFlag(Qt::ItemIsUserCheckable));
     QVERIFY(!_data->flags(cell).testFlag(Qt::ItemIsEditable));
@@ -327,7 +292,7 @@ void TestCheckViewData::typedTextIsCheckedBeforeItIsStored()
 void TestCheckViewData::amountEditsUpdateTheRemainingFigure()
 {
     _data->loadMonthData(QStringLiteral("jan"));
-    const int cinema = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Cinema"));
+    const int cinema = rowOf(*_data, QStringLiteral("Cinema"));
     QVERIFY(_data->setData(_data->index(cinema, columnOf("amount")), QStringLiteral("200.61")));
     QCOMPARE(_host->total, QStringLiteral("1000"));
     QCOMPARE(_host->remaining, QStringLiteral("-54.21"));
@@ -344,24 +309,29 @@ void TestCheckViewData::envelopeModeBudgetIsTheSumOfTheEnvelopes()
 
 void TestCheckViewData::sortingOrdersByTheMethodsKey_data()
 {
+    QTest::addColumn<QString>("column"); // whose header sorts by the method
     QTest::addColumn<int>("method");
     QTest::addColumn<QStringList>("descs");
 
-    QTest::newRow("day") << 0 << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
-    QTest::newRow("category, then day") << 1 << QStringList{"Bakery", "Market", "Cinema", "Landlord"};
-    QTest::newRow("amount as a number") << 2 << QStringList{"Cinema", "Bakery", "Market", "Landlord"};
-    QTest::newRow("description as text") << 3 << QStringList{"Bakery", "Cinema", "Landlord", "Market"};
-    QTest::newRow("note, then day") << 4 << QStringList{"Landlord", "Cinema", "Market", "Bakery"};
+    QTest::newRow("day") << "day" << 0 << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
+    QTest::newRow("category, then day") << "category" << 1 << QStringList{"Bakery", "Market", "Cinema", "Landlord"};
+    QTest::newRow("amount as a number") << "amount" << 2 << QStringList{"Cinema", "Bakery", "Market", "Landlord"};
+    QTest::newRow("description as text") << "desc" << 3 << QStringList{"Bakery", "Cinema", "Landlord", "Market"};
+    QTest::newRow("note, then day") << "note" << 4 << QStringList{"Landlord", "Cinema", "Market", "Bakery"};
+    QTest::newRow("reconciled: no key, the order stays")
+        << "reconciled" << -1 << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
 }
 
 void TestCheckViewData::sortingOrdersByTheMethodsKey()
 {
+    QFETCH(QString, column);
     QFETCH(int, method);
     QFETCH(QStringList, descs);
+    QCOMPARE(voCheckViewData::sortMethodForColumn(column), method);
     _data->loadMonthData(QStringLiteral("jan"));
     QSignalSpy reset(_data, &QAbstractItemModel::modelReset);
     _data->sortByMethod(method);
-    QCOMPARE(registerColumn(*_data, QStringLiteral("desc")), descs);
+    QCOMPARE(shownDescs(*_data), descs);
     QCOMPARE(_data->sortMethod(), method);
     QVERIFY(!_data->isDirty());
     QCOMPARE(reset.count(), 0);
@@ -430,7 +400,7 @@ void TestCheckViewData::sortMethodAndLastDaySurviveUnloading()
     addItem(*_document, QStringLiteral("Food"), kFeb, QStringLiteral("2"), QStringLiteral("Small"),
             QStringLiteral("1"));
     _data->loadMonthData(QStringLiteral("feb"));
-    QCOMPARE(registerColumn(*_data, QStringLiteral("desc")), (QStringList{"Small", "Big"}));
+    QCOMPARE(shownDescs(*_data), (QStringList{"Small", "Big"}));
     _data->addData();
     QCOMPARE(_data->record(2).day, QStringLiteral("9"));
 }
@@ -521,7 +491,7 @@ void TestCheckViewData::newRecordsLookUpTheirCategoryFromTheDescription()
     }
     if (month == u"feb") {
         // "Later" in February's register would answer for February itself.
-        const int later = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Later"));
+        const int later = rowOf(*_data, QStringLiteral("Later"));
         QVERIFY(_data->setData(_data->index(later, columnOf("desc")), QStringLiteral("Gone")));
     }
 
@@ -553,7 +523,7 @@ void TestCheckViewData::lookupRunsOnceAndNeverAfterAChosenCategory()
 void TestCheckViewData::loadedRecordsNeverLookUpTheirCategory()
 {
     _data->loadMonthData(QStringLiteral("jan"));
-    const int market = int(registerColumn(*_data, QStringLiteral("desc")).indexOf("Market"));
+    const int market = rowOf(*_data, QStringLiteral("Market"));
     QVERIFY(_data->setData(_data->index(market, columnOf("desc")), QStringLiteral("Landlord")));
     QCOMPARE(_data->record(market).category, QStringLiteral("Food"));
     QCOMPARE(_data->record(market).lookup, CategoryLookup::Never);
@@ -583,7 +553,7 @@ void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk()
     QCOMPARE(confirm.message, QStringLiteral("Are you sure you want to delete selected items?"));
     QCOMPARE(confirm.defaultButton, QStringLiteral("Cancel"));
     QCOMPARE(confirm.secondButton, QStringLiteral("OK"));
-    QCOMPARE(registerColumn(*_data, QStringLiteral("desc")), remaining);
+    QCOMPARE(shownDescs(*_data), remaining);
     QVERIFY(_data->selectedRows().isEmpty());
     QCOMPARE(_data->isDirty(), answer == Alerts::kSecondButton);
     QCOMPARE(_host->remaining, answer == Alerts::kSecondButton ? QStringLiteral("946.4") : QStringLiteral("149.4"));
@@ -611,6 +581,7 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
 {
     addItem(*_document, QStringLiteral("Food"), kFeb, QStringLiteral("2"), QStringLiteral("Already"),
             QStringLiteral("1"));
+    const EntryList january = *_document->entryList(QStringLiteral("Food"), kJan);
     _data->loadMonthData(QStringLiteral("jan"));
     // Day order: Landlord (Rent), Bakery (Food), Cinema (Fun), Market (Food).
     select({1, 2, 3});
@@ -632,6 +603,9 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
     QCOMPARE(_data->rowCount(), 4);
     QCOMPARE(_host->remaining, QStringLiteral("149.4"));
     QCOMPARE(_data->record(1).note, QStringLiteral("bread"));
+    // The carried records stay in January as they were, notes and marks kept.
+    _data->storeAndReleaseMonthData();
+    QCOMPARE(*_document->entryList(QStringLiteral("Food"), kJan), january);
 }
 
 void TestCheckViewData::carryOverFromDecemberOrCancelledDoesNothing_data()

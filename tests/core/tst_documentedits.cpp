@@ -1,9 +1,11 @@
+#include "BadInputTable.h"
 #include "DocumentFixtures.h"
-#include "document/DocumentSnapshot.h"
 #include "RecordedSteps.h"
+#include "RecordingHost.h"
+#include "RegisterRecords.h"
+#include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
-#include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
 #include <QTest>
@@ -14,13 +16,6 @@ namespace {
 
 constexpr int kJan = 0;
 constexpr int kDec = 11;
-
-class SilentHost final : public CheckViewHost
-{
-public:
-    void setMonthTitle(const QString &) override { }
-    void setTotal(const QString &, const QString &) override { }
-};
 
 QString outcomeOf(const EditAnswer &answer)
 {
@@ -57,43 +52,24 @@ struct Budget
     DocumentEditing editing { document };
     RecordedSteps steps;
     ScriptedAlerts alerts;
-    SilentHost host;
+    RecordingHost host;
     voCheckViewData records { editing, alerts, host };
 
     Budget()
     {
-        document.addFixedRows();
-        for (const char *name : { "Food", "Rent", "Fun" })
-            document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-        document.budgetTotals()[kJan] = QStringLiteral("1000");
-        addItem(document, QStringLiteral("Food"), kJan, "20", "Market", "45.10");
-        addItem(document, QStringLiteral("Food"), kJan, "5", "Bakery", "8.5", "bread", "R");
-        addItem(document, QStringLiteral("Rent"), kJan, "1", "Landlord", "800", {}, "0");
-        addItem(document, QStringLiteral("Fun"), kJan, "12", "Cinema", "-3", {}, "");
+        fillRegisterSample(document, kJan);
+        // Unchecked boxes as other writers mark them.
+        document.entryList(QStringLiteral("Rent"), kJan)->last().reconciled = QStringLiteral("0");
+        document.entryList(QStringLiteral("Fun"), kJan)->last().reconciled = QString();
         addItem(document, QStringLiteral("Food"), kJan + 1, "2", "Already", "1");
         document.updateView();
         editing.setChangeLog(&steps);
     }
 
     [[nodiscard]] DocumentEditing &edits() { return editing; }
-    [[nodiscard]] int rowOf(const QString &desc) const
-    {
-        for (int row = 0; row < records.recordCount(); ++row) {
-            if (records.recordAt(row).desc == desc)
-                return row;
-        }
-        return -1;
-    }
+    [[nodiscard]] int rowOf(const QString &desc) const { return RegisterRecords::rowOf(records, desc); }
     /// The register's records in its order.
-    [[nodiscard]] QStringList shown() const
-    {
-        QStringList lines;
-        for (int row = 0; row < records.recordCount(); ++row) {
-            const RegisterRecord &r = records.recordAt(row);
-            lines << QStringList { r.day, r.desc, r.category, r.amount, r.note, r.reconciled }.join(u'|');
-        }
-        return lines;
-    }
+    [[nodiscard]] QStringList shown() const { return RegisterRecords::lines(records); }
     /// The document as a grid and its stored entries, as a test compares it.
     [[nodiscard]] QStringList whole() const
     {
@@ -118,7 +94,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QString>("result"); // the stored text, or the message
-        const QString notAnAmount = QStringLiteral("\"%1\" is not an amount. Type a number such as 12.50 or -3.");
+        const QString &notAnAmount = BadInput::kNotAnAmount;
         const auto twoWays = [](const char *typed, const char *one, const char *other) {
             return QStringLiteral("\"%1\" could mean %2 or %3. Type it without a thousands separator, as %2 or %3.")
                 .arg(QLatin1String(typed), QLatin1String(one), QLatin1String(other));
@@ -224,7 +200,7 @@ private slots:
         QTest::newRow("create: name in use") << "create" << 0 << "Rent"
                                              << "refused" << three << inUse;
         QTest::newRow("create: leading ;") << "create" << 0 << ";x"
-                                           << "refused" << three << "A category name cannot begin with \";\".";
+                                           << "refused" << three << BadInput::kNameSemicolon;
         QTest::newRow("rename") << "rename" << 3 << "Groceries"
                                 << "changed" << QStringList { "Groceries", "Rent", "Fun" } << "";
         QTest::newRow("rename: name in use") << "rename" << 3 << "Rent"
@@ -301,7 +277,7 @@ private slots:
                                          << "amount"
                                          << "4x"
                                          << "refused"
-                                         << "\"4x\" is not an amount. Type a number such as 12.50 or -3."
+                                         << BadInput::filled(BadInput::kNotAnAmount, "4x")
                                          << "";
         QTest::newRow("amount: the same") << "Market"
                                           << "amount"
@@ -319,7 +295,7 @@ private slots:
                                       << "day"
                                       << "32"
                                       << "refused"
-                                      << "\"32\" is not a day. Type a day of the month from 1 to 31."
+                                      << BadInput::filled(BadInput::kNotADay, "32")
                                       << "";
         QTest::newRow("category") << "Market"
                                   << "category"
@@ -331,7 +307,7 @@ private slots:
                                            << "category"
                                            << "Car"
                                            << "refused"
-                                           << "\"Car\" is not a category of this budget. Choose one of its categories."
+                                           << BadInput::filled(BadInput::kNotACategory, "Car")
                                            << "";
         QTest::newRow("note: tab") << "Market"
                                    << "note"
@@ -343,7 +319,7 @@ private slots:
                                                  << "desc"
                                                  << "a\nb"
                                                  << "refused"
-                                                 << "A description cannot contain a line break."
+                                                 << BadInput::kDescLineBreak
                                                  << "";
         QTest::newRow("check a box marked 0") << "Landlord"
                                               << "reconciled"

@@ -1,8 +1,8 @@
 #include "DocumentFixtures.h"
-#include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
+#include "RecordingHost.h"
+#include "document/DocumentSnapshot.h"
 #include "platform/ScriptedAlerts.h"
-#include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
 #include <QSignalSpy>
@@ -18,13 +18,6 @@ constexpr int kJan = 0;
 constexpr int kMar = 2;
 
 using Change = std::function<void(BudgetDocument &)>;
-
-class SilentHost final : public CheckViewHost
-{
-public:
-    void setMonthTitle(const QString &) override {}
-    void setTotal(const QString &, const QString &) override {}
-};
 
 /// Three categories with items in January and March, budgets and envelopes,
 /// recomputed as the program holds it.
@@ -165,7 +158,7 @@ private slots:
         BudgetDocument document;
         fillDocument(document);
         ScriptedAlerts alerts;
-        SilentHost host;
+        RecordingHost host;
         DocumentEditing edits(document);
         voCheckViewData data(edits, alerts, host);
         data.loadMonthData(QStringLiteral("mar"));

@@ -1,4 +1,5 @@
 #include "DocumentCompare.h"
+#include "FileContents.h"
 #include "ImportFixtures.h"
 
 #include <QFile>
@@ -6,16 +7,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class ImportCommandLineTest : public QObject
 {
@@ -73,7 +64,7 @@ private slots:
         const QString budget = home.filePath(QStringLiteral("household.txt"));
         QVERIFY(QFile::copy(ImportFixtures::kSample, budget));
         QFile::setPermissions(budget, QFile::ReadOwner | QFile::WriteOwner);
-        const QByteArray before = contents(budget);
+        const QByteArray before = fileContents(budget);
         QString statementPath = ImportFixtures::kFolder + statement;
         if (statement.startsWith(QStringLiteral("text:"))) {
             statementPath = home.filePath(QStringLiteral("statement.csv"));
@@ -106,7 +97,7 @@ private slots:
         QCOMPARE(process.exitCode(), status);
         QVERIFY2((status == 0 ? out : err).contains(said), qPrintable(out + err));
         if (may.isEmpty()) {
-            QCOMPARE(contents(budget), before);
+            QCOMPARE(fileContents(budget), before);
             return;
         }
         const std::unique_ptr<BudgetDocument> after = DocumentCompare::loaded(budget, false, true);

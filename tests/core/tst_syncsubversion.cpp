@@ -3,10 +3,10 @@
 
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileWriter.h"
-#include "platform/AtomicFile.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/Settings.h"
 #include "DocumentFixtures.h"
+#include "FileContents.h"
 #include "TestDocumentHost.h"
 #include "sync/DocumentSync.h"
 #include "sync/WorkingCopyConflict.h"
@@ -47,11 +47,6 @@ std::optional<QString> run(const QString &tool, const QStringList &arguments)
     for (const QString &name : categoryNames)
         document.createCategory(name, QStringLiteral("0"));
     return BudgetFileWriter::writeFile(document, path);
-}
-
-QByteArray contents(const QString &path)
-{
-    return AtomicFile::read(path).value_or(QByteArray());
 }
 
 /// A repository with two working copies, "wc" (the user's) and "other", both
@@ -313,7 +308,7 @@ void tst_SyncSubversion::saveAndSaveAsNeverCommit()
 
     QVERIFY(_sync->saveToFile(path, false));
 
-    QVERIFY(contents(path).contains("\r\nTravel\r\n"));
+    QVERIFY(fileContents(path).contains("\r\nTravel\r\n"));
     QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
     QCOMPARE(_host.progress, QStringList{QStringLiteral("Performing SVN update")});
 }
@@ -339,7 +334,7 @@ void tst_SyncSubversion::documentLoadedWithoutUpdateNeverCommits()
     QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
 
     QVERIFY(!_sync->svnOpenState());
-    QVERIFY(contents(_repo->dataFile()).contains("\r\nTravel\r\n"));
+    QVERIFY(fileContents(_repo->dataFile()).contains("\r\nTravel\r\n"));
     QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
     QVERIFY(_host.progress.isEmpty());
 }
@@ -368,7 +363,7 @@ void tst_SyncSubversion::failedCommitIsReportedAndKeepsTheSavedFile()
 
     QCOMPARE(_alerts.titles(), QStringList{QStringLiteral("WARNING")});
     QCOMPARE(_alerts.shown().first().message, warning);
-    QVERIFY(contents(_repo->dataFile()).contains("\r\nTravel\r\n"));
+    QVERIFY(fileContents(_repo->dataFile()).contains("\r\nTravel\r\n"));
     QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
     QCOMPARE(_host.closedWindows, 2);
     QVERIFY(_sync->allowFileOperations());
@@ -390,7 +385,7 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
     QFETCH(QString, client);
     QFETCH(QString, warning);
     _sync->setSvnClient(client);
-    const QByteArray original = contents(_repo->dataFile());
+    const QByteArray original = fileContents(_repo->dataFile());
 
     _sync->loadFromFile(_repo->dataFile(), true, false);
 
@@ -416,7 +411,7 @@ void tst_SyncSubversion::failedUpdateLocksEveryLoadSaveAndOpen()
         QCOMPARE(alert.message, kLockWarning);
     QCOMPARE(_host.initViews, 1);
     QCOMPARE(_host.progress.size(), 1);
-    QCOMPARE(contents(_repo->dataFile()), original);
+    QCOMPARE(fileContents(_repo->dataFile()), original);
 }
 
 void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows_data()
@@ -435,7 +430,7 @@ void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows()
     QFETCH(QString, client);
     QFETCH(QString, warning);
     _sync->setSvnClient(client);
-    const QByteArray original = contents(_repo->dataFile());
+    const QByteArray original = fileContents(_repo->dataFile());
     QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
 
     _sync->loadFromFile(_repo->dataFile(), true, true);
@@ -452,12 +447,12 @@ void tst_SyncSubversion::failedDetachedUpdateLeavesOnlyTheFixedRows()
     QVERIFY(!_sync->svnOpenState());
     QCOMPARE(_host.closedWindows, 1);
     QCOMPARE(_host.initViews, 1);
-    QCOMPARE(contents(_repo->dataFile()), original);
+    QCOMPARE(fileContents(_repo->dataFile()), original);
 }
 
 void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
 {
-    const QByteArray original = contents(_repo->dataFile());
+    const QByteArray original = fileContents(_repo->dataFile());
     QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
     _sync->loadFromFile(_repo->dataFile(), true, true);
     QVERIFY(!_sync->fileCommandsEnabled());
@@ -465,7 +460,7 @@ void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
     // The document is empty now: nothing may be written or loaded over it.
     QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));
     _sync->loadFromFile(_repo->dataFile(), true, false);
-    QCOMPARE(contents(_repo->dataFile()), original);
+    QCOMPARE(fileContents(_repo->dataFile()), original);
     QCOMPARE(_host.progress.size(), 1);
 
     // Whatever reaches the empty document meanwhile does not mix into the file loaded after the update.
@@ -499,7 +494,7 @@ void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt()
     }
     const QStringList expected = commit ? QStringList{QStringLiteral("Food"), QStringLiteral("Travel")}
                                         : QStringList{QStringLiteral("Food")};
-    const QByteArray before = contents(_repo->dataFile());
+    const QByteArray before = fileContents(_repo->dataFile());
 
     // Events other than user input get through while the client runs, such
     // as the window being closed, which asks to save.
@@ -517,7 +512,7 @@ void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt()
     QVERIFY(!savedDuringWait);
     QVERIFY(seenByHeldBack.isEmpty());
     if (!commit)
-        QCOMPARE(contents(_repo->dataFile()), before);
+        QCOMPARE(fileContents(_repo->dataFile()), before);
     QTRY_COMPARE(seenByHeldBack, expected);
     QCOMPARE(_alerts.shown().size(), 0);
 }
@@ -542,7 +537,7 @@ void tst_SyncSubversion::conflictedUpdateLoadsNothingAndLocks()
     if (detach)
         QVERIFY(waitForDetachedUpdate(handled));
 
-    QVERIFY(contents(_repo->dataFile()).contains("<<<<<<<"));
+    QVERIFY(fileContents(_repo->dataFile()).contains("<<<<<<<"));
     QCOMPARE(_document->getCatArray().size(), kFirstCategoryRow);
     QCOMPARE(_alerts.shown().size(), 1);
     QCOMPARE(_alerts.shown().first().message,
@@ -550,9 +545,9 @@ void tst_SyncSubversion::conflictedUpdateLoadsNothingAndLocks()
     QVERIFY(!_sync->allowFileOperations());
     QVERIFY(!_sync->svnOpenState());
 
-    const QByteArray conflicted = contents(_repo->dataFile());
+    const QByteArray conflicted = fileContents(_repo->dataFile());
     QVERIFY(!_sync->saveToFile(_repo->dataFile(), true));
-    QCOMPARE(contents(_repo->dataFile()), conflicted);
+    QCOMPARE(fileContents(_repo->dataFile()), conflicted);
 }
 
 void tst_SyncSubversion::conflictFilesAreRecognisedBesideTheDataFileOnly_data()

@@ -1,3 +1,4 @@
+#include "FileContents.h"
 #include "ProgramRun.h"
 
 #include "DocumentCompare.h"
@@ -99,12 +100,12 @@ private slots:
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out"));
         arguments.replaceInStrings(QStringLiteral("@out"), out);
-        const QByteArray sample = contents(kSample);
+        const QByteArray sample = fileContents(kSample);
         const ProgramRun result = run(arguments);
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(result.err.contains(errPart.toUtf8()), result.err.constData());
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(contents(kSample), sample);
+        QCOMPARE(fileContents(kSample), sample);
     }
 
     void gridPdfHoldsEveryFigureAsShownOnOneLandscapePage_data()
@@ -209,12 +210,6 @@ private:
     static QStringList pdfLines(const QString &pdf)
     {
         return normalizedLines(QString::fromUtf8(tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
-    }
-
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir _home;

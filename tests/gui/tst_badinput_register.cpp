@@ -1,4 +1,5 @@
 #include "BadInputFixture.h"
+#include "RegisterRecords.h"
 
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
@@ -51,12 +52,8 @@ private slots:
         const QString tiny = QStringLiteral("0.") + QString(329, u'0') + u'1';
         const QString entered = BadInputApp::enterText(*table, cell, tiny);
         QVERIFY2(entered.isEmpty(), qPrintable(entered));
-        program.app().checkView().shouldSelectTableColumn(int(voCheckViewData::columnIds().indexOf(u"amount")));
-        QStringList order;
-        const int desc = int(voCheckViewData::columnIds().indexOf(u"desc"));
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            order << table->model()->index(row, desc).data().toString();
-        QCOMPARE(order, (QStringList{"Market", "Landlord"}));
+        program.app().checkView().shouldSelectTableColumn(RegisterRecords::columnOf(QStringLiteral("amount")));
+        QCOMPARE(RegisterRecords::column(*table->model(), QStringLiteral("desc")), (QStringList{"Market", "Landlord"}));
     }
 
 private:
@@ -64,13 +61,8 @@ private:
     static QModelIndex marketCell(BadInputApp &program, QStringView columnId)
     {
         program.app().mainWindow().tabView()->setCurrentIndex(1);
-        const QAbstractItemModel &model = program.app().checkView().tableData();
-        const int desc = int(voCheckViewData::columnIds().indexOf(u"desc"));
-        for (int row = 0; row < model.rowCount(); ++row) {
-            if (model.index(row, desc).data().toString() == u"Market")
-                return model.index(row, int(voCheckViewData::columnIds().indexOf(columnId)));
-        }
-        return {};
+        return RegisterRecords::cellOf(program.app().checkView().tableData(), QStringLiteral("Market"),
+                                       columnId.toString());
     }
 
     void pasteIntoMarket(QStringView columnId)

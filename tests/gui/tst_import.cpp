@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "DocumentCompare.h"
 #include "ImportFixtures.h"
+#include "UndoMenu.h"
 
 #include "app/UndoHistory.h"
 #include "document/DocumentSnapshot.h"
@@ -146,14 +147,10 @@ private slots:
         QCOMPARE(fixture.panels.shown(), QStringList{QStringLiteral("import")});
         QCOMPARE(fixture.loop.titles(), QStringList{QStringLiteral("Import Transactions")});
         QCOMPARE(fixture.may(), ImportFixtures::kImportedMay);
-        QCOMPARE(fixture.app->undoHistory().undoAction()->text(), QStringLiteral("Undo Import 5 Transactions"));
         QCOMPARE(AppFixture::contents(fixture.settings->dataFile()), file); // saved only by the usual commands
-
-        fixture.app->undoHistory().undoAction()->trigger();
-        QVERIFY(DocumentSnapshot::take(fixture.app->document()) == before);
-        QVERIFY(!fixture.app->undoHistory().undoAction()->isEnabled());
-        fixture.app->undoHistory().redoAction()->trigger();
-        QCOMPARE(fixture.may(), ImportFixtures::kImportedMay);
+        QVERIFY(UndoMenu::undoesAndRedoes(fixture.app->undoHistory(), QStringLiteral("Import 5 Transactions"),
+                                          [&fixture] { return DocumentSnapshot::take(fixture.app->document()); },
+                                          before));
 
         fixture.answerPreview(); // the same statement again: nothing to tick
         fixture.command->importStatementFile(ImportFixtures::kFolder + QStringLiteral("statement-ofx102.ofx"));

@@ -1,13 +1,11 @@
 #include "AppFixture.h"
-
+#include "DocumentCompare.h"
+#include "DocumentFixtures.h"
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
 #include "app/DesktopCommands.h"
-#include "document/BudgetDocument.h"
-#include "document/BudgetFileReader.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
-#include "DocumentFixtures.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -28,32 +26,14 @@ const QString kName = QStringLiteral("Edited name");
 /// Where the user typed, and whether the cell's editor is still open.
 enum class Edit { Register, RegisterOpen, GridBudgetOpen, GridNameOpen };
 
-/// A document read from a data file, the fixed rows first as the program has them.
-std::unique_ptr<BudgetDocument> readFile(const QString &path)
-{
-    auto document = std::make_unique<BudgetDocument>();
-    document->addFixedRows();
-    BudgetFileReader::loadBytes(*document, AppFixture::contents(path), {});
-    return document;
-}
-
-QStringList marchDescriptions(const BudgetDocument &document)
-{
-    QStringList descs;
-    for (const QString &category : DocumentFixtures::categoryNames(document)) {
-        for (const Entry &entry : *document.entryList(category, kMar))
-            descs << entry.desc;
-    }
-    return descs;
-}
-
 /// Whether the document holds the edit once, and every other March record.
 bool holds(const BudgetDocument &document, Edit edit, qsizetype marchRecords)
 {
+    const QStringList march = DocumentFixtures::storedDescs(document, kMar);
     switch (edit) {
     case Edit::Register:
     case Edit::RegisterOpen:
-        return marchDescriptions(document).count(kEdited) == 1 && marchDescriptions(document).size() == marchRecords;
+        return march.count(kEdited) == 1 && march.size() == marchRecords;
     case Edit::GridBudgetOpen:
         return document.budgetTotals()[0] == kBudget;
     case Edit::GridNameOpen:
@@ -185,7 +165,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(Edit, edit);
         EditFixture fixture;
-        const qsizetype marchRecords = marchDescriptions(fixture.app->document()).size();
+        const qsizetype marchRecords = DocumentFixtures::storedDescs(fixture.app->document(), kMar).size();
         const QString typed = edit == Edit::GridBudgetOpen ? kBudget : edit == Edit::GridNameOpen ? kName : kEdited;
         QVERIFY(fixture.type(edit, typed));
 
@@ -199,7 +179,9 @@ private slots:
             QVERIFY(holds(fixture.app->document(), edit, marchRecords));
         } else {
             QCOMPARE(fixture.app->mainWindow().tabView()->currentIndex(), 0);
-            QVERIFY(holds(*readFile(written), edit, marchRecords));
+            const std::unique_ptr<BudgetDocument> saved = DocumentCompare::loaded(written, false, true);
+            QVERIFY(saved);
+            QVERIFY(holds(*saved, edit, marchRecords));
             QCOMPARE(fixture.terminated->size(), command == u"Quit" || command == u"close window" ? 1 : 0);
         }
     }
@@ -225,7 +207,9 @@ private slots:
         QCOMPARE(fixture.app->dataFileName(), fixture.path);
         QCOMPARE(AppFixture::contents(fixture.path), before);
         QVERIFY(!fixture.commands->chartsWindow());
-        QCOMPARE(fixture.app->document().budgetTotals()[0], readFile(fixture.path)->budgetTotals()[0]);
+        const std::unique_ptr<BudgetDocument> saved = DocumentCompare::loaded(fixture.path, false, true);
+        QVERIFY(saved);
+        QCOMPARE(fixture.app->document().budgetTotals()[0], saved->budgetTotals()[0]);
     }
 };
 

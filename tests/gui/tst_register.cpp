@@ -1,5 +1,6 @@
 #include "DocumentFixtures.h"
 #include "editing/DocumentEditing.h"
+#include "RegisterRecords.h"
 #include "platform/Calendar.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/ScriptedModalLoop.h"
@@ -19,18 +20,12 @@
 #include <QToolButton>
 
 using namespace DocumentFixtures;
+using RegisterRecords::columnOf;
 
 namespace {
 
-constexpr int kJan = 0;
-constexpr int kFeb = 1;
 constexpr int kMar = 2;
-constexpr int kDec = 11;
-
-int column(const QString &id)
-{
-    return int(voCheckViewData::columnIds().indexOf(id));
-}
+constexpr int kApr = 3;
 
 } // namespace
 
@@ -47,20 +42,16 @@ private slots:
     void monthSteppingStopsAtBothEndsWithoutWritingBack_data();
     void monthSteppingStopsAtBothEndsWithoutWritingBack();
     void steppingWritesChangesBackBeforeTheOtherMonthShows();
-    void writeBackOnlyWhenChangedAndInRegisterOrder_data();
-    void writeBackOnlyWhenChangedAndInRegisterOrder();
     void leavingTheTabCommitsTheCellBeingEdited();
-    void categoryChosenInTheComboMovesTheRecordToTheEndOfItsList();
-    void newRecordIsTypedDayFirstAndLooksUpItsCategoryOnce();
-    void refusedCellTextKeepsTheOldValue_data();
-    void refusedCellTextKeepsTheOldValue();
+    void categoryChosenInTheComboReachesTheRecord();
+    void newRecordIsTypedDayFirstAndLooksUpItsCategory();
     void reconciledCheckBoxToggles();
     void headerClicksSortExceptTheReconciledHeader_data();
     void headerClicksSortExceptTheReconciledHeader();
     void remainderIsRedOnlyBelowZero_data();
     void remainderIsRedOnlyBelowZero();
-    void deleteButtonAsksFirst();
-    void carryOverOfThreeJanuaryRecordsAndNothingInDecember();
+    void deleteButtonDeletesTheClickedRowsOnOk();
+    void carryOverButtonCopiesTheClickedRowsIntoTheNextMonth();
     void envelopeButtonFollowsTheEditedEnvelopes();
     void categoryButtonWritesBackAndReloadsUnderTheNewName();
     void everyControlHasItsOwnAccessibleName();
@@ -93,20 +84,7 @@ void TestRegister::init()
     _calendar = new FixedCalendar(3);
     _modal = new ScriptedModalLoop;
     _modalScope = new ModalLoop::Scope(*_modal);
-    _document->addFixedRows();
-    for (const char *name : {"Food", "Rent", "Fun"})
-        _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    _document->budgetTotals()[kMar] = QStringLiteral("1000");
-    addItem(*_document, QStringLiteral("Food"), kMar, QStringLiteral("20"), QStringLiteral("Market"),
-            QStringLiteral("45.10"));
-    addItem(*_document, QStringLiteral("Food"), kMar, QStringLiteral("5"), QStringLiteral("Bakery"),
-            QStringLiteral("8.5"), QStringLiteral("bread"));
-    addItem(*_document, QStringLiteral("Rent"), kMar, QStringLiteral("1"), QStringLiteral("Landlord"),
-            QStringLiteral("800"));
-    addItem(*_document, QStringLiteral("Fun"), kMar, QStringLiteral("12"), QStringLiteral("Cinema"),
-            QStringLiteral("-3"));
-    addItem(*_document, QStringLiteral("Fun"), kFeb, QStringLiteral("2"), QStringLiteral("Museum"),
-            QStringLiteral("12"));
+    fillRegisterSample(*_document, kMar);
 
     _ctrl = new voCheckViewCtrl(*_edits, *_alerts, *_calendar);
     _ctrl->resize(800, 500);
@@ -136,16 +114,12 @@ void TestRegister::click(const char *buttonName)
 
 int TestRegister::rowOf(const QString &desc) const
 {
-    return int(shownColumn(QStringLiteral("desc")).indexOf(desc));
+    return RegisterRecords::rowOf(*table()->model(), desc);
 }
 
 QStringList TestRegister::shownColumn(const QString &id) const
 {
-    QStringList values;
-    QAbstractItemModel *model = table()->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        values.append(model->index(row, column(id)).data().toString());
-    return values;
+    return RegisterRecords::column(*table()->model(), id);
 }
 
 QWidget *TestRegister::openEditor(const QModelIndex &index)
@@ -158,7 +132,7 @@ QWidget *TestRegister::openEditor(const QModelIndex &index)
 
 bool TestRegister::typeIntoCell(int row, const QString &columnId, const QString &text)
 {
-    const QModelIndex index = table()->model()->index(row, column(columnId));
+    const QModelIndex index = table()->model()->index(row, columnOf(columnId));
     auto *editor = qobject_cast<QLineEdit *>(openEditor(index));
     if (!editor || editor->selectedText() != editor->text()) {
         qWarning("no line edit with its text selected in column %s", qPrintable(columnId));
@@ -180,7 +154,7 @@ void TestRegister::selectRows(const QList<int> &rows)
 {
     table()->clearSelection();
     for (const int row : rows) {
-        const QPoint at = table()->visualRect(table()->model()->index(row, column("desc"))).center();
+        const QPoint at = table()->visualRect(table()->model()->index(row, columnOf("desc"))).center();
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
     }
 }
@@ -190,7 +164,7 @@ void TestRegister::opensOnTheCalendarMonthSortedByDay()
     QCOMPARE(label("_title"), QStringLiteral("March"));
     QCOMPARE(shownColumn("desc"), (QStringList{"Landlord", "Bakery", "Cinema", "Market"}));
 
-    clickHeader(column("amount"));
+    clickHeader(columnOf("amount"));
     click("previousMonthButton");
     QCOMPARE(label("_title"), QStringLiteral("February"));
     _ctrl->closeView();
@@ -208,7 +182,7 @@ void TestRegister::enteringAgainKeepsTheEditsOfTheMonthShown()
     QVERIFY(typeIntoCell(rowOf("Market"), "amount", QStringLiteral("46")));
     _ctrl->initView();
     QCOMPARE(_document->entryList(QStringLiteral("Food"), kMar)->at(2).amount, QStringLiteral("46"));
-    QCOMPARE(table()->model()->index(rowOf("Market"), column("amount")).data().toString(), QStringLiteral("46"));
+    QCOMPARE(table()->model()->index(rowOf("Market"), columnOf("amount")).data().toString(), QStringLiteral("46"));
 }
 
 void TestRegister::monthSteppingStopsAtBothEndsWithoutWritingBack_data()
@@ -257,36 +231,12 @@ void TestRegister::steppingWritesChangesBackBeforeTheOtherMonthShows()
 
     click("previousMonthButton");
     QCOMPARE(label("_title"), QStringLiteral("March"));
-    QCOMPARE(table()->model()->index(rowOf("Market"), column("amount")).data().toString(), QStringLiteral("50"));
-}
-
-void TestRegister::writeBackOnlyWhenChangedAndInRegisterOrder_data()
-{
-    QTest::addColumn<bool>("edit");
-    QTest::addColumn<QStringList>("food");
-    QTest::newRow("sorted only") << false << QStringList{"Market", "Bakery"};
-    QTest::newRow("sorted and edited") << true << QStringList{"Bakery", "Market"};
-}
-
-void TestRegister::writeBackOnlyWhenChangedAndInRegisterOrder()
-{
-    QFETCH(bool, edit);
-    QFETCH(QStringList, food);
-
-    clickHeader(column("amount"));
-    QCOMPARE(shownColumn("desc"), (QStringList{"Cinema", "Bakery", "Market", "Landlord"}));
-    if (edit)
-        QVERIFY(typeIntoCell(rowOf("Cinema"), "note", QStringLiteral("popcorn")));
-    _ctrl->closeView();
-
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kMar), food);
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Fun"), kMar), QStringList{"Cinema"});
-    QCOMPARE(_document->entryList(QStringLiteral("Fun"), kMar)->at(1).note, edit ? "popcorn" : "");
+    QCOMPARE(table()->model()->index(rowOf("Market"), columnOf("amount")).data().toString(), QStringLiteral("50"));
 }
 
 void TestRegister::leavingTheTabCommitsTheCellBeingEdited()
 {
-    const QModelIndex cell = table()->model()->index(rowOf("Cinema"), column("note"));
+    const QModelIndex cell = table()->model()->index(rowOf("Cinema"), columnOf("note"));
     auto *editor = qobject_cast<QLineEdit *>(openEditor(cell));
     QVERIFY(editor);
     QTest::keyClicks(editor, QStringLiteral("half price"));
@@ -295,14 +245,9 @@ void TestRegister::leavingTheTabCommitsTheCellBeingEdited()
     QCOMPARE(_document->entryList(QStringLiteral("Fun"), kMar)->at(1).note, QStringLiteral("half price"));
 }
 
-void TestRegister::categoryChosenInTheComboMovesTheRecordToTheEndOfItsList()
+void TestRegister::categoryChosenInTheComboReachesTheRecord()
 {
-    addItem(*_document, QStringLiteral("Rent"), kMar, QStringLiteral("2"), QStringLiteral("Garage"),
-            QStringLiteral("50"));
-    _ctrl->closeView();
-    _ctrl->initView();
-
-    const QModelIndex cell = table()->model()->index(rowOf("Market"), column("category"));
+    const QModelIndex cell = table()->model()->index(rowOf("Market"), columnOf("category"));
     auto *combo = qobject_cast<QComboBox *>(openEditor(cell));
     QVERIFY(combo);
     QStringList items;
@@ -313,22 +258,16 @@ void TestRegister::categoryChosenInTheComboMovesTheRecordToTheEndOfItsList()
     QTest::keyClicks(combo, QStringLiteral("R"));
     QVERIFY(!table()->indexWidget(cell));
     QCOMPARE(cell.data().toString(), QStringLiteral("Rent"));
-
-    click("nextMonthButton");
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Rent"), kMar), (QStringList{"Landlord", "Garage", "Market"}));
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kMar), QStringList{"Bakery"});
-    QCOMPARE(_document->entryList(QStringLiteral("Rent"), kMar)->first(), Entry::envelope());
-    QCOMPARE(_document->entryList(QStringLiteral("Food"), kMar)->first(), Entry::envelope());
 }
 
-void TestRegister::newRecordIsTypedDayFirstAndLooksUpItsCategoryOnce()
+void TestRegister::newRecordIsTypedDayFirstAndLooksUpItsCategory()
 {
     click("nextMonthButton"); // April: nothing booked yet
     QCOMPARE(table()->model()->rowCount(), 0);
     click("addButton");
 
     QCOMPARE(table()->model()->rowCount(), 1);
-    const QModelIndex day = table()->model()->index(0, column("day"));
+    const QModelIndex day = table()->model()->index(0, columnOf("day"));
     auto *dayEditor = qobject_cast<QLineEdit *>(table()->indexWidget(day));
     QVERIFY(dayEditor);
     QCOMPARE(dayEditor->text(), kInitialDay);
@@ -338,7 +277,7 @@ void TestRegister::newRecordIsTypedDayFirstAndLooksUpItsCategoryOnce()
     // Typing the day, then Tab to the description, as a user would.
     QTest::keyClicks(dayEditor, QStringLiteral("14"));
     QTest::keyClick(dayEditor, Qt::Key_Tab);
-    const QModelIndex desc = table()->model()->index(0, column("desc"));
+    const QModelIndex desc = table()->model()->index(0, columnOf("desc"));
     auto *descEditor = qobject_cast<QLineEdit *>(table()->indexWidget(desc));
     QVERIFY(descEditor);
     QCOMPARE(descEditor->selectedText(), kInitialDescription);
@@ -346,47 +285,13 @@ void TestRegister::newRecordIsTypedDayFirstAndLooksUpItsCategoryOnce()
     QTest::keyClicks(descEditor, QStringLiteral("Landlord"));
     QTest::keyClick(descEditor, Qt::Key_Return);
     QTRY_VERIFY(!table()->indexWidget(desc));
-    const QModelIndex category = table()->model()->index(0, column("category"));
-    QCOMPARE(category.data().toString(), QStringLiteral("Rent"));
-
-    QVERIFY(typeIntoCell(0, "desc", QStringLiteral("Cinema")));
-    QCOMPARE(category.data().toString(), QStringLiteral("Rent"));
-
-    // The next new record takes the day typed last.
-    click("addButton");
-    QCOMPARE(table()->model()->index(1, column("day")).data().toString(), QStringLiteral("14"));
-}
-
-void TestRegister::refusedCellTextKeepsTheOldValue_data()
-{
-    QTest::addColumn<QString>("columnId");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("day 32") << "day" << "32" << "20" << true;
-    QTest::newRow("amount in words") << "amount" << "ten" << "45.10" << true;
-    QTest::newRow("description like a comment") << "desc" << ";Market" << "Market" << true;
-    QTest::newRow("amount with comma") << "amount" << "46,5" << "46.5" << false;
-}
-
-void TestRegister::refusedCellTextKeepsTheOldValue()
-{
-    QFETCH(QString, columnId);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(bool, refused);
-
-    const int row = rowOf("Market");
-    QVERIFY(typeIntoCell(row, columnId, typed));
-    QCOMPARE(table()->model()->index(row, column(columnId)).data().toString(), shown);
-    QCOMPARE(_alerts->titles(), refused ? QStringList{QStringLiteral("WARNING")} : QStringList());
-    QVERIFY(!table()->indexWidget(table()->model()->index(row, column(columnId))));
+    QCOMPARE(table()->model()->index(0, columnOf("category")).data().toString(), QStringLiteral("Rent"));
+    QCOMPARE(day.data().toString(), QStringLiteral("14"));
 }
 
 void TestRegister::reconciledCheckBoxToggles()
 {
-    const int row = rowOf("Landlord");
-    const QModelIndex cell = table()->model()->index(row, column("reconciled"));
+    const QModelIndex cell = table()->model()->index(rowOf("Landlord"), columnOf("reconciled"));
     QStyleOptionViewItem option;
     option.initFrom(table()->viewport());
     option.rect = table()->visualRect(cell);
@@ -396,25 +301,17 @@ void TestRegister::reconciledCheckBoxToggles()
 
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, box.center());
     QCOMPARE(cell.data(Qt::CheckStateRole), QVariant(Qt::Checked));
-    _ctrl->closeView();
-    QCOMPARE(_document->entryList(QStringLiteral("Rent"), kMar)->at(1).reconciled, QStringLiteral("R"));
-
-    _ctrl->initView();
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, box.center());
-    QCOMPARE(table()->model()->index(row, column("reconciled")).data(Qt::CheckStateRole), QVariant(Qt::Unchecked));
-    _ctrl->closeView();
-    QCOMPARE(_document->entryList(QStringLiteral("Rent"), kMar)->at(1).reconciled, QStringLiteral(" "));
+    QCOMPARE(cell.data(Qt::CheckStateRole), QVariant(Qt::Unchecked));
 }
 
 void TestRegister::headerClicksSortExceptTheReconciledHeader_data()
 {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("category") << "category" << QStringList{"Bakery", "Market", "Cinema", "Landlord"};
+    // Which header sorts by which key is the model's rule; here the click reaches it.
     QTest::newRow("amount") << "amount" << QStringList{"Cinema", "Bakery", "Market", "Landlord"};
-    QTest::newRow("description") << "desc" << QStringList{"Bakery", "Cinema", "Landlord", "Market"};
     QTest::newRow("reconciled") << "reconciled" << QStringList{"Cinema", "Market", "Bakery", "Landlord"};
-    QTest::newRow("day") << "day" << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
 }
 
 void TestRegister::headerClicksSortExceptTheReconciledHeader()
@@ -424,10 +321,10 @@ void TestRegister::headerClicksSortExceptTheReconciledHeader()
 
     // Start from an order that none of the sorts gives.
     QVERIFY(typeIntoCell(rowOf("Landlord"), "note", QStringLiteral("yearly")));
-    clickHeader(column("note"));
+    clickHeader(columnOf("note"));
     QCOMPARE(shownColumn("desc"), (QStringList{"Cinema", "Market", "Bakery", "Landlord"}));
 
-    clickHeader(column(header));
+    clickHeader(columnOf(header));
     QCOMPARE(shownColumn("desc"), order);
     QVERIFY(table()->selectionModel()->selectedColumns().isEmpty());
 }
@@ -462,58 +359,24 @@ void TestRegister::remainderIsRedOnlyBelowZero()
     }
 }
 
-void TestRegister::deleteButtonAsksFirst()
+void TestRegister::deleteButtonDeletesTheClickedRowsOnOk()
 {
-    click("deleteButton");
-    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
-    _alerts->clear();
-
     selectRows({rowOf("Landlord"), rowOf("Cinema")});
     QCOMPARE(table()->selectionModel()->selectedRows().size(), 2);
-    click("deleteButton"); // answered with the default, Cancel
-    QCOMPARE(table()->model()->rowCount(), 4);
-    QVERIFY(!table()->selectionModel()->hasSelection());
-
-    selectRows({rowOf("Landlord"), rowOf("Cinema")});
     _alerts->answer({Alerts::kSecondButton});
     click("deleteButton");
+    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("Confirm Delete")});
     QCOMPARE(shownColumn("desc"), (QStringList{"Bakery", "Market"}));
     QCOMPARE(label("_remainAmount"), QStringLiteral("946.4"));
-    QCOMPARE(_alerts->titles(), (QStringList{"Confirm Delete", "Confirm Delete"}));
 }
 
-void TestRegister::carryOverOfThreeJanuaryRecordsAndNothingInDecember()
+void TestRegister::carryOverButtonCopiesTheClickedRowsIntoTheNextMonth()
 {
-    for (const char *desc : {"Coffee", "Books", "Gym"})
-        addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("9"), QString::fromLatin1(desc),
-                QStringLiteral("7.25"), QStringLiteral("note"), QStringLiteral("R"));
-    addItem(*_document, QStringLiteral("Food"), kDec, QStringLiteral("24"), QStringLiteral("Goose"),
-            QStringLiteral("40"));
-    _ctrl->closeView();
-    _calendar->setMonth(1);
-    _ctrl->initView();
-
-    selectRows({0, 1, 2});
-    click("carryOverButton");
-    QCOMPARE(_alerts->shown().last().message, QStringLiteral("Insert data into February ?"));
-    QCOMPARE(*_document->entryList(QStringLiteral("Fun"), kFeb),
-             (EntryList{Entry::envelope(), Entry{"2", "Museum", "12", "", " "}, Entry{"9", "Coffee", "7.25", "", " "},
-                        Entry{"9", "Books", "7.25", "", " "}, Entry{"9", "Gym", "7.25", "", " "}}));
-    QCOMPARE(table()->model()->rowCount(), 3);
-    QCOMPARE(label("_remainAmount"), QStringLiteral("-21.75"));
-    QCOMPARE(table()->selectionModel()->selectedRows().size(), 3);
-    _ctrl->closeView();
-    QCOMPARE(*_document->entryList(QStringLiteral("Fun"), kJan),
-             (EntryList{Entry::envelope(), Entry{"9", "Coffee", "7.25", "note", "R"},
-                        Entry{"9", "Books", "7.25", "note", "R"}, Entry{"9", "Gym", "7.25", "note", "R"}}));
-
-    _alerts->clear();
-    _calendar->setMonth(12);
-    _ctrl->initView();
-    selectRows({0});
-    click("carryOverButton");
-    QVERIFY(_alerts->shown().isEmpty());
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kDec), QStringList{"Goose"});
+    selectRows({rowOf("Landlord"), rowOf("Cinema")});
+    click("carryOverButton"); // answered with the default, Insert
+    QCOMPARE(_alerts->shown().size(), 1);
+    QCOMPARE(_alerts->shown().first().message, QStringLiteral("Insert data into April ?"));
+    QCOMPARE(storedDescs(*_document, kApr), (QStringList{"Landlord", "Cinema"}));
 }
 
 void TestRegister::envelopeButtonFollowsTheEditedEnvelopes()
@@ -555,9 +418,9 @@ void TestRegister::categoryButtonWritesBackAndReloadsUnderTheNewName()
 
     QCOMPARE(seenInEditor, QStringList{"850"});
     QCOMPARE(label("_title"), QStringLiteral("March"));
-    QCOMPARE(table()->model()->index(rowOf("Landlord"), column("category")).data().toString(),
+    QCOMPARE(table()->model()->index(rowOf("Landlord"), columnOf("category")).data().toString(),
              QStringLiteral("Housing"));
-    QCOMPARE(table()->model()->index(rowOf("Landlord"), column("amount")).data().toString(), QStringLiteral("850"));
+    QCOMPARE(table()->model()->index(rowOf("Landlord"), columnOf("amount")).data().toString(), QStringLiteral("850"));
     QCOMPARE(_ctrl->tableData().categoryList(), (QStringList{"Food", "Housing", "Fun"}));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentFixtures.h"
+#include "FileContents.h"
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
 #include "document/BudgetDocument.h"
@@ -73,17 +75,7 @@ struct AppFixture
         return *app;
     }
 
-    [[nodiscard]] QStringList rowNames() const
-    {
-        QStringList names;
-        for (const CategoryRow &row : app->document().getCatArray())
-            names << row.desc;
-        return names;
-    }
+    [[nodiscard]] QStringList rowNames() const { return DocumentFixtures::rowNames(app->document()); }
 
-    [[nodiscard]] static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    [[nodiscard]] static QByteArray contents(const QString &path) { return fileContents(path); }
 };

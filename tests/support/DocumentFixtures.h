@@ -41,6 +41,45 @@ inline QStringList categoryNames(const BudgetDocument &document)
     return names;
 }
 
+/// The descriptions of every category's booked entries for month 0–11, the
+/// categories in budget order, each list in stored order.
+inline QStringList storedDescs(const BudgetDocument &document, int month)
+{
+    QStringList descs;
+    for (const QString &category : categoryNames(document))
+        descs << storedDescs(document, category, month);
+    return descs;
+}
+
+/// The names of every grid row, the fixed rows included.
+inline QStringList rowNames(const BudgetDocument &document)
+{
+    QStringList names;
+    for (const CategoryRow &row : document.getCatArray())
+        names << row.desc;
+    return names;
+}
+
+/// The register's usual budget: the fixed rows, then Food, Rent and Fun; a
+/// budget of 1000 in the month and four items stored out of day order:
+/// Food's Market (day 20, 45.10) and Bakery (day 5, 8.5, note "bread",
+/// reconciled), Rent's Landlord (day 1, 800), Fun's Cinema (day 12, -3).
+inline void fillRegisterSample(BudgetDocument &document, int month)
+{
+    document.addFixedRows();
+    for (const char *name : {"Food", "Rent", "Fun"})
+        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+    document.budgetTotals()[std::size_t(month)] = QStringLiteral("1000");
+    addItem(document, QStringLiteral("Food"), month, QStringLiteral("20"), QStringLiteral("Market"),
+            QStringLiteral("45.10"));
+    addItem(document, QStringLiteral("Food"), month, QStringLiteral("5"), QStringLiteral("Bakery"),
+            QStringLiteral("8.5"), QStringLiteral("bread"), QStringLiteral("R"));
+    addItem(document, QStringLiteral("Rent"), month, QStringLiteral("1"), QStringLiteral("Landlord"),
+            QStringLiteral("800"));
+    addItem(document, QStringLiteral("Fun"), month, QStringLiteral("12"), QStringLiteral("Cinema"),
+            QStringLiteral("-3"));
+}
+
 /// The cell of a row by name ("Budget", "Remain" or a category) and column id.
 inline QString cell(const BudgetDocument &document, const QString &rowName, QStringView columnId)
 {

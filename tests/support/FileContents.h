@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+/// The file's bytes; none when it cannot be read.
+inline QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
