@@ -521,6 +521,14 @@ void TestBudgetFile::decodesUtf8AndKeepsOtherBytesAsLatin1()
     QCOMPARE(item.desc, QStringLiteral("Bäckerei 中"));
     QCOMPARE(item.note, QStringLiteral("note 😀 ß"));
     QCOMPARE(document.entryList(QStringLiteral("Café"), kJan)->first().note, QStringLiteral("bad \u00ff\u00fe"));
+
+    // An invisible mark that starts a typed text stays; one that starts the file is no part of it.
+    document.entryList(QStringLiteral("Café"), kJan)->first().note = QStringLiteral("\uFEFFmarked");
+    const QByteArray saved = BudgetFileWriter::buildData(document);
+    BudgetDocument again;
+    QCOMPARE(load(again, "\xEF\xBB\xBF" + saved), LoadResult::Loaded);
+    QCOMPARE(again.entryList(QStringLiteral("Café"), kJan)->first().note, QStringLiteral("\uFEFFmarked"));
+    QCOMPARE(BudgetFileWriter::buildData(again), saved);
 }
 
 void TestBudgetFile::writesThroughATemporaryFile()

@@ -6,11 +6,24 @@
 
 #include <cstring>
 
+namespace {
+
+// An editor may start a saved file with a byte order mark; it is no part of
+// the first line.
+QByteArray withoutByteOrderMark(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return bytes;
+}
+
+} // namespace
+
 voLineArray::voLineArray(const QString &path)
 {
     if (std::optional<QByteArray> contents = AtomicFile::read(path)) {
         _fileValid = true;
-        _bytes = std::move(*contents);
+        _bytes = withoutByteOrderMark(std::move(*contents));
     }
 }
 
@@ -18,7 +31,7 @@ voLineArray voLineArray::fromBytes(QByteArray bytes)
 {
     voLineArray reader;
     reader._fileValid = true;
-    reader._bytes = std::move(bytes);
+    reader._bytes = withoutByteOrderMark(std::move(bytes));
     return reader;
 }
 
@@ -69,7 +82,8 @@ QString voLineArray::decode(QByteArrayView bytes)
     }
     if (ascii)
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A U+FEFF that starts a field is the user's text, kept as typed.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return QString::fromLatin1(bytes);
