@@ -311,8 +311,9 @@ void TestNumberText::fileSafeTextNeverShiftsOrHidesALine_data()
 void TestNumberText::fileSafeTextNeverShiftsOrHidesALine()
 {
     QFETCH(QString, text);
-    using namespace TextRules;
-    for (const QString &safe : {fileSafeText(text), fileSafeLine(text), fileSafeField(text), fileSafeLine(fileSafeField(text))})
+    constexpr auto fileSafeLine = TextRules::fileSafeLine;
+    constexpr auto fileSafeField = TextRules::fileSafeField;
+    for (const QString &safe : {TextRules::fileSafeText(text), fileSafeLine(text), fileSafeField(text), fileSafeLine(fileSafeField(text))})
         QVERIFY2(!safe.contains(QStringLiteral("\r\n")), qPrintable(safe));
     // Only what starts a line must not start with ";".
     QVERIFY(!fileSafeLine(text).startsWith(u';'));

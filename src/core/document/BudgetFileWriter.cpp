@@ -11,8 +11,8 @@ namespace {
 
 void appendEntry(QByteArray &buffer, const Entry &entry)
 {
-    using TextRules::fileSafeField;
-    using TextRules::fileSafeLine;
+    constexpr auto fileSafeField = TextRules::fileSafeField;
+    constexpr auto fileSafeLine = TextRules::fileSafeLine;
     appendText(buffer, fileSafeLine(fileSafeField(entry.amount)));
     buffer.append('\t');
     appendString(buffer, fileSafeField(entry.reconciled));

@@ -6,26 +6,18 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-namespace TextRules {
-
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("TextRules", text); }
 
 bool hasLineBreak(const QString &text) { return text.contains(u'\n') || text.contains(u'\r'); }
 
 CheckedText checkLine(const QString &typed, const char *lineBreakMessage, const char *semicolonMessage)
 {
     if (hasLineBreak(typed))
-        return { typed, tr(lineBreakMessage) };
+        return { typed, TextRules::tr(lineBreakMessage) };
     if (typed.startsWith(u';'))
-        return { typed, tr(semicolonMessage) };
+        return { typed, TextRules::tr(semicolonMessage) };
     return { typed, {} };
 }
-
-} // namespace
-
-namespace {
 
 /// The file's form of a number, or a null text when `text` is not one.
 QString fileForm(const QString &text)
@@ -67,7 +59,7 @@ QString shownIn(const QString &fileText, const QLocale &locale)
 
 } // namespace
 
-CheckedText checkAmount(const QString &typed, const QLocale &locale)
+CheckedText TextRules::checkAmount(const QString &typed, const QLocale &locale)
 {
     const QString text = typed.trimmed();
     const QString point = locale.decimalPoint();
@@ -102,7 +94,7 @@ CheckedText checkAmount(const QString &typed, const QLocale &locale)
     return { NumberText::validNumber(readings.first()), {} };
 }
 
-CheckedText checkDay(const QString &typed)
+CheckedText TextRules::checkDay(const QString &typed)
 {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,2}$"));
     const QString text = typed.trimmed();
@@ -112,19 +104,19 @@ CheckedText checkDay(const QString &typed)
     return { text, {} };
 }
 
-CheckedText checkName(const QString &typed)
+CheckedText TextRules::checkName(const QString &typed)
 {
     return checkLine(typed, QT_TRANSLATE_NOOP("TextRules", "A category name cannot contain a line break."),
                      QT_TRANSLATE_NOOP("TextRules", "A category name cannot begin with \";\"."));
 }
 
-CheckedText checkDescription(const QString &typed)
+CheckedText TextRules::checkDescription(const QString &typed)
 {
     return checkLine(typed, QT_TRANSLATE_NOOP("TextRules", "A description cannot contain a line break."),
                      QT_TRANSLATE_NOOP("TextRules", "A description cannot begin with \";\"."));
 }
 
-CheckedText checkNote(const QString &typed)
+CheckedText TextRules::checkNote(const QString &typed)
 {
     if (hasLineBreak(typed))
         return { typed, tr("A note cannot contain a line break.") };
@@ -136,7 +128,7 @@ CheckedText checkNote(const QString &typed)
 // The writer asks these for every field, and nearly every text is safe as
 // it is: it is then handed back without a copy.
 
-QString fileSafeText(const QString &text)
+QString TextRules::fileSafeText(const QString &text)
 {
     // A search for one character is much quicker than one for two.
     if (!text.contains(u'\r') || !text.contains(u"\r\n"))
@@ -146,7 +138,7 @@ QString fileSafeText(const QString &text)
     return safe;
 }
 
-QString fileSafeLine(const QString &text)
+QString TextRules::fileSafeLine(const QString &text)
 {
     QString line = fileSafeText(text);
     if (line.startsWith(u';'))
@@ -154,11 +146,9 @@ QString fileSafeLine(const QString &text)
     return line;
 }
 
-QString fileSafeField(const QString &text)
+QString TextRules::fileSafeField(const QString &text)
 {
     QString field = fileSafeText(text);
     field.replace(u'\t', u' ');
     return field;
 }
-
-} // namespace TextRules
