@@ -11,8 +11,6 @@
 #   package-contains-empty-directory usr/share/orrinwick/ -- the program's
 #     resources folder, where a tunnel helper may be put; the program looks
 #     for it there (sync/TunnelHelperLocation.h).
-#   hardening-no-fortify-functions, hardening-no-bindnow -- the package is
-#     made from the build folder as configured, without dpkg-buildflags.
 #   binary-has-unneeded-section .comment -- the compiler's version note,
 #     which CPack's strip keeps.
 
