@@ -1,9 +1,16 @@
 #include "AmountEdits.h"
 
-#include "EditingSession.h"
-#include "ReversibleChange.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
+
+namespace {
+
+std::function<CheckedText(const QString &)> amountCheck(const QLocale &locale)
+{
+    return [locale](const QString &text) { return TextRules::checkAmount(text, locale); };
+}
+
+} // namespace
 
 AmountEdits::AmountEdits(EditingSession &editing)
     : _document(editing.document())
@@ -19,12 +26,7 @@ EditAnswer AmountEdits::setBudget(int month, const QString &typed, const QLocale
         _document.budgetTotals()[std::size_t(month)] = text;
         _document.updateTotalsForMonth(MonthTables::monthIdString(month));
     };
-    const EditAnswer answer = applyTypedText(
-        before, typed, [&locale](const QString &text) { return TextRules::checkAmount(text, locale); }, put);
-    if (answer.isChanged())
-        _editing.record(
-            ReversibleChange::ofValue(tr("Edit Budget"), before, _document.budgetTotals()[std::size_t(month)], put));
-    return answer;
+    return applyTypedValue(_editing, tr("Edit Budget"), before, typed, amountCheck(locale), put);
 }
 
 EditAnswer AmountEdits::setEnvelope(const QString &category, int month, const QString &typed, const QLocale &locale)
@@ -38,10 +40,5 @@ EditAnswer AmountEdits::setEnvelope(const QString &category, int month, const QS
             (*envelopes)[0].amount = text;
         _document.updateTotalsForMonth(MonthTables::monthIdString(month));
     };
-    const EditAnswer answer = applyTypedText(
-        before, typed, [&locale](const QString &text) { return TextRules::checkAmount(text, locale); }, put);
-    if (answer.isChanged())
-        _editing.record(ReversibleChange::ofValue(tr("Edit Envelope"), before,
-                                                  _document.entryList(category, month)->first().amount, put));
-    return answer;
+    return applyTypedValue(_editing, tr("Edit Envelope"), before, typed, amountCheck(locale), put);
 }

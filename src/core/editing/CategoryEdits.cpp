@@ -1,7 +1,5 @@
 #include "CategoryEdits.h"
 
-#include "EditingSession.h"
-#include "ReversibleChange.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
 
@@ -54,12 +52,9 @@ EditAnswer CategoryEdits::renameCategory(int row, const QString &typed)
     const auto put = [this, row](const QString &name) {
         _editing.restructure([this, row, &name] { _document.renameCategory(row, name); });
     };
-    const EditAnswer answer = applyTypedText(
-        before, typed, [this](const QString &text) { return checkNewName(text); }, put);
-    if (answer.isChanged())
-        _editing.record(
-            ReversibleChange::ofValue(tr("Rename Category"), before, _document.getCatArray()[row].desc, put));
-    return answer;
+    return applyTypedValue(
+        _editing, tr("Rename Category"), before, typed, [this](const QString &text) { return checkNewName(text); },
+        put);
 }
 
 EditAnswer CategoryEdits::deleteCategory(int row)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "EditAnswer.h"
+#include "EditingSession.h"
+#include "ReversibleChange.h"
 #include "document/TextRules.h"
 
 #include <functional>
@@ -23,4 +25,21 @@
         return EditAnswer::unchanged();
     store(checked.text);
     return EditAnswer::changed();
+}
+
+/// The same rule for a single text value, a changed one recorded as one undo
+/// step named `name` that puts the value back and forth through `store`.
+[[nodiscard]] inline EditAnswer applyTypedValue(EditingSession &editing, const QString &name, const QString &current,
+                                                const QString &typed,
+                                                const std::function<CheckedText(const QString &)> &check,
+                                                const std::function<void(const QString &)> &store)
+{
+    QString stored;
+    const EditAnswer answer = applyTypedText(current, typed, check, [&store, &stored](const QString &text) {
+        store(text);
+        stored = text;
+    });
+    if (answer.isChanged())
+        editing.record(ReversibleChange::ofValue(name, current, stored, store));
+    return answer;
 }
