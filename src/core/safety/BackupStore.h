@@ -23,8 +23,6 @@ public:
 
     explicit BackupStore(QString folder);
 
-    [[nodiscard]] QString folder() const { return _folder; }
-
     /// Keeps the data file as it is now, unless the newest version holds the
     /// same bytes; a missing data file needs no backup. Answers false with
     /// the reason when the copy could not be written whole.

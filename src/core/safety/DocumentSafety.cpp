@@ -4,7 +4,6 @@
 #include "RecoveryWriter.h"
 #include "SnapshotFile.h"
 #include "platform/Alerts.h"
-#include "platform/AtomicFile.h"
 #include "platform/Calendar.h"
 #include "platform/Settings.h"
 
@@ -120,8 +119,7 @@ BackupLimits DocumentSafety::limits() const
 
 bool DocumentSafety::restore(const BackupStore::Version &version)
 {
-    const std::optional<QByteArray> bytes = AtomicFile::read(version.path);
-    const std::optional<DocumentSnapshot> snapshot = bytes ? SnapshotFile::read(*bytes) : std::nullopt;
+    const std::optional<DocumentSnapshot> snapshot = SnapshotFile::readFile(version.path);
     if (!snapshot) {
         _alerts.warning(tr("The backup %1 could not be read and was not restored.\n").arg(version.path));
         return false;
@@ -152,16 +150,14 @@ void DocumentSafety::offerRecovery(const QString &path)
     // Older than the file: written before a save that was cut off before it
     // could remove it, or the file changed elsewhere since. Kept, not offered.
     const bool offered = path.isEmpty() || !data.exists() || changed > data.lastModified();
+    const QString name = path.isEmpty() ? tr("A budget never saved") : path;
     if (offered) {
-        const QString name = path.isEmpty() ? tr("A budget never saved") : path;
         const QString message = tr("%1 has changes that were not saved. The last change was made on %2.\n\n"
                                    "Recover them, or discard them? Discarded changes are kept with the backups.")
                                     .arg(name, shownTime(changed));
         if (_alerts.run(tr("Recover Unsaved Changes"), message, tr("Recover"), tr("Discard"))
             == Alerts::kDefaultButton) {
-            const std::optional<QByteArray> bytes = AtomicFile::read(file);
-            const std::optional<DocumentSnapshot> snapshot = bytes ? SnapshotFile::read(*bytes) : std::nullopt;
-            if (snapshot) {
+            if (const std::optional<DocumentSnapshot> snapshot = SnapshotFile::readFile(file)) {
                 // The file stays until a save: it holds what the document holds.
                 _replace(*snapshot, tr("Recover Unsaved Changes"));
                 return;
@@ -172,7 +168,7 @@ void DocumentSafety::offerRecovery(const QString &path)
     }
     QString error;
     if (!backups(path).moveIn(file, changed, &error))
-        _alerts.warning(tr("The unsaved changes to %1 could not be moved to the backups (%2).\n").arg(path, error));
+        _alerts.warning(tr("The unsaved changes to %1 could not be moved to the backups (%2).\n").arg(name, error));
 }
 
 void DocumentSafety::takeLock(const QString &path)

@@ -69,7 +69,6 @@ public:
 
     [[nodiscard]] const SafetyPlaces &places() const { return _places; }
     [[nodiscard]] BackupStore backups(const QString &path) const;
-    [[nodiscard]] BackupLimits limits() const;
     /// Makes the document hold the version, as a change that Undo takes
     /// back. False (the user was told) when it does not read.
     bool restore(const BackupStore::Version &version);
@@ -81,6 +80,7 @@ signals:
     void recoveryWritten(const QString &path, bool ok);
 
 private:
+    [[nodiscard]] BackupLimits limits() const;
     void writeRecovery();
     void offerRecovery(const QString &path);
     void takeLock(const QString &path);

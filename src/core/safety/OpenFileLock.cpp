@@ -31,18 +31,12 @@ bool OpenFileLock::isLocked() const
     return _lock->isLocked();
 }
 
-void OpenFileLock::unlock()
-{
-    _lock->unlock();
-}
-
 std::optional<OpenFileLock::Holder> OpenFileLock::otherHolder(const QString &dataPath)
 {
     OpenFileLock probe(dataPath);
-    if (probe.tryLock()) {
-        probe.unlock();
+    // A lock the probe could take is let go as the probe goes.
+    if (probe.tryLock())
         return std::nullopt;
-    }
     Holder holder;
     QString application;
     if (!probe._lock->getLockInfo(&holder.pid, &holder.host, &application))

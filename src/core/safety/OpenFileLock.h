@@ -34,7 +34,6 @@ public:
     /// Takes the lock unless a live process holds it; answers whether it is held.
     bool tryLock();
     [[nodiscard]] bool isLocked() const;
-    void unlock();
 
     /// The holder of the lock on the data file, when another program holds
     /// it (a stale lock is taken over and answers nothing).

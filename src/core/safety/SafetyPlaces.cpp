@@ -16,12 +16,6 @@ SafetyPlaces SafetyPlaces::user()
             QDir(data).filePath(QStringLiteral("backups"))};
 }
 
-SafetyPlaces SafetyPlaces::under(const QString &folder)
-{
-    const QDir dir(folder);
-    return {dir.filePath(QStringLiteral("recovery")), dir.filePath(QStringLiteral("backups"))};
-}
-
 QString SafetyPlaces::fileKey(const QString &dataPath)
 {
     if (dataPath.isEmpty())

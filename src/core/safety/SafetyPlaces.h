@@ -14,8 +14,6 @@ struct SafetyPlaces
     /// The user's folders: $XDG_STATE_HOME/Orrinwick (or the application's
     /// data folder) and the application's data folder's "backups".
     [[nodiscard]] static SafetyPlaces user();
-    /// Both under one folder (tests).
-    [[nodiscard]] static SafetyPlaces under(const QString &folder);
 
     /// A file name part that is the same for one data file path only: the
     /// file's name, readable, and a hash of its absolute path. An empty path

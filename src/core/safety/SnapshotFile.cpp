@@ -2,6 +2,7 @@
 
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "platform/AtomicFile.h"
 
 namespace SnapshotFile {
 
@@ -25,6 +26,12 @@ std::optional<DocumentSnapshot> read(const QByteArray &bytes)
     if (BudgetFileReader::loadBytes(document, bytes, options) != BudgetFileReader::LoadResult::Loaded)
         return std::nullopt;
     return DocumentSnapshot::take(document);
+}
+
+std::optional<DocumentSnapshot> readFile(const QString &path)
+{
+    const std::optional<QByteArray> bytes = AtomicFile::read(path);
+    return bytes ? read(*bytes) : std::nullopt;
 }
 
 Counts counts(const DocumentSnapshot &snapshot)

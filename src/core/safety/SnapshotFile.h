@@ -17,6 +17,8 @@ namespace SnapshotFile {
 /// The document in a file image, exactly as written (nothing sorted);
 /// nothing when the bytes are no budget file.
 [[nodiscard]] std::optional<DocumentSnapshot> read(const QByteArray &bytes);
+/// The same for the file at `path`; nothing when it cannot be read either.
+[[nodiscard]] std::optional<DocumentSnapshot> readFile(const QString &path);
 
 /// How much a document holds: its categories and its booked entries
 /// (the envelopes not counted).

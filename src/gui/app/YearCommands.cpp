@@ -8,7 +8,7 @@
 
 #include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
-#include "document/MonthTables.h"
+#include "document/MonthDisplay.h"
 #include "document/NumberText.h"
 #include "find/FindTransactionsDialog.h"
 #include "platform/Alerts.h"
@@ -157,7 +157,7 @@ YearCommands::Printout YearCommands::currentPrintout() const
     if (_dataSource.selectedTabIndex() == 1 && !month.getMonthId().isNull()) {
         _dataSource.checkView().commitEditing();
         return {PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(month, _dataSource.document()), title),
-                title, tr("%1 Register").arg(MonthTables::monthFriendlyName(month.getMonthId())), false};
+                title, tr("%1 Register").arg(MonthDisplay::name(month.getMonthId())), false};
     }
     return {PrintoutHtml::budgetGrid(_dataSource.document(), title), title, tr("Budget Grid"), true};
 }

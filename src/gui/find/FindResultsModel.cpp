@@ -1,17 +1,12 @@
 #include "FindResultsModel.h"
 
-#include "document/MonthTables.h"
+#include "document/MonthDisplay.h"
+#include "platform/ReadableColors.h"
 #include "year/MoneyText.h"
 #include "year/TransactionQuery.h"
 
-#include <QColor>
-
-namespace {
-
-// Readable on light and dark backgrounds alike, as in the register.
-const QColor kNegativeColor(0xc0, 0x1c, 0x28);
-
-} // namespace
+#include <QGuiApplication>
+#include <QPalette>
 
 FindResultsModel::FindResultsModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -54,7 +49,7 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         switch (column) {
         case Column::Month:
-            return MonthTables::monthFriendlyNames()[found.month];
+            return MonthDisplay::name(found.month);
         case Column::Day:
             return found.entry.day;
         case Column::Description:
@@ -73,7 +68,7 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
         break;
     case Qt::ForegroundRole:
         if (column == Column::Amount && found.amount.sign() < 0)
-            return kNegativeColor;
+            return ReadableColors::negativeFigure(QGuiApplication::palette().color(QPalette::Base));
         break;
     case Qt::ToolTipRole:
         if (!found.entry.note.isEmpty())

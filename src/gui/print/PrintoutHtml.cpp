@@ -3,6 +3,7 @@
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
 #include "document/GridText.h"
+#include "document/MonthDisplay.h"
 #include "document/MonthTables.h"
 #include "register/voCheckViewData.h"
 #include "year/MoneyText.h"
@@ -51,8 +52,8 @@ QString PrintoutHtml::budgetGrid(const BudgetDocument &document, const QString &
 {
     QString rows = kTable + QStringLiteral("<thead><tr style=\"background-color:#d0d0d0\"><th align=\"left\">")
                    + escaped(tr("Category")) + QStringLiteral("</th>");
-    for (const QString &month : MonthTables::monthNames())
-        rows += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(month));
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
+        rows += QStringLiteral("<th align=\"right\">%1</th>").arg(escaped(MonthDisplay::shortName(month)));
     rows += QStringLiteral("<th align=\"right\">%1</th></tr></thead>").arg(escaped(tr("Average")));
 
     const QList<CategoryRow> &grid = document.getCatArray();
@@ -113,6 +114,6 @@ QString PrintoutHtml::monthRegisterPage(const MonthRegister &month, const QStrin
                            "<tr><td><b>%3</b></td><td align=\"right\"><b>%4</b></td></tr></table>")
                 .arg(escaped(tr("Budget")), figure(moneyText(budget)), escaped(tr("Remaining")),
                      figure(moneyText(budget - spent)));
-    const QString monthName = MonthTables::monthFriendlyNames().value(month.month);
+    const QString monthName = MonthDisplay::name(month.month);
     return page(title, tr("Register of %1").arg(monthName), rows);
 }

@@ -4,7 +4,6 @@
 
 #include "document/BudgetDocument.h"
 #include "document/GridText.h"
-#include "platform/AtomicFile.h"
 #include "platform/ModalLoop.h"
 #include "document/MonthDisplay.h"
 #include "safety/DocumentSafety.h"
@@ -23,12 +22,6 @@ QStandardItem *cellItem(const QString &text, bool number)
     if (number)
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
-}
-
-std::optional<DocumentSnapshot> readVersion(const BackupStore::Version &version)
-{
-    const std::optional<QByteArray> bytes = AtomicFile::read(version.path);
-    return bytes ? SnapshotFile::read(*bytes) : std::nullopt;
 }
 
 } // namespace
@@ -54,11 +47,18 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupStore::Version> &vers
     connect(_ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(_ui->_versions, &QAbstractItemView::activated, this, &QDialog::accept);
     fillVersions();
+    QStringList titles{tr("Category")};
+    for (int month = 0; month < 12; ++month)
+        titles << MonthDisplay::shortName(month);
+    titles << tr("Average");
+    _previewModel->setHorizontalHeaderLabels(titles);
     connect(_ui->_versions->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &RestoreBackupDialog::showPreview);
-    if (!_versions.isEmpty())
+    // Selecting the newest shows its preview.
+    if (_versions.isEmpty())
+        showPreview();
+    else
         _ui->_versions->selectRow(0);
-    showPreview();
 }
 
 RestoreBackupDialog::~RestoreBackupDialog() = default;
@@ -102,7 +102,7 @@ void RestoreBackupDialog::fillVersions()
         {tr("Date"), tr("Time"), tr("Size"), tr("Categories"), tr("Entries")});
     const QLocale locale;
     for (const BackupStore::Version &version : std::as_const(_versions)) {
-        const std::optional<DocumentSnapshot> snapshot = readVersion(version);
+        const std::optional<DocumentSnapshot> &snapshot = _snapshots.emplace_back(SnapshotFile::readFile(version.path));
         const SnapshotFile::Counts counts = snapshot ? SnapshotFile::counts(*snapshot) : SnapshotFile::Counts();
         QString time = locale.toString(version.time.time(), QStringLiteral("HH:mm:ss"));
         if (version.recovered)
@@ -117,14 +117,9 @@ void RestoreBackupDialog::fillVersions()
 
 void RestoreBackupDialog::showPreview()
 {
-    _previewModel->clear();
-    QStringList titles{tr("Category")};
-    for (int month = 0; month < 12; ++month)
-        titles << MonthDisplay::shortName(month);
-    titles << tr("Average");
-    _previewModel->setHorizontalHeaderLabels(titles);
-    const std::optional<BackupStore::Version> version = selectedVersion();
-    const std::optional<DocumentSnapshot> snapshot = version ? readVersion(*version) : std::nullopt;
+    _previewModel->setRowCount(0);
+    const int row = _ui->_versions->currentIndex().row();
+    const std::optional<DocumentSnapshot> snapshot = row >= 0 ? _snapshots.value(row) : std::nullopt;
     _restore->setEnabled(snapshot.has_value());
     if (!snapshot)
         return;

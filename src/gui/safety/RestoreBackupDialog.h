@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentSnapshot.h"
 #include "safety/BackupStore.h"
 
 #include <QDialog>
@@ -47,6 +48,8 @@ private:
 
     std::unique_ptr<Ui::RestoreBackup> _ui;
     QList<BackupStore::Version> _versions;
+    /// Each version as read once, in the same order; nothing for one that does not read.
+    QList<std::optional<DocumentSnapshot>> _snapshots;
     bool _envelopeView;
     QStandardItemModel *_versionModel;
     QStandardItemModel *_previewModel;
