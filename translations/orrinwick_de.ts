@@ -834,10 +834,6 @@ Es geht ohne ihn weiter.</translation>
 <context>
     <name>ImportCommandLine</name>
     <message>
-        <source>--import needs a STATEMENT and a FILE</source>
-        <translation>--import braucht einen Kontoauszug (STATEMENT) und eine Datei (FILE)</translation>
-    </message>
-    <message>
         <source>--format takes ofx, qif or csv</source>
         <translation>--format nimmt ofx, qif oder csv</translation>
     </message>

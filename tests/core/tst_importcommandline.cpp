@@ -90,7 +90,9 @@ private slots:
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         environment.remove(QStringLiteral("DISPLAY"));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(ORRINWICK_BINARY), QStringList{"--import", statementPath, target} + options);
+        // Options go before the files as well as after them.
+        process.start(QStringLiteral(ORRINWICK_BINARY),
+                      QStringList{"--import"} + options + QStringList{statementPath, target});
         QVERIFY(process.waitForFinished(30000));
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
         const QString err = QString::fromUtf8(process.readAllStandardError());

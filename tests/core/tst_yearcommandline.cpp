@@ -84,6 +84,8 @@ private slots:
                                                         << "already exists";
         QTest::newRow("new year from a missing file") << QStringList{"--new-year", "/no/such.txt", "@out"} << 1
                                                       << "not found";
+        QTest::newRow("new year from a missing file named with a dash")
+            << QStringList{"--new-year", "--", "-no-such.txt", "@out"} << 1 << "not found";
         QTest::newRow("pdf without out") << QStringList{"--pdf", kSample} << 2 << "--pdf needs FILE and OUT.pdf";
         QTest::newRow("pdf of month 13") << QStringList{"--pdf", kSample, "@out", "--month", "13"} << 2
                                          << "--month needs a month number from 1 to 12";
@@ -128,7 +130,8 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("grid.pdf"));
         const QStringList environment{QStringLiteral("LC_ALL=") + locale};
-        QCOMPARE(run(QStringList{QStringLiteral("--pdf"), kSample, pdf} + options, environment).exitCode, 0);
+        // Options go before the files as well as after them.
+        QCOMPARE(run(QStringList{QStringLiteral("--pdf")} + options + QStringList{kSample, pdf}, environment).exitCode, 0);
 
         const QString info = QString::fromUtf8(tool(QStringLiteral("pdfinfo"), {pdf}));
         QVERIFY2(info.contains(QStringLiteral("Pages:           1\n")), qPrintable(info));

@@ -15,16 +15,6 @@
 
 #include <cstdio>
 
-const char *const ImportCommandLine::kUsage =
-    "  --import STATEMENT FILE  add the transactions of a bank statement (OFX,\n"
-    "                  QFX, QIF or CSV) to the budget FILE, with the saved\n"
-    "                  category rules and CSV column layouts\n"
-    "    --year YYYY   the year FILE budgets (default: the year last used\n"
-    "                  for FILE, else the year most lines fall in)\n"
-    "    --format ofx|qif|csv  read STATEMENT as this format\n"
-    "    --credits     take credits in as refunds (negative amounts)\n"
-    "    --dry-run     show what would be added; write nothing\n";
-
 namespace {
 
 void print(FILE *stream, const QString &text)
@@ -41,26 +31,19 @@ int usageError(const QString &message)
 }
 
 /// The argument after an option, when there is one that is no option itself.
-std::optional<QString> valueAfter(const QStringList &arguments, const QString &option, int offset = 1)
+std::optional<QString> valueAfter(const QStringList &arguments, const QString &option)
 {
     const qsizetype at = arguments.indexOf(option);
-    if (at < 0 || at + offset >= arguments.size())
+    if (at < 0 || at + 1 >= arguments.size() || arguments[at + 1].startsWith(QLatin1String("--")))
         return std::nullopt;
-    for (int i = 1; i <= offset; ++i) {
-        if (arguments[at + i].startsWith(QLatin1String("--")))
-            return std::nullopt;
-    }
-    return arguments[at + offset];
+    return arguments[at + 1];
 }
 
 } // namespace
 
-int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
+int ImportCommandLine::run(const QString &statementPath, const QString &dataFile, const QStringList &arguments,
+                           Settings &settings)
 {
-    const std::optional<QString> statementPath = valueAfter(arguments, QStringLiteral("--import"));
-    const std::optional<QString> dataFile = valueAfter(arguments, QStringLiteral("--import"), 2);
-    if (!statementPath || !dataFile)
-        return usageError(tr("--import needs a STATEMENT and a FILE"));
     std::optional<StatementFormat> format;
     if (arguments.contains(QStringLiteral("--format"))) {
         const std::optional<QString> name = valueAfter(arguments, QStringLiteral("--format"));
@@ -81,10 +64,10 @@ int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
     document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false; // the file keeps its order; only the new records are added
-    if (BudgetFileReader::loadFile(document, *dataFile, alerts, options) != BudgetFileReader::LoadResult::Loaded)
+    if (BudgetFileReader::loadFile(document, dataFile, alerts, options) != BudgetFileReader::LoadResult::Loaded)
         return 1;
 
-    const StatementSource source = StatementSource::open(*statementPath, format);
+    const StatementSource source = StatementSource::open(statementPath, format);
     if (!source.ok()) {
         print(stderr, source.error());
         return 1;
@@ -110,7 +93,7 @@ int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
     if (read.dateOrderOpen)
         print(stdout, tr("Every date reads alike month first or day first; they were read month first."));
 
-    const int budgetYear = year.value_or(saved.year(*dataFile).value_or(ImportPlan::likelyYear(read.lines)));
+    const int budgetYear = year.value_or(saved.year(dataFile).value_or(ImportPlan::likelyYear(read.lines)));
     const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
                           arguments.contains(QStringLiteral("--credits")));
     for (const PlannedLine &line : plan.lines()) {
@@ -139,7 +122,7 @@ int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
                        "credits left out: %8."))
               .arg(add.count())
               .arg(plan.lines().size())
-              .arg(QFileInfo(*dataFile).fileName())
+              .arg(QFileInfo(dataFile).fileName())
               .arg(budgetYear)
               .arg(plan.count(LineState::Duplicate))
               .arg(plan.count(LineState::OtherYear))
@@ -149,8 +132,8 @@ int ImportCommandLine::run(const QStringList &arguments, Settings &settings)
         print(stdout, summary);
         return 0;
     }
-    if (!add.apply(document) || !BudgetFileWriter::writeFile(document, *dataFile)) {
-        print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(*dataFile));
+    if (!add.apply(document) || !BudgetFileWriter::writeFile(document, dataFile)) {
+        print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(dataFile));
         return 1;
     }
     print(stdout, summary);

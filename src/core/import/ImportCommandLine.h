@@ -14,11 +14,10 @@ class ImportCommandLine final
     Q_DECLARE_TR_FUNCTIONS(ImportCommandLine)
 
 public:
-    /// The lines --help shows for the mode.
-    static const char *const kUsage;
-
-    /// Runs the mode; answers the exit status: 0 done, 1 nothing written
-    /// (the statement or the data file could not be read or written), 2 a
-    /// usage error. Reads the settings, never writes them.
-    [[nodiscard]] static int run(const QStringList &arguments, Settings &settings);
+    /// Runs the mode on the two files; the options with values are read from
+    /// `arguments`, the command line as given. Answers the exit status: 0
+    /// done, 1 nothing written (the statement or the data file could not be
+    /// read or written), 2 a usage error. Reads the settings, never writes them.
+    [[nodiscard]] static int run(const QString &statementPath, const QString &dataFile, const QStringList &arguments,
+                                 Settings &settings);
 };

@@ -288,17 +288,19 @@ int convert(const Invocation &invocation)
 
 int importStatement(const Invocation &invocation)
 {
-    return ImportCommandLine::run(invocation.arguments, *Settings::user());
+    return ImportCommandLine::run(invocation.operands.at(0), invocation.operands.at(1), invocation.arguments,
+                                  *Settings::user());
 }
 
 int newYear(const Invocation &invocation)
 {
-    return YearCommandLine::newYear(invocation.arguments);
+    return YearCommandLine::newYear(invocation.operands.at(0), invocation.operands.at(1));
 }
 
 int pdf(const Invocation &invocation)
 {
-    return YearCommandLine::pdf(invocation.arguments);
+    return YearCommandLine::pdf(invocation.operands.at(0), invocation.operands.at(1),
+                                invocation.has(QStringLiteral("--envelope")), invocation.arguments);
 }
 
 int help(const Invocation &)

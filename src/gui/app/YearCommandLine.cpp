@@ -25,16 +25,6 @@ namespace YearCommandLine {
 
 namespace {
 
-/// The two arguments after the option, when neither is an option itself.
-std::optional<std::pair<QString, QString>> pathsAfter(const QStringList &arguments, const QString &option)
-{
-    const qsizetype at = arguments.indexOf(option);
-    if (at < 0 || at + 2 >= arguments.size() || arguments[at + 1].startsWith(QLatin1String("--"))
-        || arguments[at + 2].startsWith(QLatin1String("--")))
-        return std::nullopt;
-    return std::pair{arguments[at + 1], arguments[at + 2]};
-}
-
 int fail(int status, const QString &message)
 {
     std::fputs(qPrintable(QStringLiteral("orrinwick: ") + message + u'\n'), stderr);
@@ -61,12 +51,8 @@ public:
 
 } // namespace
 
-int newYear(const QStringList &arguments)
+int newYear(const QString &in, const QString &out)
 {
-    const auto paths = pathsAfter(arguments, QStringLiteral("--new-year"));
-    if (!paths)
-        return fail(2, QStringLiteral("--new-year needs IN and OUT"));
-    const auto &[in, out] = *paths;
     // Next year's file starts empty of transactions: writing it over an
     // existing file (this year's, say) would throw them away.
     if (QFileInfo::exists(out))
@@ -80,12 +66,8 @@ int newYear(const QStringList &arguments)
     return 0;
 }
 
-int pdf(const QStringList &arguments)
+int pdf(const QString &in, const QString &out, bool envelope, const QStringList &arguments)
 {
-    const auto paths = pathsAfter(arguments, QStringLiteral("--pdf"));
-    if (!paths)
-        return fail(2, QStringLiteral("--pdf needs FILE and OUT.pdf"));
-    const auto &[in, out] = *paths;
     std::optional<int> month;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--month")); at >= 0) {
         bool ok = false;
@@ -96,7 +78,7 @@ int pdf(const QStringList &arguments)
     }
 
     BudgetDocument document;
-    document.setEnvelopeView(arguments.contains(QStringLiteral("--envelope")));
+    document.setEnvelopeView(envelope);
     if (!load(document, in))
         return 1;
     const QString title = QFileInfo(in).completeBaseName();

@@ -9,7 +9,8 @@
 /// Each answers the exit status; --pdf runs under a GUI application.
 namespace YearCommandLine {
 
-[[nodiscard]] int newYear(const QStringList &arguments);
-[[nodiscard]] int pdf(const QStringList &arguments);
+[[nodiscard]] int newYear(const QString &in, const QString &out);
+/// `arguments`, the command line as given, is read for --month.
+[[nodiscard]] int pdf(const QString &in, const QString &out, bool envelope, const QStringList &arguments);
 
 } // namespace YearCommandLine
