@@ -63,9 +63,13 @@ BudgetGridSource::BudgetGridSource(DocumentEditing &edits, Alerts &alerts, MainW
     connect(ui.actionDeleteCategory, &QAction::triggered, this, &BudgetGridSource::btnDeleteCategory);
 }
 
+bool BudgetGridSource::envelopeView() const
+{
+    return _document->isEnvelopeEnabled();
+}
+
 void BudgetGridSource::setEnvelopeView(bool on)
 {
-    _envelopeView = on;
     _document->setEnvelopeView(on);
     _fillEnvelope.setEnabled(on);
 }
@@ -106,13 +110,12 @@ bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
                     QStringLiteral("OK"));
         return false;
     }
-    if (!_envelopeView)
+    if (!envelopeView())
         return true;
     _ourTableView->clearSelection();
     voEnvelopeWinController editor(_edits, _alerts, &_mainWindow);
     editor.openMonth(columnId, &_mainWindow);
     editor.startModal();
-    _document->updateTotalsForMonth(columnId);
     return false;
 }
 

@@ -26,7 +26,7 @@ public:
     Q_DISABLE_COPY_MOVE(BudgetGridSource)
 
     [[nodiscard]] BudgetGridModel &model() const { return *_gridModel; }
-    [[nodiscard]] bool envelopeView() const { return _envelopeView; }
+    [[nodiscard]] bool envelopeView() const;
     /// Envelope mode on or off: the Budget row and the register's envelope button follow.
     void setEnvelopeView(bool on);
 
@@ -55,5 +55,4 @@ private:
     BudgetGridView *_ourTableView;
     QPushButton &_fillEnvelope;
     BudgetGridModel *_gridModel;
-    bool _envelopeView = false;
 };

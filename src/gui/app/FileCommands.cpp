@@ -37,6 +37,14 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
     connect(&_sync, &DocumentSync::updateHandled, this, &FileCommands::validateMenuItems);
 }
 
+bool FileCommands::flushToGrid()
+{
+    if (!_pending.flush())
+        return false;
+    _mainWindow.showGrid();
+    return true;
+}
+
 std::optional<QString> FileCommands::promptUserFileName()
 {
     const std::optional<QString> location
@@ -48,17 +56,15 @@ std::optional<QString> FileCommands::promptUserFileName()
 
 void FileCommands::menuSave()
 {
-    if (!_pending.flush())
+    if (!flushToGrid())
         return;
-    _mainWindow.showGrid();
     (void)saveToFile(_host.dataFileName(), false);
 }
 
 void FileCommands::menuSaveAs()
 {
-    if (!_pending.flush())
+    if (!flushToGrid())
         return;
-    _mainWindow.showGrid();
     (void)saveAs();
 }
 
@@ -75,18 +81,14 @@ FileCommands::SaveAsResult FileCommands::saveAs()
 
 void FileCommands::menuNewFile()
 {
-    if (!_pending.flush())
+    if (!flushToGrid())
         return;
-    _mainWindow.showGrid();
     if (const std::optional<QString> newPath = promptUserFileName())
         newFileAt(*newPath, [] {});
 }
 
 void FileCommands::newFileAt(const QString &path, const std::function<void()> &fill)
 {
-    if (!_pending.flush())
-        return;
-    _mainWindow.showGrid();
     // The document being left is saved (and committed) under its own name
     // first; when that fails nothing is thrown away.
     if (!saveToFile(_host.dataFileName(), true))
@@ -102,9 +104,8 @@ void FileCommands::newFileAt(const QString &path, const std::function<void()> &f
 
 void FileCommands::menuOpenFile()
 {
-    if (!_pending.flush())
+    if (!flushToGrid())
         return;
-    _mainWindow.showGrid();
     const std::optional<QString> location = _filePanels.runOpenPanel(&_mainWindow);
     if (!location)
         return;
@@ -116,9 +117,8 @@ bool FileCommands::openFile(const QString &path)
     _sync.whenUpdateHandled([this, path] {
         if (path == _host.dataFileName())
             return;
-        if (!_pending.flush())
+        if (!flushToGrid())
             return;
-        _mainWindow.showGrid();
         if (_sync.fileOperationsAllowed())
             openInstead(path);
     });

@@ -41,8 +41,11 @@ public:
 
     void menuOpenFile();
     void menuNewFile();
-    /// New on a path already chosen: saves (and commits) the document being
-    /// left, empties it, lets `fill` put in what the new one starts with, and
+    /// Commits whatever a view still holds and shows the grid, as every file
+    /// command begins; false when a held value was refused.
+    [[nodiscard]] bool flushToGrid();
+    /// New on a path already chosen (the caller flushed first): saves (and
+    /// commits) the document being left, empties it, lets `fill` put in what the new one starts with, and
     /// saves that at the path. Nothing changes when the old one cannot be saved.
     void newFileAt(const QString &path, const std::function<void()> &fill);
     void menuSave();

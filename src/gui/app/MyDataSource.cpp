@@ -32,7 +32,6 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     : QObject(parent)
     , _settings(services.settings)
     , _alerts(std::make_unique<CountingAlerts>(services.alerts))
-    , _calendar(services.calendar)
     , _version(QStringLiteral(ORRINWICK_VERSION))
     , _document(new BudgetDocument(this))
     , _edits(std::make_unique<DocumentEditing>(*_document))
@@ -40,16 +39,12 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _mainWindow(std::make_unique<MainWindow>())
     , _ourTableView(_mainWindow->tableView())
     , _ourTabView(_mainWindow->tabView())
-    , _checkView(new voCheckViewCtrl(*_edits, *_alerts, _calendar))
+    , _checkView(new voCheckViewCtrl(*_edits, *_alerts, services.calendar))
     , _history(new UndoHistory([this] { _edits->changeApplied(); }, this))
     , _pending(std::make_unique<PendingEdits>(*_ourTableView, *_checkView, *_alerts))
     , _safety(new DocumentSafety(
-          _settings, *_alerts, _calendar,
-          [this] {
-              // What the register holds is part of the document to keep.
-              _checkView->tableData().writeBack();
-              return DocumentSnapshot::take(*_document);
-          },
+          _settings, *_alerts, services.calendar,
+          [this] { return snapshot(); },
           [this](const DocumentSnapshot &snapshot, const QString &actionName) {
               _edits->replaceDocument(snapshot, actionName);
           },
@@ -60,7 +55,7 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
                               *_history, *_safety, this))
     , _dialogs(new DialogCommands(_settings, *_mainWindow, *_grid, _version, this))
     , _startup(new StartupAndQuit({_settings, *_document, *_sync, *this, *_mainWindow, *_grid, *_files, *_dialogs,
-                                   *_pending, *_safety},
+                                   *_safety},
                                   _version, this))
 {
     MainDataSource = this;
@@ -95,6 +90,12 @@ bool MyDataSource::envelopeView() const
     return _grid->envelopeView();
 }
 
+DocumentSnapshot MyDataSource::snapshot() const
+{
+    _checkView->tableData().writeBack();
+    return DocumentSnapshot::take(*_document);
+}
+
 bool MyDataSource::flushPendingEdits()
 {
     return _pending->flush();
@@ -121,9 +122,8 @@ void MyDataSource::connectWindow()
             _safety->documentChanged();
     });
     connect(ui.actionRestoreBackup, &QAction::triggered, this, [this] {
-        if (!flushPendingEdits())
+        if (!_files->flushToGrid())
             return;
-        _mainWindow->showGrid();
         RestoreBackupDialog::run(*_safety, _dataFileName, envelopeView(), _mainWindow.get());
     });
 }

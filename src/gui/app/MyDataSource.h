@@ -13,6 +13,7 @@
 class Alerts;
 class BudgetDocument;
 class DocumentEditing;
+struct DocumentSnapshot;
 class DocumentSafety;
 class BudgetGridModel;
 class BudgetGridSource;
@@ -81,6 +82,8 @@ public:
     /// register's month). Every reader of the whole document calls this
     /// first; false means a typed value was refused and the reader stops.
     [[nodiscard]] bool flushPendingEdits();
+    /// The whole document, with what the register still holds written back.
+    [[nodiscard]] DocumentSnapshot snapshot() const;
 
     // Start-up and quit.
     void awakeFromNib();
@@ -127,7 +130,6 @@ private:
 
     Settings &_settings;
     std::unique_ptr<CountingAlerts> _alerts;
-    const Calendar &_calendar;
     QString _version;
 
     BudgetDocument *_document;

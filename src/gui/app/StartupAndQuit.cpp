@@ -5,7 +5,6 @@
 #include "DialogCommands.h"
 #include "FileCommands.h"
 #include "MainWindow.h"
-#include "PendingEdits.h"
 #include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
@@ -57,9 +56,8 @@ void StartupAndQuit::menuQuit()
 
 bool StartupAndQuit::saveForQuit()
 {
-    if (!_parts.pending.flush())
+    if (!_parts.files.flushToGrid())
         return false;
-    _parts.mainWindow.showGrid();
     // A Save As that was cancelled ends the program unsaved, as the user
     // chose; one that could not write keeps it running.
     if (_parts.host.dataFileName().isEmpty() && _parts.files.saveAs() == FileCommands::SaveAsResult::Failed)

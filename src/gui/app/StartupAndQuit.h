@@ -11,7 +11,6 @@ class DocumentSafety;
 class DocumentSync;
 class FileCommands;
 class MainWindow;
-class PendingEdits;
 class Settings;
 
 /// The program's start-up, once the main window is up, and the Quit command,
@@ -32,7 +31,6 @@ public:
         BudgetGridSource &grid;
         FileCommands &files;
         DialogCommands &dialogs;
-        PendingEdits &pending;
         DocumentSafety &safety;
     };
 

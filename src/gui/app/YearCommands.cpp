@@ -103,7 +103,7 @@ void YearCommands::menuNewYear()
         _alerts.warning(tr("This is the budget you have open. Choose another file for next year's budget."));
         return;
     }
-    if (!_dataSource.flushPendingEdits())
+    if (!_dataSource.files().flushToGrid())
         return;
     BudgetDocument &document = _dataSource.document();
     const DocumentSnapshot nextYear = NewYearBudget::from(document);
@@ -114,13 +114,8 @@ void YearCommands::menuFindTransactions()
 {
     if (!_findDialog) {
         MainWindow &window = _dataSource.mainWindow();
-        _findDialog = new FindTransactionsDialog(
-            [this] {
-                // Edits the register still holds are searched too.
-                _dataSource.checkView().tableData().writeBack();
-                return DocumentSnapshot::take(_dataSource.document());
-            },
-            &window);
+        // Edits the register still holds are searched too.
+        _findDialog = new FindTransactionsDialog([this] { return _dataSource.snapshot(); }, &window);
         _findDialog->setAttribute(Qt::WA_DeleteOnClose);
         FindTransactionsDialog *dialog = _findDialog;
         const BudgetDocument &document = _dataSource.document();
@@ -155,7 +150,6 @@ YearCommands::Printout YearCommands::currentPrintout() const
     const QString title = dataFile.isEmpty() ? tr("Budget") : QFileInfo(dataFile).completeBaseName();
     const voCheckViewData &month = _dataSource.checkView().tableData();
     if (_dataSource.selectedTabIndex() == 1 && !month.getMonthId().isNull()) {
-        _dataSource.checkView().commitEditing();
         return {PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(month, _dataSource.document()), title),
                 title, tr("%1 Register").arg(MonthDisplay::name(month.getMonthId())), false};
     }
@@ -164,6 +158,8 @@ YearCommands::Printout YearCommands::currentPrintout() const
 
 void YearCommands::menuPrint()
 {
+    if (!_dataSource.flushPendingEdits())
+        return;
     const Printout printout = currentPrintout();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(PrintPageSetup::pageLayoutFor(QLocale()));
@@ -181,6 +177,8 @@ void YearCommands::menuPrint()
 
 void YearCommands::menuExportPdf()
 {
+    if (!_dataSource.flushPendingEdits())
+        return;
     const Printout printout = currentPrintout();
     // Beside the budget file, named after it: "household-2026 Budget Grid.pdf".
     const QString dataFile = _dataSource.dataFileName();

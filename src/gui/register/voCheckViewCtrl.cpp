@@ -108,9 +108,7 @@ void voCheckViewCtrl::storeMonth()
 
 void voCheckViewCtrl::reloadMonth()
 {
-    const QString month = _ourData->getMonthId();
-    if (!month.isNull())
-        _ourData->loadMonthData(month);
+    _ourData->reload();
 }
 
 void voCheckViewCtrl::showRecord(int month, const QString &category, const Entry &entry)
