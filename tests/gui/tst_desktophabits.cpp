@@ -85,6 +85,7 @@ private slots:
         QTest::newRow("budget file") << budget << 1 << "budget";
         QTest::newRow("budget file with LF only") << QByteArray("; ****** MONTHLY_BUDGET ******\nVer 1\n") << 1 << "budget";
         QTest::newRow("first line only") << QByteArray("; ****** MONTHLY_BUDGET ******") << 1 << "budget";
+        QTest::newRow("budget file an editor marked") << QByteArray("\xEF\xBB\xBF") + budget << 1 << "budget";
         QTest::newRow("first line longer") << QByteArray("; ****** MONTHLY_BUDGET ****** x\r\n") << 1 << "other";
         QTest::newRow("bank statement") << QByteArray("OFXHEADER:100\r\nDATA:OFXSGML\r\n") << 1 << "other";
         QTest::newRow("empty file") << QByteArray() << 1 << "other";

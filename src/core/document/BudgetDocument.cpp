@@ -119,9 +119,9 @@ void BudgetDocument::insertCategory(int row, const CategoryRow &category, const 
 
 void BudgetDocument::identifyEntries(int month)
 {
+    if (month < 0 || month >= MonthTables::kMonthCount)
+        return;
     for (auto &[name, months] : _catData) {
-        if (month < 0 || month >= MonthTables::kMonthCount)
-            return;
         EntryList &list = months[std::size_t(month)];
         for (qsizetype at = 1; at < list.size(); ++at) {
             if (list.at(at).id == 0)

@@ -38,7 +38,7 @@ QByteArray buildData(const BudgetDocument &document)
 {
     QByteArray buffer;
     buffer.reserve(estimatedSize(document));
-    appendString(buffer, u"; ****** MONTHLY_BUDGET ******");
+    appendString(buffer, kFileHeader);
     appendString(buffer, kFileVersion1);
     for (const QString &budget : document.budgetTotals())
         appendString(buffer, TextRules::fileSafeLine(budget));

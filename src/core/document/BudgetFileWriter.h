@@ -5,6 +5,8 @@
 
 class BudgetDocument;
 
+/// The comment every budget file begins with.
+inline const QString kFileHeader = QStringLiteral("; ****** MONTHLY_BUDGET ******");
 inline const QString kFileVersion0 = QStringLiteral("Ver 0");
 inline const QString kFileVersion1 = QStringLiteral("Ver 1");
 

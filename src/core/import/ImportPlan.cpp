@@ -14,8 +14,8 @@
 namespace {
 
 /// Text from a statement as one line with single spaces, without the
-/// zero-width U+FEFF some exports scatter: at the start of a line of the
-/// data file it would be read as a byte-order mark and dropped.
+/// zero-width U+FEFF some exports scatter: unseen, it would keep a line from
+/// matching the description the register holds.
 QString registerText(const QString &text)
 {
     return QString(text).remove(QChar(0xFEFF)).simplified();

@@ -12,8 +12,6 @@
 #include "import/StatementSource.h"
 #include "platform/Alerts.h"
 #include "platform/FilePanels.h"
-#include "register/voCheckViewCtrl.h"
-#include "register/voCheckViewData.h"
 #include "ui_MainMenu.h"
 
 #include <QAction>
@@ -50,13 +48,11 @@ void ImportCommand::importStatementFile(const QString &path)
         _alerts.warning(source.error());
         return;
     }
-    // The register's edits go into the document first: the plan looks for
-    // duplicates there, and the lines are added there.
-    voCheckViewCtrl &registerView = _dataSource.checkView();
-    registerView.commitEditing();
-    voCheckViewData &shown = registerView.tableData();
-    const QString shownMonth = shown.getMonthId();
-    shown.storeAndReleaseMonthData();
+    // The edits still held go into the document first: the plan looks for
+    // duplicates there, and the lines are added there (the register's month
+    // follows the added lines).
+    if (!_dataSource.flushPendingEdits())
+        return;
 
     ImportSettings settings(_settings);
     ImportPreviewDialog preview(std::move(source), _dataSource.document(), settings, _alerts,
@@ -68,6 +64,4 @@ void ImportCommand::importStatementFile(const QString &path)
     if (accepted && add.count() > 0)
         (void)_dataSource.edits().addRecords(
             add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()));
-    if (!shownMonth.isNull())
-        shown.loadMonthData(shownMonth);
 }

@@ -1,16 +1,12 @@
 #include "FileDropHandler.h"
 
+#include "document/BudgetFileWriter.h"
+
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
-
-namespace {
-
-const QByteArray kBudgetFirstLine = "; ****** MONTHLY_BUDGET ******";
-
-} // namespace
 
 FileDropHandler::FileDropHandler(QWidget &window)
     : QObject(&window)
@@ -24,18 +20,25 @@ bool FileDropHandler::isBudgetFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray start = file.read(kBudgetFirstLine.size() + 2);
-    if (!start.startsWith(kBudgetFirstLine))
+    const QByteArray header = kFileHeader.toLatin1();
+    QByteArray start = file.read(3 + header.size() + 2);
+    // A byte order mark an editor put first is no part of the file, as the reader sees it.
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    if (!start.startsWith(header))
         return false;
-    const QByteArray rest = start.mid(kBudgetFirstLine.size());
+    const QByteArray rest = start.mid(header.size());
     return rest.isEmpty() || rest.startsWith('\n') || rest.startsWith("\r\n");
 }
 
 QString FileDropHandler::droppedFile(const QMimeData *data)
 {
-    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+    if (!data || !data->hasUrls())
         return {};
-    return data->urls().first().toLocalFile();
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    return urls.first().toLocalFile();
 }
 
 bool FileDropHandler::eventFilter(QObject *watched, QEvent *event)
