@@ -10,6 +10,7 @@
 // (the window's also in wall time); a query's line shows its slowest keystroke.
 //
 // Usage: find_bench [ENTRIES] [RUNS]   (defaults: 100000, 9)
+#include "BenchClock.h"
 #include "BenchGenerator.h"
 
 #include "document/BudgetDocument.h"
@@ -33,15 +34,6 @@
 
 namespace {
 
-/// Processor time of this thread: unlike the wall clock it does not count
-/// the time other programs on a busy machine take from it.
-double threadMs()
-{
-    timespec time{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
-    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
-}
-
 struct Times
 {
     double processor = 0;
@@ -56,14 +48,12 @@ Times median(int runs, const std::function<void()> &before, const std::function<
         before();
         QElapsedTimer timer;
         timer.start();
-        const double start = threadMs();
+        const double start = BenchClock::threadMs();
         timed();
-        processor.push_back(threadMs() - start);
+        processor.push_back(BenchClock::threadMs() - start);
         wall.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(processor.begin(), processor.end());
-    std::sort(wall.begin(), wall.end());
-    return {processor[processor.size() / 2], wall[wall.size() / 2]};
+    return {BenchClock::median(processor), BenchClock::median(wall)};
 }
 
 /// The search without an index: what each keystroke would cost if the texts

@@ -2,6 +2,7 @@
 // times each step: reading the file, categorising and finding duplicates
 // (the plan), and adding the ticked lines. Prints the medians of the runs
 // in processor milliseconds, and the wall time of the whole beside them.
+#include "BenchClock.h"
 #include "BenchGenerator.h"
 
 #include "document/AddRecords.h"
@@ -32,13 +33,7 @@ QByteArray statement(const BudgetDocument &document, int lines)
     std::mt19937 random(7);
     const auto below = [&](int limit) { return std::uniform_int_distribution<int>(0, limit - 1)(random); };
     QList<std::pair<int, Entry>> stored;
-    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row) {
-        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-            const EntryList &list = *document.entryList(document.getCatArray()[row].desc, month);
-            for (qsizetype at = 1; at < list.size(); ++at)
-                stored.append({month, list[at]});
-        }
-    }
+    document.forEachBookedEntry([&stored](int, int month, const Entry &entry) { stored.append({month, entry}); });
     const QStringList payees{"Market", "Corner Shop", "Bakery", "Station", "Pharmacy"};
     QByteArray csv = "Date,Description,Memo,Amount\r\n";
     for (int i = 0; i < lines; ++i) {
@@ -60,20 +55,6 @@ QByteArray statement(const BudgetDocument &document, int lines)
                    .toUtf8();
     }
     return csv;
-}
-
-/// Processor milliseconds of this thread: on a shared machine the fair measure.
-double cpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
@@ -105,18 +86,18 @@ int main(int argc, char *argv[])
         untouched.restoreInto(document);
         QElapsedTimer wall;
         wall.start();
-        const double start = cpuMs();
+        const double start = BenchClock::threadMs();
         const StatementSource source = StatementSource::open(path);
         ReadChoices choices;
         choices.csv = CsvStatement::recognise(source.csvTable()).value_or(CsvMapping());
         const StatementRead read = source.read(choices);
-        const double readMs = cpuMs() - start;
+        const double readMs = BenchClock::threadMs() - start;
         const ImportPlan plan(document, read.lines, 2026, {});
-        const double planMs = cpuMs() - start - readMs;
+        const double planMs = BenchClock::threadMs() - start - readMs;
         const AddRecords add(plan.records());
         if (read.lines.size() != lines || !add.apply(document))
             return 1;
-        const double totalMs = cpuMs() - start;
+        const double totalMs = BenchClock::threadMs() - start;
         walls << double(wall.nsecsElapsed()) / 1e6;
         readTimes << readMs;
         planTimes << planMs;
@@ -126,7 +107,7 @@ int main(int argc, char *argv[])
         duplicates = plan.count(LineState::Duplicate);
     }
     std::printf("| %d | %d | %lld | %d | %.1f | %.1f | %.1f | %.1f | %.1f | %.2f× |\n", entries, lines,
-                static_cast<long long>(added), duplicates, median(readTimes), median(planTimes), median(addTimes),
-                median(totals), median(walls), median(totals) / 1000.0);
+                static_cast<long long>(added), duplicates, BenchClock::median(readTimes), BenchClock::median(planTimes), BenchClock::median(addTimes),
+                BenchClock::median(totals), BenchClock::median(walls), BenchClock::median(totals) / 1000.0);
     return 0;
 }

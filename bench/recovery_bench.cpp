@@ -2,6 +2,7 @@
 // snapshot and hand-over, and the longest the event loop waits while the
 // writer's thread writes; beside it the same image written on the window's
 // thread, as a save does.
+#include "BenchClock.h"
 #include "BenchGenerator.h"
 
 #include "document/BudgetDocument.h"
@@ -29,15 +30,6 @@ double milliseconds(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-/// Processor time of the calling thread: what the window's thread itself
-/// spends, whatever else the machine runs.
-double threadMilliseconds()
-{
-    timespec time{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
-    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
-}
-
 /// Runs the event loop with a 1 ms timer until `done` (or for `forMs`);
 /// answers the longest wait between two ticks.
 double longestWait(const std::function<void(QEventLoop &)> &done, int forMs)
@@ -57,12 +49,6 @@ double longestWait(const std::function<void(QEventLoop &)> &done, int forMs)
     ticker.start(1);
     loop.exec();
     return std::max(longest, milliseconds(sinceTick));
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double maximum(const std::vector<double> &values)
@@ -95,17 +81,17 @@ int main(int argc, char *argv[])
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const double cpu = threadMilliseconds();
+        const double cpu = BenchClock::threadMs();
         DocumentSnapshot snapshot = DocumentSnapshot::take(document);
         writer.write(path, std::move(snapshot));
-        handOverCpu.push_back(threadMilliseconds() - cpu);
+        handOverCpu.push_back(BenchClock::threadMs() - cpu);
         handOvers.push_back(milliseconds(timer));
 
         // The user's next change while the writer has the lists: the list it
         // changes is copied (a shared list is never written).
-        const double editCpu = threadMilliseconds();
+        const double editCpu = BenchClock::threadMs();
         (*document.entryList(category, run % MonthTables::kMonthCount))[0].amount = QString::number(run);
-        edits.push_back(threadMilliseconds() - editCpu);
+        edits.push_back(BenchClock::threadMs() - editCpu);
 
         // The longest the event loop waits while the writer works, and for
         // the same time with nothing written: the machine's own noise.
@@ -131,7 +117,7 @@ int main(int argc, char *argv[])
                 "| same write on the window's thread ms (median) |\n"
                 "|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     std::printf("| %d | %.3f / %.3f | %.3f / %.3f | %.3f | %.2f / %.2f | %.2f / %.2f | %.1f | %.1f |\n", entries,
-                median(handOverCpu), maximum(handOverCpu), median(handOvers), maximum(handOvers), maximum(edits),
-                median(gaps), maximum(gaps), median(idleGaps), maximum(idleGaps), median(writes), median(saves));
+                BenchClock::median(handOverCpu), maximum(handOverCpu), BenchClock::median(handOvers), maximum(handOvers), maximum(edits),
+                BenchClock::median(gaps), maximum(gaps), BenchClock::median(idleGaps), maximum(idleGaps), BenchClock::median(writes), BenchClock::median(saves));
     return 0;
 }

@@ -2,6 +2,8 @@
 // and sort by day), a sort by each header, and a redraw of the visible rows.
 //
 // Usage: register_bench [RECORDS] [RUNS]   (defaults: 10000, 15)
+#include "BenchClock.h"
+
 #include "document/BudgetDocument.h"
 #include "editing/DocumentEditing.h"
 #include "platform/Calendar.h"
@@ -53,8 +55,7 @@ double medianMs(int runs, const std::function<void()> &before, const std::functi
         timed();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return BenchClock::median(times);
 }
 
 } // namespace
