@@ -82,7 +82,7 @@ private slots:
         program.start();
         QVERIFY(program.setBudget(QStringLiteral("1234")));
         QVERIFY(!QFileInfo::exists(program.recoveryFile()));
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.recoveryFile()), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.recoveryFile()), 10000);
         QCOMPARE(readSnapshot(program.recoveryFile()).budgetTotals, program.document().budgetTotals);
         program.app->menuSave();
         QTRY_VERIFY(!QFileInfo::exists(program.recoveryFile()));
