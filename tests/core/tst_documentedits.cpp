@@ -3,6 +3,7 @@
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
 #include "RegisterRecords.h"
+#include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
@@ -70,6 +71,31 @@ struct Budget
     [[nodiscard]] int rowOf(const QString &desc) const { return RegisterRecords::rowOf(records, desc); }
     /// The register's records in its order.
     [[nodiscard]] QStringList shown() const { return RegisterRecords::lines(records); }
+    /// One of the changes the undo tests make to January's records.
+    [[nodiscard]] bool change(const QString &kind)
+    {
+        RecordEdits &edits = editing.records();
+        const int market = rowOf(QStringLiteral("Market"));
+        if (kind == u"amount")
+            return edits.setField(records, market, RecordField::Amount, QStringLiteral("46")).isChanged();
+        if (kind == u"category")
+            return edits.setField(records, market, RecordField::Category, QStringLiteral("Rent")).isChanged();
+        if (kind == u"add")
+            return edits.addRecord(records, RegisterRecord::fromEntry(Entry { "3", "New", "4", {}, " " }, "Fun")).isChanged();
+        if (kind == u"import")
+            return editing.addRecords(AddRecords({ { QStringLiteral("Food"), kJan, Entry { "1", "Imported", "7", {}, " " } },
+                                                   { QStringLiteral("Fun"), kJan, Entry { "9", "Imported", "1", {}, " " } } }),
+                                      QStringLiteral("Import 2 Transactions"));
+        return edits.deleteRecords(records, { market, rowOf(QStringLiteral("Landlord")) }).isChanged();
+    }
+    /// January's stored entries after a write-back, in any order: undo restores values, not order.
+    [[nodiscard]] QStringList january()
+    {
+        records.writeBack();
+        QStringList entries = storedEntries(document);
+        entries.sort();
+        return entries;
+    }
     /// The document as a grid and its stored entries, as a test compares it.
     [[nodiscard]] QStringList whole() const
     {
@@ -147,6 +173,10 @@ private slots:
                                         << notAnAmount.arg(reading.typed);
             }
         }
+        // French groups with a narrow no-break space: typed plain, pasted as shown.
+        for (const char16_t space : { u' ', u'\u00A0', u'\u202F' })
+            QTest::newRow(qPrintable(QStringLiteral("budget: 1 234,5 in fr, space U+%1").arg(int(space), 4, 16, QChar(u'0'))))
+                << "budget" << "fr" << QStringLiteral("1_234,5").replace(u'_', QChar(space)) << "changed" << "1234.5";
     }
 
     void amounts()
@@ -160,7 +190,7 @@ private slots:
         const bool budget = target == u"budget";
         if (!budget)
             setEnvelope(b.document, QStringLiteral("Food"), kJan, QStringLiteral("1000"));
-        const QLocale language(locale == u"de" ? QLocale::German : QLocale::English);
+        const QLocale language(locale == u"de" ? QLocale::German : locale == u"fr" ? QLocale::French : QLocale::English);
         const auto stored = [&b, budget] {
             return budget ? b.document.budgetTotals()[kJan]
                           : b.document.entryList(QStringLiteral("Food"), kJan)->first().amount;
@@ -444,7 +474,7 @@ private slots:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("then");
-        for (const char *change : { "amount", "category", "add", "delete" }) {
+        for (const char *change : { "amount", "category", "add", "delete", "import" }) {
             for (const char *then : { "month still shown", "month written back", "month shown again, sorted" }) {
                 QTest::newRow(QByteArray(change) + ", " + then) << change << then;
             }
@@ -456,27 +486,11 @@ private slots:
         QFETCH(QString, change);
         QFETCH(QString, then);
         Budget b;
-        // What the month holds, in any order: undo restores values, not order.
-        const auto look = [&b] {
-            b.records.writeBack();
-            QStringList entries = storedEntries(b.document);
-            entries.sort();
-            return entries;
-        };
+        const auto look = [&b] { return b.january(); };
         b.records.loadMonthData(QStringLiteral("jan"));
         b.records.sortByMethod(voCheckViewData::kSortByAmount);
         const QStringList before = look();
-        RecordEdits &edits = b.edits().records();
-        const int market = b.rowOf(QStringLiteral("Market"));
-        if (change == u"amount")
-            QVERIFY(edits.setField(b.records, market, RecordField::Amount, QStringLiteral("46")).isChanged());
-        else if (change == u"category")
-            QVERIFY(edits.setField(b.records, market, RecordField::Category, QStringLiteral("Rent")).isChanged());
-        else if (change == u"add")
-            QVERIFY(edits.addRecord(b.records, RegisterRecord::fromEntry(Entry { "3", "New", "4", {}, " " }, "Fun"))
-                        .isChanged());
-        else
-            QVERIFY(edits.deleteRecords(b.records, { market, b.rowOf(QStringLiteral("Landlord")) }).isChanged());
+        QVERIFY(b.change(change));
         if (then != u"month still shown")
             b.records.storeAndReleaseMonthData();
         if (then == u"month shown again, sorted") {
@@ -488,6 +502,68 @@ private slots:
         QCOMPARE(look(), before);
         b.steps.steps.back()->redo();
         QCOMPARE(look(), after);
+    }
+
+    /// Later edits write the month back in register order, so the imported
+    /// records no longer end their lists when the import is undone.
+    void anImportIsTakenBackWhereverItsRecordsMoved()
+    {
+        Budget b;
+        b.records.loadMonthData(QStringLiteral("jan"));
+        b.records.sortByMethod(voCheckViewData::kSortByAmount);
+        const QStringList before = b.january();
+        QVERIFY(b.change(QStringLiteral("import")));
+        const QStringList imported = b.january();
+        QVERIFY(b.change(QStringLiteral("amount")));
+        b.steps.steps.back()->undo();
+        QCOMPARE(b.january(), imported);
+        b.steps.steps.front()->undo();
+        QCOMPARE(b.january(), before);
+        b.steps.steps.front()->redo();
+        QCOMPARE(b.january(), imported);
+    }
+
+    /// Redone while the next month is open, carried records come after the
+    /// records there, in their order, as they first did.
+    void aCarryOverIsRedoneAfterTheNextMonthsRecords()
+    {
+        Budget b;
+        b.records.sortByMethod(-1); // the stored order
+        b.records.loadMonthData(QStringLiteral("jan"));
+        QVERIFY(b.edits().records().carryOver(b.records, { b.rowOf(QStringLiteral("Market")), b.rowOf(QStringLiteral("Bakery")) })
+                    .isChanged());
+        b.records.storeAndReleaseMonthData();
+        b.records.loadMonthData(QStringLiteral("feb"));
+        const QStringList carried = b.shown();
+        QCOMPARE(carried.size(), 3);
+        b.steps.steps.back()->undo();
+        b.steps.steps.back()->redo();
+        QCOMPARE(b.shown(), carried);
+    }
+
+    /// A restored backup or recovered file comes without ids; steps taken
+    /// after it must still find their records once it is undone and redone.
+    void stepsAfterAWholeDocumentChangeRedo_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : { "amount", "category", "delete", "import" })
+            QTest::newRow(change) << change;
+    }
+
+    void stepsAfterAWholeDocumentChangeRedo()
+    {
+        QFETCH(QString, change);
+        Budget b;
+        const DocumentSnapshot fromFile = DocumentSnapshot::take(b.document);
+        b.records.loadMonthData(QStringLiteral("jan"));
+        b.edits().replaceDocument(fromFile, QStringLiteral("Restore from Backup"));
+        QVERIFY(b.change(change));
+        const QStringList after = b.january();
+        b.steps.steps.back()->undo();
+        b.steps.steps.front()->undo();
+        b.steps.steps.front()->redo();
+        b.steps.steps.back()->redo();
+        QCOMPARE(b.january(), after);
     }
 };
 

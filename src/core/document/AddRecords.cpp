@@ -2,6 +2,9 @@
 
 #include "BudgetDocument.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <bitset>
 
 namespace {
@@ -43,14 +46,18 @@ bool AddRecords::apply(BudgetDocument &document) const
 
 void AddRecords::takeBack(BudgetDocument &document) const
 {
+    // By id, wherever a write-back in register order has moved them since.
+    QHash<EntryList *, QSet<quint64>> added;
     std::bitset<MonthTables::kMonthCount> touched;
-    for (auto record = _records.crbegin(); record != _records.crend(); ++record) {
-        EntryList *list = document.entryList(record->category, record->month);
-        if (!list || list->isEmpty() || list->constLast().id != record->entry.id)
+    for (const NewRecord &record : _records) {
+        EntryList *list = document.entryList(record.category, record.month);
+        if (!list || record.entry.id == 0)
             continue;
-        list->removeLast();
-        touched.set(std::size_t(record->month));
+        added[list].insert(record.entry.id);
+        touched.set(std::size_t(record.month));
     }
+    for (auto list = added.cbegin(); list != added.cend(); ++list)
+        list.key()->removeIf([&ids = list.value()](const Entry &entry) { return ids.contains(entry.id); });
     recompute(document, touched);
 }
 

@@ -28,7 +28,8 @@ public:
     /// document lacks or a month outside 0–11 (false). A record without an
     /// id gets a new one.
     [[nodiscard]] bool apply(BudgetDocument &document) const;
-    /// Takes back what apply() added, when the lists still end with it.
+    /// Takes back what apply() added, found by id: records without one are
+    /// left where they are.
     void takeBack(BudgetDocument &document) const;
     /// The records, each with an id of the document's, as apply() adds them.
     [[nodiscard]] AddRecords withIds(BudgetDocument &document) const;

@@ -61,12 +61,18 @@ QString shownIn(const QString &fileText, const QLocale &locale)
 
 CheckedText TextRules::checkAmount(const QString &typed, const QLocale &locale)
 {
-    const QString text = typed.trimmed();
+    QString text = typed.trimmed();
     const QString point = locale.decimalPoint();
     QString group = locale.groupSeparator();
-    // A locale that groups with a (narrow, no-break) space is typed with a plain one.
-    if (group.size() == 1 && group[0].isSpace())
+    // A locale that groups with a (narrow, no-break) space is typed with a
+    // plain one, and pasted from the screen with the locale's own.
+    if (group.size() == 1 && group[0].isSpace()) {
         group = QStringLiteral(" ");
+        for (QChar &c : text) {
+            if (c.isSpace())
+                c = u' ';
+        }
+    }
     QStringList readings;
     for (const QString &reading :
          { fileForm(text),

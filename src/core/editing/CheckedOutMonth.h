@@ -24,8 +24,9 @@ public:
     /// Amounts changed: the month's figures follow.
     virtual void amountsChanged() = 0;
 
-    /// Writes the records back into the document if they changed, keeping
-    /// the month checked out; reload() then reads it again from the document.
+    /// Writes the records back into the document if they changed, and the
+    /// month's figures with them, keeping the month checked out; reload()
+    /// then reads it again from the document.
     virtual void writeBack() = 0;
     virtual void reload() = 0;
 };

@@ -19,9 +19,16 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
         restructure([this, &snapshot] { snapshot.restoreInto(document()); });
     };
     const DocumentSnapshot before = DocumentSnapshot::take(document());
-    put(to);
+    // A snapshot read from a file has no ids: hand them out now, once, so that
+    // a redo brings back the very ids later steps look their records up by.
+    restructure([this, &to] {
+        to.restoreInto(document());
+        for (int month = 0; month < MonthTables::kMonthCount; ++month)
+            document().identifyEntries(month);
+    });
+    const DocumentSnapshot after = DocumentSnapshot::take(document());
     record(std::make_unique<ReversibleChange>(
-        name, [put, before] { put(before); }, [put, to] { put(to); }));
+        name, [put, before] { put(before); }, [put, after] { put(after); }));
 }
 
 bool DocumentEditing::addRecords(const AddRecords &records, const QString &name)

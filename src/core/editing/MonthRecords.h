@@ -11,6 +11,9 @@ class EditingSession;
 /// envelope entry). A record that is no longer there puts it last.
 struct RecordPlace
 {
+    /// As `afterInList`: after every record the working list holds.
+    static constexpr quint64 kLast = ~quint64(0);
+
     quint64 afterInList = 0;
     quint64 afterInCategory = 0;
 };

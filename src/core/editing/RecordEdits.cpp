@@ -173,8 +173,8 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
             source.category);
         // After whatever the month holds, the earlier carried ones included.
         const quint64 last = list->size() > 1 ? list->last().id : 0;
-        carried.append({ copy, { 0, last } });
-        _monthRecords.putRecord(next, copy, { 0, last });
+        carried.append({ copy, { RecordPlace::kLast, last } });
+        _monthRecords.putRecord(next, copy, { RecordPlace::kLast, last });
     }
     if (carried.isEmpty())
         return EditAnswer::unchanged();

@@ -116,6 +116,8 @@ void voCheckViewData::writeBack()
     _dirty = false;
     writeRecords(_mainDataSrc.getCatArray(), _mainDataSrc.getCatDataDictionary(), MonthTables::monthIndex(_monthId),
                  _monthData);
+    // The grid's figures follow at once: an export or the recovery file may read them before any view does.
+    _mainDataSrc.updateTotalsForMonth(_monthId);
 }
 
 void voCheckViewData::reload()

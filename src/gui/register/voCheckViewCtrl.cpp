@@ -99,11 +99,7 @@ void voCheckViewCtrl::commitEditing()
 
 void voCheckViewCtrl::storeMonth()
 {
-    const QString month = _ourData->getMonthId();
-    if (month.isNull() || !_ourData->isDirty())
-        return;
     _ourData->writeBack();
-    _document.updateTotalsForMonth(month);
 }
 
 void voCheckViewCtrl::reloadMonth()
