@@ -51,6 +51,28 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>BackupStore</name>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>%1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>BudgetChartsWindow</name>
     <message>
         <source>Charts — Orrinwick</source>
@@ -612,6 +634,16 @@ Wiederherstellen oder verwerfen? Verworfene Änderungen bleiben bei den Sicherun
         <source>The unsaved changes to %1 could not be moved to the backups (%2).
 </source>
         <translation>Die ungesicherten Änderungen an %1 konnten nicht zu den Sicherungen verschoben werden (%2).
+</translation>
+    </message>
+    <message>
+        <source>Data File %1 was not saved: it could not be read to keep its backup (%2).
+
+Check that it is a file you may read, or save the budget under another name.
+</source>
+        <translation>Datendatei %1 wurde nicht gespeichert: Sie konnte für ihre Sicherung nicht gelesen werden (%2).
+
+Prüfen Sie, ob es eine Datei ist, die Sie lesen dürfen, oder speichern Sie das Budget unter einem anderen Namen.
 </translation>
     </message>
 </context>

@@ -390,6 +390,8 @@ private slots:
         QTest::newRow("no file") << false << false << true << false;
         QTest::newRow("a file") << true << false << true << true;
         QTest::newRow("after a failed update") << true << true << false << false;
+        // The update fails and the file opened is missing: locked with no file to name.
+        QTest::newRow("no file after a failed update") << false << true << false << false;
     }
 
     void menuEnabling()
@@ -406,8 +408,11 @@ private slots:
         if (locked) {
             fixture.settings->setValue(Settings::kSyncData, true);
             app.sync().setSvnClient(QStringLiteral("/bin/false"));
-            QVERIFY(app.openFile(fixture.sampleCopy(QStringLiteral("other.txt"))));
-            QCOMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+            const QString other = hasFile ? fixture.sampleCopy(QStringLiteral("other.txt"))
+                                          : fixture.folder.filePath(QStringLiteral("missing.txt"));
+            QVERIFY(app.openFile(other));
+            QVERIFY(!fixture.alerts.titles().isEmpty());
+            QCOMPARE(app.dataFileName(), hasFile ? other : QString());
         }
         for (int tag : {MyDataSource::kOpenTag, MyDataSource::kNewTag, MyDataSource::kSaveAsTag}) {
             QCOMPARE(app.validateMenuItem(tag), openNewSaveAs);
@@ -418,9 +423,11 @@ private slots:
         QVERIFY(app.validateMenuItem(0));
         QVERIFY(app.validateMenuItem(20006));
         if (locked) {
-            // Quit cannot save any more, warns once and ends all the same.
+            // Quit cannot save any more, warns once and ends all the same,
+            // without asking for a name no save could use.
             fixture.alerts.clear();
             app.menuQuit();
+            QCOMPARE(fixture.panels.shown(), QStringList());
             QCOMPARE(fixture.alerts.shown().size(), 1);
             QCOMPARE(fixture.alerts.shown().first().message,
                      QStringLiteral("File operations not allowed due to SVN sync failure!\n"));

@@ -6,6 +6,7 @@
 #include "safety/DocumentSafety.h"
 #include "safety/OpenFileLock.h"
 #include "safety/RestoreBackupDialog.h"
+#include "safety/SafetyPlaces.h"
 #include "safety/SnapshotFile.h"
 
 #include <QAction>
@@ -233,29 +234,143 @@ private slots:
         QCOMPARE(program.document().budgetTotals, present.budgetTotals);
     }
 
-    void aBackupThatCannotBeWrittenStopsTheSave()
+    void aBackupThatCannotBeMadeStopsTheSave_data()
     {
+        QTest::addColumn<bool>("fullDisk"); // else a folder stands where the file was
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("the copy cannot be written") << true << "Data File %1 was not saved: its backup could not be written (";
+        QTest::newRow("the file cannot be read")
+            << false << "Data File %1 was not saved: it could not be read to keep its backup (%1 is a folder).";
+    }
+
+    void aBackupThatCannotBeMadeStopsTheSave()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, warning);
         SafeApp program;
         program.start();
         QVERIFY(program.setBudget(QStringLiteral("4321")));
         const QByteArray before = AppFixture::contents(program.path);
-        // A file-size limit below the file makes its copy fail with EFBIG, as on a full disk.
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(before.size() / 2);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        program.app->menuSave();
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
+        if (fullDisk) {
+            // A file-size limit below the file makes its copy fail with EFBIG, as on a full disk.
+            const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit saved{};
+            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+            rlimit small = saved;
+            small.rlim_cur = rlim_t(before.size() / 2);
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            program.app->menuSave();
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, previous);
+        } else {
+            // Unreadable whoever runs this; a file without read permission is read by root.
+            QVERIFY(QFile::remove(program.path));
+            QVERIFY(QDir().mkdir(program.path));
+            program.app->menuSave();
+        }
 
         QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
-        QVERIFY2(program.fixture.alerts.shown().first().message.startsWith(
-                     QStringLiteral("Data File %1 was not saved: its backup could not be written (").arg(program.path)),
+        QVERIFY2(program.fixture.alerts.shown().first().message.startsWith(warning.arg(program.path)),
                  qPrintable(program.fixture.alerts.shown().first().message));
-        QCOMPARE(AppFixture::contents(program.path), before);
+        if (fullDisk)
+            QCOMPARE(AppFixture::contents(program.path), before);
+        else
+            QVERIFY(QFileInfo(program.path).isDir());
         QCOMPARE(program.app->safety().backups(program.path).versions().size(), 0);
+    }
+
+    void changesAreRecoveredUnderTheFileTheDocumentHolds_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("client"); // the Subversion client, for the rows with sync on
+        QTest::addColumn<QString>("held");   // the file the recovery belongs to: "" none, "other.txt"
+        QTest::addColumn<bool>("quits");
+        // After an update that loaded nothing the document is empty: recovered
+        // as the file's, it would be loaded and saved over the file.
+        QTest::newRow("start-up update failed") << "start-up" << "/bin/false" << "" << true;
+        QTest::newRow("start-up update left a conflict") << "start-up conflict" << "/bin/true" << "" << true;
+        QTest::newRow("Open's update left a conflict") << "Open conflict" << "/bin/true" << "" << true;
+        QTest::newRow("Open's update failed, the file loaded") << "Open" << "/bin/false" << "other.txt" << true;
+        QTest::newRow("New whose file cannot be written") << "New" << "" << "blocker.txt/new.txt" << false;
+    }
+
+    void changesAreRecoveredUnderTheFileTheDocumentHolds()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, client);
+        QFETCH(QString, held);
+        QFETCH(bool, quits);
+        SafeApp program;
+        const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));
+        (void)program.fixture.sampleCopy(QStringLiteral("blocker.txt"));
+        const QString conflicted = how.startsWith(u"Open") ? other : program.path;
+        if (how.endsWith(u"conflict"))
+            QVERIFY(QFile::copy(conflicted, conflicted + QStringLiteral(".mine")));
+        const QByteArray before = AppFixture::contents(conflicted);
+        if (how.startsWith(u"start-up")) {
+            program.fixture.settings->setValue(Settings::kSyncData, true);
+            program.fixture.svnClient = client;
+        }
+        program.start();
+        QVERIFY(QTest::qWaitFor([&] { return !program.app->sync().updateInFlight(); }));
+        if (how.startsWith(u"Open")) {
+            program.fixture.settings->setValue(Settings::kSyncData, true);
+            program.app->sync().setSvnClient(client);
+            QVERIFY(program.app->openFile(other));
+        } else if (how == u"New") {
+            program.fixture.panels.answer({program.fixture.folder.filePath(QStringLiteral("blocker.txt/new.txt"))});
+            program.app->menuNewFile();
+        }
+        QVERIFY(!program.fixture.alerts.titles().isEmpty());
+        program.fixture.alerts.clear();
+
+        QVERIFY(program.setBudget(QStringLiteral("1234")));
+        program.app->menuQuit();
+        QCOMPARE(program.fixture.terminated->size(), quits ? 1 : 0);
+        if (!quits)
+            program.app->safety().closing();
+        // Written at once on the way out, under that file's key and no other.
+        const QString heldPath = held.isEmpty() ? QString() : program.fixture.folder.filePath(held);
+        QCOMPARE(QDir(program.app->safety().places().recoveryFolder).entryList(QDir::Files),
+                 QStringList{SafetyPlaces::fileKey(heldPath)});
+        QCOMPARE(AppFixture::contents(conflicted), before);
+    }
+
+    void writingOverAFileOpenElsewhereAsksFirst_data()
+    {
+        QTest::addColumn<bool>("isNew"); // else Save As
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save As, Cancel") << false << int(Alerts::kDefaultButton);
+        QTest::newRow("Save As, Open Anyway") << false << int(Alerts::kSecondButton);
+        QTest::newRow("New, Cancel") << true << int(Alerts::kDefaultButton);
+        QTest::newRow("New, Open Anyway") << true << int(Alerts::kSecondButton);
+    }
+
+    void writingOverAFileOpenElsewhereAsksFirst()
+    {
+        QFETCH(bool, isNew);
+        QFETCH(int, answer);
+        const bool written = answer == Alerts::kSecondButton;
+        SafeApp program;
+        program.start();
+        const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));
+        const QByteArray before = AppFixture::contents(other);
+        OpenFileLock elsewhere(other);
+        QVERIFY(elsewhere.tryLock());
+        QVERIFY(program.setBudget(QStringLiteral("1234")));
+        program.fixture.alerts.answer({answer});
+        program.fixture.panels.answer({other});
+        if (isNew)
+            program.app->menuNewFile();
+        else
+            program.app->menuSaveAs();
+        QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("File in Use")});
+        QVERIFY(program.fixture.alerts.shown().first().message.startsWith(
+            QStringLiteral("%1 is open in Orrinwick on ").arg(other)));
+        QCOMPARE(AppFixture::contents(other) != before, written);
+        QCOMPARE(program.app->dataFileName(), written ? other : program.path);
+        // New saves the file it leaves only once it goes on.
+        QCOMPARE(AppFixture::contents(program.path).contains("1234"), isNew && written);
     }
 
     void preferencesWriteTheBackupSettingsAtOnce()

@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,7 +16,7 @@ bool write(const QString &path, const QByteArray &contents, QString *error)
     };
     // QSaveFile would happily replace a folder's name with a file; refuse it.
     if (QFileInfo(path).isDir())
-        return failed(QStringLiteral("%1 is a folder").arg(path));
+        return failed(QCoreApplication::translate("AtomicFile", "%1 is a folder").arg(path));
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk) shows in write()'s count:
     // through the buffer a short flush can still end in a successful commit.

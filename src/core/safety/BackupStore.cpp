@@ -27,22 +27,30 @@ BackupStore::BackupStore(QString folder)
 {
 }
 
-bool BackupStore::keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const
+BackupStore::Copy BackupStore::keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const
 {
     QFile data(dataPath);
     if (!data.exists())
-        return true;
+        return Copy::Kept;
+    if (QFileInfo(dataPath).isDir()) {
+        *error = tr("%1 is a folder").arg(dataPath);
+        return Copy::DataUnreadable;
+    }
     if (!data.open(QIODevice::ReadOnly)) {
         *error = data.errorString();
-        return false;
+        return Copy::DataUnreadable;
     }
     const QByteArray bytes = data.readAll();
+    if (data.error() != QFileDevice::NoError) {
+        *error = data.errorString();
+        return Copy::DataUnreadable;
+    }
     const QList<Version> kept = versions();
     if (!kept.isEmpty() && kept.first().size == bytes.size() && AtomicFile::read(kept.first().path) == bytes)
-        return true;
-    if (!makeFolder(error))
-        return false;
-    return AtomicFile::write(newPath(now, false), bytes, error);
+        return Copy::Kept;
+    if (!makeFolder(error) || !AtomicFile::write(newPath(now, false), bytes, error))
+        return Copy::BackupUnwritten;
+    return Copy::Kept;
 }
 
 bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *error) const
@@ -55,7 +63,7 @@ bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *er
     // Another file system: a whole copy first, then the original goes.
     const std::optional<QByteArray> bytes = AtomicFile::read(path);
     if (!bytes) {
-        *error = QStringLiteral("%1 could not be read").arg(path);
+        *error = tr("%1 could not be read").arg(path);
         return false;
     }
     if (!AtomicFile::write(target, *bytes, error))
@@ -108,6 +116,6 @@ bool BackupStore::makeFolder(QString *error) const
 {
     if (QDir().mkpath(_folder))
         return true;
-    *error = QStringLiteral("the folder %1 could not be made").arg(_folder);
+    *error = tr("the folder %1 could not be made").arg(_folder);
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "BackupRetention.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -12,7 +13,12 @@
 /// elsewhere (a discarded recovery file) carries "-recovered".
 class BackupStore final
 {
+    Q_DECLARE_TR_FUNCTIONS(BackupStore)
+
 public:
+    /// How keeping a copy of the data file ended.
+    enum class Copy { Kept, DataUnreadable, BackupUnwritten };
+
     struct Version
     {
         QString path;
@@ -24,9 +30,9 @@ public:
     explicit BackupStore(QString folder);
 
     /// Keeps the data file as it is now, unless the newest version holds the
-    /// same bytes; a missing data file needs no backup. Answers false with
-    /// the reason when the copy could not be written whole.
-    [[nodiscard]] bool keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const;
+    /// same bytes; a missing data file needs no backup. Gives the reason when
+    /// the data file could not be read or the copy not written whole.
+    [[nodiscard]] Copy keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const;
     /// Moves the file in as a version of `time`; answers false with the
     /// reason when it stays where it was.
     [[nodiscard]] bool moveIn(const QString &path, const QDateTime &time, QString *error) const;

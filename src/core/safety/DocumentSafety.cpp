@@ -74,14 +74,23 @@ bool DocumentSafety::aboutToSave(const QString &path)
     const BackupStore store = backups(path);
     const QDateTime now = _calendar.now();
     QString error;
-    if (!store.keepCopyOf(path, now, &error)) {
+    switch (store.keepCopyOf(path, now, &error)) {
+    case BackupStore::Copy::Kept:
+        store.prune(now, limits());
+        return true;
+    case BackupStore::Copy::DataUnreadable:
+        // Not written over unseen: what it holds would have no backup.
+        _alerts.warning(tr("Data File %1 was not saved: it could not be read to keep its backup (%2).\n\nCheck "
+                           "that it is a file you may read, or save the budget under another name.\n")
+                            .arg(path, error));
+        return false;
+    case BackupStore::Copy::BackupUnwritten:
         _alerts.warning(tr("Data File %1 was not saved: its backup could not be written (%2).\n\nFree some space "
                            "on the disk, or turn off \"Keep backups\" in the Preferences.\n")
                             .arg(path, error));
         return false;
     }
-    store.prune(now, limits());
-    return true;
+    return false;
 }
 
 void DocumentSafety::saved(const QString &path)

@@ -38,6 +38,7 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
     if (_svnTask)
         return;
     _svnOpenState = false;
+    _fileLoaded = false;
     if (!path.isEmpty()) {
         _document.eraseAllData();
         if (!fileOperationsAllowed())
@@ -47,7 +48,7 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
             doSvnUpdate(detach);
             return;
         }
-        loadFile(path);
+        _fileLoaded = loadFile(path);
     }
     _host.initView();
 }
@@ -124,7 +125,7 @@ void DocumentSync::doSvnUpdate(bool detach)
         lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
     } else {
         _svnOpenState = true;
-        loadFile(_loadFileName);
+        _fileLoaded = loadFile(_loadFileName);
         if (!outcome.succeeded())
             lockFileOperations(updateFailure(outcome));
     }
@@ -147,7 +148,7 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
         lockFileOperations(updateFailure(outcome) + tr("File Not Loaded."));
     } else {
         _svnOpenState = true;
-        loadFile(_loadFileName);
+        _fileLoaded = loadFile(_loadFileName);
     }
     releaseSvnTask();
     _loadFileName.clear();

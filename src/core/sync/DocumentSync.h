@@ -67,6 +67,11 @@ public:
     [[nodiscard]] bool fileOperationsAllowed();
 
     [[nodiscard]] bool allowFileOperations() const { return _allowFileOperations; }
+    /// Whether the document holds the file last asked for by loadFromFile().
+    /// False while its update runs and after an update that loaded nothing
+    /// (failed, or left the file in conflict): the file name stays, but what
+    /// the document holds is not that file's.
+    [[nodiscard]] bool fileLoaded() const { return _fileLoaded; }
     [[nodiscard]] bool svnOpenState() const { return _svnOpenState; }
 
     /// Whether the file commands (Open, New, Save, Save As) may be offered:
@@ -128,6 +133,7 @@ private:
 
     bool _allowFileOperations = true;
     bool _svnOpenState = false;
+    bool _fileLoaded = false;
     QString _loadFileName;
     ChildProcess *_svnTask = nullptr; // a child of this object
     std::unique_ptr<ProgressWindow> _progWin;

@@ -73,7 +73,9 @@ FileCommands::SaveAsResult FileCommands::saveAs()
     const std::optional<QString> path = promptUserFileName();
     if (!path)
         return SaveAsResult::Cancelled;
-    if (!saveToFile(*path, false))
+    // Refused over a file another program has open: the user may still
+    // choose another name, so Quit does not end unsaved.
+    if (!_safety.mayOpen(*path) || !saveToFile(*path, false))
         return SaveAsResult::Failed;
     _host.setFileName(*path);
     return SaveAsResult::Saved;
@@ -89,6 +91,8 @@ void FileCommands::menuNewFile()
 
 void FileCommands::newFileAt(const QString &path, const std::function<void()> &fill)
 {
+    if (!_safety.mayOpen(path))
+        return;
     // The document being left is saved (and committed) under its own name
     // first; when that fails nothing is thrown away.
     if (!saveToFile(_host.dataFileName(), true))
@@ -97,7 +101,10 @@ void FileCommands::newFileAt(const QString &path, const std::function<void()> &f
     _sync.newDocument();
     fill();
     _host.setFileName(path);
-    (void)saveToFile(path, false);
+    // The new document is the new file's even when it could not be written
+    // yet: its changes must not be recovered as the file left.
+    if (!saveToFile(path, false))
+        _safety.opened(path);
     _host.initView();
     _history.clear();
 }
@@ -142,7 +149,9 @@ void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool d
 {
     _sync.loadFromFile(path, withOptionSync, detach);
     _history.clear();
-    _sync.whenUpdateHandled([this] { _safety.opened(_host.dataFileName()); });
+    // An update that loaded nothing leaves the name but not the file's
+    // contents: changes to that document must never be recovered as the file's.
+    _sync.whenUpdateHandled([this] { _safety.opened(_sync.fileLoaded() ? _host.dataFileName() : QString()); });
 }
 
 bool FileCommands::saveToFile(const QString &path, bool withOptionSync)

@@ -46,12 +46,15 @@ public:
     [[nodiscard]] bool flushToGrid();
     /// New on a path already chosen (the caller flushed first): saves (and
     /// commits) the document being left, empties it, lets `fill` put in what the new one starts with, and
-    /// saves that at the path. Nothing changes when the old one cannot be saved.
+    /// saves that at the path. Nothing changes when the old one cannot be saved, or when another program
+    /// has the new file open and the user keeps it.
     void newFileAt(const QString &path, const std::function<void()> &fill);
     void menuSave();
     void menuSaveAs();
     /// Asks for a path and writes the document there. Only a file written
-    /// becomes the current one: after a failure the old name stays.
+    /// becomes the current one: after a failure the old name stays. A file
+    /// another program has open is written only when the user says so; when
+    /// not, that is a failure.
     SaveAsResult saveAs();
     /// A desktop request to open a file (also Open Recent and the command line).
     bool openFile(const QString &path);

@@ -58,14 +58,19 @@ bool StartupAndQuit::saveForQuit()
 {
     if (!_parts.files.flushToGrid())
         return false;
+    // Nothing can be saved once file operations are locked: the program
+    // warns and ends all the same, its last changes in the recovery file.
+    if (!_parts.sync.fileOperationsAllowed()) {
+        _parts.safety.closing();
+        return true;
+    }
     // A Save As that was cancelled ends the program unsaved, as the user
     // chose; one that could not write keeps it running.
     if (_parts.host.dataFileName().isEmpty() && _parts.files.saveAs() == FileCommands::SaveAsResult::Failed)
         return false;
-    // Nothing can be saved once file operations are locked: the program
-    // ends all the same. Any other failed write keeps the document open.
+    // Any other failed write keeps the document open.
     if (!_parts.files.saveToFile(_parts.host.dataFileName(), true))
-        return !_parts.sync.allowFileOperations();
+        return false;
     _parts.safety.closing();
     return true;
 }

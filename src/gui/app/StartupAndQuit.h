@@ -43,7 +43,8 @@ public:
     void awakeFromNib();
     /// Saves (asking for a name when there is none) and ends the program. A
     /// refused value or a save that fails leaves the program running with
-    /// the document open. Asked again while it waits or once it has ended
+    /// the document open; after a failed update, when nothing may be saved,
+    /// it warns and ends. Asked again while it waits or once it has ended
     /// the program, it does nothing.
     void menuQuit();
 
