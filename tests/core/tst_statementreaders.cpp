@@ -138,6 +138,17 @@ private slots:
                                                 << "followed by more text";
         QTest::newRow("CSV date") << csvHeader + "2026-13-45,Bakery,-4.10\r\n" << 3 << "\"2026-13-45\" is not a date";
         QTest::newRow("CSV amount") << csvHeader + "2026-05-03,Bakery,four euros\r\n" << 3 << "\"four euros\" is no amount";
+        QTest::newRow("CSV unquoted delimiter within the table")
+            << QByteArray("Date,Description,Amount,Balance\r\n2026-05-02,Market,-58.40,990.00\r\n"
+                          "2026-05-03,Shop 1,250,-12.00,978.00\r\n2026-05-04,Fuel,-40.00,938.00\r\n")
+            << 3 << "has 5 fields where the table has 4. A field that holds the delimiter (\",\") must be in double quotes";
+        QTest::newRow("CSV unquoted delimiter in the last row") << csvHeader + "2026-05-03,ACME, Inc.,-99.00\r\n" << 3
+                                                                << "must be in double quotes";
+        QTest::newRow("CSV unquoted delimiter, every row ending in one")
+            << QByteArray("Date,Description,Amount\n2026-05-02,Market,-58.40,\n2026-05-03,ACME, Inc.,-99.00,\n"
+                          "2026-05-04,Fuel,-40.00,\n")
+            << 3
+            << "has 4 fields where the table has 3";
         QTest::newRow("CSV header only") << QByteArray("Date,Description,Amount\r\n") << 0 << "no transactions";
         QTest::newRow("QIF date") << QByteArray("!Type:Bank\nD5/2'26\nT-1.00\n^\nD31/31/2026\nT-2\n^\n") << 5
                                   << "\"31/31/2026\" is not a date";
@@ -319,6 +330,8 @@ private slots:
         QTest::newRow("tabs") << QByteArray("a\tb\n1\t2\n") << "1:a|b / 2:1|2" << "UTF-8";
         QTest::newRow("heading and closing balance left out")
             << QByteArray("Account;123\n\na;b;c\n1;2;3\nBalance;9\n") << "3:a|b|c / 4:1|2|3" << "UTF-8";
+        QTest::newRow("a delimiter ending every data row keeps the header")
+            << QByteArray("a,b\n1,2,\n3,4,\n") << "1:a|b / 2:1|2| / 3:3|4|" << "UTF-8";
         QTest::newRow("Windows-1252") << QByteArray("Empf\xe4nger;\x80\n\x84x\x93;y\n") << "1:Empfänger|€ / 2:„x“|y"
                                       << "Windows-1252";
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "a,b\n") << "1:a|b" << "UTF-8";
@@ -347,6 +360,8 @@ private slots:
                                                << "0,1,-1,2,-1,-1,1";
         QTest::newRow("debit and credit") << QByteArray("Booking date,Beneficiary,Debit,Credit\n2026-05-02,M,5.00,\n")
                                           << "0,1,-1,-1,2,3,0";
+        QTest::newRow("a delimiter ending every data row")
+            << QByteArray("Date,Payee,Amount\n2026-05-02,Market,-5.00,\n2026-05-03,Bakery,-4.10,\n") << "0,1,-1,2,-1,-1,0";
         QTest::newRow("no amount column") << QByteArray("Date,Payee,Balance\n2026-05-02,Market,-5.00\n") << "none";
         QTest::newRow("no header") << QByteArray("2026-05-02,Market,-5.00\n") << "none";
     }
@@ -366,6 +381,30 @@ private slots:
                                                     .arg(mapping->credit)
                                                     .arg(int(mapping->decimalComma));
         QCOMPARE(shownMapping, found);
+    }
+
+    void csvDebitAndCreditColumnsGiveOneAmount_data()
+    {
+        QTest::addColumn<QString>("cells"); // the debit and the credit
+        QTest::addColumn<QString>("amount");
+        QTest::newRow("debit") << "10.00," << "-10.00";
+        QTest::newRow("debit written negative") << "-10.00," << "-10.00";
+        QTest::newRow("credit") << ",5.00" << "5.00";
+        QTest::newRow("both: their difference") << "10.00,5.00" << "-5.00";
+        QTest::newRow("both, more credit") << "2.5,10.00" << "7.50";
+        QTest::newRow("zero debit beside a credit") << "0.00,5.00" << "5.00";
+        QTest::newRow("both zero, as an amount of zero") << "0.00,0.00" << "0.00";
+    }
+
+    void csvDebitAndCreditColumnsGiveOneAmount()
+    {
+        QFETCH(QString, cells);
+        QFETCH(QString, amount);
+        const CsvTable table = CsvTable::read("Date,Payee,Debit,Credit\n2026-05-02,Market," + cells.toUtf8() + '\n');
+        const StatementRead read = CsvStatement::read(table, CsvStatement::recognise(table).value_or(CsvMapping()));
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.lines.size(), 1);
+        QCOMPARE(read.lines.first().amount, amount);
     }
 
     void aCsvMappingSurvivesTheSettings()
