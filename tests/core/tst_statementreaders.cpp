@@ -332,6 +332,8 @@ private slots:
             << QByteArray("Account;123\n\na;b;c\n1;2;3\nBalance;9\n") << "3:a|b|c / 4:1|2|3" << "UTF-8";
         QTest::newRow("a delimiter ending every data row keeps the header")
             << QByteArray("a,b\n1,2,\n3,4,\n") << "1:a|b / 2:1|2| / 3:3|4|" << "UTF-8";
+        QTest::newRow("a heading padded wider than the table left out")
+            << QByteArray("Account,123,,,\na,b,c\n1,2,3\n4,5,6\n") << "2:a|b|c / 3:1|2|3 / 4:4|5|6" << "UTF-8";
         QTest::newRow("Windows-1252") << QByteArray("Empf\xe4nger;\x80\n\x84x\x93;y\n") << "1:Empfänger|€ / 2:„x“|y"
                                       << "Windows-1252";
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "a,b\n") << "1:a|b" << "UTF-8";

@@ -132,7 +132,7 @@ void CsvTable::findTable()
             used = std::max(used, usedWidth(row));
     }
     const auto fits = [this, used](const CsvRow &row) {
-        return row.cells.size() == _columnCount || (row.cells.size() >= used && usedWidth(row) <= used);
+        return row.cells.size() == _columnCount || usedWidth(row) == used;
     };
     qsizetype first = 0;
     while (first < _rows.size() && !fits(_rows[first]))
