@@ -40,7 +40,8 @@ int onTransaction(const struct OfxTransactionData data, void *collected)
     StatementLine &line = transaction.line;
     transaction.hasDate = data.date_posted_valid || data.date_initiated_valid;
     transaction.hasAmount = data.amount_valid;
-    // A date without a time is kept at 10:59 UTC, so its day is the UTC day.
+    // Only where the blocks of the file cannot be matched: a date without a
+    // time is kept at 10:59 UTC, so its day is the UTC day.
     if (transaction.hasDate)
         line.date = QDateTime::fromSecsSinceEpoch(data.date_posted_valid ? data.date_posted : data.date_initiated,
                                                   Qt::UTC)
