@@ -530,6 +530,14 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>A quoted field is followed by more text before the next delimiter.</source>
         <translation>Auf ein Feld in Anführungszeichen folgt vor dem nächsten Trennzeichen weiterer Text.</translation>
     </message>
+    <message>
+        <source>This line has %1 fields where the table has %2. A field that holds the delimiter (%3) must be in double quotes.</source>
+        <translation>Diese Zeile hat %1 Felder, die Tabelle hat %2. Ein Feld, das das Trennzeichen (%3) enthält, muss in doppelten Anführungszeichen stehen.</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>ein Tabulator</translation>
+    </message>
 </context>
 <context>
     <name>DesktopCommands</name>
@@ -904,6 +912,10 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>The budget file %1 could not be written; it is unchanged.</source>
         <translation>Die Budgetdatei %1 konnte nicht geschrieben werden; sie ist unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is open in Orrinwick on %2 (process %3), which would save over the imported lines. Nothing was imported: quit that Orrinwick, or import in its window.</source>
+        <translation>%1 ist in Orrinwick auf %2 geöffnet (Prozess %3), das die importierten Zeilen beim Sichern überschreiben würde. Es wurde nichts importiert: Beenden Sie dieses Orrinwick oder importieren Sie in seinem Fenster.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1495,14 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Transactions of the statement have no date or no amount: %1.</source>
         <translation>Buchungen des Kontoauszugs haben kein Datum oder keinen Betrag: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date.</source>
+        <translation>„%1“ ist kein Datum.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount this program can read.</source>
+        <translation>„%1“ ist kein Betrag, den dieses Programm lesen kann.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,13 @@
 #include "DocumentCompare.h"
 #include "FileContents.h"
 #include "ImportFixtures.h"
+#include "safety/OpenFileLock.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +51,19 @@ private slots:
                                                     << "no <OFX> element" << unchanged;
         QTest::newRow("no such budget") << csv << QStringList{"--into", "missing.txt"} << false << 1 << ""
                                         << unchanged;
+        QTest::newRow("the saved year, a line falling in it") << csv << QStringList{"--saved-year", "2025"} << false << 0
+                                                              << "Added 1 of 10 lines to household.txt (2025)"
+                                                              << QByteArray("Day,Category,Description,Amount,Note,Reconciled\r\n");
+        QTest::newRow("a saved year no line falls in") << csv << QStringList{"--saved-year", "2024"} << false << 0
+                                                       << "Added 5 of 10 lines to household.txt (2026)"
+                                                       << ImportFixtures::kImportedMay;
+        QTest::newRow("the budget open in another Orrinwick") << csv << QStringList{"--held"} << false << 1
+                                                              << QStringLiteral("is open in Orrinwick on %1 (process %2)")
+                                                                     .arg(QSysInfo::machineHostName())
+                                                                     .arg(QCoreApplication::applicationPid())
+                                                              << unchanged;
+        QTest::newRow("a dry run of a budget open elsewhere") << csv << QStringList{"--held", "--dry-run"} << false << 0
+                                                              << "Would add 5 of 10 lines" << unchanged;
         QTest::newRow("a year that is none") << csv << QStringList{"--year", "soon"} << false << 2
                                              << "--year takes a year" << unchanged;
     }
@@ -72,17 +88,28 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(statement.sliced(5).toUtf8());
         }
-        if (withRule) {
-            // The program's own settings file, as it reads it from the user's configuration.
-            QSettings saved(home.filePath(QStringLiteral("config/Orrinwick/Orrinwick.conf")), QSettings::IniFormat);
-            saved.setValue(QStringLiteral("ImportRules"),
-                           QVariantList{QVariantMap{{QStringLiteral("contains"), QStringLiteral("GARDEN")},
-                                                    {QStringLiteral("category"), QStringLiteral("Groceries")}}});
-        }
+        // The options the test acts out itself rather than passing them on.
         const qsizetype into = options.indexOf(QStringLiteral("--into"));
         const QString target = into >= 0 ? home.filePath(options.takeAt(into + 1)) : budget;
         if (into >= 0)
             options.removeAt(into);
+        const qsizetype savedYear = options.indexOf(QStringLiteral("--saved-year"));
+        const int year = savedYear >= 0 ? options.takeAt(savedYear + 1).toInt() : 0;
+        if (savedYear >= 0)
+            options.removeAt(savedYear);
+        OpenFileLock otherWindow(budget);
+        if (options.removeAll(QStringLiteral("--held")) > 0)
+            QVERIFY(otherWindow.tryLock());
+        {
+            // The program's own settings file, as it reads it from the user's configuration.
+            QSettings saved(home.filePath(QStringLiteral("config/Orrinwick/Orrinwick.conf")), QSettings::IniFormat);
+            if (withRule)
+                saved.setValue(QStringLiteral("ImportRules"),
+                               QVariantList{QVariantMap{{QStringLiteral("contains"), QStringLiteral("GARDEN")},
+                                                        {QStringLiteral("category"), QStringLiteral("Groceries")}}});
+            if (year > 0)
+                saved.setValue(QStringLiteral("ImportYears"), QVariantMap{{QFileInfo(budget).absoluteFilePath(), year}});
+        }
 
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

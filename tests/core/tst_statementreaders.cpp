@@ -35,6 +35,35 @@ StatementRead readAsCommandLine(const StatementSource &source)
     return source.read(choices);
 }
 
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(kStatements + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// A test OFX statement whose first transaction has the date and the
+/// amount given; SGML or XML as the file is.
+QByteArray ofxWithFirstTransaction(const QString &name, const QByteArray &date, const QByteArray &amount)
+{
+    QByteArray bytes = fileBytes(name);
+    const auto replaceValue = [&bytes](const QByteArray &element, const QByteArray &value) {
+        const qsizetype at = bytes.indexOf('<' + element + '>') + element.size() + 2;
+        qsizetype end = at; // the value ends at the next tag or the line's end
+        while (end < bytes.size() && bytes[end] != '<' && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        bytes.replace(at, end - at, value);
+    };
+    replaceValue("DTPOSTED", date);
+    replaceValue("TRNAMT", amount);
+    return bytes;
+}
+
+/// The line of the first transaction's element in a statement.
+int lineOf(const QByteArray &bytes, const QByteArray &element)
+{
+    return int(bytes.first(bytes.indexOf('<' + element + '>')).count('\n')) + 1;
+}
+
 } // namespace
 
 class StatementReadersTest : public QObject
@@ -80,9 +109,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("line"); // 0: the message names no line
         QTest::addColumn<QString>("reason");
-        QFile ofx(kStatements + QStringLiteral("statement-ofx102.ofx"));
-        QVERIFY(ofx.open(QIODevice::ReadOnly));
-        const QByteArray whole = ofx.readAll();
+        const QByteArray whole = fileBytes(QStringLiteral("statement-ofx102.ofx"));
+        const auto ofx = [](const char *date, const char *amount) {
+            return ofxWithFirstTransaction(QStringLiteral("statement-ofx102.ofx"), date, amount);
+        };
+        const int dateLine = lineOf(whole, "DTPOSTED");
+        const int amountLine = lineOf(whole, "TRNAMT");
         const QByteArray truncated = whole.first(whole.indexOf("<NAME>Power"));
         const QByteArray csvHeader = "Date,Description,Amount\r\n2026-05-02,Market,-58.40\r\n";
 
@@ -91,12 +123,32 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("\r\n \r\n") << 0 << "empty";
         QTest::newRow("OFX cut short") << truncated << int(truncated.count('\n')) << "incomplete";
         QTest::newRow("OFX header only") << QByteArray("OFXHEADER:100\r\nDATA:OFXSGML\r\n") << 1 << "no <OFX>";
+        QTest::newRow("OFX without transactions") << QByteArray("<OFX>\n</OFX>\n") << 0 << "holds no transactions";
+        QTest::newRow("OFX date with dashes") << ofx("2026-05-01", "-1.00") << dateLine << "\"2026-05-01\" is not a date";
+        QTest::newRow("OFX date day first") << ofx("01/05/2026", "-1.00") << dateLine << "\"01/05/2026\" is not a date";
+        QTest::newRow("OFX date without a day") << ofx("202605", "-1.00") << dateLine << "\"202605\" is not a date";
+        QTest::newRow("OFX month 13") << ofx("20261301", "-1.00") << dateLine << "\"20261301\" is not a date";
+        QTest::newRow("OFX 31 February") << ofx("20260231", "-1.00") << dateLine << "\"20260231\" is not a date";
+        QTest::newRow("OFX amount in words") << ofx("20260501", "ten") << amountLine << "\"ten\" is no amount";
+        QTest::newRow("OFX amount with two points") << ofx("20260501", "-1.234.56") << amountLine
+                                                    << "\"-1.234.56\" is no amount";
         QTest::newRow("CSV quote never closed") << csvHeader + "2026-05-03,\"Bakery,-4.10\r\n2026-05-04,Fuel,-40\r\n"
                                                 << 3 << "never closed";
         QTest::newRow("CSV text after a quote") << csvHeader + "2026-05-03,\"Bakery\"s,-4.10\r\n" << 3
                                                 << "followed by more text";
         QTest::newRow("CSV date") << csvHeader + "2026-13-45,Bakery,-4.10\r\n" << 3 << "\"2026-13-45\" is not a date";
         QTest::newRow("CSV amount") << csvHeader + "2026-05-03,Bakery,four euros\r\n" << 3 << "\"four euros\" is no amount";
+        QTest::newRow("CSV unquoted delimiter within the table")
+            << QByteArray("Date,Description,Amount,Balance\r\n2026-05-02,Market,-58.40,990.00\r\n"
+                          "2026-05-03,Shop 1,250,-12.00,978.00\r\n2026-05-04,Fuel,-40.00,938.00\r\n")
+            << 3 << "has 5 fields where the table has 4. A field that holds the delimiter (\",\") must be in double quotes";
+        QTest::newRow("CSV unquoted delimiter in the last row") << csvHeader + "2026-05-03,ACME, Inc.,-99.00\r\n" << 3
+                                                                << "must be in double quotes";
+        QTest::newRow("CSV unquoted delimiter, every row ending in one")
+            << QByteArray("Date,Description,Amount\n2026-05-02,Market,-58.40,\n2026-05-03,ACME, Inc.,-99.00,\n"
+                          "2026-05-04,Fuel,-40.00,\n")
+            << 3
+            << "has 4 fields where the table has 3";
         QTest::newRow("CSV header only") << QByteArray("Date,Description,Amount\r\n") << 0 << "no transactions";
         QTest::newRow("QIF date") << QByteArray("!Type:Bank\nD5/2'26\nT-1.00\n^\nD31/31/2026\nT-2\n^\n") << 5
                                   << "\"31/31/2026\" is not a date";
@@ -123,6 +175,51 @@ private slots:
             QVERIFY2(message.contains(QStringLiteral("reading stopped at line %1.").arg(line)), qPrintable(message));
         else
             QVERIFY2(!message.contains(QStringLiteral("line")), qPrintable(message));
+    }
+
+    void ofxDaysAndAmountsAreTheOnesTheBankWrote_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("date");
+        QTest::addColumn<QByteArray>("amount");
+        QTest::addColumn<QString>("read"); // "date|amount" of the first line
+        const QString sgml = QStringLiteral("statement-ofx102.ofx");
+        const QString xml = QStringLiteral("statement-ofx211.ofx");
+        QTest::newRow("SGML, late evening west of UTC") << sgml
+                                                        << QByteArray("20261231220000[-5:EST]") << QByteArray("-45.00")
+                                                        << "2026-12-31|-45.00";
+        QTest::newRow("XML, early morning east of UTC") << xml
+                                                        << QByteArray("20260501010000[+10]") << QByteArray("-45.00")
+                                                        << "2026-05-01|-45.00";
+        QTest::newRow("thousands with commas") << sgml << QByteArray("20260501")
+                                               << QByteArray("-1,234.56") << "2026-05-01|-1234.56";
+        QTest::newRow("thousands with a space") << xml << QByteArray("20260501")
+                                                << QByteArray("-12 345.67") << "2026-05-01|-12345.67";
+        QTest::newRow("currency sign") << sgml << QByteArray("20260501")
+                                       << QByteArray("-$12.50") << "2026-05-01|-12.50";
+        QTest::newRow("decimal comma") << sgml << QByteArray("20260501")
+                                       << QByteArray("-12,5") << "2026-05-01|-12.5";
+        QTest::newRow("more decimals than a double holds") << xml << QByteArray("20260501")
+                                                           << QByteArray("-90071992547409.93") << "2026-05-01|-90071992547409.93";
+    }
+
+    void ofxDaysAndAmountsAreTheOnesTheBankWrote()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, date);
+        QFETCH(QByteArray, amount);
+        QFETCH(QString, read);
+        QTemporaryDir folder;
+        QFile statement(folder.filePath(QStringLiteral("statement.ofx")));
+        const QByteArray bytes = ofxWithFirstTransaction(file, date, amount);
+        QVERIFY(statement.open(QIODevice::WriteOnly) && statement.write(bytes) == bytes.size());
+        statement.close();
+        const StatementSource source = StatementSource::open(statement.fileName());
+        QVERIFY2(source.ok(), qPrintable(source.error()));
+        const StatementRead lines = source.read({});
+        QCOMPARE(lines.lines.size(), kEveryStatement.size());
+        QCOMPARE(shown(lines.lines.first()).section(u'|', 0, 1), read);
+        QCOMPARE(lines.lines.first().line, lineOf(bytes, "STMTTRN"));
     }
 
     void aFileLargerThanAnyStatementIsNotRead()
@@ -233,6 +330,10 @@ private slots:
         QTest::newRow("tabs") << QByteArray("a\tb\n1\t2\n") << "1:a|b / 2:1|2" << "UTF-8";
         QTest::newRow("heading and closing balance left out")
             << QByteArray("Account;123\n\na;b;c\n1;2;3\nBalance;9\n") << "3:a|b|c / 4:1|2|3" << "UTF-8";
+        QTest::newRow("a delimiter ending every data row keeps the header")
+            << QByteArray("a,b\n1,2,\n3,4,\n") << "1:a|b / 2:1|2| / 3:3|4|" << "UTF-8";
+        QTest::newRow("a heading padded wider than the table left out")
+            << QByteArray("Account,123,,,\na,b,c\n1,2,3\n4,5,6\n") << "2:a|b|c / 3:1|2|3 / 4:4|5|6" << "UTF-8";
         QTest::newRow("Windows-1252") << QByteArray("Empf\xe4nger;\x80\n\x84x\x93;y\n") << "1:Empfänger|€ / 2:„x“|y"
                                       << "Windows-1252";
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "a,b\n") << "1:a|b" << "UTF-8";
@@ -261,6 +362,8 @@ private slots:
                                                << "0,1,-1,2,-1,-1,1";
         QTest::newRow("debit and credit") << QByteArray("Booking date,Beneficiary,Debit,Credit\n2026-05-02,M,5.00,\n")
                                           << "0,1,-1,-1,2,3,0";
+        QTest::newRow("a delimiter ending every data row")
+            << QByteArray("Date,Payee,Amount\n2026-05-02,Market,-5.00,\n2026-05-03,Bakery,-4.10,\n") << "0,1,-1,2,-1,-1,0";
         QTest::newRow("no amount column") << QByteArray("Date,Payee,Balance\n2026-05-02,Market,-5.00\n") << "none";
         QTest::newRow("no header") << QByteArray("2026-05-02,Market,-5.00\n") << "none";
     }
@@ -280,6 +383,30 @@ private slots:
                                                     .arg(mapping->credit)
                                                     .arg(int(mapping->decimalComma));
         QCOMPARE(shownMapping, found);
+    }
+
+    void csvDebitAndCreditColumnsGiveOneAmount_data()
+    {
+        QTest::addColumn<QString>("cells"); // the debit and the credit
+        QTest::addColumn<QString>("amount");
+        QTest::newRow("debit") << "10.00," << "-10.00";
+        QTest::newRow("debit written negative") << "-10.00," << "-10.00";
+        QTest::newRow("credit") << ",5.00" << "5.00";
+        QTest::newRow("both: their difference") << "10.00,5.00" << "-5.00";
+        QTest::newRow("both, more credit") << "2.5,10.00" << "7.50";
+        QTest::newRow("zero debit beside a credit") << "0.00,5.00" << "5.00";
+        QTest::newRow("both zero, as an amount of zero") << "0.00,0.00" << "0.00";
+    }
+
+    void csvDebitAndCreditColumnsGiveOneAmount()
+    {
+        QFETCH(QString, cells);
+        QFETCH(QString, amount);
+        const CsvTable table = CsvTable::read("Date,Payee,Debit,Credit\n2026-05-02,Market," + cells.toUtf8() + '\n');
+        const StatementRead read = CsvStatement::read(table, CsvStatement::recognise(table).value_or(CsvMapping()));
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.lines.size(), 1);
+        QCOMPARE(read.lines.first().amount, amount);
     }
 
     void aCsvMappingSurvivesTheSettings()

@@ -62,6 +62,25 @@ bool allOf(const QStringList &cells, const std::function<bool(const QString &)> 
     return !cells.isEmpty() && std::all_of(cells.begin(), cells.end(), test);
 }
 
+/// The sum of plain decimal texts, with as many decimals as the longest of
+/// them: a row with both a debit and a credit holds their difference.
+QString sumOf(const QStringList &amounts)
+{
+    Decimal sum;
+    qsizetype decimals = 0;
+    for (const QString &amount : amounts) {
+        sum += Decimal::fromText(amount);
+        const qsizetype point = amount.indexOf(u'.');
+        decimals = std::max(decimals, point < 0 ? 0 : amount.size() - point - 1);
+    }
+    QString text = sum.toText();
+    const qsizetype point = text.indexOf(u'.');
+    const qsizetype has = point < 0 ? 0 : text.size() - point - 1;
+    if (decimals > has)
+        text += (point < 0 ? QStringLiteral(".") : QString()) + QString(decimals - has, u'0');
+    return text;
+}
+
 } // namespace
 
 QString CsvStatement::layoutKey(const CsvTable &table)
@@ -198,28 +217,25 @@ StatementRead CsvStatement::read(const CsvTable &table, const CsvMapping &mappin
         line.description = row.cells[mapping.description].simplified();
         if (mapping.memo != CsvMapping::kNone)
             line.memo = row.cells[mapping.memo].simplified();
-        std::optional<QString> amount;
+        QStringList amounts;
         for (const int column : {mapping.amount, mapping.debit, mapping.credit}) {
             const std::optional<std::optional<QString>> value = amountIn(row, column);
             if (!value)
                 return StatementRead::failure(tr("\"%1\" is no amount this program can read.")
                                                   .arg(StatementText::excerpt(row.cells[column])),
                                               row.line);
-            if (!*value || amount)
+            if (!*value)
                 continue;
             // A debit column holds money out however it is signed, a credit column money in.
-            if (column == mapping.debit)
-                amount = AmountText::isNegative(**value) ? **value : AmountText::negated(**value);
-            else if (column == mapping.credit)
-                amount = AmountText::isNegative(**value) ? AmountText::negated(**value) : **value;
+            const bool negative = AmountText::isNegative(**value);
+            if ((column == mapping.debit && !negative) || (column == mapping.credit && negative))
+                amounts.append(AmountText::negated(**value));
             else
-                amount = **value;
-            if (column != mapping.amount && Decimal::fromText(*amount).isZero())
-                amount.reset();
+                amounts.append(**value);
         }
-        if (!amount)
+        if (amounts.isEmpty())
             return StatementRead::failure(tr("This line has no amount."), row.line);
-        line.amount = *amount;
+        line.amount = amounts.size() == 1 ? amounts.first() : sumOf(amounts);
         read.lines.append(line);
     }
     return read;

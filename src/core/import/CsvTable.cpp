@@ -27,6 +27,15 @@ std::pair<int, int> usualWidth(const QList<CsvRow> &rows)
     return best;
 }
 
+/// The number of cells up to the last one that is not empty.
+int usedWidth(const CsvRow &row)
+{
+    qsizetype width = row.cells.size();
+    while (width > 0 && row.cells[width - 1].trimmed().isEmpty())
+        --width;
+    return int(width);
+}
+
 } // namespace
 
 CsvTable CsvTable::read(QByteArrayView bytes)
@@ -48,7 +57,7 @@ CsvTable CsvTable::read(QByteArrayView bytes)
     }
     table.parse(text, table._delimiter, -1);
     if (table._error.isEmpty())
-        table.dropSurroundingRows();
+        table.findTable();
     return table;
 }
 
@@ -112,14 +121,37 @@ void CsvTable::parse(QStringView text, QChar delimiter, qsizetype maxRows)
     }
 }
 
-void CsvTable::dropSurroundingRows()
+void CsvTable::findTable()
 {
     _columnCount = usualWidth(_rows).first;
+    // A delimiter at the end of every row adds a column that no row uses
+    // and the header does not name; it must not set the header apart.
+    int used = 0;
+    for (const CsvRow &row : std::as_const(_rows)) {
+        if (row.cells.size() == _columnCount)
+            used = std::max(used, usedWidth(row));
+    }
+    const auto fits = [this, used](const CsvRow &row) {
+        return row.cells.size() == _columnCount || usedWidth(row) == used;
+    };
     qsizetype first = 0;
-    while (first < _rows.size() && _rows[first].cells.size() != _columnCount)
+    while (first < _rows.size() && !fits(_rows[first]))
         ++first;
+    // Within the table and after it, a wider row is a transaction whose
+    // fields moved, not a closing balance.
+    for (qsizetype i = first; i < _rows.size(); ++i) {
+        if (usedWidth(_rows[i]) > used) {
+            _error = tr("This line has %1 fields where the table has %2. A field that holds the delimiter (%3) "
+                        "must be in double quotes.")
+                         .arg(usedWidth(_rows[i]))
+                         .arg(used)
+                         .arg(_delimiter == u'\t' ? tr("a tab") : QStringLiteral("\"%1\"").arg(_delimiter));
+            _errorLine = _rows[i].line;
+            return;
+        }
+    }
     qsizetype end = _rows.size();
-    while (end > first && _rows[end - 1].cells.size() != _columnCount)
+    while (end > first && !fits(_rows[end - 1]))
         --end;
     _rows = _rows.mid(first, end - first);
 }

@@ -16,8 +16,11 @@ struct CsvRow
 /// semicolon or tab) and the encoding (UTF-8, else Windows-1252) found from
 /// the file, fields quoted as RFC 4180 has it (doubled quotes inside, line
 /// breaks inside quotes). Blank lines are passed over, and so are lines
-/// before and after the table that have another number of fields (an
-/// account heading, a closing balance).
+/// before the table that have another number of fields (an account
+/// heading) and shorter ones after it (a closing balance). Empty fields
+/// past the last column any row uses do not count. A row within or after
+/// the table with more fields is refused: a field holding the delimiter
+/// without quotes moved its columns.
 class CsvTable final
 {
     Q_DECLARE_TR_FUNCTIONS(CsvTable)
@@ -36,7 +39,7 @@ public:
 
 private:
     void parse(QStringView text, QChar delimiter, qsizetype maxRows);
-    void dropSurroundingRows();
+    void findTable();
 
     QList<CsvRow> _rows;
     QChar _delimiter = u',';

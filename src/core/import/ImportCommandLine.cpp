@@ -10,6 +10,7 @@
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "platform/StderrAlerts.h"
+#include "safety/OpenFileLock.h"
 
 #include <QFileInfo>
 
@@ -59,6 +60,19 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
             return usageError(tr("--year takes a year such as 2026"));
     }
 
+    // A window that has the file open would later save over the imported lines.
+    const bool dryRun = arguments.contains(QStringLiteral("--dry-run"));
+    OpenFileLock lock(dataFile);
+    if (!dryRun && !lock.tryLock()) {
+        if (const std::optional<OpenFileLock::Holder> holder = OpenFileLock::otherHolder(dataFile)) {
+            print(stderr, tr("%1 is open in Orrinwick on %2 (process %3), which would save over the imported "
+                             "lines. Nothing was imported: quit that Orrinwick, or import in its window.")
+                              .arg(dataFile, holder->host)
+                              .arg(holder->pid));
+            return 1;
+        }
+    }
+
     StderrAlerts alerts;
     BudgetDocument document;
     document.addFixedRows();
@@ -93,7 +107,7 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
     if (read.dateOrderOpen)
         print(stdout, tr("Every date reads alike month first or day first; they were read month first."));
 
-    const int budgetYear = year.value_or(saved.year(dataFile).value_or(ImportPlan::likelyYear(read.lines)));
+    const int budgetYear = year.value_or(ImportPlan::startingYear(read.lines, saved.year(dataFile)));
     const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
                           arguments.contains(QStringLiteral("--credits")));
     for (const PlannedLine &line : plan.lines()) {
@@ -110,7 +124,6 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
                           .join(u'\t'));
     }
 
-    const bool dryRun = arguments.contains(QStringLiteral("--dry-run"));
     const AddRecords add(plan.records());
     const auto creditsLeftOut = std::count_if(plan.lines().cbegin(), plan.lines().cend(), [](const PlannedLine &line) {
         return line.state() == LineState::Credit && !line.ticked;

@@ -8,7 +8,8 @@ class Settings;
 /// orrinwick --import STATEMENT FILE [--year YYYY] [--format ofx|qif|csv]
 /// [--credits] [--dry-run]: imports a statement into a data file without a
 /// window, with the user's category rules and CSV layouts. Prints one line
-/// per statement line and a summary; writes the file whole or not at all.
+/// per statement line and a summary; writes the file whole or not at all,
+/// and not while another Orrinwick has it open.
 class ImportCommandLine final
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCommandLine)
@@ -17,7 +18,8 @@ public:
     /// Runs the mode on the two files; the options with values are read from
     /// `arguments`, the command line as given. Answers the exit status: 0
     /// done, 1 nothing written (the statement or the data file could not be
-    /// read or written), 2 a usage error. Reads the settings, never writes them.
+    /// read or written, or another Orrinwick has the file open), 2 a usage
+    /// error. Reads the settings, never writes them.
     [[nodiscard]] static int run(const QString &statementPath, const QString &dataFile, const QStringList &arguments,
                                  Settings &settings);
 };

@@ -113,6 +113,14 @@ int ImportPlan::likelyYear(const QList<StatementLine> &lines)
     return best;
 }
 
+int ImportPlan::startingYear(const QList<StatementLine> &lines, std::optional<int> savedYear)
+{
+    if (savedYear && std::any_of(lines.cbegin(), lines.cend(),
+                                 [&savedYear](const StatementLine &line) { return line.date.year() == *savedYear; }))
+        return *savedYear;
+    return likelyYear(lines);
+}
+
 QString ImportPlan::stateName(LineState state)
 {
     switch (state) {

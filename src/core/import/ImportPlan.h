@@ -9,6 +9,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class BudgetDocument;
 
 /// Where a line's category came from.
@@ -60,6 +62,9 @@ public:
     /// The year most lines fall in (the later one of equal counts); the
     /// current year when there are no lines.
     [[nodiscard]] static int likelyYear(const QList<StatementLine> &lines);
+    /// The year to plan the lines for first: the one last used for the
+    /// budget while some line falls in it, else the likely year.
+    [[nodiscard]] static int startingYear(const QList<StatementLine> &lines, std::optional<int> savedYear);
     /// The name shown for a state: "new", "duplicate", "other year",
     /// "needs a category", "credit".
     [[nodiscard]] static QString stateName(LineState state);

@@ -1,8 +1,8 @@
 #include "OfxReader.h"
 
+#include "OfxTransactionText.h"
 #include "StatementText.h"
 
-#include <QByteArrayMatcher>
 #include <QDateTime>
 #include <QFile>
 
@@ -10,11 +10,13 @@
 
 namespace {
 
-/// What the callbacks collect while libofx reads.
-struct Collected
+/// A transaction as libofx hands it over; the date and amount are none
+/// where libofx found none.
+struct OfxTransaction
 {
-    QList<StatementLine> lines;
-    int withoutAmount = 0;
+    StatementLine line;
+    bool hasDate = false;
+    bool hasAmount = false;
 };
 
 /// libofx gives a double: two decimals where they hold the amount exactly
@@ -34,17 +36,18 @@ QString amountText(double amount)
 
 int onTransaction(const struct OfxTransactionData data, void *collected)
 {
-    auto &into = *static_cast<Collected *>(collected);
-    if (!data.amount_valid || !(data.date_posted_valid || data.date_initiated_valid)) {
-        ++into.withoutAmount;
-        return 0;
-    }
-    StatementLine line;
-    // A date without a time is kept at 10:59 UTC, so its day is the UTC day.
-    line.date = QDateTime::fromSecsSinceEpoch(data.date_posted_valid ? data.date_posted : data.date_initiated,
-                                              Qt::UTC)
-                    .date();
-    line.amount = amountText(data.amount);
+    OfxTransaction transaction;
+    StatementLine &line = transaction.line;
+    transaction.hasDate = data.date_posted_valid || data.date_initiated_valid;
+    transaction.hasAmount = data.amount_valid;
+    // Only where the blocks of the file cannot be matched: a date without a
+    // time is kept at 10:59 UTC, so its day is the UTC day.
+    if (transaction.hasDate)
+        line.date = QDateTime::fromSecsSinceEpoch(data.date_posted_valid ? data.date_posted : data.date_initiated,
+                                                  Qt::UTC)
+                        .date();
+    if (transaction.hasAmount)
+        line.amount = amountText(data.amount);
     if (data.name_valid)
         line.description = StatementText::decode(data.name).simplified();
     if (data.memo_valid)
@@ -53,25 +56,38 @@ int onTransaction(const struct OfxTransactionData data, void *collected)
         line.description = line.memo;
         line.memo.clear();
     }
-    into.lines.append(line);
+    static_cast<QList<OfxTransaction> *>(collected)->append(transaction);
     return 0;
 }
 
-/// The line of each "<STMTTRN>" in the file: the lines of the transactions
-/// libofx hands over, in the same order.
-QList<int> transactionLines(QByteArrayView bytes)
+/// Gives the transactions the day and the amount the file has for them,
+/// block by block; the error where a block's text is not a date or not an
+/// amount.
+StatementRead takeDatesAndAmounts(QList<OfxTransaction> &transactions, const QList<OfxTransactionText> &texts)
 {
-    QList<int> lines;
-    const QByteArray upper = bytes.toByteArray().toUpper();
-    const QByteArrayMatcher tag(QByteArrayLiteral("<STMTTRN>"));
-    int line = 1;
-    qsizetype counted = 0;
-    for (qsizetype at = tag.indexIn(upper); at >= 0; at = tag.indexIn(upper, at + 1)) {
-        line += int(QByteArrayView(upper).sliced(counted, at - counted).count('\n'));
-        counted = at;
-        lines.append(line);
+    for (qsizetype i = 0; i < transactions.size(); ++i) {
+        const OfxTransactionText &text = texts[i];
+        OfxTransaction &transaction = transactions[i];
+        transaction.line.line = text.line;
+        transaction.hasDate = !text.date.isNull();
+        transaction.hasAmount = !text.amount.isNull();
+        if (transaction.hasDate) {
+            const std::optional<QDate> day = text.day();
+            if (!day)
+                return StatementRead::failure(
+                    OfxReader::tr("\"%1\" is not a date.").arg(StatementText::excerpt(text.date)), text.dateLine);
+            transaction.line.date = *day;
+        }
+        if (transaction.hasAmount) {
+            const std::optional<QString> amount = text.plainAmount();
+            if (!amount)
+                return StatementRead::failure(OfxReader::tr("\"%1\" is no amount this program can read.")
+                                                  .arg(StatementText::excerpt(text.amount)),
+                                              text.amountLine);
+            transaction.line.amount = *amount;
+        }
     }
-    return lines;
+    return {};
 }
 
 int lineCount(QByteArrayView bytes)
@@ -94,23 +110,33 @@ StatementRead OfxReader::read(const QString &path, QByteArrayView bytes)
 
     ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg = ofx_DEBUG4_msg
         = ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg = ofx_ERROR_msg = 0;
-    Collected collected;
+    QList<OfxTransaction> transactions;
     LibofxContextPtr context = libofx_get_new_context();
-    ofx_set_transaction_cb(context, onTransaction, &collected);
+    ofx_set_transaction_cb(context, onTransaction, &transactions);
     const int result = libofx_proc_file(context, QFile::encodeName(path).constData(), OFX);
     libofx_free_context(context);
 
-    const QList<int> lines = transactionLines(bytes);
-    if (lines.size() == collected.lines.size()) {
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            collected.lines[i].line = lines[i];
-    }
+    const QList<OfxTransactionText> texts = OfxTransactionText::allIn(bytes);
+    // Nothing to import says more than whatever libofx makes of an empty statement.
+    if (texts.isEmpty() && transactions.isEmpty())
+        return {};
     if (result != 0)
         return StatementRead::failure(tr("libofx found the OFX statement malformed and could not read it."), 0);
-    if (collected.withoutAmount > 0)
-        return StatementRead::failure(
-            tr("Transactions of the statement have no date or no amount: %1.").arg(collected.withoutAmount), 0);
+    // Counts that differ mean blocks of other statements (investments): libofx's values are all there is.
+    if (texts.size() == transactions.size()) {
+        if (const StatementRead refused = takeDatesAndAmounts(transactions, texts); !refused.ok())
+            return refused;
+    }
     StatementRead read;
-    read.lines = collected.lines;
+    int incomplete = 0;
+    for (const OfxTransaction &transaction : std::as_const(transactions)) {
+        if (transaction.hasDate && transaction.hasAmount)
+            read.lines.append(transaction.line);
+        else
+            ++incomplete;
+    }
+    if (incomplete > 0)
+        return StatementRead::failure(
+            tr("Transactions of the statement have no date or no amount: %1.").arg(incomplete), 0);
     return read;
 }

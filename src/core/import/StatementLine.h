@@ -14,7 +14,7 @@ struct StatementLine
     /// A plain decimal text: optional "-", digits, optional "." and fraction.
     QString amount;
     /// The line of the file the transaction starts on; 0 where the reader
-    /// cannot tell (OFX).
+    /// cannot tell (an OFX file with blocks libofx does not count as transactions).
     int line = 0;
 
     friend bool operator==(const StatementLine &, const StatementLine &) = default;

@@ -93,13 +93,8 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
         _choices.dateOrder = answer == Alerts::kDefaultButton ? DateOrder::MonthFirst : DateOrder::DayFirst;
         _read = _source.read(_choices);
     }
-    // The year last used for this budget, unless the statement has nothing in it.
-    int year = ImportPlan::likelyYear(_read.lines);
-    if (const std::optional<int> saved = _dataFile.isEmpty() ? std::nullopt : _settings.year(_dataFile)) {
-        if (std::any_of(_read.lines.cbegin(), _read.lines.cend(),
-                        [&saved](const StatementLine &line) { return line.date.year() == *saved; }))
-            year = *saved;
-    }
+    const int year = ImportPlan::startingYear(_read.lines,
+                                              _dataFile.isEmpty() ? std::nullopt : _settings.year(_dataFile));
     _ui->yearBox->setValue(year);
     showChoices();
     replan();
