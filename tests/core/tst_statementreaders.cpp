@@ -144,11 +144,15 @@ private slots:
             << 3 << "has 5 fields where the table has 4. A field that holds the delimiter (\",\") must be in double quotes";
         QTest::newRow("CSV unquoted delimiter in the last row") << csvHeader + "2026-05-03,ACME, Inc.,-99.00\r\n" << 3
                                                                 << "must be in double quotes";
+        QTest::newRow("CSV unquoted delimiter, every row ending in one, the last named column empty")
+            << QByteArray("Date,Description,Amount,Check\n2026-05-02,Market,-58.40,,\n2026-05-03,Shop 1,250,-12.00,,\n"
+                          "2026-05-04,Fuel,-40.00,,\n")
+            << 3 << "has 6 fields where the table has 5";
         QTest::newRow("CSV unquoted delimiter, every row ending in one")
             << QByteArray("Date,Description,Amount\n2026-05-02,Market,-58.40,\n2026-05-03,ACME, Inc.,-99.00,\n"
                           "2026-05-04,Fuel,-40.00,\n")
             << 3
-            << "has 4 fields where the table has 3";
+            << "has 5 fields where the table has 4";
         QTest::newRow("CSV header only") << QByteArray("Date,Description,Amount\r\n") << 0 << "no transactions";
         QTest::newRow("QIF date") << QByteArray("!Type:Bank\nD5/2'26\nT-1.00\n^\nD31/31/2026\nT-2\n^\n") << 5
                                   << "\"31/31/2026\" is not a date";
@@ -332,6 +336,8 @@ private slots:
             << QByteArray("Account;123\n\na;b;c\n1;2;3\nBalance;9\n") << "3:a|b|c / 4:1|2|3" << "UTF-8";
         QTest::newRow("a delimiter ending every data row keeps the header")
             << QByteArray("a,b\n1,2,\n3,4,\n") << "1:a|b / 2:1|2| / 3:3|4|" << "UTF-8";
+        QTest::newRow("a delimiter ending every data row, the last named column empty")
+            << QByteArray("a,b,c\n1,2,,\n3,4,,\n") << "1:a|b|c / 2:1|2|| / 3:3|4||" << "UTF-8";
         QTest::newRow("a heading padded wider than the table left out")
             << QByteArray("Account,123,,,\na,b,c\n1,2,3\n4,5,6\n") << "2:a|b|c / 3:1|2|3 / 4:4|5|6" << "UTF-8";
         QTest::newRow("Windows-1252") << QByteArray("Empf\xe4nger;\x80\n\x84x\x93;y\n") << "1:Empfänger|€ / 2:„x“|y"

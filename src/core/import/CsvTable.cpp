@@ -131,22 +131,26 @@ void CsvTable::findTable()
         if (row.cells.size() == _columnCount)
             used = std::max(used, usedWidth(row));
     }
+    // A header may also name a column that no row fills.
     const auto fits = [this, used](const CsvRow &row) {
-        return row.cells.size() == _columnCount || usedWidth(row) == used;
+        return row.cells.size() == _columnCount || (usedWidth(row) >= used && usedWidth(row) <= _columnCount);
     };
     qsizetype first = 0;
     while (first < _rows.size() && !fits(_rows[first]))
         ++first;
     // Within the table and after it, a wider row is a transaction whose
     // fields moved, not a closing balance.
+    const int named = first < _rows.size() ? std::max(used, usedWidth(_rows[first])) : used;
     for (qsizetype i = first; i < _rows.size(); ++i) {
-        if (usedWidth(_rows[i]) > used) {
+        const CsvRow &row = _rows[i];
+        const bool moreCells = i > first && row.cells.size() > _columnCount && usedWidth(row) > used;
+        if (usedWidth(row) > named || moreCells) {
             _error = tr("This line has %1 fields where the table has %2. A field that holds the delimiter (%3) "
                         "must be in double quotes.")
-                         .arg(usedWidth(_rows[i]))
-                         .arg(used)
+                         .arg(moreCells ? int(row.cells.size()) : usedWidth(row))
+                         .arg(moreCells ? _columnCount : named)
                          .arg(_delimiter == u'\t' ? tr("a tab") : QStringLiteral("\"%1\"").arg(_delimiter));
-            _errorLine = _rows[i].line;
+            _errorLine = row.line;
             return;
         }
     }
