@@ -32,11 +32,15 @@ QList<OfxTransactionText> OfxTransactionText::allIn(QByteArrayView bytes)
     QList<OfxTransactionText> blocks;
     int line = 1;
     qsizetype counted = 0;
+    // The next end tag, searched again only once passed: a file without end
+    // tags is read in one pass, not once per block.
+    qsizetype closed = close.indexIn(upper, 0);
     for (qsizetype at = open.indexIn(upper); at >= 0;) {
         line += int(QByteArrayView(upper).sliced(counted, at - counted).count('\n'));
         counted = at;
         const qsizetype next = open.indexIn(upper, at + 1);
-        const qsizetype closed = close.indexIn(upper, at);
+        if (closed >= 0 && closed < at)
+            closed = close.indexIn(upper, at);
         qsizetype end = next < 0 ? upper.size() : next;
         if (closed >= 0 && closed < end)
             end = closed;
