@@ -119,6 +119,89 @@
     </message>
 </context>
 <context>
+    <name>BudgetFill</name>
+    <message>
+        <source>Each month takes the amount of the month before it.</source>
+        <translation>Jeder Monat erhält den Betrag des Monats davor.</translation>
+    </message>
+    <message>
+        <source>Each month is set to %1.</source>
+        <translation>Jeder Monat wird auf %1 gesetzt.</translation>
+    </message>
+    <message>
+        <source>Each month takes what was booked in the same month last year.</source>
+        <translation>Jeder Monat erhält, was im selben Monat des Vorjahres gebucht wurde.</translation>
+    </message>
+    <message>
+        <source>Each month takes the amount of the same month last year.</source>
+        <translation>Jeder Monat erhält den Betrag des selben Monats im Vorjahr.</translation>
+    </message>
+    <message>
+        <source>No last year&apos;s budget is chosen (File → Last Year&apos;s Budget…).</source>
+        <translation>Es ist kein Budget des Vorjahres gewählt (Datei → Budget des Vorjahres…).</translation>
+    </message>
+    <message>
+        <source>Last year&apos;s budget has no category %1.</source>
+        <translation>Das Budget des Vorjahres hat keine Kategorie %1.</translation>
+    </message>
+    <message>
+        <source>The following months take the amount of %1, %2.</source>
+        <translation>Die folgenden Monate erhalten den Betrag von %1, %2.</translation>
+    </message>
+    <message>
+        <source>The year has fewer months before them.</source>
+        <translation>Das Jahr hat weniger Monate davor.</translation>
+    </message>
+    <message>
+        <source>Averaged: %1.</source>
+        <translation>Gemittelt: %1.</translation>
+    </message>
+    <message>
+        <source>Each month changes by %1 percent, rounded to a whole unit.</source>
+        <translation>Jeder Monat ändert sich um %1 Prozent, gerundet auf eine ganze Einheit.</translation>
+    </message>
+    <message>
+        <source>Same as Previous Month</source>
+        <translation>Wie im Vormonat</translation>
+    </message>
+    <message>
+        <source>Copy to Following Months</source>
+        <translation>In die folgenden Monate kopieren</translation>
+    </message>
+    <message>
+        <source>Set Months to…</source>
+        <translation>Monate setzen auf…</translation>
+    </message>
+    <message>
+        <source>Spent in the Same Month Last Year</source>
+        <translation>Ausgaben im selben Monat des Vorjahres</translation>
+    </message>
+    <message>
+        <source>Budget of the Same Month Last Year</source>
+        <translation>Budget im selben Monat des Vorjahres</translation>
+    </message>
+    <message>
+        <source>Change by Percent…</source>
+        <translation>Um Prozent ändern…</translation>
+    </message>
+    <message>
+        <source>Each month takes the mean of what was booked in the %1 whole months before it, a month with nothing booked counting as 0, rounded to a whole unit.</source>
+        <translation>Jeder Monat erhält den Mittelwert des Gebuchten der %1 ganzen Monate davor; ein Monat ohne Buchung zählt als 0; gerundet auf eine ganze Einheit.</translation>
+    </message>
+    <message>
+        <source>%1 over 1 month</source>
+        <translation>%1 über 1 Monat</translation>
+    </message>
+    <message>
+        <source>%1 over %2 months</source>
+        <translation>%1 über %2 Monate</translation>
+    </message>
+    <message>
+        <source>Average Spent over the Last %1 Months</source>
+        <translation>Durchschnitt der Ausgaben der letzten %1 Monate</translation>
+    </message>
+</context>
+<context>
     <name>BudgetGridModel</name>
     <message>
         <source>Budget</source>
@@ -166,6 +249,17 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Are you sure you want to delete category %@</source>
         <translation>Soll die Kategorie %@ wirklich gelöscht werden?</translation>
+    </message>
+</context>
+<context>
+    <name>CarryModeDelegate</name>
+    <message>
+        <source>What the envelope carries</source>
+        <translation>Was der Umschlag überträgt</translation>
+    </message>
+    <message>
+        <source>What the envelope hands on to the next month</source>
+        <translation>Was der Umschlag an den nächsten Monat weitergibt</translation>
     </message>
 </context>
 <context>
@@ -488,6 +582,21 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>no display to open the window on; %1 work without one</source>
         <translation>kein Bildschirm, auf dem sich das Fenster öffnen ließe; %1 funktionieren ohne</translation>
     </message>
+    <message>
+        <source>last year&apos;s budget file, instead of the one FILE links to</source>
+        <translation>die Budgetdatei des Vorjahres statt der, auf die FILE verweist</translation>
+    </message>
+    <message>
+        <source>print what was booked per category and month this year and last</source>
+        <translation>ausgeben, was je Kategorie und Monat dieses und letztes Jahr gebucht wurde</translation>
+    </message>
+</context>
+<context>
+    <name>CompareCommandLine</name>
+    <message>
+        <source>%1 names no last year&apos;s budget; give it with --last</source>
+        <translation>%1 nennt kein Budget des Vorjahres; geben Sie es mit --last an</translation>
+    </message>
 </context>
 <context>
     <name>CsvStatement</name>
@@ -772,6 +881,72 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>FillPreview</name>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fill preview</source>
+        <translation>Vorschau des Füllens</translation>
+    </message>
+    <message>
+        <source>The rule of the fill</source>
+        <translation>Die Regel des Füllens</translation>
+    </message>
+    <message>
+        <source>Note on the figures</source>
+        <translation>Hinweis zu den Zahlen</translation>
+    </message>
+    <message>
+        <source>Amounts before and after the fill</source>
+        <translation>Beträge vor und nach dem Füllen</translation>
+    </message>
+    <message>
+        <source>Each month that changes, with its amount now and after the fill</source>
+        <translation>Jeder Monat, der sich ändert, mit seinem Betrag jetzt und nach dem Füllen</translation>
+    </message>
+</context>
+<context>
+    <name>FillPreviewDialog</name>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>After the Fill</source>
+        <translation>Nach dem Füllen</translation>
+    </message>
+    <message>
+        <source>Fill the months as shown</source>
+        <translation>Die Monate wie gezeigt füllen</translation>
+    </message>
+    <message>
+        <source>Changes the amounts as shown, in one step that Undo takes back</source>
+        <translation>Ändert die Beträge wie gezeigt, in einem Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Cancel the fill</source>
+        <translation>Das Füllen abbrechen</translation>
+    </message>
+    <message>
+        <source>Closes the preview and changes nothing</source>
+        <translation>Schließt die Vorschau und ändert nichts</translation>
+    </message>
+    <message>
+        <source>Fill 1 Month</source>
+        <translation>1 Monat füllen</translation>
+    </message>
+    <message>
+        <source>Fill %1 Months</source>
+        <translation>%1 Monate füllen</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1441,17 @@ Es geht ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
+    <name>LastYearBudget</name>
+    <message>
+        <source>Last year&apos;s budget %1 is not there</source>
+        <translation>Das Budget des Vorjahres %1 ist nicht da</translation>
+    </message>
+    <message>
+        <source>Last year&apos;s budget %1 could not be read</source>
+        <translation>Das Budget des Vorjahres %1 konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Orrinwick budget</source>
@@ -1503,6 +1689,72 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>&quot;%1&quot; is no amount this program can read.</source>
         <translation>„%1“ ist kein Betrag, den dieses Programm lesen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningCommands</name>
+    <message>
+        <source>F&amp;ill</source>
+        <translation>Fü&amp;llen</translation>
+    </message>
+    <message>
+        <source>&amp;Last Year&apos;s Budget…</source>
+        <translation>Budget des &amp;Vorjahres…</translation>
+    </message>
+    <message>
+        <source>Choose the budget file of the year before, to plan with</source>
+        <translation>Die Budgetdatei des Vorjahres wählen, um damit zu planen</translation>
+    </message>
+    <message>
+        <source>Fills the selected months of the Budget row, or in envelope mode of a category&apos;s envelopes, after a preview</source>
+        <translation>Füllt nach einer Vorschau die gewählten Monate der Zeile Budget, im Umschlagmodus die Umschläge einer Kategorie</translation>
+    </message>
+    <message>
+        <source>Last Year&apos;s Budget</source>
+        <translation>Budget des Vorjahres</translation>
+    </message>
+    <message>
+        <source>This is the budget you have open. Choose the file of the year before.</source>
+        <translation>Dies ist das geöffnete Budget. Wählen Sie die Datei des Vorjahres.</translation>
+    </message>
+    <message>
+        <source>Choose months of the Budget row to fill, or in envelope mode months of a category.</source>
+        <translation>Wählen Sie zu füllende Monate der Zeile Budget, im Umschlagmodus Monate einer Kategorie.</translation>
+    </message>
+    <message>
+        <source>Amount for each month:</source>
+        <translation>Betrag für jeden Monat:</translation>
+    </message>
+    <message>
+        <source>Change in percent:</source>
+        <translation>Änderung in Prozent:</translation>
+    </message>
+</context>
+<context>
+    <name>PlanningEdits</name>
+    <message>
+        <source>Change Carry</source>
+        <translation>Übertragung ändern</translation>
+    </message>
+    <message>
+        <source>Edit Opening Amount</source>
+        <translation>Anfangsbetrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Choose Last Year&apos;s Budget</source>
+        <translation>Budget des Vorjahres wählen</translation>
+    </message>
+    <message>
+        <source>Match Category</source>
+        <translation>Kategorie zuordnen</translation>
+    </message>
+    <message>
+        <source>Fill 1 Month</source>
+        <translation>1 Monat füllen</translation>
+    </message>
+    <message>
+        <source>Fill %1 Months</source>
+        <translation>%1 Monate füllen</translation>
     </message>
 </context>
 <context>
@@ -2154,6 +2406,34 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Envelope</source>
         <translation>Umschlag</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>What Is Left</source>
+        <translation>Das Übrige</translation>
+    </message>
+    <message>
+        <source>Everything</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>What the envelope hands on to the next month</source>
+        <translation>Was der Umschlag an den nächsten Monat weitergibt</translation>
+    </message>
+    <message>
+        <source>What the envelope took over from the month before; in January the opening amount, unless last year&apos;s budget gives it</source>
+        <translation>Was der Umschlag aus dem Vormonat übernommen hat; im Januar der Anfangsbetrag, wenn das Budget des Vorjahres ihn nicht liefert</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Übernommen</translation>
+    </message>
+    <message>
+        <source>Carries</source>
+        <translation>Überträgt</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
 #include "document/Decimal.h"
+#include "year/LastYearLink.h"
 #include "year/MoneyText.h"
 
 #include <QAbstractItemModelTester>
@@ -119,6 +120,8 @@ private slots:
         const std::unique_ptr<BudgetDocument> next = DocumentCompare::loaded(chosen, false, true);
         QVERIFY(next);
         QCOMPARE(DocumentCompare::firstDifference(fixture.app->document(), *next), QString());
+        // Next year's budget knows this one as its last year's.
+        QCOMPARE(LastYearLink::linkedPath(next->extensions(), chosen), std::optional<QString>(fixture.budget));
         QCOMPARE(next->budgetTotals(), sample->budgetTotals());
         QCOMPARE(DocumentFixtures::categoryNames(*next), DocumentFixtures::categoryNames(*sample));
         for (const QString &category : DocumentFixtures::categoryNames(*sample)) {

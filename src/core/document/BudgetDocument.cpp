@@ -2,6 +2,8 @@
 
 #include "NumberText.h"
 #include "Decimal.h"
+#include "EnvelopeCarry.h"
+#include "PlanningRecords.h"
 
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)
@@ -71,8 +73,12 @@ void BudgetDocument::deleteCategoryByIndex(int row)
     // The whole element goes, so nothing later finds lists without their
     // envelope entry under a name that no row has.
     _catData.erase(_catArray[row].desc);
+    // The records that name the category go with it.
+    DocumentExtensions extensions = _extensions;
+    PlanningRecords::dropCategory(extensions, _catArray[row].desc);
     _catArray.removeAt(row);
     emit rowsChanged();
+    setExtensions(std::move(extensions));
     updateView();
 }
 
@@ -91,6 +97,10 @@ bool BudgetDocument::renameCategory(int row, const QString &toName)
         node.key() = toName;
         _catData.insert(std::move(node));
     }
+    // So do the records that name it.
+    DocumentExtensions extensions = _extensions;
+    PlanningRecords::renameCategory(extensions, oldName, toName);
+    setExtensions(std::move(extensions));
     return true;
 }
 
@@ -192,6 +202,10 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
         return;
 
     const Decimal remaining = Decimal::fromText(budget);
+    // What the envelopes carry in counts as theirs; without carry records it is 0.
+    const EnvelopeCarry carry(_extensions);
+    const bool carries = _envelopeView && !carry.isEmpty();
+    Decimal carriedInAll;
     Decimal bookedInAll;
     for (int row = kFirstCategoryRow; row < _catArray.size(); ++row) {
         CategoryRow &category = _catArray[row];
@@ -204,13 +218,21 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
             if (!list->isEmpty())
                 envelope = Decimal::fromText(list->first().amount);
         }
+        if (carries) {
+            const Decimal carried = carry.carriedIn(*this, row, month);
+            envelope += carried;
+            carriedInAll += carried;
+        }
         category.months[column] = _envelopeView ? (envelope - booked).toText() : booked.toText();
         bookedInAll += booked;
         updateAveragesForCategory(row);
     }
-    _catArray[kRemainingRowIndex].months[column] = (remaining - bookedInAll).toText();
+    _catArray[kRemainingRowIndex].months[column] = (remaining + carriedInAll - bookedInAll).toText();
     updateAveragesForCategory(kRemainingRowIndex);
     emit redisplayRequested();
+    // What is carried runs on through the rest of the year.
+    if (carries && month + 1 < MonthTables::kMonthCount)
+        updateTotalsForMonth(MonthTables::monthIdString(month + 1));
 }
 
 bool BudgetDocument::isActiveMonth(int month) const
@@ -245,6 +267,11 @@ void BudgetDocument::updateAveragesForCategory(int row)
 
 void BudgetDocument::updateView()
 {
+    // With carry, January's recomputation runs on through the year by itself.
+    if (_envelopeView && categoryCount() > 0 && !EnvelopeCarry(_extensions).isEmpty()) {
+        updateTotalsForMonth(MonthTables::monthIdString(0));
+        return;
+    }
     for (const QString &month : MonthTables::monthKeys())
         updateTotalsForMonth(month);
 }

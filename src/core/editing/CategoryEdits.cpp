@@ -67,11 +67,16 @@ EditAnswer CategoryEdits::deleteCategory(int row)
     if (const auto found = _document.getCatDataDictionary().find(category.desc);
         found != _document.getCatDataDictionary().end())
         lists = found->second;
+    // The records that name the category go with it and come back with it.
+    const DocumentExtensions extensions = _document.extensions();
     const auto remove = [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); };
     remove();
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Delete Category"),
-        [this, row, category, lists] { _editing.restructure([&] { _document.insertCategory(row, category, lists); }); },
+        [this, row, category, lists, extensions] {
+            _document.setExtensions(extensions);
+            _editing.restructure([&] { _document.insertCategory(row, category, lists); });
+        },
         remove));
     return EditAnswer::changed();
 }

@@ -3,6 +3,7 @@
 #include "CheckViewHost.h"
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/EnvelopeCarry.h"
 #include "document/NumberText.h"
 #include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
@@ -227,7 +228,9 @@ void voCheckViewData::updateTotals()
     if (_monthId.isNull())
         return;
     const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
-    _ourWindow.setTotal(budget, (Decimal::fromText(budget) - _spent).toText());
+    // What the envelopes carried over from the month before is money left too.
+    const Decimal carried = EnvelopeCarry::carriedIntoMonth(_mainDataSrc, MonthTables::findMonth(_monthId));
+    _ourWindow.setTotal(budget, (Decimal::fromText(budget) + carried - _spent).toText());
 }
 
 QString voCheckViewData::categoryFromDesc(const QString &desc) const

@@ -3,12 +3,16 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include "document/EnvelopeCarry.h"
+
 class Alerts;
 class BudgetDocument;
 class DocumentEditing;
 
 /// The envelope table: one row per category, its name and its envelope
-/// amount for one month, edited in place in the document.
+/// amount for one month, edited in place in the document; beside them what
+/// the envelope carries in from the month before and how it carries (in
+/// January the carried-in amount is the opening amount, typed here).
 class voEnvelopeWinData final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -18,6 +22,8 @@ public:
     static inline const QString kCategoryId = QStringLiteral("category");
     /// Identifier of the amount column, and key of the amount in the envelope entry.
     static inline const QString kAmountId = QStringLiteral("amount");
+    /// The carry column's modes, in its order, with the words the column shows.
+    [[nodiscard]] static QList<std::pair<CarryMode, QString>> carryChoices();
 
     voEnvelopeWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent = nullptr);
 
@@ -41,7 +47,11 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    enum class Column { Category, Amount };
+    enum class Column { Category, Amount, CarriedIn, Carry };
+    [[nodiscard]] int month() const;
+    [[nodiscard]] bool carries(int row) const;
+    [[nodiscard]] QVariant carryData(Column column, int row, int role) const;
+    bool setCarryData(Column column, int row, const QString &value);
     [[nodiscard]] static QString columnId(Column column);
 
     DocumentEditing &_edits;

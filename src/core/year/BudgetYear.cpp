@@ -19,6 +19,17 @@ std::optional<NameYear> inFileName(const QString &path)
     return NameYear{last.captured().toInt(), last.capturedStart()};
 }
 
+std::optional<QString> pathWithYearMoved(const QString &path, int years)
+{
+    const std::optional<NameYear> year = inFileName(path);
+    if (!year || year->year + years < 0 || year->year + years > 9999)
+        return std::nullopt;
+    QString name = QFileInfo(path).fileName();
+    name.replace(year->start, 4, QStringLiteral("%1").arg(year->year + years, 4, 10, QLatin1Char('0')));
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? name : path.left(slash + 1) + name;
+}
+
 std::optional<int> of(const BudgetDocument &document, const QString &path)
 {
     if (const std::optional<int> stored = document.extensions().year())

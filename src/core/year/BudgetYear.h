@@ -18,6 +18,11 @@ struct NameYear
 };
 [[nodiscard]] std::optional<NameYear> inFileName(const QString &path);
 
+/// The path with the four-digit year in its file name moved by `years`, in
+/// the same folder ("household-2026.txt", -1: "household-2025.txt"); none
+/// when the file name holds no four-digit number standing alone.
+[[nodiscard]] std::optional<QString> pathWithYearMoved(const QString &path, int years);
+
 /// The year the file stores, else the one in its name.
 [[nodiscard]] std::optional<int> of(const BudgetDocument &document, const QString &path);
 

@@ -1,9 +1,8 @@
 #include "NewYearBudget.h"
 
 #include "BudgetYear.h"
+#include "NextYearCarry.h"
 #include "document/BudgetDocument.h"
-
-#include <QFileInfo>
 
 namespace NewYearBudget {
 
@@ -24,18 +23,13 @@ DocumentSnapshot from(const BudgetDocument &document, const QString &path)
     }
     if (const std::optional<int> year = BudgetYear::of(document, path))
         next.extensions.setYear(*year + 1);
+    NextYearCarry::addTo(next.extensions, document);
     return next;
 }
 
 std::optional<QString> suggestedPath(const QString &path)
 {
-    const std::optional<BudgetYear::NameYear> year = BudgetYear::inFileName(path);
-    if (!year)
-        return std::nullopt;
-    QString name = QFileInfo(path).fileName();
-    name.replace(year->start, 4, QStringLiteral("%1").arg(year->year + 1, 4, 10, QLatin1Char('0')));
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash < 0 ? name : path.left(slash + 1) + name;
+    return BudgetYear::pathWithYearMoved(path, 1);
 }
 
 } // namespace NewYearBudget

@@ -5,10 +5,13 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "document/EnvelopeCarry.h"
 #include "document/GridText.h"
 #include "import/ImportCommandLine.h"
 #include "platform/Settings.h"
 #include "platform/StderrAlerts.h"
+#include "year/CompareCommandLine.h"
+#include "year/LastYearBudget.h"
 
 #include <QCoreApplication>
 
@@ -51,6 +54,9 @@ const QList<Option> &options()
         {QStringLiteral("--dry-run"), QT_TRANSLATE_NOOP("CommandLineModes", "say what would be imported, write nothing")},
         {QStringLiteral("--month"), QT_TRANSLATE_NOOP("CommandLineModes", "the register of month N (1-12) instead of the grid"),
          QStringLiteral("N")},
+        {QStringLiteral("--last"),
+         QT_TRANSLATE_NOOP("CommandLineModes", "last year's budget file, instead of the one FILE links to"),
+         QStringLiteral("LASTFILE")},
     };
     return table;
 }
@@ -60,6 +66,7 @@ int convert(const Invocation &invocation);
 int importStatement(const Invocation &invocation);
 int newYear(const Invocation &invocation);
 int pdf(const Invocation &invocation);
+int compare(const Invocation &invocation);
 int help(const Invocation &invocation);
 int version(const Invocation &invocation);
 
@@ -99,6 +106,9 @@ const QList<Mode> &modes()
          {QStringLiteral("--envelope"), QStringLiteral("--month")},
          QT_TRANSLATE_NOOP("CommandLineModes", "write the budget grid of FILE, or a month's register, as a PDF"), pdf,
          true},
+        {QStringLiteral("--compare"), {QStringLiteral("FILE")}, {QStringLiteral("--last")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "print what was booked per category and month this year and last"),
+         compare},
         {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
         {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
          version},
@@ -246,6 +256,17 @@ bool load(BudgetDocument &document, const QString &path, bool sort)
     return BudgetFileReader::loadFile(document, path, alerts, options) == BudgetFileReader::LoadResult::Loaded;
 }
 
+/// January's carry from the linked file, as the window shows it; a file
+/// that is not there is said, and January starts from the opening amounts.
+void carryFromLastYear(BudgetDocument &document, const QString &path)
+{
+    LastYearBudget last;
+    last.follow(document.extensions(), path);
+    if (!last.note().isEmpty())
+        std::fputs(qPrintable(QStringLiteral("orrinwick: ") + last.note() + u'\n'), stderr);
+    EnvelopeCarry::setLastYearClosing(document, last.closingFor(document));
+}
+
 int report(const Invocation &invocation)
 {
     // The program ends right after the report, so the document is left for
@@ -258,6 +279,8 @@ int report(const Invocation &invocation)
     document.addFixedRows();
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
+    if (document.isEnvelopeEnabled() && !EnvelopeCarry(document.extensions()).isEmpty())
+        carryFromLastYear(document, invocation.operands.at(0));
     const bool display = invocation.has(QStringLiteral("--display"));
     QByteArray out;
     const QList<CategoryRow> &rows = document.getCatArray();
@@ -301,6 +324,12 @@ int pdf(const Invocation &invocation)
 {
     return YearCommandLine::pdf(invocation.operands.at(0), invocation.operands.at(1),
                                 invocation.has(QStringLiteral("--envelope")), invocation.arguments);
+}
+
+int compare(const Invocation &invocation)
+{
+    const qsizetype at = invocation.arguments.indexOf(QStringLiteral("--last"));
+    return CompareCommandLine::run(invocation.operands.at(0), at < 0 ? QString() : invocation.arguments.value(at + 1));
 }
 
 int help(const Invocation &)

@@ -12,6 +12,7 @@
 #include "print/PrintoutHtml.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
+#include "year/LastYearLink.h"
 #include "year/NewYearBudget.h"
 
 #include <QCoreApplication>
@@ -60,7 +61,9 @@ int newYear(const QString &in, const QString &out)
     BudgetDocument document;
     if (!load(document, in))
         return 1;
-    NewYearBudget::from(document, in).restoreInto(document);
+    DocumentSnapshot next = NewYearBudget::from(document, in);
+    LastYearLink::setLink(next.extensions, out, in);
+    next.restoreInto(document);
     if (!BudgetFileWriter::writeFile(document, out))
         return fail(1, Alerts::format(QStringLiteral("Data File %@ could not be opened for write!"), out));
     return 0;

@@ -20,6 +20,7 @@
 #include "print/PrintoutHtml.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
+#include "year/LastYearLink.h"
 #include "year/NewYearBudget.h"
 #include "year/TransactionSearch.h"
 
@@ -106,7 +107,9 @@ void YearCommands::menuNewYear()
     if (!_dataSource.files().flushToGrid())
         return;
     BudgetDocument &document = _dataSource.document();
-    const DocumentSnapshot nextYear = NewYearBudget::from(document, current);
+    DocumentSnapshot nextYear = NewYearBudget::from(document, current);
+    if (!current.isEmpty())
+        LastYearLink::setLink(nextYear.extensions, path, current);
     _dataSource.files().newFileAt(path, [&document, nextYear] { nextYear.restoreInto(document); });
 }
 

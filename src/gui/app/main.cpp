@@ -7,6 +7,7 @@
 #include "YearCommands.h"
 
 #include "import/ImportCommand.h"
+#include "planning/PlanningCommands.h"
 
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/FileDropHandler.h"
@@ -95,6 +96,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     DesktopCommands commands(dataSource, filePanels, alerts);
     DesktopHabits habits(dataSource, *settings);
     YearCommands yearCommands(dataSource, filePanels, alerts);
+    PlanningCommands planningCommands(dataSource, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
     // A dropped file that is no budget is taken for a bank statement.
     QObject::connect(&habits.drops(), &FileDropHandler::otherFileDropped, &importCommand,

@@ -2,6 +2,7 @@
 
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/EnvelopeCarry.h"
 
 namespace {
 
@@ -36,9 +37,12 @@ BudgetChartData BudgetChartData::fromDocument(const BudgetDocument &document)
     }
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         const auto index = std::size_t(month);
-        data.budget[index] = toDouble(Decimal::fromText(document.calculateBudgetForColumnId(MonthTables::monthIdString(month))));
+        // What the envelopes carried in is money to spend as much as the month's own.
+        const Decimal carried = EnvelopeCarry::carriedIntoMonth(document, month);
+        data.budget[index] = toDouble(
+            Decimal::fromText(document.calculateBudgetForColumnId(MonthTables::monthIdString(month))) + carried);
         data.spent[index] = toDouble(spent[index]);
-        data.envelopes[index] = toDouble(envelopes[index]);
+        data.envelopes[index] = toDouble(envelopes[index] + carried);
     }
     return data;
 }

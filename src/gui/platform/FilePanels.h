@@ -21,6 +21,10 @@ public:
                                                               const QString &suggestedPath) = 0;
     /// Asks for one existing file.
     [[nodiscard]] virtual std::optional<QString> runOpenPanel(QWidget *parent) = 0;
+    /// Asks for an existing budget file to read, with the message as the
+    /// panel's title, starting at the suggested path.
+    [[nodiscard]] virtual std::optional<QString> runChoosePanel(QWidget *parent, const QString &message,
+                                                                const QString &suggestedPath) = 0;
     /// Asks for a bank statement to import (OFX, QFX, QIF or CSV).
     [[nodiscard]] virtual std::optional<QString> runImportPanel(QWidget *parent) = 0;
     /// Asks where an export goes, with the title as the panel's title,

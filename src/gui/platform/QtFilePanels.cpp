@@ -27,25 +27,34 @@ std::optional<QString> runPanel(QFileDialog &panel)
     return panel.selectedFiles().constFirst();
 }
 
+/// A panel for a budget file: a new one to save, or an existing one to open.
+std::optional<QString> runBudgetPanel(QWidget *parent, const QString &title, QFileDialog::AcceptMode mode,
+                                      const QString &suggestedPath)
+{
+    QFileDialog panel(parent, title);
+    panel.setAcceptMode(mode);
+    panel.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    startAt(panel, suggestedPath);
+    return runPanel(panel);
+}
+
 } // namespace
 
 std::optional<QString> QtFilePanels::runSavePanel(QWidget *parent, const QString &message,
                                                   const QString &suggestedPath)
 {
-    QFileDialog panel(parent, message);
-    panel.setAcceptMode(QFileDialog::AcceptSave);
-    panel.setFileMode(QFileDialog::AnyFile);
-    startAt(panel, suggestedPath);
-    return runPanel(panel);
+    return runBudgetPanel(parent, message, QFileDialog::AcceptSave, suggestedPath);
 }
 
 std::optional<QString> QtFilePanels::runOpenPanel(QWidget *parent)
 {
-    QFileDialog panel(parent, QFileDialog::tr("Open Budget"));
-    panel.setAcceptMode(QFileDialog::AcceptOpen);
-    panel.setFileMode(QFileDialog::ExistingFile);
-    startAt(panel, QString());
-    return runPanel(panel);
+    return runBudgetPanel(parent, QFileDialog::tr("Open Budget"), QFileDialog::AcceptOpen, QString());
+}
+
+std::optional<QString> QtFilePanels::runChoosePanel(QWidget *parent, const QString &message,
+                                                    const QString &suggestedPath)
+{
+    return runBudgetPanel(parent, message, QFileDialog::AcceptOpen, suggestedPath);
 }
 
 std::optional<QString> QtFilePanels::runImportPanel(QWidget *parent)

@@ -9,6 +9,8 @@ public:
     [[nodiscard]] std::optional<QString> runSavePanel(QWidget *parent, const QString &message,
                                                       const QString &suggestedPath) override;
     [[nodiscard]] std::optional<QString> runOpenPanel(QWidget *parent) override;
+    [[nodiscard]] std::optional<QString> runChoosePanel(QWidget *parent, const QString &message,
+                                                        const QString &suggestedPath) override;
     [[nodiscard]] std::optional<QString> runImportPanel(QWidget *parent) override;
     [[nodiscard]] std::optional<QString> runExportPanel(QWidget *parent, const QString &title,
                                                         const QString &suggestedPath) override;

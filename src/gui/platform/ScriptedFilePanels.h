@@ -27,6 +27,14 @@ public:
         return next();
     }
 
+    [[nodiscard]] std::optional<QString> runChoosePanel(QWidget *, const QString &message,
+                                                        const QString &suggestedPath) override
+    {
+        _shown << QStringLiteral("choose: ") + message;
+        _suggested << suggestedPath;
+        return next();
+    }
+
     [[nodiscard]] std::optional<QString> runImportPanel(QWidget *) override
     {
         _shown << QStringLiteral("import");
@@ -40,10 +48,10 @@ public:
         return next();
     }
 
-    /// "open", "import", "save: " and the message, or "export: " and the title, for
+    /// "open", "import", "save: " or "choose: " and the message, or "export: " and the title, for
     /// every panel shown.
     [[nodiscard]] const QStringList &shown() const { return _shown; }
-    /// The paths the save and export panels started at.
+    /// The paths the save, choose and export panels started at.
     [[nodiscard]] const QStringList &suggested() const { return _suggested; }
 
 private:

@@ -1,5 +1,6 @@
 #include "voEnvelopeWinController.h"
 
+#include "CarryModeDelegate.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
 #include "register/voEnvelopeWinData.h"
@@ -14,6 +15,7 @@ voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts 
 {
     _ui->setupUi(this);
     _ui->_ourTableView->setItemDelegate(new TextCellDelegate(_ui->_ourTableView));
+    _ui->_ourTableView->setItemDelegateForColumn(3, new CarryModeDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setModel(_data);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voEnvelopeWinController::closePressed);
 }
@@ -29,6 +31,9 @@ void voEnvelopeWinController::openMonth(const QString &monthId, QWidget *parentW
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
     header->resizeSection(1, fontMetrics().horizontalAdvance(QStringLiteral("-0000000.00")) + 16);
+    header->setSectionResizeMode(2, QHeaderView::Fixed);
+    header->resizeSection(2, fontMetrics().horizontalAdvance(QStringLiteral("-0000000.00")) + 16);
+    header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
 }
 
 void voEnvelopeWinController::closePressed()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DocumentExtensions.h"
+
+/// The planning features' record kinds: last year's file, the envelopes'
+/// carry and opening amounts, and categories matched to last year's by hand.
+namespace ExtensionKind {
+inline const QString kLastYear = QStringLiteral("lastyear");
+inline const QString kCarry = QStringLiteral("carry");
+inline const QString kOpening = QStringLiteral("opening");
+inline const QString kRenamed = QStringLiteral("renamed");
+} // namespace ExtensionKind
+
+/// The records that name one of this file's categories in their first
+/// field (`carry`, `opening`, `renamed`), kept in step with the categories.
+namespace PlanningRecords {
+
+/// Sets the one record of `kind` whose first field is `category` to
+/// `category` followed by `fields`, in its place; empty `fields` removes it.
+void replaceCategoryRecord(DocumentExtensions &extensions, const QString &kind, const QString &category,
+                           const QStringList &fields);
+/// The records naming `from` name `to`.
+void renameCategory(DocumentExtensions &extensions, const QString &from, const QString &to);
+/// The records naming the category go.
+void dropCategory(DocumentExtensions &extensions, const QString &name);
+
+} // namespace PlanningRecords

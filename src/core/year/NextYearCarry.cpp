@@ -1,0 +1,32 @@
+#include "NextYearCarry.h"
+
+#include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
+#include "document/EnvelopeCarry.h"
+#include "document/PlanningRecords.h"
+
+namespace NextYearCarry {
+
+void addTo(DocumentExtensions &nextYear, const BudgetDocument &thisYear)
+{
+    const EnvelopeCarry carry(thisYear.extensions());
+    if (carry.isEmpty())
+        return;
+    // December's figures as the envelope mode shows them, whatever mode the window is in.
+    BudgetDocument envelopes;
+    envelopes.setEnvelopeView(true);
+    EnvelopeCarry::setLastYearClosing(envelopes, EnvelopeCarry::lastYearClosing(thisYear));
+    DocumentSnapshot::take(thisYear).restoreInto(envelopes);
+    const QList<CategoryRow> &rows = envelopes.getCatArray();
+    for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
+        const QString &name = rows[row].desc;
+        const CarryMode mode = carry.modeOf(name);
+        if (mode == CarryMode::None)
+            continue;
+        PlanningRecords::replaceCategoryRecord(nextYear, ExtensionKind::kCarry, name, {EnvelopeCarry::modeWord(mode)});
+        PlanningRecords::replaceCategoryRecord(nextYear, ExtensionKind::kOpening, name,
+                                               {rows[row].months[MonthTables::kMonthCount - 1]});
+    }
+}
+
+} // namespace NextYearCarry

@@ -1,0 +1,102 @@
+#include "YearComparison.h"
+
+#include "BookedSums.h"
+#include "WholeRatio.h"
+#include "document/PlanningRecords.h"
+#include "document/BudgetDocument.h"
+
+#include <QSet>
+
+namespace {
+
+Decimal sumThrough(const std::array<Decimal, MonthTables::kMonthCount> &months, int throughMonth)
+{
+    Decimal sum;
+    for (int month = 0; month <= throughMonth && month < MonthTables::kMonthCount; ++month)
+        sum += months[std::size_t(month)];
+    return sum;
+}
+
+void addInto(YearComparison::Row &total, const YearComparison::Row &row)
+{
+    for (std::size_t month = 0; month < std::size_t(MonthTables::kMonthCount); ++month) {
+        total.thisYear[month] += row.thisYear[month];
+        total.lastYear[month] += row.lastYear[month];
+    }
+}
+
+} // namespace
+
+Decimal YearComparison::Row::totalThis(int throughMonth) const
+{
+    return sumThrough(thisYear, throughMonth);
+}
+
+Decimal YearComparison::Row::totalLast(int throughMonth) const
+{
+    return sumThrough(lastYear, throughMonth);
+}
+
+QString YearComparison::lastNameOf(const DocumentExtensions &thisYear, const BudgetDocument &lastYear,
+                                   const QString &category)
+{
+    for (const ExtensionRecord &record : thisYear.recordsOf(ExtensionKind::kRenamed)) {
+        if (record.field(0) == category && lastYear.rowOfCategory(record.field(1)) >= 0)
+            return record.field(1);
+    }
+    return lastYear.rowOfCategory(category) >= 0 ? category : QString();
+}
+
+YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDocument *lastYear)
+{
+    YearComparison comparison;
+    QSet<QString> matched;
+    const QList<CategoryRow> &rows = thisYear.getCatArray();
+    for (int at = kFirstCategoryRow; at < rows.size(); ++at) {
+        Row row;
+        row.thisName = rows[at].desc;
+        if (lastYear) {
+            row.lastName = lastNameOf(thisYear.extensions(), *lastYear, row.thisName);
+            // One of last year's categories answers one of this year's.
+            if (matched.contains(row.lastName))
+                row.lastName.clear();
+            if (!row.lastName.isEmpty())
+                matched.insert(row.lastName);
+        }
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            row.thisYear[std::size_t(month)] = BookedSums::of(thisYear, row.thisName, month);
+            if (!row.lastName.isEmpty())
+                row.lastYear[std::size_t(month)] = BookedSums::of(*lastYear, row.lastName, month);
+        }
+        comparison.rows.append(row);
+    }
+    if (lastYear) {
+        const QList<CategoryRow> &lastRows = lastYear->getCatArray();
+        for (int at = kFirstCategoryRow; at < lastRows.size(); ++at) {
+            if (matched.contains(lastRows[at].desc))
+                continue;
+            Row row;
+            row.lastName = lastRows[at].desc;
+            for (int month = 0; month < MonthTables::kMonthCount; ++month)
+                row.lastYear[std::size_t(month)] = BookedSums::of(*lastYear, row.lastName, month);
+            comparison.rows.append(row);
+        }
+    }
+    for (const Row &row : std::as_const(comparison.rows))
+        addInto(comparison.total, row);
+    return comparison;
+}
+
+QString YearComparison::percentChange(const Decimal &now, const Decimal &last)
+{
+    if (last.isZero())
+        return {};
+    // In tenths of a percent, rounded half away from zero, then the point put in.
+    QString tenths = wholeRatio(now - last, Decimal::fromText(u"1000"), last).toText();
+    const bool negative = tenths.startsWith(u'-');
+    if (negative)
+        tenths.remove(0, 1);
+    tenths = tenths.rightJustified(2, u'0');
+    tenths.insert(tenths.size() - 1, u'.');
+    return Decimal::fromText(negative ? u'-' + tenths : tenths).toText();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "document/Decimal.h"
+#include "document/MonthTables.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+class BudgetDocument;
+class DocumentExtensions;
+
+/// This year's bookings against last year's, per category and month.
+struct YearComparison
+{
+    struct Row
+    {
+        /// This year's name; empty for a category only last year had.
+        QString thisName;
+        /// Last year's name; empty for a category new this year.
+        QString lastName;
+        std::array<Decimal, MonthTables::kMonthCount> thisYear;
+        std::array<Decimal, MonthTables::kMonthCount> lastYear;
+
+        /// The name the row is shown under.
+        [[nodiscard]] QString name() const { return thisName.isEmpty() ? lastName : thisName; }
+        [[nodiscard]] Decimal totalThis(int throughMonth = MonthTables::kMonthCount - 1) const;
+        [[nodiscard]] Decimal totalLast(int throughMonth = MonthTables::kMonthCount - 1) const;
+    };
+
+    /// This year's categories in their order, then last year's that match none.
+    QList<Row> rows;
+    /// The sums of every category.
+    Row total;
+
+    /// Categories are matched by name, or by a match made by hand
+    /// (`;@renamed<TAB>THIS<TAB>LAST`); `lastYear` may be none.
+    [[nodiscard]] static YearComparison of(const BudgetDocument &thisYear, const BudgetDocument *lastYear);
+
+    /// Last year's name of one of this year's categories: the one matched by
+    /// hand when last year has it, else the same name when last year has it;
+    /// empty when there is none.
+    [[nodiscard]] static QString lastNameOf(const DocumentExtensions &thisYear, const BudgetDocument &lastYear,
+                                            const QString &category);
+
+    /// The change from last year's `last` to `now` in percent, one decimal
+    /// ("12.5", "-3"); empty when last year's is 0.
+    [[nodiscard]] static QString percentChange(const Decimal &now, const Decimal &last);
+};
