@@ -354,7 +354,8 @@ private slots:
         RecordedSteps steps;
         edits.setChangeLog(&steps);
         const auto look = [&document] {
-            return cells(document, kFood, 12) + cells(document, QStringLiteral("Budget"), 12);
+            const auto &budgets = document.budgetTotals();
+            return cells(document, kFood, 12) + QStringList(budgets.begin(), budgets.end());
         };
         const QStringList before = look();
         QVERIFY(PlanningEdits(edits).fill(preview.amounts).isChanged());
@@ -457,6 +458,15 @@ private slots:
         QCOMPARE(comparison.total.totalThis().toText(), QStringLiteral("555"));
         QCOMPARE(comparison.total.totalLast().toText(), QStringLiteral("575"));
         QCOMPARE(comparison.total.totalLast(0).toText(), QStringLiteral("550"));
+
+        // Year to date: up to the same day of the year in both years.
+        DocumentFixtures::addItem(now, kFood, 0, "20", "Late", "7");
+        const YearComparison early = YearComparison::of(now, &last, QDate(2026, 1, 15));
+        QCOMPARE(early.rows[0].thisToDate.toText(), QStringLiteral("15"));
+        QCOMPARE(early.rows[0].lastToDate.toText(), QStringLiteral("10"));
+        QCOMPARE(early.total.thisToDate.toText(), QStringLiteral("555"));
+        QCOMPARE(early.total.lastToDate.toText(), QStringLiteral("550"));
+        QCOMPARE(YearComparison::of(now, &last, QDate(2026, 2, 1)).total.lastToDate.toText(), QStringLiteral("575"));
     }
 
     void percentChangeIsRoundedToATenth_data()

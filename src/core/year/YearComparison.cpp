@@ -23,6 +23,20 @@ void addInto(YearComparison::Row &total, const YearComparison::Row &row)
         total.thisYear[month] += row.thisYear[month];
         total.lastYear[month] += row.lastYear[month];
     }
+    total.thisToDate += row.thisToDate;
+    total.lastToDate += row.lastToDate;
+}
+
+/// What a category booked from January 1 up to the month and day.
+Decimal toDate(const BudgetDocument &document, const QString &category, const QDate &today)
+{
+    if (category.isEmpty())
+        return {};
+    const int lastMonth = today.isValid() ? today.month() - 1 : MonthTables::kMonthCount - 1;
+    Decimal sum;
+    for (int month = 0; month < lastMonth; ++month)
+        sum += BookedSums::of(document, category, month);
+    return sum + BookedSums::throughDay(document, category, lastMonth, today.isValid() ? today.day() : 31);
 }
 
 } // namespace
@@ -47,7 +61,7 @@ QString YearComparison::lastNameOf(const DocumentExtensions &thisYear, const Bud
     return lastYear.rowOfCategory(category) >= 0 ? category : QString();
 }
 
-YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDocument *lastYear)
+YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDocument *lastYear, const QDate &today)
 {
     YearComparison comparison;
     QSet<QString> matched;
@@ -68,6 +82,9 @@ YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDo
             if (!row.lastName.isEmpty())
                 row.lastYear[std::size_t(month)] = BookedSums::of(*lastYear, row.lastName, month);
         }
+        row.thisToDate = toDate(thisYear, row.thisName, today);
+        if (lastYear)
+            row.lastToDate = toDate(*lastYear, row.lastName, today);
         comparison.rows.append(row);
     }
     if (lastYear) {
@@ -79,6 +96,7 @@ YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDo
             row.lastName = lastRows[at].desc;
             for (int month = 0; month < MonthTables::kMonthCount; ++month)
                 row.lastYear[std::size_t(month)] = BookedSums::of(*lastYear, row.lastName, month);
+            row.lastToDate = toDate(*lastYear, row.lastName, today);
             comparison.rows.append(row);
         }
     }

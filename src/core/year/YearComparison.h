@@ -3,6 +3,7 @@
 #include "document/Decimal.h"
 #include "document/MonthTables.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -22,6 +23,9 @@ struct YearComparison
         QString lastName;
         std::array<Decimal, MonthTables::kMonthCount> thisYear;
         std::array<Decimal, MonthTables::kMonthCount> lastYear;
+        /// Booked from January 1 up to the day given to of(), in each year.
+        Decimal thisToDate;
+        Decimal lastToDate;
 
         /// The name the row is shown under.
         [[nodiscard]] QString name() const { return thisName.isEmpty() ? lastName : thisName; }
@@ -35,8 +39,11 @@ struct YearComparison
     Row total;
 
     /// Categories are matched by name, or by a match made by hand
-    /// (`;@renamed<TAB>THIS<TAB>LAST`); `lastYear` may be none.
-    [[nodiscard]] static YearComparison of(const BudgetDocument &thisYear, const BudgetDocument *lastYear);
+    /// (`;@renamed<TAB>THIS<TAB>LAST`); `lastYear` may be none. The
+    /// year-to-date figures run up to `today`'s month and day, the whole
+    /// year when it is not given.
+    [[nodiscard]] static YearComparison of(const BudgetDocument &thisYear, const BudgetDocument *lastYear,
+                                           const QDate &today = {});
 
     /// Last year's name of one of this year's categories: the one matched by
     /// hand when last year has it, else the same name when last year has it;
