@@ -1,5 +1,6 @@
 #include "voEnvelopeWinController.h"
 
+#include "help/HandbookPage.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
 #include "register/voEnvelopeWinData.h"
@@ -13,6 +14,7 @@ voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts 
     , _data(new voEnvelopeWinData(edits, alerts, this))
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("envelopes"));
     _ui->_ourTableView->setItemDelegate(new TextCellDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setModel(_data);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voEnvelopeWinController::closePressed);
