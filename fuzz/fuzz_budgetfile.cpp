@@ -78,6 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fail("grid rows differ");
     if (second.getCatDataDictionary() != first.getCatDataDictionary())
         failOnEntries(first, second);
+    if (second.extensions() != first.extensions())
+        fail("extension records differ");
     if (BudgetFileWriter::buildData(second) != image)
         fail("second image differs");
     return 0;

@@ -86,7 +86,7 @@ private slots:
         BudgetDocument document;
         fillYearFixture(document);
         document.deleteCategoryByIndex(kFirstCategoryRow + 1); // its empty lists stay behind
-        const DocumentSnapshot next = NewYearBudget::from(document);
+        const DocumentSnapshot next = NewYearBudget::from(document, QString());
 
         QCOMPARE(next.budgetTotals, document.budgetTotals());
         QCOMPARE(next.catArray.size(), document.getCatArray().size());
@@ -102,6 +102,30 @@ private slots:
         next.restoreInto(document);
         QCOMPARE(DocumentFixtures::cell(document, QStringLiteral("Remain"), u"jan"), QStringLiteral("2000"));
         QCOMPARE(document.entryList(QStringLiteral("Groceries"), 0)->first().amount, QStringLiteral("450"));
+    }
+
+    void nextYearStoresTheYearAfterThisOne_data()
+    {
+        QTest::addColumn<int>("stored"); // 0: none
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("next");
+        QTest::newRow("stored") << 2026 << "/b/budget.txt" << 2027;
+        QTest::newRow("from the name") << 0 << "/b/household-2025.txt" << 2026;
+        QTest::newRow("stored before the name") << 2030 << "/b/home-2025.txt" << 2031;
+        QTest::newRow("neither") << 0 << "/b/budget.txt" << 0;
+    }
+
+    void nextYearStoresTheYearAfterThisOne()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, path);
+        QFETCH(int, next);
+        BudgetDocument document;
+        fillYearFixture(document);
+        DocumentExtensions extensions;
+        extensions.setYear(stored ? std::optional<int>(stored) : std::nullopt);
+        document.setExtensions(extensions);
+        QCOMPARE(NewYearBudget::from(document, path).extensions.year().value_or(0), next);
     }
 
     void suggestsTheNameOfNextYear_data()

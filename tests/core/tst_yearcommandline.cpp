@@ -51,6 +51,7 @@ private slots:
         QTemporaryDir dir;
         const QString next = dir.filePath(QStringLiteral("household-2027.txt"));
         QCOMPARE(run({QStringLiteral("--new-year"), kSample, next}).exitCode, 0);
+        QVERIFY(fileContents(next).endsWith("; ****** ORRINWICK_EXTENSIONS 1 ******\r\n;@year\t2027\r\n"));
 
         const QStringList before = report(kSample, reportOptions);
         const QStringList spentBefore = report(kSample, {});

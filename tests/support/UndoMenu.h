@@ -18,6 +18,7 @@ inline bool sameDocument(const DocumentSnapshot &actual, const DocumentSnapshot 
         QCOMPARE(actual.catArray, expected.catArray);
         QCOMPARE(actual.budgetTotals, expected.budgetTotals);
         QVERIFY2(actual.catData == expected.catData, "the entry lists differ");
+        QVERIFY2(actual.extensions == expected.extensions, "the extension records differ");
     }();
     return !QTest::currentTestFailed();
 }

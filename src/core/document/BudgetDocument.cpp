@@ -144,6 +144,7 @@ void BudgetDocument::eraseAllData()
             _catArray[kBudgetRowIndex].months[std::size_t(month)] = QStringLiteral("0");
         _budgetTotals[std::size_t(month)] = QStringLiteral("0");
     }
+    setExtensions({});
     if (_catArray.size() <= kFirstCategoryRow)
         return;
     // One structural change instead of a recomputation per deleted row.
@@ -153,6 +154,14 @@ void BudgetDocument::eraseAllData()
     _catArray.resize(kFirstCategoryRow);
     emit rowsChanged();
     updateView();
+}
+
+void BudgetDocument::setExtensions(DocumentExtensions extensions)
+{
+    if (extensions == _extensions)
+        return;
+    _extensions = std::move(extensions);
+    emit extensionsChanged();
 }
 
 QString BudgetDocument::calculateBudgetForColumnId(const QString &monthId) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryRow.h"
+#include "DocumentExtensions.h"
 #include "Entry.h"
 #include "MonthTables.h"
 
@@ -59,6 +60,11 @@ public:
         }
     }
 
+    /// What the file keeps beyond the Ver 1 layout: the year, and the
+    /// records of later features.
+    [[nodiscard]] const DocumentExtensions &extensions() const { return _extensions; }
+    void setExtensions(DocumentExtensions extensions);
+
     [[nodiscard]] bool isEnvelopeEnabled() const { return _envelopeView; }
     void setEnvelopeView(bool on) { _envelopeView = on; }
 
@@ -114,6 +120,8 @@ signals:
     void rowsAboutToChange();
     /// Rows were added, removed or moved.
     void rowsChanged();
+    /// The extension records changed.
+    void extensionsChanged();
 
 private:
     [[nodiscard]] bool isActiveMonth(int month) const;
@@ -121,6 +129,7 @@ private:
     QList<CategoryRow> _catArray;
     std::unordered_map<QString, MonthLists> _catData;
     std::array<QString, MonthTables::kMonthCount> _budgetTotals;
+    DocumentExtensions _extensions;
     bool _envelopeView = false;
     quint64 _lastEntryId = 0;
 };

@@ -92,6 +92,7 @@ public:
         // A number as first line means a file without version line: the line is January's budget.
         const bool versionLine = !NumberText::isValidNumber(firstLine);
         _version1 = firstLine == kFileVersion1;
+        readExtensions();
         std::optional<QString> current = versionLine ? nextText() : firstLine;
         for (QString &budget : _document.budgetTotals()) {
             budget = current.value_or(QStringLiteral("0"));
@@ -105,6 +106,18 @@ public:
     }
 
 private:
+    /// The extension records come first, so that what refers to entries can
+    /// be resolved while they are read, before they are sorted.
+    void readExtensions()
+    {
+        DocumentExtensions extensions;
+        for (const QString &line : _lines.extensionLines()) {
+            if (std::optional<ExtensionRecord> record = ExtensionRecord::fromLine(line))
+                extensions.append(std::move(*record));
+        }
+        _document.setExtensions(std::move(extensions));
+    }
+
     /// The next data line. The empty line after the file's final CR LF is no
     /// data: a file cut short reads as missing values, not as empty ones.
     std::optional<QByteArrayView> nextLine()

@@ -60,6 +60,12 @@ QByteArray buildData(const BudgetDocument &document)
             }
         }
     }
+    // Nothing to keep, nothing written: such a file stays as it always was.
+    if (!document.extensions().isEmpty()) {
+        appendString(buffer, kExtensionHeader);
+        for (const ExtensionRecord &record : document.extensions().records())
+            appendString(buffer, record.toLine());
+    }
     return buffer;
 }
 

@@ -14,7 +14,7 @@ bool sameRowNames(const QList<CategoryRow> &a, const QList<CategoryRow> &b)
 
 DocumentSnapshot DocumentSnapshot::take(const BudgetDocument &document)
 {
-    return {document.getCatArray(), document.getCatDataDictionary(), document.budgetTotals()};
+    return {document.getCatArray(), document.getCatDataDictionary(), document.budgetTotals(), document.extensions()};
 }
 
 void DocumentSnapshot::restoreInto(BudgetDocument &document) const
@@ -29,6 +29,7 @@ void DocumentSnapshot::restoreInto(BudgetDocument &document) const
     for (const auto &[name, months] : catData)
         lists[name] = months;
     document.budgetTotals() = budgetTotals;
+    document.setExtensions(extensions);
     if (rowsChange)
         emit document.rowsChanged();
     document.updateView();

@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 /// The document's data at one moment: the grid rows, every category's entry
-/// lists and the monthly budgets. A snapshot shares its lists with the
+/// lists, the monthly budgets and the extension records. A snapshot shares its lists with the
 /// document until either side changes one, so taking it costs little more
 /// than one map node per category.
 struct DocumentSnapshot
@@ -17,6 +17,7 @@ struct DocumentSnapshot
     QList<CategoryRow> catArray;
     std::unordered_map<QString, MonthLists> catData;
     std::array<QString, MonthTables::kMonthCount> budgetTotals;
+    DocumentExtensions extensions;
 
     [[nodiscard]] static DocumentSnapshot take(const BudgetDocument &document);
 

@@ -1,5 +1,6 @@
 #include "voLineArray.h"
 
+#include "ExtensionRecord.h"
 #include "platform/AtomicFile.h"
 
 #include <QStringDecoder>
@@ -98,6 +99,34 @@ QStringList voLineArray::lines() const
     for (qsizetype start = 0; start <= _bytes.size();) {
         const QByteArrayView line = lineAt(start);
         result.append(decode(line));
+        start += line.size() + 2;
+    }
+    return result;
+}
+
+QStringList voLineArray::extensionLines() const
+{
+    QStringList result;
+    if (!_fileValid)
+        return result;
+    const QByteArray header = kExtensionHeader.toLatin1();
+    // The header stands on a line of its own: at the very start or after a CR LF.
+    qsizetype start = _bytes.startsWith(header + "\r\n") || _bytes == header ? 0 : -1;
+    if (start < 0) {
+        const qsizetype found = _bytes.indexOf("\r\n" + header);
+        for (qsizetype at = found; at >= 0; at = _bytes.indexOf("\r\n" + header, at + 2)) {
+            if (lineAt(at + 2).size() == header.size()) {
+                start = at + 2;
+                break;
+            }
+        }
+    }
+    if (start < 0)
+        return result;
+    for (start += header.size() + 2; start <= _bytes.size();) {
+        const QByteArrayView line = lineAt(start);
+        if (line.startsWith(";@"))
+            result.append(decode(line));
         start += line.size() + 2;
     }
     return result;

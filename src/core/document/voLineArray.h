@@ -31,6 +31,9 @@ public:
     [[nodiscard]] qsizetype byteCount() const { return _bytes.size(); }
     [[nodiscard]] bool atEnd() const { return !_fileValid || _getIndex > _bytes.size(); }
     [[nodiscard]] QStringList lines() const;
+    /// The record lines (";@…") that follow the extension section's header
+    /// line, wherever it stands, decoded; none when the file has no header.
+    [[nodiscard]] QStringList extensionLines() const;
     [[nodiscard]] bool fileValid() const { return _fileValid; }
 
     /// A line's text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.

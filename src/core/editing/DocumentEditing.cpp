@@ -31,16 +31,28 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
         name, [put, before] { put(before); }, [put, after] { put(after); }));
 }
 
-bool DocumentEditing::addRecords(const AddRecords &records, const QString &name)
+bool DocumentEditing::addRecords(const AddRecords &records, const QString &name, std::optional<int> year)
 {
     // Ids fixed once, so that later steps find the records after an undo and redo.
     const AddRecords added = records.withIds(document());
+    const DocumentExtensions before = document().extensions();
+    DocumentExtensions after = before;
+    if (year)
+        after.setYear(*year);
     bool done = false;
     restructure([this, &added, &done] { done = added.apply(document()); });
     if (!done)
         return false;
+    document().setExtensions(after);
     record(std::make_unique<ReversibleChange>(
-        name, [this, added] { restructure([this, &added] { added.takeBack(document()); }); },
-        [this, added] { restructure([this, &added] { (void)added.apply(document()); }); }));
+        name,
+        [this, added, before] {
+            restructure([this, &added] { added.takeBack(document()); });
+            document().setExtensions(before);
+        },
+        [this, added, after] {
+            restructure([this, &added] { (void)added.apply(document()); });
+            document().setExtensions(after);
+        }));
     return true;
 }

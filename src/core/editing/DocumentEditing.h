@@ -5,6 +5,8 @@
 #include "EditingSession.h"
 #include "RecordEdits.h"
 
+#include <optional>
+
 class AddRecords;
 struct DocumentSnapshot;
 
@@ -22,9 +24,10 @@ public:
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
     void replaceDocument(const DocumentSnapshot &to, const QString &name);
-    /// Adds many records in one undo step named `name` (an import); none
-    /// when one names no category of the document (false).
-    bool addRecords(const AddRecords &records, const QString &name);
+    /// Adds many records in one undo step named `name` (an import), and
+    /// stores the budget's year when one is given; none when a record names
+    /// no category of the document (false).
+    bool addRecords(const AddRecords &records, const QString &name, std::optional<int> year = std::nullopt);
 
 private:
     AmountEdits _amounts;

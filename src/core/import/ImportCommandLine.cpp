@@ -107,7 +107,7 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
     if (read.dateOrderOpen)
         print(stdout, tr("Every date reads alike month first or day first; they were read month first."));
 
-    const int budgetYear = year.value_or(ImportPlan::startingYear(read.lines, saved.year(dataFile)));
+    const int budgetYear = year.value_or(ImportPlan::startingYear(read.lines, saved.yearOf(document, dataFile)));
     const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
                           arguments.contains(QStringLiteral("--credits")));
     for (const PlannedLine &line : plan.lines()) {
@@ -145,6 +145,9 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
         print(stdout, summary);
         return 0;
     }
+    DocumentExtensions extensions = document.extensions();
+    extensions.setYear(budgetYear);
+    document.setExtensions(std::move(extensions));
     if (!add.apply(document) || !BudgetFileWriter::writeFile(document, dataFile)) {
         print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(dataFile));
         return 1;

@@ -1,5 +1,6 @@
 #include "ImportSettings.h"
 
+#include "document/BudgetDocument.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -63,16 +64,13 @@ void ImportSettings::setCsvMapping(const QString &layoutKey, const CsvMapping &m
     _settings.setValue(kCsvLayouts, layouts);
 }
 
-std::optional<int> ImportSettings::year(const QString &dataFile) const
+std::optional<int> ImportSettings::yearOf(const BudgetDocument &document, const QString &dataFile) const
 {
+    if (const std::optional<int> stored = document.extensions().year())
+        return stored;
+    if (dataFile.isEmpty())
+        return std::nullopt;
     bool ok = false;
     const int year = _settings.value(kYears).toMap().value(fileKey(dataFile)).toInt(&ok);
     return ok ? std::optional<int>(year) : std::nullopt;
-}
-
-void ImportSettings::setYear(const QString &dataFile, int year)
-{
-    QVariantMap years = _settings.value(kYears).toMap();
-    years.insert(fileKey(dataFile), year);
-    _settings.setValue(kYears, years);
 }

@@ -8,11 +8,13 @@
 
 #include <optional>
 
+class BudgetDocument;
 class Settings;
 
 /// What the import keeps in the user's settings: the category rules, the
-/// CSV column layouts of the user's banks, and the budget year of each
-/// data file. Every setter writes at once; nothing is stored by default.
+/// CSV column layouts of the user's banks, and the budget year that earlier
+/// versions remembered for each data file. Every setter writes at once;
+/// nothing is stored by default.
 class ImportSettings final
 {
 public:
@@ -32,9 +34,9 @@ public:
     [[nodiscard]] std::optional<CsvMapping> csvMapping(const QString &layoutKey) const;
     void setCsvMapping(const QString &layoutKey, const CsvMapping &mapping);
 
-    /// The budget year last imported into the data file at the path.
-    [[nodiscard]] std::optional<int> year(const QString &dataFile) const;
-    void setYear(const QString &dataFile, int year);
+    /// The year the budget stores; for a file that stores none, the year an
+    /// earlier version remembered for its path.
+    [[nodiscard]] std::optional<int> yearOf(const BudgetDocument &document, const QString &dataFile) const;
 
 private:
     Settings &_settings;

@@ -8,12 +8,14 @@ namespace SnapshotFile {
 
 QByteArray bytes(const DocumentSnapshot &snapshot)
 {
-    // The writer reads only the rows, the lists and the budgets, so they are
+    // The writer reads only the rows, the lists, the budgets and the
+    // extension records, so they are
     // handed over as they are; nothing is recomputed.
     BudgetDocument document;
     document.getCatArray() = snapshot.catArray;
     document.getCatDataDictionary() = snapshot.catData;
     document.budgetTotals() = snapshot.budgetTotals;
+    document.setExtensions(snapshot.extensions);
     return BudgetFileWriter::buildData(document);
 }
 

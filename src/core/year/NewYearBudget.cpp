@@ -1,13 +1,13 @@
 #include "NewYearBudget.h"
 
+#include "BudgetYear.h"
 #include "document/BudgetDocument.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace NewYearBudget {
 
-DocumentSnapshot from(const BudgetDocument &document)
+DocumentSnapshot from(const BudgetDocument &document, const QString &path)
 {
     DocumentSnapshot next;
     next.catArray = document.getCatArray();
@@ -22,21 +22,18 @@ DocumentSnapshot from(const BudgetDocument &document)
         }
         next.catData.emplace(name, std::move(lists));
     }
+    if (const std::optional<int> year = BudgetYear::of(document, path))
+        next.extensions.setYear(*year + 1);
     return next;
 }
 
 std::optional<QString> suggestedPath(const QString &path)
 {
-    static const QRegularExpression year(QStringLiteral("(?<!\\d)\\d{4}(?!\\d)"));
-    const QFileInfo file(path);
-    QString name = file.fileName();
-    QRegularExpressionMatch last;
-    for (QRegularExpressionMatchIterator it = year.globalMatch(name); it.hasNext();)
-        last = it.next();
-    if (!last.hasMatch())
+    const std::optional<BudgetYear::NameYear> year = BudgetYear::inFileName(path);
+    if (!year)
         return std::nullopt;
-    const int next = last.captured().toInt() + 1;
-    name.replace(last.capturedStart(), last.capturedLength(), QStringLiteral("%1").arg(next, 4, 10, QLatin1Char('0')));
+    QString name = QFileInfo(path).fileName();
+    name.replace(year->start, 4, QStringLiteral("%1").arg(year->year + 1, 4, 10, QLatin1Char('0')));
     const qsizetype slash = path.lastIndexOf(u'/');
     return slash < 0 ? name : path.left(slash + 1) + name;
 }

@@ -60,7 +60,7 @@ int newYear(const QString &in, const QString &out)
     BudgetDocument document;
     if (!load(document, in))
         return 1;
-    NewYearBudget::from(document).restoreInto(document);
+    NewYearBudget::from(document, in).restoreInto(document);
     if (!BudgetFileWriter::writeFile(document, out))
         return fail(1, Alerts::format(QStringLiteral("Data File %@ could not be opened for write!"), out));
     return 0;

@@ -106,7 +106,7 @@ void YearCommands::menuNewYear()
     if (!_dataSource.files().flushToGrid())
         return;
     BudgetDocument &document = _dataSource.document();
-    const DocumentSnapshot nextYear = NewYearBudget::from(document);
+    const DocumentSnapshot nextYear = NewYearBudget::from(document, current);
     _dataSource.files().newFileAt(path, [&document, nextYear] { nextYear.restoreInto(document); });
 }
 

@@ -63,5 +63,6 @@ void ImportCommand::importStatementFile(const QString &path)
     const AddRecords add(preview.plan().records());
     if (accepted && add.count() > 0)
         (void)_dataSource.edits().addRecords(
-            add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()));
+            add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()),
+            preview.plan().year());
 }

@@ -95,8 +95,7 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
         _choices.dateOrder = answer == Alerts::kDefaultButton ? DateOrder::MonthFirst : DateOrder::DayFirst;
         _read = _source.read(_choices);
     }
-    const int year = ImportPlan::startingYear(_read.lines,
-                                              _dataFile.isEmpty() ? std::nullopt : _settings.year(_dataFile));
+    const int year = ImportPlan::startingYear(_read.lines, _settings.yearOf(_document, _dataFile));
     _ui->yearBox->setValue(year);
     showChoices();
     replan();
@@ -270,7 +269,5 @@ void ImportPreviewDialog::importAccepted()
         mapping.dateOrder = _choices.dateOrder;
         _settings.setCsvMapping(CsvStatement::layoutKey(_source.csvTable()), mapping);
     }
-    if (!_dataFile.isEmpty())
-        _settings.setYear(_dataFile, _ui->yearBox->value());
     accept();
 }
