@@ -338,6 +338,10 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>Move Category</source>
         <translation>Kategorie verschieben</translation>
     </message>
+    <message>
+        <source>New Categories</source>
+        <translation>Neue Kategorien</translation>
+    </message>
 </context>
 <context>
     <name>CheckView</name>
@@ -589,6 +593,125 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>print what was booked per category and month this year and last</source>
         <translation>ausgeben, was je Kategorie und Monat dieses und letztes Jahr gebucht wurde</translation>
+    </message>
+</context>
+<context>
+    <name>CommonCategoriesDialog</name>
+    <message>
+        <source>Start with Common Categories</source>
+        <translation>Mit üblichen Kategorien beginnen</translation>
+    </message>
+    <message>
+        <source>Tick the categories your household needs. An amount becomes the category&apos;s envelope in every month.</source>
+        <translation>Haken Sie die Kategorien an, die Ihr Haushalt braucht. Ein Betrag wird in jedem Monat zum Umschlag der Kategorie.</translation>
+    </message>
+    <message>
+        <source>Tick the categories your household needs. The amounts together become every month&apos;s budget.</source>
+        <translation>Haken Sie die Kategorien an, die Ihr Haushalt braucht. Die Beträge ergeben zusammen das Budget jedes Monats.</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Monthly amount</source>
+        <translation>Monatsbetrag</translation>
+    </message>
+    <message>
+        <source>Create the category %1</source>
+        <translation>Die Kategorie %1 anlegen</translation>
+    </message>
+    <message>
+        <source>Monthly amount for %1</source>
+        <translation>Monatsbetrag für %1</translation>
+    </message>
+    <message>
+        <source>What %1 may cost a month; leave it empty for nothing yet</source>
+        <translation>Was %1 im Monat kosten darf; leer lassen für noch nichts</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>freiwillig</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Create the ticked categories</source>
+        <translation>Die angehakten Kategorien anlegen</translation>
+    </message>
+    <message>
+        <source>Create the ticked categories in one step that Undo takes back</source>
+        <translation>Die angehakten Kategorien in einem Schritt anlegen, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Cancel, create nothing</source>
+        <translation>Abbrechen, nichts anlegen</translation>
+    </message>
+    <message>
+        <source>Close without creating any category (Esc)</source>
+        <translation>Schließen, ohne eine Kategorie anzulegen (Esc)</translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Rent or Mortgage</source>
+        <translation>Miete oder Kredit</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Nebenkosten</translation>
+    </message>
+    <message>
+        <source>Phone and Internet</source>
+        <translation>Telefon und Internet</translation>
+    </message>
+    <message>
+        <source>Transport</source>
+        <translation>Verkehr</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Gesundheit</translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation>Versicherungen</translation>
+    </message>
+    <message>
+        <source>Clothing</source>
+        <translation>Kleidung</translation>
+    </message>
+    <message>
+        <source>Dining Out</source>
+        <translation>Essen gehen</translation>
+    </message>
+    <message>
+        <source>Leisure</source>
+        <translation>Freizeit</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Haushalt</translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation>Geschenke</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparen</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1148,124 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>%1 transactions found, total %2</source>
         <translation>%1 Buchungen gefunden, Summe %2</translation>
+    </message>
+</context>
+<context>
+    <name>HandbookWindow</name>
+    <message>
+        <source>Orrinwick Handbook</source>
+        <translation>Orrinwick-Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go back to the page shown before (%1)</source>
+        <translation>Zur vorher gezeigten Seite zurückgehen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Go forward again (%1)</source>
+        <translation>Wieder vorgehen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Contents page</source>
+        <translation>Inhaltsseite</translation>
+    </message>
+    <message>
+        <source>Show the handbook&apos;s contents</source>
+        <translation>Den Inhalt des Handbuchs zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Search the handbook</source>
+        <translation>Im Handbuch suchen</translation>
+    </message>
+    <message>
+        <source>Type words to list the pages that hold them; Enter finds the next place on the page (%1)</source>
+        <translation>Wörter eingeben, um die Seiten aufzulisten, die sie enthalten; Eingabe findet die nächste Stelle auf der Seite (%1)</translation>
+    </message>
+    <message>
+        <source>Words to find</source>
+        <translation>Gesuchte Wörter</translation>
+    </message>
+    <message>
+        <source>Handbook pages</source>
+        <translation>Seiten des Handbuchs</translation>
+    </message>
+    <message>
+        <source>The handbook&apos;s pages; Enter or a click shows one</source>
+        <translation>Die Seiten des Handbuchs; Eingabe oder ein Klick zeigt eine</translation>
+    </message>
+    <message>
+        <source>Handbook page</source>
+        <translation>Seite des Handbuchs</translation>
+    </message>
+    <message>
+        <source>The page; Tab moves between its links and Enter follows one</source>
+        <translation>Die Seite; Tab geht zwischen ihren Verweisen, Eingabe folgt einem</translation>
+    </message>
+    <message>
+        <source>No page holds &quot;%1&quot;.</source>
+        <translation>Keine Seite enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>1 page holds &quot;%1&quot;.</source>
+        <translation>1 Seite enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 pages hold &quot;%2&quot;.</source>
+        <translation>%1 Seiten enthalten „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <source>Orrinwick &amp;Handbook</source>
+        <translation>Orrinwick-&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Open the &amp;Sample Budget</source>
+        <translation>&amp;Beispielbudget öffnen</translation>
+    </message>
+    <message>
+        <source>Read how Orrinwick works, page by page, with a search</source>
+        <translation>Nachlesen, wie Orrinwick funktioniert, Seite für Seite, mit einer Suche</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the menus and the main window</source>
+        <translation>Jedes Tastenkürzel der Menüs und des Hauptfensters auflisten</translation>
+    </message>
+    <message>
+        <source>Open a copy of a household&apos;s sample budget to try things out; your own file stays as it is</source>
+        <translation>Eine Kopie des Beispielbudgets eines Haushalts zum Ausprobieren öffnen; Ihre eigene Datei bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>Sample Budget (a copy): %1</source>
+        <translation>Beispielbudget (eine Kopie): %1</translation>
     </message>
 </context>
 <context>
@@ -2164,6 +2405,37 @@ Es geht ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
+    <name>ShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Every command with a shortcut and its keys</source>
+        <translation>Jeder Befehl mit Tastenkürzel und seine Tasten</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Close the shortcuts</source>
+        <translation>Tastenkürzel schließen</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Dieses Fenster schließen (Esc)</translation>
+    </message>
+</context>
+<context>
     <name>StatementSource</name>
     <message>
         <source>&quot;%1&quot; could not be opened: %2</source>
@@ -2238,6 +2510,45 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePanel</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Welcome to Orrinwick.&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Willkommen bei Orrinwick.&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Your budget has no categories yet. Start with the common ones of a household and type what each may cost a month, open a budget you already keep, or let a statement from your bank bring in what you spent. F1 opens the handbook.</source>
+        <translation>Ihr Budget hat noch keine Kategorien. Beginnen Sie mit den üblichen eines Haushalts und geben Sie ein, was jede im Monat kosten darf, öffnen Sie ein Budget, das Sie schon führen, oder holen Sie mit einem Auszug Ihrer Bank herein, was Sie ausgegeben haben. F1 öffnet das Handbuch.</translation>
+    </message>
+    <message>
+        <source>Start with &amp;Common Categories…</source>
+        <translation>Mit &amp;üblichen Kategorien beginnen…</translation>
+    </message>
+    <message>
+        <source>Pick common household categories and their monthly amounts</source>
+        <translation>Übliche Haushaltskategorien und ihre Monatsbeträge wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Open a Budget…</source>
+        <translation>Budget ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open a budget file you already keep (%1)</source>
+        <translation>Eine Budgetdatei öffnen, die Sie schon führen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Import a Bank Statement…</source>
+        <translation>Kontoauszug &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Read an OFX, QFX, QIF or CSV statement from your bank (%1)</source>
+        <translation>Einen OFX-, QFX-, QIF- oder CSV-Auszug Ihrer Bank lesen (%1)</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,73 @@ private slots:
             QVERIFY(b.steps.steps.empty());
     }
 
+    void manyCategoriesInOneStep_data()
+    {
+        QTest::addColumn<bool>("envelope");
+        QTest::addColumn<QStringList>("typed"); // name=amount
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("names"); // after the change
+        QTest::addColumn<QString>("budget");    // each month's, after
+        QTest::addColumn<QString>("envelopes"); // of the new categories in December, after
+        QTest::addColumn<QString>("message");
+        const QStringList three { "Food", "Rent", "Fun" };
+        const QStringList five { "Food", "Rent", "Fun", "Travel", "Pets" };
+        const QString inUse = QStringLiteral("There is already a category named \"%1\". Choose another name.");
+        QTest::newRow("standard: the sum is the budget") << false << QStringList { "Travel=120.50", "Pets=30" }
+                                                         << "changed" << five << "150.5" << "0 0" << "";
+        QTest::newRow("standard: no amounts keep the budget") << false << QStringList { "Travel=", "Pets=" }
+                                                              << "changed" << five << "100" << "0 0" << "";
+        QTest::newRow("envelope: the amounts are the envelopes") << true << QStringList { "Travel=120.50", "Pets=" }
+                                                                 << "changed" << five << "220.5" << "120.50 0" << "";
+        QTest::newRow("a name in use") << false << QStringList { "Travel=1", "Rent=2" }
+                                       << "refused" << three << "100" << "" << inUse.arg("Rent");
+        QTest::newRow("one name twice") << false << QStringList { "Travel=1", "Travel=2" }
+                                        << "refused" << three << "100" << "" << inUse.arg("Travel");
+        QTest::newRow("an amount refused") << false << QStringList { "Travel=1", "Pets=abc" }
+                                           << "refused" << three << "100" << ""
+                                           << TextRules::checkAmount(QStringLiteral("abc")).error;
+        QTest::newRow("none") << false << QStringList {} << "unchanged" << three << "100" << "" << "";
+    }
+
+    void manyCategoriesInOneStep()
+    {
+        QFETCH(bool, envelope);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, names);
+        QFETCH(QString, budget);
+        QFETCH(QString, envelopes);
+        QFETCH(QString, message);
+        Budget b;
+        b.document.setEnvelopeView(envelope);
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            setBudget(b.document, month, QStringLiteral("100"));
+            for (const QString &name : categoryNames(b.document))
+                setEnvelope(b.document, name, month, name == u"Food" ? QStringLiteral("100") : QStringLiteral("0"));
+        }
+        b.document.updateView();
+        const auto look = [&b] { return b.whole(); };
+        const QStringList before = look();
+        QList<CategoryEdits::NewCategory> categories;
+        for (const QString &entry : typed)
+            categories.append({ entry.section(u'=', 0, 0), entry.section(u'=', 1) });
+
+        const EditAnswer answer = b.edits().categories().createCategories(categories);
+        QCOMPARE(outcomeOf(answer), outcome);
+        QCOMPARE(answer.message, message);
+        QCOMPARE(categoryNames(b.document), names);
+        for (int month : { kJan, kDec })
+            QCOMPARE(b.document.calculateBudgetForColumnId(MonthTables::monthIdString(month)), budget);
+        QStringList december;
+        for (qsizetype at = 3; at < names.size(); ++at)
+            december << b.document.entryList(names[at], kDec)->first().amount;
+        QCOMPARE(december.join(u' '), envelopes);
+        if (answer.isChanged())
+            QVERIFY(b.steps.undoesAndRedoes(QStringLiteral("New Categories"), look, before));
+        else
+            QVERIFY(b.steps.steps.empty());
+    }
+
     void recordFields_data()
     {
         QTest::addColumn<QString>("desc"); // the record edited

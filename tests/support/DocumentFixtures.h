@@ -21,6 +21,12 @@ inline void setEnvelope(BudgetDocument &document, const QString &category, int m
     document.entryList(category, month)->first().amount = amount;
 }
 
+/// The typed budget of month 0–11 (standard mode's).
+inline void setBudget(BudgetDocument &document, int month, const QString &amount)
+{
+    document.budgetTotals()[std::size_t(month)] = amount;
+}
+
 /// The descriptions of a category's booked entries for month 0–11, in stored
 /// order (the envelope entry left out).
 inline QStringList storedDescs(const BudgetDocument &document, const QString &category, int month)

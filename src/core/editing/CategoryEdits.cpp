@@ -2,6 +2,9 @@
 
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
+#include "document/Decimal.h"
+
+#include <QSet>
 
 namespace {
 
@@ -41,6 +44,64 @@ EditAnswer CategoryEdits::createCategory(const QString &name)
     _editing.record(std::make_unique<ReversibleChange>(
         tr("New Category"),
         [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); }, create));
+    return EditAnswer::changed();
+}
+
+EditAnswer CategoryEdits::createCategories(const QList<NewCategory> &categories, const QLocale &locale)
+{
+    if (categories.isEmpty())
+        return EditAnswer::unchanged();
+    QList<NewCategory> checked;
+    QSet<QString> names;
+    Decimal sum;
+    for (const NewCategory &category : categories) {
+        CheckedText name = checkNewName(category.name);
+        if (name.ok() && names.contains(name.text))
+            name.error = tr("There is already a category named \"%1\". Choose another name.").arg(name.text);
+        if (!name.ok())
+            return EditAnswer::refused(name.error);
+        names.insert(name.text);
+        QString amount = QStringLiteral("0");
+        if (!category.monthlyAmount.trimmed().isEmpty()) {
+            const CheckedText typed = TextRules::checkAmount(category.monthlyAmount, locale);
+            if (!typed.ok())
+                return EditAnswer::refused(typed.error);
+            amount = typed.text;
+        }
+        sum += Decimal::fromText(amount);
+        checked.append({name.text, amount});
+    }
+
+    const int firstRow = int(_document.getCatArray().size());
+    const bool envelopes = _document.isEnvelopeEnabled();
+    const auto budgetsBefore = _document.budgetTotals();
+    auto budgetsAfter = budgetsBefore;
+    if (!envelopes && !sum.isZero())
+        budgetsAfter.fill(sum.toText());
+    const auto create = [this, checked, envelopes, budgetsAfter] {
+        _editing.restructure([&] {
+            for (const NewCategory &category : checked) {
+                _document.createCategory(category.name, QStringLiteral("0"));
+                if (!envelopes)
+                    continue;
+                for (int month = 0; month < MonthTables::kMonthCount; ++month)
+                    (*_document.entryList(category.name, month))[0].amount = category.monthlyAmount;
+            }
+            _document.budgetTotals() = budgetsAfter;
+            _document.updateView();
+        });
+    };
+    const auto remove = [this, firstRow, count = int(checked.size()), budgetsBefore] {
+        _editing.restructure([&] {
+            for (int row = firstRow + count - 1; row >= firstRow; --row)
+                _document.deleteCategoryByIndex(row);
+            _document.budgetTotals() = budgetsBefore;
+            _document.updateView();
+        });
+    };
+    create();
+    _editing.record(std::make_unique<ReversibleChange>(
+        checked.size() == 1 ? tr("New Category") : tr("New Categories"), remove, create));
     return EditAnswer::changed();
 }
 

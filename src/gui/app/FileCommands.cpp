@@ -119,20 +119,20 @@ void FileCommands::menuOpenFile()
     openInstead(NumberText::URLToFilePath(*location));
 }
 
-bool FileCommands::openFile(const QString &path)
+bool FileCommands::openFile(const QString &path, bool withOptionSync)
 {
-    _sync.whenUpdateHandled([this, path] {
+    _sync.whenUpdateHandled([this, path, withOptionSync] {
         if (path == _host.dataFileName())
             return;
         if (!flushToGrid())
             return;
         if (_sync.fileOperationsAllowed())
-            openInstead(path);
+            openInstead(path, withOptionSync);
     });
     return true;
 }
 
-void FileCommands::openInstead(const QString &path)
+void FileCommands::openInstead(const QString &path, bool withOptionSync)
 {
     if (!_safety.mayOpen(path))
         return;
@@ -142,7 +142,7 @@ void FileCommands::openInstead(const QString &path)
         return;
     _safety.closing();
     _host.setFileName(path);
-    loadFromFile(path, true, false);
+    loadFromFile(path, withOptionSync, false);
 }
 
 void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool detach)

@@ -56,8 +56,10 @@ public:
     /// another program has open is written only when the user says so; when
     /// not, that is a failure.
     SaveAsResult saveAs();
-    /// A desktop request to open a file (also Open Recent and the command line).
-    bool openFile(const QString &path);
+    /// A desktop request to open a file (also Open Recent and the command
+    /// line); a file outside any working copy (a copy of the sample) opens
+    /// without the Subversion update.
+    bool openFile(const QString &path, bool withOptionSync = true);
     /// Asks for a new file's path; nothing when the user cancelled.
     [[nodiscard]] std::optional<QString> promptUserFileName();
 
@@ -73,7 +75,7 @@ private:
     void fillRecentMenu();
     /// Leaves the open file for the one at `path`: asks when another program
     /// has it open, saves the one being left, loads the other.
-    void openInstead(const QString &path);
+    void openInstead(const QString &path, bool withOptionSync = true);
 
     DocumentSync &_sync;
     DocumentHost &_host;

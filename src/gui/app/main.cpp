@@ -6,8 +6,10 @@
 #include "WindowApplication.h"
 #include "YearCommands.h"
 
+#include "help/HelpCommands.h"
 #include "import/ImportCommand.h"
 #include "planning/PlanningCommands.h"
+#include "welcome/Welcome.h"
 
 #include "platform/DesktopRecentDocuments.h"
 #include "platform/FileDropHandler.h"
@@ -98,6 +100,9 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     YearCommands yearCommands(dataSource, filePanels, alerts);
     PlanningCommands planningCommands(dataSource, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
+    HelpCommands help(dataSource, *settings);
+    Welcome welcome(dataSource, alerts);
+    QObject::connect(&welcome, &Welcome::importRequested, &importCommand, &ImportCommand::menuImport);
     // A dropped file that is no budget is taken for a bank statement.
     QObject::connect(&habits.drops(), &FileDropHandler::otherFileDropped, &importCommand,
                      &ImportCommand::importStatementFile);

@@ -1,5 +1,6 @@
 #include "BudgetChartsWindow.h"
 
+#include "help/HandbookPage.h"
 #include "BudgetChartData.h"
 #include "document/BudgetDocument.h"
 #include "document/MonthDisplay.h"
@@ -113,6 +114,7 @@ BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent
     : QDialog(parent)
     , _document(document)
 {
+    HandbookPage::set(*this, QStringLiteral("budget-grid"));
     setWindowTitle(tr("Charts — Orrinwick"));
     setAccessibleName(tr("Charts"));
     resize(820, 520);

@@ -1,5 +1,6 @@
 #include "voAboutWinCtrl.h"
 
+#include "help/HandbookPage.h"
 #include "ui_AboutWindow.h"
 
 #include "platform/Alerts.h"
@@ -12,6 +13,7 @@ voAboutWinCtrl::voAboutWinCtrl(QWidget *parent)
     , _ui(std::make_unique<Ui::AboutWindow>())
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("index"));
     connect(_ui->closeButton, &QPushButton::clicked, this, &voAboutWinCtrl::closePressed);
     connect(_ui->emailButton, &QPushButton::clicked, this, &voAboutWinCtrl::emailPressed);
 }

@@ -1,5 +1,6 @@
 #include "voPrefWindowCtrl.h"
 
+#include "help/HandbookPage.h"
 #include "ui_PrefWindow.h"
 
 #include "platform/Settings.h"
@@ -10,6 +11,7 @@ voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
     , _ui(std::make_unique<Ui::PrefWindow>())
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("getting-started"));
     windowDidLoad();
     // Connected once the controls show the settings, so that showing them
     // writes nothing. `toggled` hears every way of changing a control: the

@@ -1,5 +1,6 @@
 #include "voProgressWinController.h"
 
+#include "help/HandbookPage.h"
 #include "ui_ProgWindow.h"
 
 #include <QCloseEvent>
@@ -10,6 +11,7 @@ voProgressWinController::voProgressWinController(QWidget *parent)
     , _ui(std::make_unique<Ui::ProgWindow>())
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("subversion-sync"));
     // Closed by its owner only: no close control to offer.
     setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowFlag(Qt::WindowCloseButtonHint, false);

@@ -1,5 +1,6 @@
 #include "FindTransactionsDialog.h"
 
+#include "help/HandbookPage.h"
 #include "FindResultsModel.h"
 #include "document/DocumentSnapshot.h"
 #include "year/MoneyText.h"
@@ -32,6 +33,7 @@ FindTransactionsDialog::FindTransactionsDialog(std::function<DocumentSnapshot()>
     , _showButton(new QPushButton(tr("&Show in Register"), this))
     , _staleTimer(new QTimer(this))
 {
+    HandbookPage::set(*this, QStringLiteral("finding-and-printing"));
     setWindowTitle(tr("Find Transactions"));
     setObjectName(QStringLiteral("findTransactionsDialog"));
     setAccessibleName(tr("Find Transactions"));

@@ -1,5 +1,6 @@
 #include "ImportPreviewDialog.h"
 
+#include "help/HandbookPage.h"
 #include "CategoryComboDelegate.h"
 #include "ImportPreviewModel.h"
 #include "ImportRulesDialog.h"
@@ -52,6 +53,7 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
     , _model(new ImportPreviewModel(this))
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("importing"));
     QTableView &table = *_ui->previewTable;
     table.setModel(_model);
     table.setItemDelegateForColumn(int(Column::Category),

@@ -1,5 +1,6 @@
 #include "ImportRulesDialog.h"
 
+#include "help/HandbookPage.h"
 #include "CategoryComboDelegate.h"
 #include "ui_ImportRules.h"
 
@@ -21,6 +22,7 @@ ImportRulesDialog::ImportRulesDialog(const QList<CategoryRule> &rules, const QSt
     , _categories(categories)
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("importing"));
     _ui->rulesTable->setItemDelegateForColumn(kCategoryColumn,
                                               new CategoryComboDelegate([this] { return _categories; }, this));
     for (const CategoryRule &rule : rules)

@@ -1,5 +1,6 @@
 #include "voCategoryEditWinCtrl.h"
 
+#include "help/HandbookPage.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_CategoryEdit.h"
 #include "ItemEditing.h"
@@ -11,6 +12,7 @@ voCategoryEditWinCtrl::voCategoryEditWinCtrl(DocumentEditing &edits, Alerts &ale
     , _data(new voCategoryEditWinData(edits, alerts, this))
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("categories"));
     // One controller per opening: the list is read as the window opens.
     _data->initData();
     _ui->_ourTable->setItemDelegate(new TextCellDelegate(_ui->_ourTable));

@@ -1,6 +1,7 @@
 #include "voEnvelopeWinController.h"
 
 #include "CarryModeDelegate.h"
+#include "help/HandbookPage.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
 #include "register/voEnvelopeWinData.h"
@@ -14,6 +15,7 @@ voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts 
     , _data(new voEnvelopeWinData(edits, alerts, this))
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("envelopes"));
     _ui->_ourTableView->setItemDelegate(new TextCellDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setItemDelegateForColumn(3, new CarryModeDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setModel(_data);

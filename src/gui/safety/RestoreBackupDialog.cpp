@@ -1,5 +1,6 @@
 #include "RestoreBackupDialog.h"
 
+#include "help/HandbookPage.h"
 #include "ui_RestoreBackup.h"
 
 #include "document/BudgetDocument.h"
@@ -36,6 +37,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupStore::Version> &vers
     , _previewModel(new QStandardItemModel(this))
 {
     _ui->setupUi(this);
+    HandbookPage::set(*this, QStringLiteral("backups-and-recovery"));
     _restore = _ui->buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     _restore->setObjectName(QStringLiteral("restoreButton"));
     _restore->setAccessibleName(tr("Restore the chosen backup"));
