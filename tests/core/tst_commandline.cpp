@@ -269,7 +269,7 @@ void TestCommandLine::windowWithoutADisplaySaysSoInOneLine()
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());
     QCOMPARE(result.err, QByteArray("orrinwick: no display to open the window on; --report, --convert, --import, "
-                                    "--new-year and --pdf work without one\n"));
+                                    "--new-year, --pdf and --compare work without one\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -2,6 +2,7 @@
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
 
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "editing/DocumentEditing.h"
 #include "editing/PlanningEdits.h"
@@ -112,15 +113,15 @@ private slots:
             records << QStringList{"opening", kFood, opening};
         addRecords(document, records);
         if (!lastDecember.isEmpty() && !mode.isEmpty())
-            EnvelopeCarry::setLastYearClosing(document, {{kFood, lastDecember}});
+            CarriedAmounts::setLastYearClosing(document, {{kFood, lastDecember}});
 
         QCOMPARE(cells(document, kFood), food);
         QCOMPARE(cells(document, kRent), (QStringList{"0", "500", "500"}));
         QCOMPARE(cells(document, QStringLiteral("Budget")), (QStringList{"600", "600", "600"}));
         QCOMPARE(cells(document, QStringLiteral("Remain")), remain);
         for (int month = 0; month < 3; ++month) {
-            QCOMPARE(EnvelopeCarry::carriedIn(document, kFood, month).toText(), carriedIn[month]);
-            QCOMPARE(EnvelopeCarry::carriedIn(document, kRent, month).toText(), QStringLiteral("0"));
+            QCOMPARE(CarriedAmounts::into(document, kFood, month).toText(), carriedIn[month]);
+            QCOMPARE(CarriedAmounts::into(document, kRent, month).toText(), QStringLiteral("0"));
             QCOMPARE(registerRemaining(document, month), remain[month]);
         }
     }
@@ -148,7 +149,7 @@ private slots:
         fillEnvelopes(linked, {"30", "150", "", "12.5"}, {"500"});
         addRecords(linked, records);
         QCOMPARE(linked.getCatArray(), plain.getCatArray());
-        QCOMPARE(EnvelopeCarry::carriedIntoMonth(linked, 1).toText(), QStringLiteral("0"));
+        QCOMPARE(CarriedAmounts::intoMonth(linked, 1).toText(), QStringLiteral("0"));
     }
 
     void planningChangesAreOneUndoStep_data()
@@ -241,7 +242,7 @@ private slots:
         QCOMPARE(recordLines(document),
                  (QStringList{";@year\t2026", ";@carry\tMeals\tleft", ";@opening\tMeals\t5",
                               ";@renamed\tMeals\tGroceries", ";@carry\tRent\tall"}));
-        QCOMPARE(EnvelopeCarry::carriedIn(document, QStringLiteral("Meals"), 0).toText(), QStringLiteral("5"));
+        QCOMPARE(CarriedAmounts::into(document, QStringLiteral("Meals"), 0).toText(), QStringLiteral("5"));
 
         steps.steps.clear();
         const auto look = [&document] { return recordLines(document) + cells(document, QStringLiteral("Meals")); };

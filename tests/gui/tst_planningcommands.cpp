@@ -3,6 +3,7 @@
 
 #include "app/BudgetGridView.h"
 #include "app/UndoHistory.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "editing/DocumentEditing.h"
 #include "planning/PlanningCommands.h"
@@ -106,7 +107,7 @@ private slots:
     {
         PlanningFixtureApp fixture;
         BudgetGridView *grid = fixture.app->mainWindow().tableView();
-        grid->setCurrentIndex(grid->model()->index(kFirstCategoryRow, 3));
+        grid->selectionModel()->select(grid->model()->index(kFirstCategoryRow, 3), QItemSelectionModel::ClearAndSelect);
         QVERIFY(!fixture.commands->selectedFill());
         fixture.app->document().setEnvelopeView(true);
         const std::optional<BudgetFill::Request> request = fixture.commands->selectedFill();
@@ -149,7 +150,7 @@ private slots:
         QVERIFY(data.setData(data.index(0, 3), QString::number(int(CarryMode::Left)), Qt::EditRole));
         QCOMPARE(data.index(0, 3).data().toString(), QStringLiteral("What Is Left"));
         // January: 25 + 100 − 30 carried into February.
-        QCOMPARE(EnvelopeCarry::carriedIn(document, QStringLiteral("Food"), 1).toText(), QStringLiteral("95"));
+        QCOMPARE(CarriedAmounts::into(document, QStringLiteral("Food"), 1).toText(), QStringLiteral("95"));
         QCOMPARE(DocumentFixtures::cell(document, QStringLiteral("Food"), u"feb"), QStringLiteral("45"));
 
         // January's carried-in amount is the opening amount, typed here.

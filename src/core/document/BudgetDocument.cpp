@@ -219,7 +219,8 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
                 envelope = Decimal::fromText(list->first().amount);
         }
         if (carries) {
-            const Decimal carried = carry.carriedIn(*this, row, month);
+            const QString before = month > 0 ? category.months[column - 1] : QString();
+            const Decimal carried = carry.carriedIn(category.desc, month, before, *this);
             envelope += carried;
             carriedInAll += carried;
         }

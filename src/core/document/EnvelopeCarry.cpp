@@ -1,8 +1,9 @@
 #include "EnvelopeCarry.h"
 
-#include "BudgetDocument.h"
+#include "DocumentExtensions.h"
 #include "PlanningRecords.h"
 
+#include <QObject>
 #include <QVariantMap>
 
 namespace {
@@ -52,52 +53,32 @@ Decimal EnvelopeCarry::carried(CarryMode mode, const Decimal &left)
     return {};
 }
 
-Decimal EnvelopeCarry::carriedIn(const BudgetDocument &document, int row, int month) const
+Decimal EnvelopeCarry::carriedIn(const QString &category, int month, const QString &figureBefore,
+                                 const QObject &document) const
 {
-    const QList<CategoryRow> &rows = document.getCatArray();
-    if (!document.isEnvelopeEnabled() || row < kFirstCategoryRow || row >= rows.size() || month < 0
-        || month >= MonthTables::kMonthCount)
-        return {};
-    const QString &name = rows[row].desc;
-    const CarryMode mode = modeOf(name);
+    const CarryMode mode = modeOf(category);
     if (mode == CarryMode::None)
         return {};
     if (month > 0)
-        return carried(mode, Decimal::fromText(rows[row].months[std::size_t(month - 1)]));
+        return carried(mode, Decimal::fromText(figureBefore));
     const QVariantMap closing = document.property(kClosingProperty).toMap();
-    if (const auto found = closing.constFind(name); found != closing.constEnd())
+    if (const auto found = closing.constFind(category); found != closing.constEnd())
         return carried(mode, Decimal::fromText(found->toString()));
-    return carried(mode, Decimal::fromText(openingOf(name).value_or(QString())));
+    return carried(mode, Decimal::fromText(openingOf(category).value_or(QString())));
 }
 
-Decimal EnvelopeCarry::carriedIn(const BudgetDocument &document, const QString &category, int month)
-{
-    return EnvelopeCarry(document.extensions()).carriedIn(document, document.rowOfCategory(category), month);
-}
-
-Decimal EnvelopeCarry::carriedIntoMonth(const BudgetDocument &document, int month)
-{
-    const EnvelopeCarry carry(document.extensions());
-    Decimal sum;
-    if (carry.isEmpty())
-        return sum;
-    for (int row = kFirstCategoryRow; row < document.getCatArray().size(); ++row)
-        sum += carry.carriedIn(document, row, month);
-    return sum;
-}
-
-void EnvelopeCarry::setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures)
+bool EnvelopeCarry::setLastYearClosing(QObject &document, const std::unordered_map<QString, QString> &figures)
 {
     QVariantMap closing;
     for (const auto &[name, figure] : figures)
         closing.insert(name, figure);
     if (document.property(kClosingProperty).toMap() == closing)
-        return;
+        return false;
     document.setProperty(kClosingProperty, closing);
-    document.updateView();
+    return true;
 }
 
-std::unordered_map<QString, QString> EnvelopeCarry::lastYearClosing(const BudgetDocument &document)
+std::unordered_map<QString, QString> EnvelopeCarry::lastYearClosing(const QObject &document)
 {
     std::unordered_map<QString, QString> figures;
     const QVariantMap closing = document.property(kClosingProperty).toMap();

@@ -8,8 +8,8 @@
 #include <optional>
 #include <unordered_map>
 
-class BudgetDocument;
 class DocumentExtensions;
+class QObject;
 
 /// What an envelope hands on to the next month: nothing (the default),
 /// what is left when it is above 0, or what is left and what is overspent.
@@ -29,22 +29,19 @@ public:
     /// What a month hands on from the figure `left` of the month before.
     [[nodiscard]] static Decimal carried(CarryMode mode, const Decimal &left);
 
-    /// What the category's envelope takes over into month 0–11 in envelope
-    /// mode: the month before's figure (its grid cell, so the months before
-    /// must be computed), in January last year's closing figure or the
-    /// opening amount; 0 for a category that carries nothing or in standard mode.
-    [[nodiscard]] Decimal carriedIn(const BudgetDocument &document, int row, int month) const;
-    /// The same for a category by name, with the document's records.
-    [[nodiscard]] static Decimal carriedIn(const BudgetDocument &document, const QString &category, int month);
-    /// The sum of what every category takes over into the month.
-    [[nodiscard]] static Decimal carriedIntoMonth(const BudgetDocument &document, int month);
+    /// What the category's envelope takes over into month 0–11: from
+    /// `figureBefore`, the month before's figure; in January from last year's
+    /// closing figure kept on `document` (setLastYearClosing), else the
+    /// opening amount. 0 for a category that carries nothing.
+    [[nodiscard]] Decimal carriedIn(const QString &category, int month, const QString &figureBefore,
+                                    const QObject &document) const;
 
     /// December's figures of last year's categories that carry, under this
     /// year's names: January's carried-in amount where a category carries.
-    /// Read from last year's file, never part of this one; setting them
-    /// recomputes the document.
-    static void setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures);
-    [[nodiscard]] static std::unordered_map<QString, QString> lastYearClosing(const BudgetDocument &document);
+    /// They are read from another file and never saved, so they travel with
+    /// the document as one of its properties. Answers whether they changed.
+    static bool setLastYearClosing(QObject &document, const std::unordered_map<QString, QString> &figures);
+    [[nodiscard]] static std::unordered_map<QString, QString> lastYearClosing(const QObject &document);
 
     /// The mode's word in the file ("left", "all"); empty for none.
     [[nodiscard]] static QString modeWord(CarryMode mode);

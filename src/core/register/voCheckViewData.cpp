@@ -3,6 +3,7 @@
 #include "CheckViewHost.h"
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/NumberText.h"
 #include "editing/DocumentEditing.h"
@@ -229,7 +230,7 @@ void voCheckViewData::updateTotals()
         return;
     const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
     // What the envelopes carried over from the month before is money left too.
-    const Decimal carried = EnvelopeCarry::carriedIntoMonth(_mainDataSrc, MonthTables::findMonth(_monthId));
+    const Decimal carried = CarriedAmounts::intoMonth(_mainDataSrc, MonthTables::findMonth(_monthId));
     _ourWindow.setTotal(budget, (Decimal::fromText(budget) + carried - _spent).toText());
 }
 

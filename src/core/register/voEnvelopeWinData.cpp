@@ -1,6 +1,7 @@
 #include "voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
+#include "document/CarriedAmounts.h"
 #include "editing/DocumentEditing.h"
 #include "editing/PlanningEdits.h"
 #include "platform/Alerts.h"
@@ -82,7 +83,7 @@ QVariant voEnvelopeWinData::carryData(Column column, int row, int role) const
     // January's amount is the opening amount the user typed, unless last year's file gives it.
     if (role == Qt::EditRole)
         return EnvelopeCarry(_document.extensions()).openingOf(category).value_or(QString());
-    return MoneyDisplay::format(EnvelopeCarry::carriedIn(_document, category, month()).toText());
+    return MoneyDisplay::format(CarriedAmounts::into(_document, category, month()).toText());
 }
 
 bool voEnvelopeWinData::setCarryData(Column column, int row, const QString &value)

@@ -2,6 +2,7 @@
 
 #include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/PlanningRecords.h"
 
@@ -15,7 +16,7 @@ void addTo(DocumentExtensions &nextYear, const BudgetDocument &thisYear)
     // December's figures as the envelope mode shows them, whatever mode the window is in.
     BudgetDocument envelopes;
     envelopes.setEnvelopeView(true);
-    EnvelopeCarry::setLastYearClosing(envelopes, EnvelopeCarry::lastYearClosing(thisYear));
+    CarriedAmounts::setLastYearClosing(envelopes, EnvelopeCarry::lastYearClosing(thisYear));
     DocumentSnapshot::take(thisYear).restoreInto(envelopes);
     const QList<CategoryRow> &rows = envelopes.getCatArray();
     for (int row = kFirstCategoryRow; row < rows.size(); ++row) {

@@ -5,6 +5,7 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/GridText.h"
 #include "import/ImportCommandLine.h"
@@ -264,7 +265,7 @@ void carryFromLastYear(BudgetDocument &document, const QString &path)
     last.follow(document.extensions(), path);
     if (!last.note().isEmpty())
         std::fputs(qPrintable(QStringLiteral("orrinwick: ") + last.note() + u'\n'), stderr);
-    EnvelopeCarry::setLastYearClosing(document, last.closingFor(document));
+    CarriedAmounts::setLastYearClosing(document, last.closingFor(document));
 }
 
 int report(const Invocation &invocation)

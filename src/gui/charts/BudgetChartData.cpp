@@ -2,6 +2,7 @@
 
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 
 namespace {
@@ -38,7 +39,7 @@ BudgetChartData BudgetChartData::fromDocument(const BudgetDocument &document)
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         const auto index = std::size_t(month);
         // What the envelopes carried in is money to spend as much as the month's own.
-        const Decimal carried = EnvelopeCarry::carriedIntoMonth(document, month);
+        const Decimal carried = CarriedAmounts::intoMonth(document, month);
         data.budget[index] = toDouble(
             Decimal::fromText(document.calculateBudgetForColumnId(MonthTables::monthIdString(month))) + carried);
         data.spent[index] = toDouble(spent[index]);

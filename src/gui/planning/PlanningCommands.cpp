@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
 #include "document/BudgetDocument.h"
+#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "editing/DocumentEditing.h"
 #include "platform/Alerts.h"
@@ -94,7 +95,7 @@ void PlanningCommands::followLink()
         _watcher.removePaths(_watcher.files());
     if (_lastYear.isLinked() && QFileInfo::exists(_lastYear.path()))
         _watcher.addPath(_lastYear.path());
-    EnvelopeCarry::setLastYearClosing(document, _lastYear.closingFor(document));
+    CarriedAmounts::setLastYearClosing(document, _lastYear.closingFor(document));
 }
 
 void PlanningCommands::menuLastYearsBudget()
