@@ -220,7 +220,7 @@ private slots:
         DocumentEditing edits(document);
         RecordedSteps steps;
         edits.setChangeLog(&steps);
-        const EditAnswer answer = PlanningEdits(edits).setOpening(kFood, QStringLiteral("twelve"));
+        const EditAnswer answer = edits.planning().setOpening(kFood, QStringLiteral("twelve"));
         QVERIFY(answer.isRefused());
         QVERIFY(!answer.message.isEmpty());
         QVERIFY(document.extensions().isEmpty());
@@ -359,7 +359,7 @@ private slots:
             return cells(document, kFood, 12) + QStringList(budgets.begin(), budgets.end());
         };
         const QStringList before = look();
-        QVERIFY(PlanningEdits(edits).fill(preview.amounts).isChanged());
+        QVERIFY(edits.planning().fill(preview.amounts).isChanged());
         for (const FilledAmount &amount : preview.amounts) {
             const QString stored = category.isEmpty() ? document.budgetTotals()[std::size_t(amount.month)]
                                                       : document.entryList(category, amount.month)->first().amount;

@@ -166,6 +166,14 @@ void BudgetDocument::eraseAllData()
     updateView();
 }
 
+bool BudgetDocument::setLastYearClosing(std::unordered_map<QString, QString> figures)
+{
+    if (figures == _lastYearClosing)
+        return false;
+    _lastYearClosing = std::move(figures);
+    return true;
+}
+
 void BudgetDocument::setExtensions(DocumentExtensions extensions)
 {
     if (extensions == _extensions)
@@ -220,7 +228,7 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
         }
         if (carries) {
             const QString before = month > 0 ? category.months[column - 1] : QString();
-            const Decimal carried = carry.carriedIn(category.desc, month, before, *this);
+            const Decimal carried = carry.carriedIn(category.desc, month, before, _lastYearClosing);
             envelope += carried;
             carriedInAll += carried;
         }

@@ -64,6 +64,11 @@ public:
     /// records of later features.
     [[nodiscard]] const DocumentExtensions &extensions() const { return _extensions; }
     void setExtensions(DocumentExtensions extensions);
+    /// December's figures of last year's categories that carry, under this
+    /// year's names; read from last year's file, never saved.
+    [[nodiscard]] const std::unordered_map<QString, QString> &lastYearClosing() const { return _lastYearClosing; }
+    /// Answers whether they changed; the caller recomputes.
+    bool setLastYearClosing(std::unordered_map<QString, QString> figures);
 
     [[nodiscard]] bool isEnvelopeEnabled() const { return _envelopeView; }
     void setEnvelopeView(bool on) { _envelopeView = on; }
@@ -130,6 +135,7 @@ private:
     std::unordered_map<QString, MonthLists> _catData;
     std::array<QString, MonthTables::kMonthCount> _budgetTotals;
     DocumentExtensions _extensions;
+    std::unordered_map<QString, QString> _lastYearClosing;
     bool _envelopeView = false;
     quint64 _lastEntryId = 0;
 };

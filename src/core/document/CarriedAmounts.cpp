@@ -14,7 +14,7 @@ Decimal intoRow(const BudgetDocument &document, const EnvelopeCarry &carry, int 
         || month >= MonthTables::kMonthCount)
         return {};
     const QString before = month > 0 ? rows[row].months[std::size_t(month - 1)] : QString();
-    return carry.carriedIn(rows[row].desc, month, before, document);
+    return carry.carriedIn(rows[row].desc, month, before, document.lastYearClosing());
 }
 
 } // namespace
@@ -37,7 +37,7 @@ Decimal intoMonth(const BudgetDocument &document, int month)
 
 void setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures)
 {
-    if (EnvelopeCarry::setLastYearClosing(document, figures))
+    if (document.setLastYearClosing(figures))
         document.updateView();
 }
 

@@ -11,6 +11,10 @@
 /// written back unread, so a newer Orrinwick's data survives an older one.
 namespace ExtensionKind {
 inline const QString kYear = QStringLiteral("year");
+inline const QString kLastYear = QStringLiteral("lastyear");
+inline const QString kCarry = QStringLiteral("carry");
+inline const QString kOpening = QStringLiteral("opening");
+inline const QString kRenamed = QStringLiteral("renamed");
 } // namespace ExtensionKind
 
 /// The records of a document's extension section, in file order. Each

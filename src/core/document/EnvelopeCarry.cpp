@@ -3,16 +3,6 @@
 #include "DocumentExtensions.h"
 #include "PlanningRecords.h"
 
-#include <QObject>
-#include <QVariantMap>
-
-namespace {
-
-/// Last year's closing figures travel with the document they belong to, as
-/// one of its properties: they are read from another file and never saved.
-constexpr char kClosingProperty[] = "orrinwickLastYearClosing";
-
-} // namespace
 
 EnvelopeCarry::EnvelopeCarry(const DocumentExtensions &extensions)
 {
@@ -54,37 +44,16 @@ Decimal EnvelopeCarry::carried(CarryMode mode, const Decimal &left)
 }
 
 Decimal EnvelopeCarry::carriedIn(const QString &category, int month, const QString &figureBefore,
-                                 const QObject &document) const
+                                 const std::unordered_map<QString, QString> &lastYearClosing) const
 {
     const CarryMode mode = modeOf(category);
     if (mode == CarryMode::None)
         return {};
     if (month > 0)
         return carried(mode, Decimal::fromText(figureBefore));
-    const QVariantMap closing = document.property(kClosingProperty).toMap();
-    if (const auto found = closing.constFind(category); found != closing.constEnd())
-        return carried(mode, Decimal::fromText(found->toString()));
+    if (const auto found = lastYearClosing.find(category); found != lastYearClosing.end())
+        return carried(mode, Decimal::fromText(found->second));
     return carried(mode, Decimal::fromText(openingOf(category).value_or(QString())));
-}
-
-bool EnvelopeCarry::setLastYearClosing(QObject &document, const std::unordered_map<QString, QString> &figures)
-{
-    QVariantMap closing;
-    for (const auto &[name, figure] : figures)
-        closing.insert(name, figure);
-    if (document.property(kClosingProperty).toMap() == closing)
-        return false;
-    document.setProperty(kClosingProperty, closing);
-    return true;
-}
-
-std::unordered_map<QString, QString> EnvelopeCarry::lastYearClosing(const QObject &document)
-{
-    std::unordered_map<QString, QString> figures;
-    const QVariantMap closing = document.property(kClosingProperty).toMap();
-    for (auto it = closing.constBegin(); it != closing.constEnd(); ++it)
-        figures.emplace(it.key(), it.value().toString());
-    return figures;
 }
 
 QString EnvelopeCarry::modeWord(CarryMode mode)

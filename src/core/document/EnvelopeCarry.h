@@ -9,7 +9,6 @@
 #include <unordered_map>
 
 class DocumentExtensions;
-class QObject;
 
 /// What an envelope hands on to the next month: nothing (the default),
 /// what is left when it is above 0, or what is left and what is overspent.
@@ -31,17 +30,10 @@ public:
 
     /// What the category's envelope takes over into month 0–11: from
     /// `figureBefore`, the month before's figure; in January from last year's
-    /// closing figure kept on `document` (setLastYearClosing), else the
+    /// closing figure (`lastYearClosing`, by this year's names), else the
     /// opening amount. 0 for a category that carries nothing.
     [[nodiscard]] Decimal carriedIn(const QString &category, int month, const QString &figureBefore,
-                                    const QObject &document) const;
-
-    /// December's figures of last year's categories that carry, under this
-    /// year's names: January's carried-in amount where a category carries.
-    /// They are read from another file and never saved, so they travel with
-    /// the document as one of its properties. Answers whether they changed.
-    static bool setLastYearClosing(QObject &document, const std::unordered_map<QString, QString> &figures);
-    [[nodiscard]] static std::unordered_map<QString, QString> lastYearClosing(const QObject &document);
+                                    const std::unordered_map<QString, QString> &lastYearClosing) const;
 
     /// The mode's word in the file ("left", "all"); empty for none.
     [[nodiscard]] static QString modeWord(CarryMode mode);

@@ -2,15 +2,6 @@
 
 #include "DocumentExtensions.h"
 
-/// The planning features' record kinds: last year's file, the envelopes'
-/// carry and opening amounts, and categories matched to last year's by hand.
-namespace ExtensionKind {
-inline const QString kLastYear = QStringLiteral("lastyear");
-inline const QString kCarry = QStringLiteral("carry");
-inline const QString kOpening = QStringLiteral("opening");
-inline const QString kRenamed = QStringLiteral("renamed");
-} // namespace ExtensionKind
-
 /// The records that name one of this file's categories in their first
 /// field (`carry`, `opening`, `renamed`), kept in step with the categories.
 namespace PlanningRecords {

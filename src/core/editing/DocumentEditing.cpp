@@ -9,6 +9,7 @@ DocumentEditing::DocumentEditing(BudgetDocument &document)
     , _amounts(*this)
     , _categories(*this)
     , _records(*this)
+    , _planning(*this)
 { }
 
 void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString &name)

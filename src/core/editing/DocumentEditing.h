@@ -3,6 +3,7 @@
 #include "AmountEdits.h"
 #include "CategoryEdits.h"
 #include "EditingSession.h"
+#include "PlanningEdits.h"
 #include "RecordEdits.h"
 
 #include <optional>
@@ -20,6 +21,7 @@ public:
     [[nodiscard]] AmountEdits &amounts() { return _amounts; }
     [[nodiscard]] CategoryEdits &categories() { return _categories; }
     [[nodiscard]] RecordEdits &records() { return _records; }
+    [[nodiscard]] PlanningEdits &planning() { return _planning; }
 
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
@@ -33,4 +35,5 @@ private:
     AmountEdits _amounts;
     CategoryEdits _categories;
     RecordEdits _records;
+    PlanningEdits _planning;
 };

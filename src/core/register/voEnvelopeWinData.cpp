@@ -94,9 +94,9 @@ bool voEnvelopeWinData::setCarryData(Column column, int row, const QString &valu
         const int choice = value.toInt(&ok);
         if (!ok || choice < int(CarryMode::None) || choice > int(CarryMode::All))
             return false;
-        answer = PlanningEdits(_edits).setCarryMode(_catKeys[row], CarryMode(choice));
+        answer = _edits.planning().setCarryMode(_catKeys[row], CarryMode(choice));
     } else {
-        answer = PlanningEdits(_edits).setOpening(_catKeys[row], value);
+        answer = _edits.planning().setOpening(_catKeys[row], value);
     }
     if (answer.isRefused())
         _alerts.warning(answer.message);

@@ -16,7 +16,7 @@ void addTo(DocumentExtensions &nextYear, const BudgetDocument &thisYear)
     // December's figures as the envelope mode shows them, whatever mode the window is in.
     BudgetDocument envelopes;
     envelopes.setEnvelopeView(true);
-    CarriedAmounts::setLastYearClosing(envelopes, EnvelopeCarry::lastYearClosing(thisYear));
+    CarriedAmounts::setLastYearClosing(envelopes, thisYear.lastYearClosing());
     DocumentSnapshot::take(thisYear).restoreInto(envelopes);
     const QList<CategoryRow> &rows = envelopes.getCatArray();
     for (int row = kFirstCategoryRow; row < rows.size(); ++row) {

@@ -111,7 +111,7 @@ void PlanningCommands::menuLastYearsBudget()
         _alerts.warning(tr("This is the budget you have open. Choose the file of the year before."));
         return;
     }
-    (void)PlanningEdits(_dataSource.edits()).setLastYearLink(
+    (void)_dataSource.edits().planning().setLastYearLink(
         current.isEmpty() ? QFileInfo(*chosen).absoluteFilePath() : LastYearLink::storedLink(current, *chosen));
 }
 
@@ -186,5 +186,5 @@ void PlanningCommands::fill(BudgetFill::Rule rule, int window)
     }
     if (!FillPreviewDialog::confirm(title, preview, &_dataSource.mainWindow()))
         return;
-    (void)PlanningEdits(_dataSource.edits()).fill(preview.amounts);
+    (void)_dataSource.edits().planning().fill(preview.amounts);
 }
