@@ -49,6 +49,49 @@ private slots:
                                  "9,Café,Plain,4,,no\r\n"));
         QCOMPARE(QString::fromUtf8(csv).count(QStringLiteral("Café")), 2);
     }
+
+    void textThatLooksLikeAFormulaStaysText_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("a payee link from a statement")
+            << "Food" << R"(=HYPERLINK("http://x","y"))" << "-12.5" << ""
+            << QByteArray(R"x(4,Food,"'=HYPERLINK(""http://x"",""y"")",-12.5,,no)x");
+        QTest::newRow("plus, minus and at in payee and note")
+            << "Food" << "+1+cmd|' /C calc'!A0" << "3" << "-2+3"
+            << QByteArray("4,Food,'+1+cmd|' /C calc'!A0,3,'-2+3,no");
+        QTest::newRow("a category of at") << "@SUM(A1)" << "Shop" << "1" << "" << QByteArray("4,'@SUM(A1),Shop,1,,no");
+        QTest::newRow("tab and carriage return") << "Food" << "\t=1" << "1" << "\r=1"
+                                                 << QByteArray("4,Food,'\t=1,1,\"'\r=1\",no");
+        QTest::newRow("an amount that is more than a figure")
+            << "Food" << "Shop" << "-1+2" << "" << QByteArray("4,Food,Shop,'-1+2,,no");
+        QTest::newRow("figures stay numbers") << "Food" << "Shop" << "-1.5e3" << "a=b"
+                                              << QByteArray("4,Food,Shop,-1.5e3,a=b,no");
+    }
+
+    void textThatLooksLikeAFormulaStaysText()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, payee);
+        QFETCH(QString, amount);
+        QFETCH(QString, note);
+        QFETCH(QByteArray, line);
+        BudgetDocument document;
+        document.addFixedRows();
+        document.createCategory(category, QStringLiteral("0"));
+        document.entryList(category, 0)->append(item(QStringLiteral("4"), payee, amount, note));
+        document.updateView();
+
+        const QList<QByteArray> lines = CsvExport::monthRegister(document, 0).split('\n');
+        QCOMPARE(lines.value(1), line + '\r');
+        // The grid's category column too, its figures untouched.
+        const QByteArray grid = CsvExport::budgetGrid(document);
+        QVERIFY(grid.contains("\r\n" + line.split(',').at(1) + ','));
+        QVERIFY(grid.contains("\r\nRemain,"));
+    }
 };
 
 QTEST_GUILESS_MAIN(CsvExportTest)

@@ -2,6 +2,7 @@
 
 #include "BudgetDocument.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace CsvExport {
@@ -15,6 +16,24 @@ QString field(const QString &text)
     QString quoted = text;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
+}
+
+/// A text cell a spreadsheet would take for a formula gets a leading "'":
+/// payees come from bank statements, that is from strangers.
+QString asText(const QString &cell)
+{
+    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
+    if (cell.isEmpty() || !kFormulaStarts.contains(cell.front()))
+        return cell;
+    return u'\'' + cell;
+}
+
+/// A day or an amount stays a number; anything more than a plain figure
+/// ("-1+2", "-1e3|cmd") is guarded as text.
+QString number(const QString &cell)
+{
+    static const QRegularExpression plain(QStringLiteral(R"(^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$)"));
+    return plain.match(cell).hasMatch() ? cell : asText(cell);
 }
 
 void appendRecord(QByteArray &out, const QStringList &fields)
@@ -40,10 +59,10 @@ QByteArray budgetGrid(const BudgetDocument &document)
     for (int row = 0; row < rows.size(); ++row) {
         if (row == kDashRowIndex)
             continue;
-        QStringList fields{rows[row].desc};
+        QStringList fields{asText(rows[row].desc)};
         for (const QString &cell : rows[row].months)
-            fields << cell;
-        fields << rows[row].average;
+            fields << number(cell);
+        fields << number(rows[row].average);
         appendRecord(out, fields);
     }
     return out;
@@ -71,7 +90,7 @@ QByteArray transactions(const QList<Transaction> &rows)
                        QStringLiteral("Amount"), QStringLiteral("Note"), QStringLiteral("Reconciled")});
     for (const Transaction &row : rows) {
         const Entry &entry = row.entry;
-        appendRecord(out, {entry.day, row.category, entry.desc, entry.amount, entry.note,
+        appendRecord(out, {number(entry.day), asText(row.category), asText(entry.desc), number(entry.amount), asText(entry.note),
                            entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")});
     }
     return out;

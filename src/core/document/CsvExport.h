@@ -10,7 +10,8 @@ class BudgetDocument;
 
 /// The budget as CSV for spreadsheet programs: RFC 4180 quoting, CR LF line
 /// ends, "." as decimal point, UTF-8. Amounts are the exact stored figures,
-/// not the whole units the grid shows.
+/// not the whole units the grid shows. A text cell that starts like a
+/// formula (= + - @, a tab or a CR) gets a leading "'" so that it stays text.
 namespace CsvExport {
 
 /// The grid: a header line, then Budget, Remain and every category with its
