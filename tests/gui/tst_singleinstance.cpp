@@ -12,6 +12,8 @@
 #include <chrono>
 #include <future>
 
+#include <unistd.h>
+
 namespace {
 
 /// A user of their own for the built program: home, settings, data and
@@ -19,6 +21,7 @@ namespace {
 struct ProgramUser
 {
     QTemporaryDir home;
+    QString runtimeFolder = home.filePath(QStringLiteral("runtime"));
 
     ProgramUser()
     {
@@ -49,7 +52,7 @@ struct ProgramUser
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
         program.setProcessEnvironment(environment);
         program.setProgram(QStringLiteral(ORRINWICK_BINARY));
         program.setWorkingDirectory(home.path());
@@ -190,6 +193,46 @@ private slots:
         QCOMPARE(second.exitCode(), 1);
         QVERIFY(second.readAllStandardError().contains("already running"));
         QCOMPARE(user.dataFile(), user.budget("first.txt"));
+    }
+
+    void withoutAPrivateRuntimeFolderNoSocketOfAnotherUserIsUsed_data()
+    {
+        QTest::addColumn<QString>("runtime");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("a file instead of a folder") << QStringLiteral("not-a-folder") << false;
+        QTest::newRow("a folder of another user") << QStringLiteral("runtime-of-nobody") << true;
+    }
+
+    void withoutAPrivateRuntimeFolderNoSocketOfAnotherUserIsUsed()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(bool, otherOwner);
+        ProgramUser user;
+        user.runtimeFolder = user.home.filePath(runtime);
+        if (otherOwner) {
+            if (::getuid() != 0)
+                QSKIP("only root can give a folder to another user");
+            QVERIFY(QDir().mkpath(user.runtimeFolder));
+            QVERIFY(::chown(QFile::encodeName(user.runtimeFolder).constData(), 65534, 65534) == 0);
+        } else {
+            QFile file(user.runtimeFolder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        // Another user's socket under the name anyone may take in the temporary folder.
+        const QString squatted = QStringLiteral("orrinwick-%1").arg(::getuid());
+        QLocalServer::removeServer(squatted);
+        QLocalServer other;
+        QVERIFY(other.listen(squatted));
+
+        QProcess start;
+        user.prepare(start);
+        start.setArguments({user.budget("second.txt")});
+        start.start();
+        QTRY_COMPARE_WITH_TIMEOUT(user.dataFile(), user.budget("second.txt"), 20000);
+        QCOMPARE(start.state(), QProcess::Running);
+        QVERIFY(!other.hasPendingConnections());
+        start.terminate();
+        QVERIFY(start.waitForFinished(10000));
     }
 
     void theProgramStartedAgainOpensTheFileInTheRunningOne()

@@ -5,8 +5,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
 namespace {
 
 constexpr int kTimeoutMs = 2000;
@@ -16,10 +14,13 @@ constexpr int kTimeoutMs = 2000;
 QString SingleInstance::defaultServerName()
 {
     // In the user's runtime folder: another session with a runtime folder of
-    // its own (a second login, a test) has a program of its own.
+    // its own (a second login, a test) has a program of its own. Qt gives
+    // none unless it is a folder of this user's that only they may enter; a
+    // name anywhere else (/tmp) another user could take first and be handed
+    // our files.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
-        return QStringLiteral("orrinwick-%1").arg(::getuid());
+        return {};
     return runtime + QStringLiteral("/orrinwick.socket");
 }
 
@@ -33,6 +34,8 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::handOver(const QString &path) const
 {
+    if (!isPossible())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(_serverName);
     if (!socket.waitForConnected(kTimeoutMs))
@@ -49,6 +52,8 @@ bool SingleInstance::handOver(const QString &path) const
 
 bool SingleInstance::listen()
 {
+    if (!isPossible())
+        return false;
     // A start that came just before us is running: its socket stays. Asked
     // first, because with access options Qt puts a new socket in place by
     // renaming it over whatever file is there.
@@ -68,6 +73,8 @@ bool SingleInstance::listen()
 
 bool SingleInstance::isAnswering() const
 {
+    if (!isPossible())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(_serverName);
     return socket.waitForConnected(kTimeoutMs);

@@ -13,12 +13,16 @@ class SingleInstance final : public QObject
     Q_OBJECT
 
 public:
-    /// The local socket of this user's session: in the runtime folder.
+    /// The local socket of this user's session: in the runtime folder;
+    /// empty without a private runtime folder.
     [[nodiscard]] static QString defaultServerName();
 
     explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    /// Whether there is a socket name to hand over through; without one
+    /// every start runs a window of its own.
+    [[nodiscard]] bool isPossible() const { return !_serverName.isEmpty(); }
     /// Hands the path (empty: only raise the window) to a program already
     /// running; answers whether one took it.
     [[nodiscard]] bool handOver(const QString &path) const;
