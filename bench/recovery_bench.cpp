@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
         timer.start();
         const double cpu = BenchClock::threadMs();
         DocumentSnapshot snapshot = DocumentSnapshot::take(document);
-        writer.write(path, std::move(snapshot));
+        writer.write(path, std::move(snapshot), QString());
         handOverCpu.push_back(BenchClock::threadMs() - cpu);
         handOvers.push_back(milliseconds(timer));
 

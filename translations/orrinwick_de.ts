@@ -60,10 +60,6 @@
 <context>
     <name>BackupStore</name>
     <message>
-        <source>%1 is a folder</source>
-        <translation>%1 ist ein Ordner</translation>
-    </message>
-    <message>
         <source>%1 could not be read</source>
         <translation>%1 konnte nicht gelesen werden</translation>
     </message>
@@ -115,6 +111,12 @@
         <source>File %@ is not a budget file and was not opened.
 </source>
         <translation>Die Datei %@ ist keine Budgetdatei und wurde nicht geöffnet.
+</translation>
+    </message>
+    <message>
+        <source>File %1 was not opened: %2
+</source>
+        <translation>Die Datei %1 wurde nicht geöffnet: %2
 </translation>
     </message>
 </context>
@@ -801,14 +803,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
 <context>
     <name>DocumentSafety</name>
     <message>
-        <source>%1 is open in Orrinwick on %2 since %3.
-
-Changes made in one of the two programs may be lost when the other saves.</source>
-        <translation>%1 ist seit %3 in Orrinwick auf %2 geöffnet.
-
-Änderungen in einem der beiden Programme können verloren gehen, wenn das andere speichert.</translation>
-    </message>
-    <message>
         <source>File in Use</source>
         <translation>Datei in Gebrauch</translation>
     </message>
@@ -885,6 +879,14 @@ Check that it is a file you may read, or save the budget under another name.
 
 Prüfen Sie, ob es eine Datei ist, die Sie lesen dürfen, oder speichern Sie das Budget unter einem anderen Namen.
 </translation>
+    </message>
+    <message>
+        <source>%1 is open in Orrinwick on %2 (user %4) since %3.
+
+Changes made in one of the two programs may be lost when the other saves.</source>
+        <translation>%1 ist seit %3 in Orrinwick auf %2 (Benutzer %4) geöffnet.
+
+Änderungen in einem der beiden Programme können verloren gehen, wenn das andere speichert.</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1006,29 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is no ordinary file but a device, a pipe or a socket.</source>
+        <translation>%1 ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, larger than the limit of %3.</source>
+        <translation>%1 ist %2 groß, mehr als die Grenze von %3.</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +1955,10 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>&quot;%1&quot; is no amount this program can read.</source>
         <translation>„%1“ ist kein Betrag, den dieses Programm lesen kann.</translation>
+    </message>
+    <message>
+        <source>The statement could not be copied for reading: %1</source>
+        <translation>Der Kontoauszug konnte zum Lesen nicht kopiert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,12 @@ std::optional<QString> run(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+/// The name of the user running the tests, as the system tells it.
+QString userName()
+{
+    return run(QStringLiteral("id"), {QStringLiteral("-un")}).value_or(QString()).trimmed();
+}
+
 /// A user of the program who opens the shared file.
 void useFile(DrivenUser &user, const QString &path)
 {
@@ -86,7 +92,7 @@ private slots:
                             QStringLiteral("quit")}));
         QCOMPARE(second.alertTitles(), QStringList{kInUse});
         const QString message = second.log().filter(QStringLiteral("alert ")).first();
-        QVERIFY2(message.contains(QStringLiteral("%1 is open in Orrinwick on %2 since ").arg(path, QSysInfo::machineHostName())),
+        QVERIFY2(message.contains(QStringLiteral("%1 is open in Orrinwick on %2 (user %3) since ").arg(path, QSysInfo::machineHostName(), userName())),
                  qPrintable(message));
         // Without the file the second program had nothing to save it to.
         QCOMPARE(AtomicFile::read(path).value_or("").contains("\nSecond\r\n"), opened);

@@ -118,6 +118,22 @@ QString markdown()
                             "by a floating reading that takes it for infinity: sorted by amount, 0.000…1 comes after "
                             "800. Test: `amountBelowTheDoubleRangeSortsAsTheTinyNumberItIs` in "
                             "`tst_badinput_register`, marked as expected to fail.");
+    lines << QString() << QStringLiteral("## Files that are no ordinary file") << QString()
+          << QStringLiteral("Every file the program reads: the data file (opened, `--report`), a bank statement, the "
+                            "lock beside the data file, the data file read for its backup, a backup or recovery file "
+                            "restored, last year's file. Test: `everyReaderRefusesWhatIsNoOrdinaryFile` in "
+                            "`tst_hostilefiles`; exported text: `textThatLooksLikeAFormulaStaysText` in `tst_csvexport`.")
+          << QString() << QStringLiteral("| Input | What happens |") << QStringLiteral("|---|---|")
+          << QStringLiteral("| a pipe nobody writes to, `/dev/zero`, a socket | refused at once, no wait: `… is no ordinary "
+                            "file but a device, a pipe or a socket.`; as the lock: not taken for a lock, not replaced |")
+          << QStringLiteral("| a folder | refused: `… is a folder, not a file.` |")
+          << QStringLiteral("| a sparse file of 300 MB as data file, backup or recovery file | refused unread: `… is 300.00 "
+                            "MiB, larger than the limit of 256.00 MiB.` |")
+          << QStringLiteral("| the same as a statement | refused unread: `The file is 300.00 MiB, larger than any bank "
+                            "statement (at most 32.00 MiB).` |")
+          << QStringLiteral("| a lock file larger than 4 KiB | not taken for a lock |")
+          << QStringLiteral("| a payee, category or note beginning with `=` `+` `-` `@`, a tab or a CR, exported as CSV | "
+                            "written with a leading `'`: text in a spreadsheet; days and plain amounts stay numbers |");
     return lines.join(u'\n') + u'\n';
 }
 

@@ -52,6 +52,12 @@ int BudgetDocument::createCategory(const QString &name, const QString &withValue
     // Two rows under one name would share, and then lose, one set of lists.
     if (_catArray.size() >= kFirstCategoryRow && rowOfCategory(name) >= 0)
         return 0;
+    appendCategory(name, withValue);
+    return 1;
+}
+
+void BudgetDocument::appendCategory(const QString &name, const QString &withValue)
+{
     emit rowsAboutToChange();
     _catArray.append(CategoryRow::filled(name, withValue));
     if (_catArray.size() > kFirstCategoryRow) {
@@ -62,7 +68,6 @@ int BudgetDocument::createCategory(const QString &name, const QString &withValue
     }
     emit rowsChanged();
     emit redisplayRequested();
-    return 1;
 }
 
 void BudgetDocument::deleteCategoryByIndex(int row)

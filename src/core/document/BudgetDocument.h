@@ -85,6 +85,10 @@ public:
     /// holding a fresh envelope entry. An empty name, or the name of an
     /// existing category, creates nothing (0).
     int createCategory(const QString &name, const QString &withValue);
+    /// The same without the search for the name, for a caller that keeps
+    /// track of the names itself (the file reader): `name` must be new and
+    /// not empty.
+    void appendCategory(const QString &name, const QString &withValue);
     /// Removes a category row (index 3 up) and all its entries, then recomputes.
     void deleteCategoryByIndex(int row);
     /// Renames a row; its entry lists move with it to the new name. A name

@@ -11,6 +11,8 @@
 #include <QHashFunctions>
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -85,6 +87,9 @@ public:
     Reader(BudgetDocument &document, voLineArray &lines, const Options &options)
         : _document(document), _lines(lines), _options(options), _pool(lines.byteCount())
     {
+        const QList<CategoryRow> &rows = document.getCatArray();
+        for (int row = kFirstCategoryRow; row < rows.size(); ++row)
+            _names.insert(rows[row].desc);
     }
 
     void read(const QString &firstLine)
@@ -138,11 +143,29 @@ private:
 
     void readCategory(const QString &line)
     {
-        // A name already in use gets a distinct one, so both keep their entries.
-        const QString name = line.isEmpty() ? line : _document.uniqueCategoryName(line);
-        const bool created = _document.createCategory(name, QStringLiteral("0")) == 1;
+        const QString name = line.isEmpty() ? line : uniqueName(line);
+        if (!name.isEmpty()) {
+            _names.insert(name);
+            _document.appendCategory(name, QStringLiteral("0"));
+        }
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            readMonth(created ? _document.entryList(name, month) : nullptr);
+            readMonth(name.isEmpty() ? nullptr : _document.entryList(name, month));
+    }
+
+    /// A name already in use gets a distinct one ("Food 2"), so both keep
+    /// their entries. Each name's next number is remembered: a file of a
+    /// million "Food" is read in linear time, not by counting up from 2 in
+    /// every list of names.
+    QString uniqueName(const QString &name)
+    {
+        if (!_names.contains(name))
+            return name;
+        int &number = _nextNumber.try_emplace(name, 2).first->second;
+        QString candidate;
+        do
+            candidate = name + u' ' + QString::number(number++);
+        while (_names.contains(candidate));
+        return candidate;
     }
 
     /// Reads one month's entries into the list (none: read and dropped).
@@ -228,6 +251,8 @@ private:
     bool _version1 = false;
     TextPool _pool;
     std::vector<Entry> _items; // one month's items before they go into the list
+    std::unordered_set<QString> _names; // of the categories so far
+    std::unordered_map<QString, int> _nextNumber;
 };
 
 LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &options,
@@ -256,7 +281,10 @@ LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alert
 {
     voLineArray lines(path);
     const LoadResult result = load(document, lines, options, path);
-    if (result == LoadResult::NotFound)
+    if (!lines.readError().isEmpty())
+        alerts.warning(QCoreApplication::translate("BudgetFileReader", "File %1 was not opened: %2\n")
+                           .arg(path, lines.readError()));
+    else if (result == LoadResult::NotFound)
         alerts.warning(Alerts::format(QCoreApplication::translate("BudgetFileReader", "Source File %@ not found!\n"), path));
     else if (result == LoadResult::NotABudgetFile)
         alerts.warning(Alerts::format(

@@ -1,7 +1,7 @@
 #include "voLineArray.h"
 
 #include "ExtensionRecord.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
 
 #include <QStringDecoder>
 
@@ -22,9 +22,12 @@ QByteArray withoutByteOrderMark(QByteArray bytes)
 
 voLineArray::voLineArray(const QString &path)
 {
-    if (std::optional<QByteArray> contents = AtomicFile::read(path)) {
+    FileRead::Result contents = FileRead::whole(path);
+    if (contents.ok()) {
         _fileValid = true;
-        _bytes = withoutByteOrderMark(std::move(*contents));
+        _bytes = withoutByteOrderMark(std::move(contents.bytes));
+    } else if (contents.fault != FileRead::Fault::Missing) {
+        _readError = contents.message(path);
     }
 }
 

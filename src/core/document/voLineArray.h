@@ -15,8 +15,9 @@
 class voLineArray final
 {
 public:
-    /// Opens and reads the file at the path; an unreadable file gives a
-    /// reader whose fileValid() is false and which has no lines.
+    /// Opens and reads the file at the path; an unreadable file (or one
+    /// that is no regular file, or too large) gives a reader whose
+    /// fileValid() is false, which has no lines and tells why in readError().
     explicit voLineArray(const QString &path);
     /// A reader over bytes already in memory.
     [[nodiscard]] static voLineArray fromBytes(QByteArray bytes);
@@ -35,6 +36,8 @@ public:
     /// line, wherever it stands, decoded; none when the file has no header.
     [[nodiscard]] QStringList extensionLines() const;
     [[nodiscard]] bool fileValid() const { return _fileValid; }
+    /// Why the file could not be read; empty when it was, or was not there.
+    [[nodiscard]] QString readError() const { return _readError; }
 
     /// A line's text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
     [[nodiscard]] static QString decode(QByteArrayView bytes);
@@ -45,6 +48,7 @@ private:
     [[nodiscard]] QByteArrayView lineAt(qsizetype start) const;
 
     bool _fileValid = false;
+    QString _readError;
     QByteArray _bytes;
     // Where the next line starts; past the end once the last line (the one
     // after the final CR LF, empty then) has been handed out.

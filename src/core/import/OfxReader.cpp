@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QTemporaryFile>
 
 #include <libofx/libofx.h>
 
@@ -97,7 +98,7 @@ int lineCount(QByteArrayView bytes)
 
 } // namespace
 
-StatementRead OfxReader::read(const QString &path, QByteArrayView bytes)
+StatementRead OfxReader::read(QByteArrayView bytes)
 {
     const QByteArray upper = bytes.toByteArray().toUpper();
     const qsizetype open = upper.indexOf("<OFX>");
@@ -108,12 +109,16 @@ StatementRead OfxReader::read(const QString &path, QByteArrayView bytes)
         return StatementRead::failure(tr("The statement ends before its end (</OFX>): the file is incomplete."),
                                       lineCount(bytes));
 
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes.data(), bytes.size()) != bytes.size() || !copy.flush())
+        return StatementRead::failure(tr("The statement could not be copied for reading: %1").arg(copy.errorString()), 0);
+
     ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg = ofx_DEBUG4_msg
         = ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg = ofx_ERROR_msg = 0;
     QList<OfxTransaction> transactions;
     LibofxContextPtr context = libofx_get_new_context();
     ofx_set_transaction_cb(context, onTransaction, &transactions);
-    const int result = libofx_proc_file(context, QFile::encodeName(path).constData(), OFX);
+    const int result = libofx_proc_file(context, QFile::encodeName(copy.fileName()).constData(), OFX);
     libofx_free_context(context);
 
     const QList<OfxTransactionText> texts = OfxTransactionText::allIn(bytes);

@@ -11,7 +11,8 @@ class OfxReader final
     Q_DECLARE_TR_FUNCTIONS(OfxReader)
 
 public:
-    /// Reads the file at the path; its bytes, already read, tell where the
-    /// transactions are and whether the file is whole.
-    [[nodiscard]] static StatementRead read(const QString &path, QByteArrayView bytes);
+    /// Reads a statement's bytes. libofx reads only files: it is handed a
+    /// private copy, never the user's path again, which might by then name
+    /// a pipe or another file.
+    [[nodiscard]] static StatementRead read(QByteArrayView bytes);
 };

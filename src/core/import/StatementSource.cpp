@@ -4,8 +4,8 @@
 #include "OfxReader.h"
 #include "QifReader.h"
 #include "StatementText.h"
+#include "platform/FileRead.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -27,19 +27,19 @@ StatementSource StatementSource::open(const QString &path, std::optional<Stateme
 {
     StatementSource source;
     source._path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        source._error = tr("\"%1\" could not be opened: %2").arg(QFileInfo(path).fileName(), file.errorString());
-        return source;
-    }
-    if (file.size() > kMaxBytes) {
+    FileRead::Result file = FileRead::whole(path, kMaxBytes);
+    if (file.fault == FileRead::Fault::TooLarge) {
         source._error = source.message(tr("The file is %1, larger than any bank statement (at most %2).")
-                                           .arg(QLocale().formattedDataSize(file.size()),
+                                           .arg(QLocale().formattedDataSize(std::max(file.size, kMaxBytes + 1)),
                                                 QLocale().formattedDataSize(kMaxBytes)),
                                        1);
         return source;
     }
-    source._bytes = file.read(kMaxBytes + 1);
+    if (!file.ok()) {
+        source._error = tr("\"%1\" could not be opened: %2").arg(QFileInfo(path).fileName(), file.message(path));
+        return source;
+    }
+    source._bytes = std::move(file.bytes);
     if (source._bytes.trimmed().isEmpty()) {
         source._error = source.message(tr("The file is empty."), 0);
         return source;
@@ -52,7 +52,7 @@ StatementSource StatementSource::open(const QString &path, std::optional<Stateme
     StatementRead first;
     switch (source._format) {
     case StatementFormat::Ofx:
-        source._ofx = OfxReader::read(path, source._bytes);
+        source._ofx = OfxReader::read(source._bytes);
         first = source._ofx;
         break;
     case StatementFormat::Qif:

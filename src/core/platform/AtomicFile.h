@@ -10,10 +10,17 @@
 /// image or the new one.
 namespace AtomicFile {
 
-/// On failure `error`, when given, receives the reason.
+/// On failure `error`, when given, receives the reason. A file replaced
+/// keeps its mode and its group.
 [[nodiscard]] bool write(const QString &path, const QByteArray &contents, QString *error = nullptr);
+/// The same for a copy kept of the file at `original` (a backup, a
+/// recovery file; none for a budget never saved): readable and writable by
+/// its owner only, whatever the umask, and never more than the original.
+[[nodiscard]] bool writeCopy(const QString &path, const QByteArray &contents, const QString &original,
+                             QString *error = nullptr);
 
-/// The whole content, or nothing when the file cannot be opened for reading.
+/// The whole content of a year-sized regular file (FileRead::whole()), or
+/// nothing when it cannot be read.
 [[nodiscard]] std::optional<QByteArray> read(const QString &path);
 
 } // namespace AtomicFile

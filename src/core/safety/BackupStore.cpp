@@ -1,6 +1,8 @@
 #include "BackupStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileRead.h"
+#include "platform/PrivateFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,26 +31,18 @@ BackupStore::BackupStore(QString folder)
 
 BackupStore::Copy BackupStore::keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const
 {
-    QFile data(dataPath);
-    if (!data.exists())
+    FileRead::Result data = FileRead::whole(dataPath);
+    if (data.fault == FileRead::Fault::Missing)
         return Copy::Kept;
-    if (QFileInfo(dataPath).isDir()) {
-        *error = tr("%1 is a folder").arg(dataPath);
+    if (!data.ok()) {
+        *error = data.message(dataPath);
         return Copy::DataUnreadable;
     }
-    if (!data.open(QIODevice::ReadOnly)) {
-        *error = data.errorString();
-        return Copy::DataUnreadable;
-    }
-    const QByteArray bytes = data.readAll();
-    if (data.error() != QFileDevice::NoError) {
-        *error = data.errorString();
-        return Copy::DataUnreadable;
-    }
+    const QByteArray &bytes = data.bytes;
     const QList<Version> kept = versions();
     if (!kept.isEmpty() && kept.first().size == bytes.size() && AtomicFile::read(kept.first().path) == bytes)
         return Copy::Kept;
-    if (!makeFolder(error) || !AtomicFile::write(newPath(now, false), bytes, error))
+    if (!makeFolder(error) || !AtomicFile::writeCopy(newPath(now, false), bytes, dataPath, error))
         return Copy::BackupUnwritten;
     return Copy::Kept;
 }
@@ -66,7 +60,7 @@ bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *er
         *error = tr("%1 could not be read").arg(path);
         return false;
     }
-    if (!AtomicFile::write(target, *bytes, error))
+    if (!AtomicFile::writeCopy(target, *bytes, path, error))
         return false;
     QFile::remove(path);
     return true;
@@ -114,7 +108,7 @@ QString BackupStore::newPath(const QDateTime &time, bool recovered) const
 
 bool BackupStore::makeFolder(QString *error) const
 {
-    if (QDir().mkpath(_folder))
+    if (PrivateFolder::make(_folder))
         return true;
     *error = tr("the folder %1 could not be made").arg(_folder);
     return false;

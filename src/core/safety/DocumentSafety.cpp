@@ -45,9 +45,9 @@ bool DocumentSafety::mayOpen(const QString &path)
     const std::optional<OpenFileLock::Holder> holder = OpenFileLock::otherHolder(path);
     if (!holder)
         return true;
-    const QString message = tr("%1 is open in Orrinwick on %2 since %3.\n\nChanges made in one of the two "
-                               "programs may be lost when the other saves.")
-                                .arg(path, holder->host, shownTime(holder->since));
+    const QString message = tr("%1 is open in Orrinwick on %2 (user %4) since %3.\n\nChanges made in one of the "
+                               "two programs may be lost when the other saves.")
+                                .arg(path, holder->host, shownTime(holder->since), holder->user);
     return _alerts.run(tr("File in Use"), message, tr("Cancel"), tr("Open Anyway")) == Alerts::kSecondButton;
 }
 
@@ -145,7 +145,7 @@ QString DocumentSafety::lockedPath() const
 void DocumentSafety::writeRecovery()
 {
     if (_unsaved)
-        _writer->write(_places.recoveryFile(_path), _take());
+        _writer->write(_places.recoveryFile(_path), _take(), _path);
 }
 
 void DocumentSafety::offerRecovery(const QString &path)

@@ -2,8 +2,8 @@
 
 #include "SnapshotFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/PrivateFolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,14 +24,14 @@ RecoveryWriter::~RecoveryWriter()
     delete _worker;
 }
 
-void RecoveryWriter::write(const QString &path, DocumentSnapshot snapshot)
+void RecoveryWriter::write(const QString &path, DocumentSnapshot snapshot, const QString &dataPath)
 {
     const quint64 job = ++_lastJob;
-    QMetaObject::invokeMethod(_worker, [this, job, path, snapshot = std::move(snapshot)] {
+    QMetaObject::invokeMethod(_worker, [this, job, path, snapshot = std::move(snapshot), dataPath] {
         if (job != _lastJob)
             return;
-        const bool ok = QDir().mkpath(QFileInfo(path).absolutePath())
-            && AtomicFile::write(path, SnapshotFile::bytes(snapshot));
+        const bool ok = PrivateFolder::make(QFileInfo(path).absolutePath())
+            && AtomicFile::writeCopy(path, SnapshotFile::bytes(snapshot), dataPath);
         emit written(path, ok);
     });
 }

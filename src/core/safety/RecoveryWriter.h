@@ -23,8 +23,9 @@ public:
     ~RecoveryWriter() override;
     Q_DISABLE_COPY_MOVE(RecoveryWriter)
 
-    /// Writes the snapshot's file image to the path.
-    void write(const QString &path, DocumentSnapshot snapshot);
+    /// Writes the snapshot's file image to the path, as private as the
+    /// data file it stands for (none for a budget never saved).
+    void write(const QString &path, DocumentSnapshot snapshot, const QString &dataPath);
     /// Removes the file once every job asked before has run.
     void remove(const QString &path);
     /// Returns once every job asked so far has run.

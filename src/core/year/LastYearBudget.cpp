@@ -6,8 +6,8 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/EnvelopeCarry.h"
+#include "platform/FileRead.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 LastYearBudget::LastYearBudget() = default;
@@ -51,17 +51,17 @@ void LastYearBudget::read()
     if (_path.isEmpty())
         return;
     const QFileInfo info(_path);
-    QFile file(_path);
-    if (!info.exists() || !file.open(QIODevice::ReadOnly)) {
+    const FileRead::Result file = FileRead::whole(_path);
+    if (!file.ok()) {
         _unreadable = true;
         return;
     }
-    _size = info.size();
+    _size = file.size;
     _modified = info.lastModified();
     auto document = std::make_unique<BudgetDocument>();
     document->setEnvelopeView(true);
     document->addFixedRows();
-    if (BudgetFileReader::loadBytes(*document, file.readAll(), {}) != BudgetFileReader::LoadResult::Loaded) {
+    if (BudgetFileReader::loadBytes(*document, file.bytes, {}) != BudgetFileReader::LoadResult::Loaded) {
         _unreadable = true;
         return;
     }

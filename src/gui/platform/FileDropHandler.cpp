@@ -1,9 +1,9 @@
 #include "FileDropHandler.h"
 
 #include "document/BudgetFileWriter.h"
+#include "platform/FileRead.h"
 
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -17,11 +17,11 @@ FileDropHandler::FileDropHandler(QWidget &window)
 
 bool FileDropHandler::isBudgetFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
     const QByteArray header = kFileHeader.toLatin1();
-    QByteArray start = file.read(3 + header.size() + 2);
+    const FileRead::Result file = FileRead::start(path, 3 + header.size() + 2);
+    if (!file.ok())
+        return false;
+    QByteArray start = file.bytes;
     // A byte order mark an editor put first is no part of the file, as the reader sees it.
     if (start.startsWith("\xEF\xBB\xBF"))
         start.remove(0, 3);
