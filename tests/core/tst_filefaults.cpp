@@ -152,7 +152,8 @@ private slots:
         _host.fileName = path;
         _sync->loadFromFile(path, true, false);
         QCOMPARE(_alerts.titles(), QStringList{QStringLiteral("WARNING")});
-        QCOMPARE(_alerts.shown().first().message, QStringLiteral("Source File %1 not found!\n").arg(path));
+        QCOMPARE(_alerts.shown().first().message,
+                 QStringLiteral("File %1 was not opened: %1 is a folder, not a file.\n").arg(path));
         QCOMPARE(_host.fileName, QString());
         QVERIFY(QFileInfo(path).isDir());
     }

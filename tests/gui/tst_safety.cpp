@@ -240,7 +240,7 @@ private slots:
         QTest::addColumn<QString>("warning");
         QTest::newRow("the copy cannot be written") << true << "Data File %1 was not saved: its backup could not be written (";
         QTest::newRow("the file cannot be read")
-            << false << "Data File %1 was not saved: it could not be read to keep its backup (%1 is a folder).";
+            << false << "Data File %1 was not saved: it could not be read to keep its backup (%1 is a folder, not a file.).";
     }
 
     void aBackupThatCannotBeMadeStopsTheSave()
