@@ -70,7 +70,7 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
     if (!apply())
         return false;
     if (!newCategories.isEmpty())
-        document().updateView();
+        document().recalculate();
     document().setExtensions(after);
     record(std::make_unique<ReversibleChange>(
         name,
@@ -80,13 +80,13 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
                 removeCategories();
             });
             if (hasNew)
-                document().updateView();
+                document().recalculate();
             document().setExtensions(before);
         },
         [this, apply, after, hasNew = !newCategories.isEmpty()] {
             (void)apply();
             if (hasNew)
-                document().updateView();
+                document().recalculate();
             document().setExtensions(after);
         }));
     return true;
