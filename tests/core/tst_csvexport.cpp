@@ -83,7 +83,7 @@ private slots:
         document.addFixedRows();
         document.createCategory(category, QStringLiteral("0"));
         document.entryList(category, 0)->append(item(QStringLiteral("4"), payee, amount, note));
-        document.updateView();
+        document.recalculate();
 
         const QList<QByteArray> lines = CsvExport::monthRegister(document, 0).split('\n');
         QCOMPARE(lines.value(1), line + '\r');
