@@ -722,6 +722,80 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonCommands</name>
+    <message>
+        <source>Compare with &amp;Last Year</source>
+        <translation>Mit dem &amp;Vorjahr vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare what was booked per category and month with last year&apos;s budget</source>
+        <translation>Vergleicht, was je Kategorie und Monat gebucht wurde, mit dem Budget des Vorjahres</translation>
+    </message>
+    <message>
+        <source>This budget names no last year&apos;s budget yet: choose it to see last year&apos;s figures.</source>
+        <translation>Dieses Budget nennt noch kein Budget des Vorjahres: Wählen Sie es, um die Zahlen des Vorjahres zu sehen.</translation>
+    </message>
+    <message>
+        <source>The Same Name</source>
+        <translation>Derselbe Name</translation>
+    </message>
+    <message>
+        <source>Match by Hand</source>
+        <translation>Von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Match a category by hand</source>
+        <translation>Eine Kategorie von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Last year, %1 was called:</source>
+        <translation>Letztes Jahr hieß %1:</translation>
+    </message>
+    <message>
+        <source>Compared with Last Year</source>
+        <translation>Verglichen mit dem Vorjahr</translation>
+    </message>
+    <message>
+        <source>Export Comparison as CSV</source>
+        <translation>Vergleich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>The export could not be written to &quot;%@&quot;. Nothing was saved there.</source>
+        <translation>Der Export konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Export Comparison as PDF</source>
+        <translation>Vergleich als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Booked per category and month, without last year&apos;s budget</source>
+        <translation>Gebucht je Kategorie und Monat, ohne das Budget des Vorjahres</translation>
+    </message>
+    <message>
+        <source>Booked per category and month, against %1</source>
+        <translation>Gebucht je Kategorie und Monat, verglichen mit %1</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
+        <translation>Das PDF konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>CsvStatement</name>
     <message>
         <source>The statement has no header row that names its columns, and no column layout was saved for it. Import it once in the window, where its columns can be chosen.</source>
@@ -2604,6 +2678,173 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
         <translation>Die PDF-Datei konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>YearComparisonModel</name>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>last year: %1</source>
+        <translation>letztes Jahr: %1</translation>
+    </message>
+    <message>
+        <source>only last year</source>
+        <translation>nur letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>To %1</source>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the year to date&apos;s last day</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>YearComparisonWindow</name>
+    <message>
+        <source>&amp;Last Year&apos;s Budget…</source>
+        <translation>&amp;Budget des Vorjahres…</translation>
+    </message>
+    <message>
+        <source>Compare with Last Year — Orrinwick</source>
+        <translation>Mit dem Vorjahr vergleichen — Orrinwick</translation>
+    </message>
+    <message>
+        <source>Compare with last year</source>
+        <translation>Mit dem Vorjahr vergleichen</translation>
+    </message>
+    <message>
+        <source>Why last year&apos;s figures are missing</source>
+        <translation>Warum die Zahlen des Vorjahres fehlen</translation>
+    </message>
+    <message>
+        <source>Choose last year&apos;s budget</source>
+        <translation>Das Budget des Vorjahres wählen</translation>
+    </message>
+    <message>
+        <source>Choose the budget file of the year before, to compare with</source>
+        <translation>Wählt die Budgetdatei des Vorjahres, um damit zu vergleichen</translation>
+    </message>
+    <message>
+        <source>This year against last, per category and month</source>
+        <translation>Dieses Jahr gegen das letzte, je Kategorie und Monat</translation>
+    </message>
+    <message>
+        <source>What was booked per category and month this year and last, the difference and the change in percent; select a category to chart it</source>
+        <translation>Was je Kategorie und Monat dieses und letztes Jahr gebucht wurde, die Differenz und die Änderung in Prozent; wählen Sie eine Kategorie für das Diagramm</translation>
+    </message>
+    <message>
+        <source>C&amp;hart of:</source>
+        <translation>&amp;Diagramm für:</translation>
+    </message>
+    <message>
+        <source>Category to chart</source>
+        <translation>Kategorie für das Diagramm</translation>
+    </message>
+    <message>
+        <source>The category whose months the chart shows, or all categories together</source>
+        <translation>Die Kategorie, deren Monate das Diagramm zeigt, oder alle Kategorien zusammen</translation>
+    </message>
+    <message>
+        <source>Chart of this year and last year by month</source>
+        <translation>Diagramm dieses und letzten Jahres nach Monaten</translation>
+    </message>
+    <message>
+        <source>Table and chart</source>
+        <translation>Tabelle und Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Hand…</source>
+        <translation>Von &amp;Hand zuordnen…</translation>
+    </message>
+    <message>
+        <source>Match a category by hand</source>
+        <translation>Eine Kategorie von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Choose which of last year&apos;s categories the selected one was called, when it was renamed</source>
+        <translation>Wählt, wie die ausgewählte Kategorie letztes Jahr hieß, wenn sie umbenannt wurde</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>&amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the comparison as CSV</source>
+        <translation>Den Vergleich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as CSV with the exact amounts, for a spreadsheet</source>
+        <translation>Schreibt die Tabelle mit den genauen Beträgen als CSV, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF…</source>
+        <translation>&amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the comparison as PDF</source>
+        <translation>Den Vergleich als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as a PDF to print or send</source>
+        <translation>Schreibt die Tabelle als PDF, zum Drucken oder Versenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the comparison</source>
+        <translation>Den Vergleich schließen</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>All categories by month</source>
+        <translation>Alle Kategorien nach Monaten</translation>
+    </message>
+    <message>
+        <source>%1 by month</source>
+        <translation>%1 nach Monaten</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class BudgetDocument;
 
@@ -12,6 +13,9 @@ class BudgetDocument;
 /// ends, "." as decimal point, UTF-8. Amounts are the exact stored figures,
 /// not the whole units the grid shows.
 namespace CsvExport {
+
+/// One line of fields, quoted where needed, ending in CR LF.
+[[nodiscard]] QByteArray record(const QStringList &fields);
 
 /// The grid: a header line, then Budget, Remain and every category with its
 /// twelve months and average (the separator row is left out).

@@ -31,6 +31,7 @@ MyDataSource *MainDataSource = nullptr;
 MyDataSource::MyDataSource(const Services &services, QObject *parent)
     : QObject(parent)
     , _settings(services.settings)
+    , _calendar(services.calendar)
     , _alerts(std::make_unique<CountingAlerts>(services.alerts))
     , _version(QStringLiteral(ORRINWICK_VERSION))
     , _document(new BudgetDocument(this))
