@@ -304,7 +304,7 @@ int convert(const Invocation &invocation)
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     if (!BudgetFileWriter::writeFile(document, out)) {
-        StderrAlerts().warning(Alerts::format(Text::tr("Data File %@ could not be opened for write!\n"), out));
+        StderrAlerts().warning(Text::tr("Data File %1 could not be opened for write!\n").arg(out));
         return 1;
     }
     return 0;

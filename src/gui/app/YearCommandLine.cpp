@@ -65,7 +65,7 @@ int newYear(const QString &in, const QString &out)
     LastYearLink::setLink(next.extensions, out, in);
     next.restoreInto(document);
     if (!BudgetFileWriter::writeFile(document, out))
-        return fail(1, Alerts::format(QStringLiteral("Data File %@ could not be opened for write!"), out));
+        return fail(1, QStringLiteral("Data File %1 could not be opened for write!").arg(out));
     return 0;
 }
 
