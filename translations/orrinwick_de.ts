@@ -819,8 +819,8 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <translation>Vergleich als CSV exportieren</translation>
     </message>
     <message>
-        <source>The export could not be written to &quot;%@&quot;. Nothing was saved there.</source>
-        <translation>Der Export konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+        <source>The export could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Der Export konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Export Comparison as PDF</source>
@@ -839,8 +839,8 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <translation>Gebucht je Kategorie und Monat, verglichen mit %1</translation>
     </message>
     <message>
-        <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
-        <translation>Das PDF konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+        <source>The PDF could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Die PDF-Datei konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -164,7 +164,7 @@ void ComparisonCommands::exportCsv()
         return;
     const std::optional<QString> path = exportPath(tr("Export Comparison as CSV"), QStringLiteral("csv"));
     if (path && !AtomicFile::write(*path, ComparisonCsv::of(comparison())))
-        _alerts.warning(Alerts::format(tr("The export could not be written to \"%@\". Nothing was saved there."), *path));
+        _alerts.warning(tr("The export could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }
 
 void ComparisonCommands::exportPdf()
@@ -187,5 +187,5 @@ void ComparisonCommands::exportPdf()
     const QByteArray pdf = PrintRenderer::pdf(PrintoutHtml::table(table, title, subtitle), layout, true,
                                               title + u' ' + tr("Compared with Last Year"));
     if (!AtomicFile::write(*path, pdf))
-        _alerts.warning(Alerts::format(tr("The PDF could not be written to \"%@\". Nothing was saved there."), *path));
+        _alerts.warning(tr("The PDF could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }
