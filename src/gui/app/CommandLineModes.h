@@ -7,8 +7,9 @@
 /// without it (--report, --convert, --help, --version), each with its
 /// operands and options. One table in CommandLineModes.cpp lists them; it
 /// both checks a command line and writes --help. A mode is added with one
-/// entry there and the function that runs it. The modes never read or write
-/// the user's settings.
+/// entry there and the function that runs it. The modes never write the
+/// user's settings; those that write a data file read them to keep backups
+/// as the window does.
 namespace CommandLineModes {
 
 /// One start's command line, read against the table.

@@ -7,7 +7,9 @@
 #include "document/MonthDisplay.h"
 
 #include <QCloseEvent>
+#include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -43,6 +45,8 @@ MainWindow::MainWindow(QWidget *parent)
         QAction *item = _ui->menuExportMonth->addAction(MonthDisplay::name(month) + QStringLiteral("…"));
         item->setData(month);
     }
+    statusBar()->setAccessibleName(tr("Status bar"));
+    statusBar()->setToolTip(tr("What happened to the budget without being asked"));
     // The category commands act on the grid: on the register tab they would
     // change rows nobody sees.
     connect(_ui->_ourTabView, &QTabWidget::currentChanged, this, [this](int index) {
@@ -96,4 +100,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     if (_closeHandler)
         _closeHandler();
+}
+
+void MainWindow::showNote(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // Later, from the event loop: the handler may ask a question, which
+    // should not open inside the activation itself.
+    if (event->type() == QEvent::WindowActivate && _activationHandler)
+        QTimer::singleShot(0, this, _activationHandler);
+    return handled;
 }
