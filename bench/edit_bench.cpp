@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     BudgetDocument document;
     document.addFixedRows();
     BenchGenerator::fill(document, entries);
-    document.updateView();
+    document.recalculate();
     KeptSteps steps;
     DocumentEditing edits(document);
     edits.setChangeLog(&steps);

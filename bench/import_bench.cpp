@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     BudgetDocument document;
     document.addFixedRows();
     BenchGenerator::fill(document, entries);
-    document.updateView();
+    document.recalculate();
     const DocumentSnapshot untouched = DocumentSnapshot::take(document);
 
     QTemporaryDir folder;

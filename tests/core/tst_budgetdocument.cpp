@@ -63,7 +63,7 @@ private slots:
     void descColumnChangesNothing();
     void onlyEnvelopeEntriesGiveZeroEverywhere();
     void refundsGiveNegativeCellsAndTruncatedAverages();
-    void updateViewRecomputesEveryMonth();
+    void recalculateRecomputesEveryMonth();
     void gridShowsWholeUnitsExceptNamesAndFixedAverages_data();
     void gridShowsWholeUnitsExceptNamesAndFixedAverages();
 
@@ -217,7 +217,7 @@ void TestBudgetDocument::deleteCategoryByIndexRemovesRowAndEntries()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    document.updateView();
+    document.recalculate();
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
     document.deleteCategoryByIndex(3);
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----", "Rent"}));
@@ -308,7 +308,7 @@ void TestBudgetDocument::eraseAllDataLeavesTheFixedRows()
         document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
     addItem(document, QStringLiteral("C"), kFeb, "3", "x", "5");
     document.budgetTotals().fill(QStringLiteral("2500"));
-    document.updateView();
+    document.recalculate();
     document.eraseAllData();
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----"}));
     QVERIFY(document.getCatDataDictionary().empty());
@@ -361,7 +361,7 @@ void TestBudgetDocument::workedExampleInEnvelopeMode()
     document.setEnvelopeView(true);
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     setEnvelope(document, QStringLiteral("Rent"), kJan, QStringLiteral("800"));
-    document.updateView();
+    document.recalculate();
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("1100"));
     QCOMPARE(cell(document, "Food", u"jan"), QStringLiteral("234.9"));
     QCOMPARE(cell(document, "Rent", u"jan"), QStringLiteral("0"));
@@ -372,7 +372,7 @@ void TestBudgetDocument::workedExampleInEnvelopeMode()
 
     // An untouched envelope of an inactive month adds to the sum but not the divisor.
     setEnvelope(document, QStringLiteral("Rent"), kFeb, QStringLiteral("100"));
-    document.updateView();
+    document.recalculate();
     QCOMPARE(cell(document, "Rent", u"feb"), QStringLiteral("100"));
     QCOMPARE(cell(document, "Rent", u"average"), QStringLiteral("100"));
     QCOMPARE(cell(document, "Budget", u"feb"), QStringLiteral("100"));
@@ -459,13 +459,13 @@ void TestBudgetDocument::onlyEnvelopeEntriesGiveZeroEverywhere()
     document.addFixedRows();
     document.createCategory(QStringLiteral("Food"), QStringLiteral("9"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
-    document.updateView();
+    document.recalculate();
     for (int month = 0; month < MonthTables::kMonthCount; ++month)
         QCOMPARE(document.getCatArray()[3].months[month], QStringLiteral("0"));
     QCOMPARE(cell(document, "Food", u"average"), QStringLiteral("0"));
 
     document.setEnvelopeView(true);
-    document.updateView();
+    document.recalculate();
     QCOMPARE(cell(document, "Food", u"jan"), QStringLiteral("300"));
     QCOMPARE(cell(document, "Food", u"average"), QStringLiteral("0"));
 }
@@ -479,7 +479,7 @@ void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
     addItem(document, QStringLiteral("Returns"), kJan, "3", "Shop", "-12.5");
     addItem(document, QStringLiteral("Returns"), kFeb, "4", "Shop", "-13");
     addItem(document, QStringLiteral("Returns"), kFeb, "5", "Shop", "-12");
-    document.updateView();
+    document.recalculate();
     QCOMPARE(cell(document, "Returns", u"jan"), QStringLiteral("-12.5"));
     QCOMPARE(cell(document, "Returns", u"feb"), QStringLiteral("-25"));
     // (-12 + -25) / 2 cut toward zero.
@@ -488,7 +488,7 @@ void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
     QCOMPARE(cell(document, "Remain", u"feb"), QStringLiteral("25"));
 }
 
-void TestBudgetDocument::updateViewRecomputesEveryMonth()
+void TestBudgetDocument::recalculateRecomputesEveryMonth()
 {
     BudgetDocument document;
     document.addFixedRows();
@@ -497,7 +497,7 @@ void TestBudgetDocument::updateViewRecomputesEveryMonth()
         document.budgetTotals()[month] = QString::number(100 + month);
         addItem(document, QStringLiteral("Food"), month, "1", "x", QString::number(month + 1) + ".5");
     }
-    document.updateView();
+    document.recalculate();
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         QCOMPARE(document.getCatArray()[3].months[month], QString::number(month + 1) + ".5");
         QCOMPARE(document.getCatArray()[kRemainingRowIndex].months[month], QStringLiteral("98.5"));
@@ -527,7 +527,7 @@ void TestBudgetDocument::gridShowsWholeUnitsExceptNamesAndFixedAverages()
     QFETCH(QString, shown);
     BudgetDocument document;
     fillWorkedExample(document);
-    document.updateView();
+    document.recalculate();
     QCOMPARE(gridDisplayText(document.getCatArray()[row], row, columnId), shown);
     QCOMPARE(gridColumnIds().size(), 14);
 }

@@ -169,7 +169,7 @@ void TestCheckViewData::writeBackHappensOnlyWhenSomethingChanged()
 
     addItem(*_document, QStringLiteral("Food"), kJan, QStringLiteral("25"), QStringLiteral("Apples"),
             QStringLiteral("9"));
-    _document->updateView();
+    _document->recalculate();
     _data->loadMonthData(QStringLiteral("jan"));
     _data->sortByMethod(sortMethod);
     if (!column.isEmpty()) {

@@ -22,7 +22,7 @@ private slots:
         document.budgetTotals().fill(QStringLiteral("2500"));
         document.createCategory(QStringLiteral("Food, drink"), QStringLiteral("0"));
         document.entryList(QStringLiteral("Food, drink"), 0)->append(item("5", "Market", "45.10", ""));
-        document.updateView();
+        document.recalculate();
 
         const QList<QByteArray> lines = CsvExport::budgetGrid(document).split('\n');
         QCOMPARE(lines.size(), 5); // header, Budget, Remain, one category, and the empty rest after the last CR LF

@@ -63,7 +63,7 @@ struct Budget
         document.entryList(QStringLiteral("Rent"), kJan)->last().reconciled = QStringLiteral("0");
         document.entryList(QStringLiteral("Fun"), kJan)->last().reconciled = QString();
         addItem(document, QStringLiteral("Food"), kJan + 1, "2", "Already", "1");
-        document.updateView();
+        document.recalculate();
         editing.setChangeLog(&steps);
     }
 
@@ -333,7 +333,7 @@ private slots:
             for (const QString &name : categoryNames(b.document))
                 setEnvelope(b.document, name, month, name == u"Food" ? QStringLiteral("100") : QStringLiteral("0"));
         }
-        b.document.updateView();
+        b.document.recalculate();
         const auto look = [&b] { return b.whole(); };
         const QStringList before = look();
         QList<CategoryEdits::NewCategory> categories;

@@ -36,7 +36,7 @@ void fillDocument(BudgetDocument &document)
             QStringLiteral("800"), {}, QStringLiteral("R"));
     addItem(document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
             QStringLiteral("-3"));
-    document.updateView();
+    document.recalculate();
 }
 
 } // namespace
@@ -85,7 +85,7 @@ private slots:
         const DocumentSnapshot before = DocumentSnapshot::take(document);
 
         change(document);
-        document.updateView();
+        document.recalculate();
         const DocumentSnapshot after = DocumentSnapshot::take(document);
         QVERIFY(after != before);
 

@@ -43,7 +43,7 @@ private:
         _document->budgetTotals().fill(QStringLiteral("2500"));
         _document->createCategory(QStringLiteral("Food"), QStringLiteral("0"));
         addItem(*_document, QStringLiteral("Food"), 0, QStringLiteral("5"), QStringLiteral("Market"), QStringLiteral("45.10"));
-        _document->updateView();
+        _document->recalculate();
     }
 
     void writeOldFile(const QString &path)

@@ -337,7 +337,7 @@ private slots:
         fillEnvelopes(document, {"30", "", "45"}, {"", "", "500"});
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
             DocumentFixtures::setEnvelope(document, kFood, month, QString::number(100 + 10 * month));
-        document.updateView();
+        document.recalculate();
 
         const BudgetFill::Preview preview
             = BudgetFill::preview(document, lastYear, {BudgetFill::Rule(rule), category, months, window, typed});

@@ -82,7 +82,7 @@ private slots:
         fillEnvelopes(last, {"10", "20.50"}, {"500"});
         last.createCategory(QStringLiteral("Groceries"), QStringLiteral("0"));
         DocumentFixtures::addItem(last, QStringLiteral("Groceries"), 11, "1", "Shop", "40");
-        last.updateView();
+        last.recalculate();
         QVERIFY(write(last, path("household-2025.txt")));
 
         BudgetDocument now;

@@ -27,7 +27,7 @@ private:
         addItem(document, QStringLiteral("Rent"), 1, QStringLiteral("1"), QStringLiteral("Landlord"), QStringLiteral("30"));
         setEnvelope(document, QStringLiteral("Food"), 0, QStringLiteral("300"));
         setEnvelope(document, QStringLiteral("Rent"), 0, QStringLiteral("800"));
-        document.updateView();
+        document.recalculate();
     }
 
     static QBarSet *monthSet(BudgetChartsWindow &window, int index)

@@ -7,7 +7,9 @@
 #include "document/Decimal.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QBrush>
+#include <QDrag>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTableView>
@@ -249,7 +251,7 @@ private slots:
         QFETCH(QStringList, order);
         Grid grid(kFive);
         DocumentFixtures::addItem(grid.app->document(), QStringLiteral("A"), 0, "1", "x", "7");
-        grid.app->document().updateView();
+        grid.app->document().recalculate();
         const std::unique_ptr<QMimeData> data = grid.drag(from);
         QVERIFY(data);
         QCOMPARE(data->formats(), QStringList{QStringLiteral("MyPrivateTableViewDataType")});
@@ -287,6 +289,68 @@ private slots:
         QCOMPARE(grid.model->dropMimeData(data.get(), Qt::MoveAction, between, 0, parent), allowed);
         if (!allowed)
             QCOMPARE(grid.names().mid(3), kFive);
+    }
+
+
+    void aMouseGestureOnACategoryRowDragsOrEdits_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("selectedFirst");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<bool>("drags");
+        QTest::addColumn<bool>("edits");
+        QTest::newRow("press and move on the selected name") << 0 << true << "drag" << true << false;
+        QTest::newRow("press and move on a name not selected") << 0 << false << "drag" << true << false;
+        QTest::newRow("press and move on a month") << kJan << true << "drag" << true << false;
+        QTest::newRow("second press of a double click, then move") << 0 << false << "double click, drag" << true
+                                                                   << false;
+        QTest::newRow("double click on the name") << 0 << false << "double click" << false << true;
+        QTest::newRow("click on the selected name") << 0 << true << "click" << false << true;
+        QTest::newRow("click on a name not selected") << 0 << false << "click" << false << false;
+        QTest::newRow("click on the selected row's month") << kJan << true << "click" << false << false;
+    }
+
+    void aMouseGestureOnACategoryRowDragsOrEdits()
+    {
+        QFETCH(int, column);
+        QFETCH(bool, selectedFirst);
+        QFETCH(QString, gesture);
+        QFETCH(bool, drags);
+        QFETCH(bool, edits);
+        Grid grid(kFive);
+        constexpr int kFrom = 4;
+        constexpr int kTo = 7;
+        QWidget *viewport = grid.view->viewport();
+        const QModelIndex cell = grid.model->index(kFrom, column);
+        if (selectedFirst) {
+            grid.view->setCurrentIndex(cell);
+            grid.view->selectRow(kFrom);
+        }
+        const QPoint at = grid.view->visualRect(cell).center();
+        const QPoint target = grid.view->visualRect(grid.model->index(kTo, column)).center();
+        if (gesture.startsWith(u"double click")) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        } else {
+            QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+        }
+        if (gesture.endsWith(u"drag")) {
+            QTest::mouseMove(viewport, at + QPoint(0, 2));
+            QTest::mouseMove(viewport, target);
+        }
+        // Without a desktop the drag ends at once; it leaves its data behind
+        // until the event loop runs again, and the test drops that itself.
+        const QDrag *drag = grid.view->findChild<QDrag *>();
+        QCOMPARE(bool(drag), drags);
+        if (drag)
+            QVERIFY(grid.model->dropMimeData(drag->mimeData(), Qt::MoveAction, kTo, 0, {}));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, drags ? target : at);
+        if (edits)
+            QTRY_VERIFY(grid.view->isEditing());
+        else
+            QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QCOMPARE(grid.view->isEditing(), edits);
+        QCOMPARE(grid.names().mid(3), drags ? QStringList({"A", "C", "D", "B", "E"}) : kFive);
     }
 
     void theFixedRowsCannotBeDragged()

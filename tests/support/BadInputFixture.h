@@ -175,7 +175,7 @@ private:
             return QStringLiteral("the sample budget does not load");
         if (result == BadInput::Result::Stored) {
             store(*want, expected);
-            want->updateView();
+            want->recalculate();
         }
         const QString difference = DocumentCompare::firstDifference(_app->document(), *want);
         if (!difference.isEmpty())

@@ -31,7 +31,7 @@ inline void fillEnvelopes(BudgetDocument &document, const QStringList &food, con
     };
     book(QStringLiteral("Food"), food);
     book(QStringLiteral("Rent"), rent);
-    document.updateView();
+    document.recalculate();
 }
 
 /// The document's extension records with these added, as a file would hold them.
@@ -41,7 +41,7 @@ inline void addRecords(BudgetDocument &document, const QList<QStringList> &recor
     for (const QStringList &record : records)
         extensions.append(ExtensionRecord::of(record.first(), record.mid(1)));
     document.setExtensions(extensions);
-    document.updateView();
+    document.recalculate();
 }
 
 /// The cells of a row for January, February, March …, `count` of them.

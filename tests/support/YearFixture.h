@@ -28,5 +28,5 @@ inline void fillYearFixture(BudgetDocument &document)
             QStringLiteral("-20"), QStringLiteral("voucher"));
     addItem(document, QStringLiteral("Rent"), 2, QStringLiteral("1"), QStringLiteral("Landlord"),
             QStringLiteral("1200"));
-    document.updateView();
+    document.recalculate();
 }

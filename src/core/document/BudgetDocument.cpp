@@ -79,7 +79,7 @@ void BudgetDocument::deleteCategoryByIndex(int row)
     _catArray.removeAt(row);
     emit rowsChanged();
     setExtensions(std::move(extensions));
-    updateView();
+    recalculate();
 }
 
 bool BudgetDocument::renameCategory(int row, const QString &toName)
@@ -113,7 +113,7 @@ void BudgetDocument::moveCategoryRow(int from, int to)
     _catArray.insert(to, moved);
     _catArray.removeAt(from > to ? from + 1 : from);
     emit rowsChanged();
-    updateView();
+    recalculate();
 }
 
 void BudgetDocument::insertCategory(int row, const CategoryRow &category, const MonthLists &lists)
@@ -124,7 +124,7 @@ void BudgetDocument::insertCategory(int row, const CategoryRow &category, const 
     _catArray.insert(row, category);
     _catData[category.desc] = lists;
     emit rowsChanged();
-    updateView();
+    recalculate();
 }
 
 void BudgetDocument::identifyEntries(int month)
@@ -163,7 +163,7 @@ void BudgetDocument::eraseAllData()
         _catData.erase(_catArray[row].desc);
     _catArray.resize(kFirstCategoryRow);
     emit rowsChanged();
-    updateView();
+    recalculate();
 }
 
 bool BudgetDocument::setLastYearClosing(std::unordered_map<QString, QString> figures)
@@ -274,7 +274,7 @@ void BudgetDocument::updateAveragesForCategory(int row)
     _catArray[row].average = QString::number(average);
 }
 
-void BudgetDocument::updateView()
+void BudgetDocument::recalculate()
 {
     // With carry, January's recomputation runs on through the year by itself.
     if (_envelopeView && categoryCount() > 0 && !EnvelopeCarry(_extensions).isEmpty()) {

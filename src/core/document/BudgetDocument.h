@@ -111,7 +111,7 @@ public:
     /// Recomputes the average of one row.
     void updateAveragesForCategory(int row);
     /// Recomputes all twelve months.
-    void updateView();
+    void recalculate();
 
     /// An id no entry of this document has had yet.
     [[nodiscard]] quint64 newEntryId() { return ++_lastEntryId; }

@@ -102,7 +102,7 @@ public:
             readCategory(*current);
             current = nextText();
         }
-        _document.updateView();
+        _document.recalculate();
     }
 
 private:

@@ -38,7 +38,7 @@ Decimal intoMonth(const BudgetDocument &document, int month)
 void setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures)
 {
     if (document.setLastYearClosing(figures))
-        document.updateView();
+        document.recalculate();
 }
 
 } // namespace CarriedAmounts

@@ -32,5 +32,5 @@ void DocumentSnapshot::restoreInto(BudgetDocument &document) const
     document.setExtensions(extensions);
     if (rowsChange)
         emit document.rowsChanged();
-    document.updateView();
+    document.recalculate();
 }

@@ -16,7 +16,7 @@ class voLineArray final
 {
 public:
     /// Opens and reads the file at the path; an unreadable file gives a
-    /// reader whose fileValid() is false and which has no lines.
+    /// reader that is at its end at once and has no lines.
     explicit voLineArray(const QString &path);
     /// A reader over bytes already in memory.
     [[nodiscard]] static voLineArray fromBytes(QByteArray bytes);
@@ -25,16 +25,14 @@ public:
     [[nodiscard]] std::optional<QString> getNextLine();
     /// The same line as undecoded bytes, valid as long as this reader.
     [[nodiscard]] std::optional<QByteArrayView> getNextLineBytes();
-    void resetLineIndex() { _getIndex = 0; }
-    /// True once every line has been handed out (or skipped as a comment).
     /// The size of the text read, in bytes.
     [[nodiscard]] qsizetype byteCount() const { return _bytes.size(); }
+    /// True once every line has been handed out (or skipped as a comment).
     [[nodiscard]] bool atEnd() const { return !_fileValid || _getIndex > _bytes.size(); }
     [[nodiscard]] QStringList lines() const;
     /// The record lines (";@…") that follow the extension section's header
     /// line, wherever it stands, decoded; none when the file has no header.
     [[nodiscard]] QStringList extensionLines() const;
-    [[nodiscard]] bool fileValid() const { return _fileValid; }
 
     /// A line's text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
     [[nodiscard]] static QString decode(QByteArrayView bytes);

@@ -88,7 +88,7 @@ EditAnswer CategoryEdits::createCategories(const QList<NewCategory> &categories,
                     (*_document.entryList(category.name, month))[0].amount = category.monthlyAmount;
             }
             _document.budgetTotals() = budgetsAfter;
-            _document.updateView();
+            _document.recalculate();
         });
     };
     const auto remove = [this, firstRow, count = int(checked.size()), budgetsBefore] {
@@ -96,7 +96,7 @@ EditAnswer CategoryEdits::createCategories(const QList<NewCategory> &categories,
             for (int row = firstRow + count - 1; row >= firstRow; --row)
                 _document.deleteCategoryByIndex(row);
             _document.budgetTotals() = budgetsBefore;
-            _document.updateView();
+            _document.recalculate();
         });
     };
     create();

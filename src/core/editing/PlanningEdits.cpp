@@ -14,7 +14,7 @@ namespace {
 void putExtensions(BudgetDocument &document, const DocumentExtensions &extensions)
 {
     document.setExtensions(extensions);
-    document.updateView();
+    document.recalculate();
 }
 
 void putAmounts(BudgetDocument &document, const QList<FilledAmount> &amounts, bool after)
@@ -27,7 +27,7 @@ void putAmounts(BudgetDocument &document, const QList<FilledAmount> &amounts, bo
             (*list)[0].amount = text;
         }
     }
-    document.updateView();
+    document.recalculate();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
 #include "document/CarriedAmounts.h"
+#include "document/EntryCompare.h"
 #include "document/EnvelopeCarry.h"
 #include "document/NumberText.h"
 #include "editing/DocumentEditing.h"
@@ -177,42 +178,23 @@ void voCheckViewData::sortRecords()
 {
     if (_sortMethod < kSortByDay || _sortMethod > kSortByNote)
         return; // no key: every record compares equal
-    const RecordField key = kSortFields[_sortMethod];
+    const RecordField field = kSortFields[_sortMethod];
 
-    // The order of compareDataRecord, with each record's day and amount read
-    // once instead of at every comparison: a month can hold many thousands.
-    struct SortKey
+    struct Keyed
     {
-        int day;
-        float amount;
-        QString text;
+        EntrySortKey key;
         qsizetype at;
     };
-    const bool byAmount = _sortMethod == kSortByAmount;
-    const bool byText = !byAmount && _sortMethod != kSortByDay;
-    std::vector<SortKey> keys;
+    std::vector<Keyed> keys;
     keys.reserve(std::size_t(_monthData.size()));
-    for (qsizetype at = 0; at < _monthData.size(); ++at) {
-        const RegisterRecord &record = _monthData.at(at);
-        keys.push_back({ NumberText::intValue(record.day), byAmount ? NumberText::floatValue(record.amount) : 0.0f,
-                         byText ? record.value(key) : QString(), at });
-    }
-    std::stable_sort(keys.begin(), keys.end(), [byAmount, byText](const SortKey &a, const SortKey &b) {
-        if (byText) {
-            if (const int order = a.text.compare(b.text, Qt::CaseSensitive); order != 0)
-                return order < 0;
-        } else if (byAmount) {
-            if (a.amount < b.amount)
-                return true;
-            if (b.amount < a.amount)
-                return false;
-        }
-        return a.day < b.day;
-    });
+    for (qsizetype at = 0; at < _monthData.size(); ++at)
+        keys.push_back({ EntrySortKey::of(_monthData.at(at), field), at });
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const Keyed &a, const Keyed &b) { return a.key.compare(b.key) < 0; });
     QList<RegisterRecord> sorted;
     sorted.reserve(_monthData.size());
-    for (const SortKey &sortKey : keys)
-        sorted.append(std::move(_monthData[sortKey.at]));
+    for (const Keyed &keyed : keys)
+        sorted.append(std::move(_monthData[keyed.at]));
     _monthData = std::move(sorted);
 }
 

@@ -145,7 +145,7 @@ bool BudgetGridSource::acceptDrop(const QMimeData &pasteboard, int row)
 
 void BudgetGridSource::updateView()
 {
-    _document->updateView();
+    _document->recalculate();
     _gridModel->redisplay();
 }
 

@@ -3,16 +3,18 @@
 #include "BudgetGridModel.h"
 
 #include "platform/TextCellDelegate.h"
+#include <QApplication>
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 BudgetGridView::BudgetGridView(QWidget *parent)
     : QTableView(parent)
 {
     setItemDelegate(new TextCellDelegate(this));
-    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setDragEnabled(true);
@@ -37,8 +39,18 @@ void BudgetGridView::fitColumns()
     header->resizeSection(0, fontMetrics().averageCharWidth() * 24);
 }
 
+namespace {
+
+bool isNameColumn(const QModelIndex &cell) { return cell.column() == int(BudgetGridModel::Column::Name); }
+
+} // namespace
+
 bool BudgetGridView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
 {
+    // A click on the selected row renames only where it was on the name: the
+    // Budget row's months open an editor or the envelopes only when asked to.
+    if (trigger == SelectedClicked && !isNameColumn(index))
+        return false;
     // Only a request that would open an editor is put to the check: the view
     // also calls this for clicks that merely pass events on.
     const bool opensEditor = index.isValid() && state() != EditingState
@@ -105,11 +117,42 @@ void BudgetGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEdit
     _leavingEditor = false;
 }
 
-namespace {
+void BudgetGridView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    const bool draggableName = event->button() == Qt::LeftButton && isNameColumn(cell)
+        && (model()->flags(cell) & Qt::ItemIsDragEnabled) && state() != EditingState;
+    if (!draggableName) {
+        QTableView::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The view would open the editor at this press and forget it; hands that
+    // click twice before they drag get the drag, and a still double click
+    // still edits, at its release.
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(), event->modifiers(),
+                      event->pointingDevice());
+    mousePressEvent(&press);
+    _nameToEditOnRelease = cell;
+    _doubleClickAt = event->position().toPoint();
+}
 
-bool isNameColumn(const QModelIndex &cell) { return cell.column() == int(BudgetGridModel::Column::Name); }
+void BudgetGridView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (_nameToEditOnRelease.isValid()
+        && (event->position().toPoint() - _doubleClickAt).manhattanLength() > QApplication::startDragDistance())
+        _nameToEditOnRelease = QPersistentModelIndex();
+    QTableView::mouseMoveEvent(event);
+}
 
-} // namespace
+void BudgetGridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QModelIndex name = _nameToEditOnRelease;
+    _nameToEditOnRelease = QPersistentModelIndex();
+    QTableView::mouseReleaseEvent(event);
+    if (name.isValid() && indexAt(event->position().toPoint()) == name)
+        edit(name, DoubleClicked, event);
+}
 
 QModelIndex BudgetGridView::nextEditable(const QModelIndex &from, bool forward, bool sameKind) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QTableView>
 
 #include <functional>
@@ -7,6 +8,10 @@
 /// The budget grid's table: asks before an edit begins (a Budget-row cell
 /// may open the envelope editor instead), and drags rows under the private
 /// type, leaving the move to the drop.
+///
+/// Mouse: a press and move on any cell of a category row drags the row, also
+/// the press that completes a double click; a double click, or a click on the
+/// name of the selected category, without movement edits the name.
 ///
 /// Keyboard: the arrows move over every cell; Tab and Shift+Tab visit the
 /// cells the user can change (the Budget row's months, then the category
@@ -38,6 +43,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     /// The next (or previous) editable cell after `from` in reading order;
@@ -46,4 +54,8 @@ private:
 
     EditCheck _editCheck;
     bool _leavingEditor = false;
+    /// The name a double click pressed on, edited at the release unless the
+    /// mouse moved far enough to drag the row instead.
+    QPersistentModelIndex _nameToEditOnRelease;
+    QPoint _doubleClickAt;
 };

@@ -4,12 +4,13 @@
 #include <QStringList>
 
 /// The command line: the window (the default) or one of the modes that run
-/// without it (--report, --convert, --help, --version), each with its
+/// without it, for scripts and a quick look from a terminal, each with its
 /// operands and options. One table in CommandLineModes.cpp lists them; it
 /// both checks a command line and writes --help. A mode is added with one
-/// entry there and the function that runs it. The modes never write the
-/// user's settings; those that write a data file read them to keep backups
-/// as the window does.
+/// entry there and the function that runs it. A mode may read the user's
+/// settings (an import follows the category rules and CSV layouts the window
+/// saved; the modes that write a data file keep backups as it does) but
+/// never writes them.
 namespace CommandLineModes {
 
 /// One start's command line, read against the table.
