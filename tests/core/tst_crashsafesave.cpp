@@ -117,9 +117,10 @@ private slots:
         // A kill in the instant between naming the new image and renaming it over
         // the target can leave that image under a random name; nothing can tidy up
         // after SIGKILL. What matters is that no fixed-name leftover blocks a later
-        // save: the lock of a killed run is stale, and the next run takes it over.
+        // save: the lock of a killed run (or its removal's) is stale, and the next run
+        // takes it over.
         const QRegularExpression orphan(QRegularExpression::anchoredPattern(
-            QStringLiteral("budget\\.txt\\.\\w{6}|\\.budget\\.txt\\.lock")));
+            QStringLiteral("budget\\.txt\\.\\w{6}|\\.budget\\.txt\\.lock(\\.rmlock)?")));
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
             if (name != QLatin1String("budget.txt") && name != QLatin1String("first.txt") && name != QLatin1String("second.txt"))
                 QVERIFY2(orphan.match(name).hasMatch(), qPrintable(name));
