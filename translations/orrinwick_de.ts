@@ -31,6 +31,14 @@
         <source>Close About window</source>
         <translation>Fenster „Über Orrinwick“ schließen</translation>
     </message>
+    <message>
+        <source>Write to the support address with your mail program</source>
+        <translation>Mit Ihrem Mailprogramm an die Support-Adresse schreiben</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Dieses Fenster schließen (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Alerts</name>
@@ -101,6 +109,22 @@
     <message>
         <source>Categories</source>
         <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Each month&apos;s budget beside what was spent in it</source>
+        <translation>Das Budget jedes Monats neben dem, was in ihm ausgegeben wurde</translation>
+    </message>
+    <message>
+        <source>What each category spent in the year</source>
+        <translation>Was jede Kategorie im Jahr ausgegeben hat</translation>
+    </message>
+    <message>
+        <source>Budget and spending by month (Ctrl+Tab for the next page)</source>
+        <translation>Budget und Ausgaben nach Monat (Strg+Tab für die nächste Seite)</translation>
+    </message>
+    <message>
+        <source>Spending by category (Ctrl+Tab for the next page)</source>
+        <translation>Ausgaben nach Kategorie (Strg+Tab für die nächste Seite)</translation>
     </message>
 </context>
 <context>
@@ -268,6 +292,18 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
+    <message>
+        <source>Choose the line&apos;s category, or type the name of a new one that the import creates</source>
+        <translation>Die Kategorie der Zeile wählen oder den Namen einer neuen eingeben, die der Import anlegt</translation>
+    </message>
+    <message>
+        <source>A new category, created by the import</source>
+        <translation>Eine neue Kategorie, die der Import anlegt</translation>
+    </message>
+    <message>
+        <source>Choose the category</source>
+        <translation>Die Kategorie wählen</translation>
+    </message>
 </context>
 <context>
     <name>CategoryEdit</name>
@@ -314,6 +350,14 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The budget&apos;s categories: type over a name to rename it</source>
+        <translation>Die Kategorien des Budgets: Einen Namen überschreiben, um ihn umzubenennen</translation>
+    </message>
+    <message>
+        <source>Close the category editor (Esc)</source>
+        <translation>Den Kategorie-Editor schließen (Esc)</translation>
     </message>
 </context>
 <context>
@@ -491,6 +535,10 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
     <message>
         <source>Add, rename or delete categories</source>
         <translation>Kategorien hinzufügen, umbenennen oder löschen</translation>
+    </message>
+    <message>
+        <source>The month&apos;s transactions: type in a cell to change it, Return to go on</source>
+        <translation>Die Buchungen des Monats: In eine Zelle tippen, um sie zu ändern, Eingabe, um weiterzugehen</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1071,14 @@ Es geht ohne ihn weiter.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>What each category may spend this month: type an amount to change it</source>
+        <translation>Was jede Kategorie diesen Monat ausgeben darf: Einen Betrag eingeben, um ihn zu ändern</translation>
+    </message>
+    <message>
+        <source>Close the envelope editor (Esc)</source>
+        <translation>Den Umschlag-Editor schließen (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -1037,6 +1093,14 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Clear Menu</source>
         <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>No budget file was opened yet</source>
+        <translation>Es wurde noch keine Budgetdatei geöffnet</translation>
+    </message>
+    <message>
+        <source>Forget the files listed here; the files stay as they are</source>
+        <translation>Die hier aufgeführten Dateien vergessen; die Dateien selbst bleiben, wie sie sind</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1245,22 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>%1 transactions found, total %2</source>
         <translation>%1 Buchungen gefunden, Summe %2</translation>
+    </message>
+    <message>
+        <source>Type what to find: words of a description, note or category, an amount, or a range such as &gt; 100 or 10..20; Down goes to the list</source>
+        <translation>Eingeben, was zu suchen ist: Wörter einer Beschreibung, Notiz oder Kategorie, ein Betrag oder ein Bereich wie &gt; 100 oder 10..20; Pfeil nach unten geht zur Liste</translation>
+    </message>
+    <message>
+        <source>The transactions of the year that match; Enter shows one in the register</source>
+        <translation>Die passenden Buchungen des Jahres; Eingabe zeigt eine im Kassenbuch</translation>
+    </message>
+    <message>
+        <source>Show the selected transaction in its month&apos;s register</source>
+        <translation>Die ausgewählte Buchung im Kassenbuch ihres Monats zeigen</translation>
+    </message>
+    <message>
+        <source>Close this window (Esc)</source>
+        <translation>Dieses Fenster schließen (Esc)</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1612,50 @@ Es geht ohne ihn weiter.</translation>
         <source>Dialog buttons</source>
         <translation>Dialogschaltflächen</translation>
     </message>
+    <message>
+        <source>The year of the budget the lines go into; lines of other years are left out</source>
+        <translation>Das Jahr des Budgets, in das die Zeilen kommen; Zeilen anderer Jahre bleiben draußen</translation>
+    </message>
+    <message>
+        <source>Whether the bank writes the month or the day first</source>
+        <translation>Ob die Bank den Monat oder den Tag zuerst schreibt</translation>
+    </message>
+    <message>
+        <source>The column that holds each line&apos;s date</source>
+        <translation>Die Spalte mit dem Datum jeder Zeile</translation>
+    </message>
+    <message>
+        <source>The column that holds the payee or description</source>
+        <translation>Die Spalte mit dem Empfänger oder der Beschreibung</translation>
+    </message>
+    <message>
+        <source>The column whose text becomes the transaction&apos;s note</source>
+        <translation>Die Spalte, deren Text zur Notiz der Buchung wird</translation>
+    </message>
+    <message>
+        <source>The column with the amount, money out negative</source>
+        <translation>Die Spalte mit dem Betrag, Ausgänge negativ</translation>
+    </message>
+    <message>
+        <source>The column with money paid out, where the bank keeps it apart</source>
+        <translation>Die Spalte mit den Ausgängen, wo die Bank sie getrennt führt</translation>
+    </message>
+    <message>
+        <source>The column with money paid in, where the bank keeps it apart</source>
+        <translation>Die Spalte mit den Eingängen, wo die Bank sie getrennt führt</translation>
+    </message>
+    <message>
+        <source>The first row holds the columns&apos; names, not a transaction</source>
+        <translation>Die erste Zeile enthält die Namen der Spalten, keine Buchung</translation>
+    </message>
+    <message>
+        <source>Amounts are written with a decimal comma, as 12,50</source>
+        <translation>Beträge sind mit Dezimalkomma geschrieben, wie 12,50</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s lines: tick those to import and choose a category for each</source>
+        <translation>Die Zeilen des Kontoauszugs: Die zu importierenden anhaken und für jede eine Kategorie wählen</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewDialog</name>
@@ -1602,6 +1726,18 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>%1 lines. New: %2, duplicates: %3, other years: %4, needing a category: %5, credits: %6. Ticked: %7.</source>
         <translation>%1 Zeilen. Neu: %2, doppelt: %3, andere Jahre: %4, ohne Kategorie: %5, Gutschriften: %6. Angehakt: %7.</translation>
+    </message>
+    <message>
+        <source>Add the ticked lines to the registers, in one step that Undo takes back</source>
+        <translation>Die angehakten Zeilen in die Kassenbücher übernehmen, in einem Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Close and import nothing (Esc)</source>
+        <translation>Schließen und nichts importieren (Esc)</translation>
+    </message>
+    <message>
+        <source>New categories the import creates: %1.</source>
+        <translation>Neue Kategorien, die der Import anlegt: %1.</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1848,37 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Dialog buttons</source>
         <translation>Dialogschaltflächen</translation>
+    </message>
+    <message>
+        <source>Each rule: a text a description contains, and the category it gives</source>
+        <translation>Jede Regel: ein Text, den eine Beschreibung enthält, und die Kategorie, die sie vergibt</translation>
+    </message>
+    <message>
+        <source>Add an empty rule at the end</source>
+        <translation>Am Ende eine leere Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <translation>Die ausgewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Move the selected rule up, so that it applies before the one above</source>
+        <translation>Die ausgewählte Regel nach oben schieben, damit sie vor der darüber gilt</translation>
+    </message>
+    <message>
+        <source>Move the selected rule down</source>
+        <translation>Die ausgewählte Regel nach unten schieben</translation>
+    </message>
+</context>
+<context>
+    <name>ImportRulesDialog</name>
+    <message>
+        <source>Keep the rules as they stand now</source>
+        <translation>Die Regeln so übernehmen, wie sie jetzt stehen</translation>
+    </message>
+    <message>
+        <source>Close and keep the rules as they were (Esc)</source>
+        <translation>Schließen und die Regeln lassen, wie sie waren (Esc)</translation>
     </message>
 </context>
 <context>
@@ -1834,6 +2001,97 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Res&amp;tore from Backup…</source>
         <translation>Aus Sicherung &amp;wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Start a new budget file with no categories</source>
+        <translation>Eine neue Budgetdatei ohne Kategorien beginnen</translation>
+    </message>
+    <message>
+        <source>Open a budget file</source>
+        <translation>Eine Budgetdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save the budget to its file</source>
+        <translation>Das Budget in seiner Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save the budget under a new name and go on with that file</source>
+        <translation>Das Budget unter einem neuen Namen speichern und mit dieser Datei weiterarbeiten</translation>
+    </message>
+    <message>
+        <source>Bring back an earlier version of the budget from its backups</source>
+        <translation>Eine frühere Fassung des Budgets aus den Sicherungen zurückholen</translation>
+    </message>
+    <message>
+        <source>Save the budget and end Orrinwick</source>
+        <translation>Das Budget speichern und Orrinwick beenden</translation>
+    </message>
+    <message>
+        <source>Add a category at the end of the budget</source>
+        <translation>Eine Kategorie am Ende des Budgets hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected category and all its transactions</source>
+        <translation>Die ausgewählte Kategorie mit allen ihren Buchungen löschen</translation>
+    </message>
+    <message>
+        <source>Choose how the data file is synced, sorted and backed up, and the view</source>
+        <translation>Wählen, wie die Datendatei abgeglichen, sortiert und gesichert wird, und die Ansicht</translation>
+    </message>
+    <message>
+        <source>Write the budget grid to a CSV file for a spreadsheet</source>
+        <translation>Die Budgettabelle für eine Tabellenkalkulation in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Write the transactions of the month the register shows to a CSV file</source>
+        <translation>Die Buchungen des Monats, den das Kassenbuch zeigt, in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Show the budget and the spending as charts</source>
+        <translation>Budget und Ausgaben als Diagramme zeigen</translation>
+    </message>
+    <message>
+        <source>Show the version of Orrinwick and where to get support</source>
+        <translation>Die Version von Orrinwick zeigen und wo es Hilfe gibt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Write the transactions of %1 to a CSV file</source>
+        <translation>Die Buchungen von %1 in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Open one of the budget files opened last</source>
+        <translation>Eine der zuletzt geöffneten Budgetdateien öffnen</translation>
+    </message>
+    <message>
+        <source>Write the budget or a month&apos;s transactions to a file</source>
+        <translation>Das Budget oder die Buchungen eines Monats in eine Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Write the transactions of a month you choose to a CSV file</source>
+        <translation>Die Buchungen eines gewählten Monats in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Add a category at the end of the budget (%1)</source>
+        <translation>Eine Kategorie am Ende des Budgets hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Delete the selected category and all its transactions (%1)</source>
+        <translation>Die ausgewählte Kategorie mit allen ihren Buchungen löschen (%1)</translation>
+    </message>
+    <message>
+        <source>The budget by month: select a cell and type to change it</source>
+        <translation>Das Budget nach Monaten: Eine Zelle wählen und tippen, um sie zu ändern</translation>
+    </message>
+    <message>
+        <source>The budget grid: the categories by month</source>
+        <translation>Die Budgettabelle: die Kategorien nach Monaten</translation>
+    </message>
+    <message>
+        <source>The register: the transactions of one month</source>
+        <translation>Das Kassenbuch: die Buchungen eines Monats</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2406,42 @@ Es geht ohne ihn weiter.</translation>
         <source> days</source>
         <translation> Tage</translation>
     </message>
+    <message>
+        <source>Update the data file from Subversion before it is read, and commit it after a save</source>
+        <translation>Die Datendatei vor dem Lesen aus Subversion aktualisieren und nach dem Speichern einchecken</translation>
+    </message>
+    <message>
+        <source>Start the tunnel helper for Subversion when Orrinwick starts</source>
+        <translation>Den Tunnelhelfer für Subversion starten, wenn Orrinwick startet</translation>
+    </message>
+    <message>
+        <source>Put each month&apos;s transactions in the order of their day when a file is read</source>
+        <translation>Beim Lesen einer Datei die Buchungen jedes Monats nach ihrem Tag ordnen</translation>
+    </message>
+    <message>
+        <source>Type each month&apos;s budget in the Budget row</source>
+        <translation>Das Budget jedes Monats in der Zeile Budget eingeben</translation>
+    </message>
+    <message>
+        <source>Give each category an envelope per month; the budget is their sum</source>
+        <translation>Jeder Kategorie einen Umschlag pro Monat geben; das Budget ist ihre Summe</translation>
+    </message>
+    <message>
+        <source>Before a save writes over the file, keep the file as it was among the backups</source>
+        <translation>Bevor beim Speichern die Datei überschrieben wird, die bisherige Datei bei den Sicherungen behalten</translation>
+    </message>
+    <message>
+        <source>How many of the newest backups are always kept</source>
+        <translation>Wie viele der neuesten Sicherungen immer behalten werden</translation>
+    </message>
+    <message>
+        <source>For how many days back one backup a day is kept besides the newest</source>
+        <translation>Für wie viele Tage zurück neben den neuesten eine Sicherung pro Tag behalten wird</translation>
+    </message>
+    <message>
+        <source>Close the preferences; every choice is already in force (Esc)</source>
+        <translation>Die Einstellungen schließen; jede Wahl gilt bereits (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>PrintRenderer</name>
@@ -2396,6 +2690,14 @@ Es geht ohne ihn weiter.</translation>
         <source>Restore or cancel</source>
         <translation>Wiederherstellen oder abbrechen</translation>
     </message>
+    <message>
+        <source>The backups of this file, newest first: choose one to see it below</source>
+        <translation>Die Sicherungen dieser Datei, neueste zuerst: Wählen Sie eine, um sie unten zu sehen</translation>
+    </message>
+    <message>
+        <source>The chosen backup&apos;s budget, as it would come back</source>
+        <translation>Das Budget der gewählten Sicherung, wie es zurückkäme</translation>
+    </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
@@ -2446,6 +2748,14 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Average</source>
         <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Make the budget the chosen backup, in one step that Undo takes back</source>
+        <translation>Das Budget zur gewählten Sicherung machen, in einem Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Close and keep the budget as it is (Esc)</source>
+        <translation>Schließen und das Budget lassen, wie es ist (Esc)</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2880,14 @@ Es geht ohne ihn weiter.</translation>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Die letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Die zurückgenommene Änderung wieder ausführen</translation>
+    </message>
 </context>
 <context>
     <name>WelcomePanel</name>
@@ -2663,6 +2981,22 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
         <translation>Die PDF-Datei konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Start next year&apos;s budget file with this one&apos;s categories and budgets</source>
+        <translation>Die Budgetdatei des nächsten Jahres mit den Kategorien und Budgets dieser beginnen</translation>
+    </message>
+    <message>
+        <source>Find transactions of the whole year by their text or amount</source>
+        <translation>Buchungen des ganzen Jahres nach Text oder Betrag suchen</translation>
+    </message>
+    <message>
+        <source>Print the budget grid, or the month the register shows, after a preview</source>
+        <translation>Die Budgettabelle oder den Monat, den das Kassenbuch zeigt, nach einer Vorschau drucken</translation>
+    </message>
+    <message>
+        <source>Write the budget grid, or the month the register shows, to a PDF file</source>
+        <translation>Die Budgettabelle oder den Monat, den das Kassenbuch zeigt, in eine PDF-Datei schreiben</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,18 @@
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
 #include "app/UndoHistory.h"
+#include "import/ImportCommand.h"
+#include "import/ImportPreviewDialog.h"
+#include "import/ImportPreviewModel.h"
 #include "welcome/CommonCategoriesDialog.h"
 #include "welcome/Welcome.h"
 #include "welcome/WelcomePanel.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableView>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,6 +134,62 @@ private slots:
         QCOMPARE(fixture.loop.titles().size(), 2);
         QCOMPARE(fixture.rowNames().mid(kFirstCategoryRow), QStringList({"Groceries", "Health"}));
         QCOMPARE(app.document().calculateBudgetForColumnId(QStringLiteral("may")), QStringLiteral("60"));
+    }
+
+    void importingAStatementCreatesTheCategoriesPickedForItsLines()
+    {
+        AppFixture fixture;
+        fixture.knownVersion();
+        MyDataSource &app = fixture.start();
+        Welcome welcome(app, fixture.alerts);
+        ImportCommand import(app, *fixture.settings, fixture.panels, fixture.alerts);
+        connect(&welcome, &Welcome::importRequested, &import, &ImportCommand::menuImport);
+        fixture.panels.answer({QStringLiteral(ORRINWICK_TEST_DATA "/import/statement-ofx102.ofx")});
+        QStringList offered;
+        QString summary;
+        fixture.loop.answer([&offered, &summary](QWidget *window) {
+            auto *preview = qobject_cast<ImportPreviewDialog *>(window);
+            QVERIFY(preview);
+            ImportPreviewModel &model = preview->model();
+            const int category = int(ImportPreviewModel::Column::Category);
+            // The empty budget offers the common categories to pick from.
+            auto *table = preview->findChild<QTableView *>();
+            QAbstractItemDelegate *delegate = table->itemDelegateForColumn(category);
+            std::unique_ptr<QWidget> editor(delegate->createEditor(table->viewport(), {}, model.index(0, category)));
+            auto *box = qobject_cast<QComboBox *>(editor.get());
+            for (int item = 0; item < box->count(); ++item)
+                offered << box->itemText(item);
+            // Internet, Market, Bus pass, (a credit), Power company, Garden centre, the next line.
+            const QList<std::pair<int, QString>> picks{{0, "Utilities"}, {1, "Groceries"}, {2, "Transport"},
+                                                       {4, "Utilities"}, {5, " Garden "}, {6, "Holidays"}};
+            for (const auto &[row, name] : picks)
+                QVERIFY(model.setData(model.index(row, category), name, Qt::EditRole));
+            // A line unticked again leaves its new category uncreated.
+            QVERIFY(model.setData(model.index(6, int(ImportPreviewModel::Column::Tick)), Qt::Unchecked, Qt::CheckStateRole));
+            summary = preview->findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
+            preview->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok)->click();
+        });
+        welcome.panel().importButton().click();
+
+        QVERIFY2(offered.contains(QStringLiteral("Groceries")) && offered.contains(QStringLiteral("Savings")),
+                 qPrintable(offered.join(u' ')));
+        QVERIFY2(summary.contains(QStringLiteral("Utilities, Groceries, Transport, Garden.")), qPrintable(summary));
+        QVERIFY(fixture.alerts.shown().isEmpty());
+        QCOMPARE(fixture.rowNames().mid(kFirstCategoryRow),
+                 QStringList({"Utilities", "Groceries", "Transport", "Garden"}));
+        QCOMPARE(app.document().entryList(QStringLiteral("Utilities"), 4)->size(), 2); // the budget entry and the power bill
+        QVERIFY(!welcomeShown(welcome));
+
+        // One step takes back the lines and the categories made for them.
+        QUndoStack &history = app.undoHistory().stack();
+        QCOMPARE(history.count(), 1);
+        history.undo();
+        QCOMPARE(app.document().categoryCount(), 0);
+        QVERIFY(welcomeShown(welcome));
+        history.redo();
+        QCOMPARE(fixture.rowNames().mid(kFirstCategoryRow),
+                 QStringList({"Utilities", "Groceries", "Transport", "Garden"}));
+        QCOMPARE(app.document().entryList(QStringLiteral("Garden"), 4)->size(), 2);
     }
 
     void theWelcomesButtonsOpenAndImport()

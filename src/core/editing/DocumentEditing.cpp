@@ -3,6 +3,7 @@
 #include "ReversibleChange.h"
 #include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
+#include "document/TextRules.h"
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
     : EditingSession(document)
@@ -32,27 +33,60 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
         name, [put, before] { put(before); }, [put, after] { put(after); }));
 }
 
-bool DocumentEditing::addRecords(const AddRecords &records, const QString &name, std::optional<int> year)
+bool DocumentEditing::addRecords(const AddRecords &records, const QString &name, std::optional<int> year,
+                                 const QStringList &newCategories)
 {
+    for (const QString &category : newCategories) {
+        const CheckedText checked = TextRules::checkName(category);
+        if (!checked.ok() || category.isEmpty() || document().rowOfCategory(category) >= 0
+            || newCategories.count(category) > 1)
+            return false;
+    }
     // Ids fixed once, so that later steps find the records after an undo and redo.
     const AddRecords added = records.withIds(document());
     const DocumentExtensions before = document().extensions();
     DocumentExtensions after = before;
     if (year)
         after.setYear(*year);
-    bool done = false;
-    restructure([this, &added, &done] { done = added.apply(document()); });
-    if (!done)
+    const int firstNewRow = int(document().getCatArray().size());
+    const auto createCategories = [this, newCategories] {
+        for (const QString &category : newCategories)
+            document().createCategory(category, QStringLiteral("0"));
+    };
+    const auto removeCategories = [this, firstNewRow, count = int(newCategories.size())] {
+        for (int row = firstNewRow + count - 1; row >= firstNewRow; --row)
+            document().deleteCategoryByIndex(row);
+    };
+    const auto apply = [this, added, createCategories, removeCategories] {
+        bool done = false;
+        restructure([&] {
+            createCategories();
+            done = added.apply(document());
+            if (!done)
+                removeCategories();
+        });
+        return done;
+    };
+    if (!apply())
         return false;
+    if (!newCategories.isEmpty())
+        document().recalculate();
     document().setExtensions(after);
     record(std::make_unique<ReversibleChange>(
         name,
-        [this, added, before] {
-            restructure([this, &added] { added.takeBack(document()); });
+        [this, added, before, removeCategories, hasNew = !newCategories.isEmpty()] {
+            restructure([&] {
+                added.takeBack(document());
+                removeCategories();
+            });
+            if (hasNew)
+                document().recalculate();
             document().setExtensions(before);
         },
-        [this, added, after] {
-            restructure([this, &added] { (void)added.apply(document()); });
+        [this, apply, after, hasNew = !newCategories.isEmpty()] {
+            (void)apply();
+            if (hasNew)
+                document().recalculate();
             document().setExtensions(after);
         }));
     return true;

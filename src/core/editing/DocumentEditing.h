@@ -26,10 +26,13 @@ public:
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
     void replaceDocument(const DocumentSnapshot &to, const QString &name);
-    /// Adds many records in one undo step named `name` (an import), and
-    /// stores the budget's year when one is given; none when a record names
-    /// no category of the document (false).
-    bool addRecords(const AddRecords &records, const QString &name, std::optional<int> year = std::nullopt);
+    /// Adds many records in one undo step named `name` (an import), after
+    /// appending the `newCategories` they may go into, and stores the
+    /// budget's year when one is given; none when a record names no category
+    /// of the document or a new one is not a name a new category may have
+    /// (false).
+    bool addRecords(const AddRecords &records, const QString &name, std::optional<int> year = std::nullopt,
+                    const QStringList &newCategories = {});
 
 private:
     AmountEdits _amounts;

@@ -5,11 +5,14 @@
 
 #include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/TextRules.h"
 #include "editing/DescriptionLookup.h"
 #include "register/voCheckViewData.h"
 
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -157,6 +160,27 @@ bool ImportPlan::setCategory(int index, const QString &category)
     if (neededOne)
         line.ticked = true;
     return true;
+}
+
+bool ImportPlan::addCategory(const QString &name)
+{
+    const CheckedText checked = TextRules::checkName(name);
+    if (!checked.ok() || checked.text.isEmpty() || checked.text != name || _categories.contains(name))
+        return false;
+    _categories.append(name);
+    _added.append(name);
+    return true;
+}
+
+QStringList ImportPlan::newCategories() const
+{
+    QStringList used;
+    for (const QString &name : _added) {
+        if (std::any_of(_lines.cbegin(), _lines.cend(),
+                        [&name](const PlannedLine &line) { return line.ticked && line.category == name; }))
+            used.append(name);
+    }
+    return used;
 }
 
 int ImportPlan::tickedCount() const

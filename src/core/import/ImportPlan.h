@@ -71,8 +71,16 @@ public:
 
     [[nodiscard]] int year() const { return _year; }
     [[nodiscard]] const QList<PlannedLine> &lines() const { return _lines; }
-    /// The budget's categories, in budget order.
+    /// The budget's categories, in budget order, then those added.
     [[nodiscard]] const QStringList &categories() const { return _categories; }
+    /// Offers a category the budget does not have yet, for lines to be
+    /// given; refused (false) for a name the file cannot hold or one
+    /// offered already.
+    bool addCategory(const QString &name);
+    /// The categories added, in their order.
+    [[nodiscard]] const QStringList &addedCategories() const { return _added; }
+    /// The categories added that a ticked line uses: those the import creates.
+    [[nodiscard]] QStringList newCategories() const;
 
     /// Ticks or unticks a line; refused (false) for a line that cannot be ticked.
     bool setTicked(int index, bool ticked);
@@ -89,5 +97,6 @@ public:
 private:
     QList<PlannedLine> _lines;
     QStringList _categories;
+    QStringList _added;
     int _year = 0;
 };

@@ -257,9 +257,12 @@ void FileCommands::fillRecentMenu()
         item->setStatusTip(path);
     }
     if (menu->isEmpty()) {
-        menu->addAction(tr("No Recent Files"))->setEnabled(false);
+        QAction *none = menu->addAction(tr("No Recent Files"));
+        none->setEnabled(false);
+        none->setStatusTip(tr("No budget file was opened yet"));
         return;
     }
     menu->addSeparator();
-    menu->addAction(tr("Clear Menu"), this, [this] { _recents.clear(); });
+    menu->addAction(tr("Clear Menu"), this, [this] { _recents.clear(); })
+        ->setStatusTip(tr("Forget the files listed here; the files stay as they are"));
 }

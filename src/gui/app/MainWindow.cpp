@@ -23,6 +23,11 @@ QList<QKeySequence> keysWithFallback(QKeySequence::StandardKey standard, const Q
     return keys;
 }
 
+QString keysText(const QAction &action)
+{
+    return action.shortcut().toString(QKeySequence::NativeText);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -44,7 +49,19 @@ MainWindow::MainWindow(QWidget *parent)
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         QAction *item = _ui->menuExportMonth->addAction(MonthDisplay::name(month) + QStringLiteral("…"));
         item->setData(month);
+        item->setStatusTip(tr("Write the transactions of %1 to a CSV file").arg(MonthDisplay::name(month)));
     }
+    _ui->menuOpenRecent->menuAction()->setStatusTip(tr("Open one of the budget files opened last"));
+    _ui->menuExport->menuAction()->setStatusTip(tr("Write the budget or a month's transactions to a file"));
+    _ui->menuExportMonth->menuAction()->setStatusTip(tr("Write the transactions of a month you choose to a CSV file"));
+    _ui->newCategoryButton->setToolTip(
+        tr("Add a category at the end of the budget (%1)").arg(keysText(*_ui->actionNewCategory)));
+    _ui->deleteCategoryButton->setToolTip(
+        tr("Delete the selected category and all its transactions (%1)").arg(keysText(*_ui->actionDeleteCategory)));
+    _ui->_ourTableView->setToolTip(tr("The budget by month: select a cell and type to change it"));
+    _ui->_ourTabView->setTabToolTip(0, tr("The budget grid: the categories by month"));
+    _ui->_ourTabView->setTabToolTip(1, tr("The register: the transactions of one month"));
+    // Where the menus' status tips are read, and the notes of what happened unasked.
     statusBar()->setAccessibleName(tr("Status bar"));
     statusBar()->setToolTip(tr("What happened to the budget without being asked"));
     // The category commands act on the grid: on the register tab they would

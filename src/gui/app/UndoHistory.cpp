@@ -26,6 +26,8 @@ UndoHistory::UndoHistory(Applied applied, QObject *parent)
 {
     _undo->setObjectName(QStringLiteral("actionUndo"));
     _redo->setObjectName(QStringLiteral("actionRedo"));
+    _undo->setStatusTip(tr("Take back the last change"));
+    _redo->setStatusTip(tr("Make the change taken back again"));
     _undo->setShortcuts(keysWith(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
     _redo->setShortcuts(keysWith(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                                       QKeySequence(Qt::CTRL | Qt::Key_Y)}));

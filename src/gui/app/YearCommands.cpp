@@ -47,6 +47,10 @@ YearCommands::YearCommands(MyDataSource &dataSource, FilePanels &filePanels, Ale
 {
     _findAction->setShortcuts(QKeySequence::Find);
     _printAction->setShortcuts(QKeySequence::Print);
+    _newYearAction->setStatusTip(tr("Start next year's budget file with this one's categories and budgets"));
+    _findAction->setStatusTip(tr("Find transactions of the whole year by their text or amount"));
+    _printAction->setStatusTip(tr("Print the budget grid, or the month the register shows, after a preview"));
+    _exportPdfAction->setStatusTip(tr("Write the budget grid, or the month the register shows, to a PDF file"));
     installInMenus();
 }
 

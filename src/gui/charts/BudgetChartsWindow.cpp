@@ -32,13 +32,14 @@ QChart *plainChart()
     return chart;
 }
 
-QChartView *makeView(QWidget *parent, const QString &objectName, const QString &name)
+QChartView *makeView(QWidget *parent, const QString &objectName, const QString &name, const QString &tip)
 {
     auto *view = new QChartView(parent);
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
     view->setAccessibleName(name);
+    view->setToolTip(tip);
     return view;
 }
 
@@ -121,10 +122,14 @@ BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent
     _tabs = new QTabWidget(this);
     _tabs->setDocumentMode(true);
     _tabs->setAccessibleName(tr("Chart pages"));
-    _monthsView = makeView(_tabs, QStringLiteral("monthsChart"), tr("Budget and spending by month"));
-    _categoriesView = makeView(_tabs, QStringLiteral("categoriesChart"), tr("Spending by category"));
+    _monthsView = makeView(_tabs, QStringLiteral("monthsChart"), tr("Budget and spending by month"),
+                           tr("Each month's budget beside what was spent in it"));
+    _categoriesView = makeView(_tabs, QStringLiteral("categoriesChart"), tr("Spending by category"),
+                               tr("What each category spent in the year"));
     _tabs->addTab(_monthsView, tr("Months"));
     _tabs->addTab(_categoriesView, tr("Categories"));
+    _tabs->setTabToolTip(0, tr("Budget and spending by month (Ctrl+Tab for the next page)"));
+    _tabs->setTabToolTip(1, tr("Spending by category (Ctrl+Tab for the next page)"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addWidget(_tabs);

@@ -44,11 +44,14 @@ FindTransactionsDialog::FindTransactionsDialog(std::function<DocumentSnapshot()>
     _field->setObjectName(QStringLiteral("findField"));
     _field->setAccessibleName(tr("Find text, amount or range"));
     _field->setPlaceholderText(tr("Description, note, category, amount, or a range such as > 100 or 10..20"));
+    _field->setToolTip(tr("Type what to find: words of a description, note or category, an amount, or a range "
+                          "such as > 100 or 10..20; Down goes to the list"));
     _field->setClearButtonEnabled(true);
     _field->installEventFilter(this);
 
     _view->setObjectName(QStringLiteral("findResults"));
     _view->setAccessibleName(tr("Found transactions"));
+    _view->setToolTip(tr("The transactions of the year that match; Enter shows one in the register"));
     _view->setModel(_model);
     _view->setSelectionBehavior(QAbstractItemView::SelectRows);
     _view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -68,9 +71,11 @@ FindTransactionsDialog::FindTransactionsDialog(std::function<DocumentSnapshot()>
     buttons->addButton(_showButton, QDialogButtonBox::ActionRole);
     _showButton->setObjectName(QStringLiteral("showInRegisterButton"));
     _showButton->setAccessibleName(tr("Show in Register"));
+    _showButton->setToolTip(tr("Show the selected transaction in its month's register"));
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("closeFindButton"));
     close->setAccessibleName(tr("Close"));
+    close->setToolTip(tr("Close this window (Esc)"));
     // Enter belongs to the field and the list, which show the transaction;
     // a default button would take it a second time.
     for (QPushButton *button : {_showButton, close}) {

@@ -5,7 +5,9 @@
 #include <functional>
 
 /// Edits a category cell with a combo box of the budget's categories; a
-/// choice is committed as soon as it is made.
+/// choice is committed as soon as it is made. Given names for new
+/// categories, the box offers them after the budget's and takes a name
+/// typed in too, for a category still to be created.
 class CategoryComboDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -13,7 +15,7 @@ class CategoryComboDelegate final : public QStyledItemDelegate
 public:
     using Categories = std::function<QStringList()>;
 
-    explicit CategoryComboDelegate(Categories categories, QObject *parent = nullptr);
+    CategoryComboDelegate(Categories categories, Categories newNames, QObject *parent = nullptr);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -21,5 +23,8 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
 private:
+    void finish(QWidget *editor) const;
+
     Categories _categories;
+    Categories _newNames;
 };

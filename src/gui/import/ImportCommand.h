@@ -9,8 +9,9 @@ class QAction;
 class Settings;
 
 /// File → Import Transactions… (Ctrl+I): reads a bank statement, shows the
-/// preview, and adds the ticked lines to their months as one change the
-/// user can undo. The file is saved only by the usual commands. Installs
+/// preview, and adds the ticked lines to their months, with the new
+/// categories picked for them in the preview, as one change the user can
+/// undo. The file is saved only by the usual commands. Installs
 /// its action in the File menu.
 class ImportCommand final : public QObject
 {

@@ -10,6 +10,7 @@
 #include "import/ImportSettings.h"
 #include "platform/Alerts.h"
 #include "platform/ModalLoop.h"
+#include "welcome/CommonCategoriesDialog.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -54,10 +55,14 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
 {
     _ui->setupUi(this);
     HandbookPage::set(*this, QStringLiteral("importing"));
+    _ui->buttonBox->button(QDialogButtonBox::Ok)->setToolTip(
+        tr("Add the ticked lines to the registers, in one step that Undo takes back"));
+    _ui->buttonBox->button(QDialogButtonBox::Cancel)->setToolTip(tr("Close and import nothing (Esc)"));
     QTableView &table = *_ui->previewTable;
     table.setModel(_model);
     table.setItemDelegateForColumn(int(Column::Category),
-                                   new CategoryComboDelegate([this] { return plan().categories(); }, this));
+                                   new CategoryComboDelegate([this] { return plan().categories(); },
+                                                             [this] { return commonNamesLeft(); }, this));
     QHeaderView &header = *table.horizontalHeader();
     header.setStretchLastSection(false);
     header.setSectionResizeMode(int(Column::Description), QHeaderView::Stretch);
@@ -111,6 +116,7 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
         _ticks.insert(lineKey(line, row), line.ticked);
         if (line.categorySource == CategorySource::Chosen)
             _chosen.insert(lineKey(line, row), line.category);
+        _added = plan().addedCategories();
         updateSummary();
     });
     connect(table.selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ImportPreviewDialog::updateSummary);
@@ -194,6 +200,8 @@ void ImportPreviewDialog::replan()
     _read = _source.read(_choices);
     ImportPlan plan = _read.ok() ? ImportPlan(_document, _read.lines, _ui->yearBox->value(), _settings.rules())
                                  : ImportPlan();
+    for (const QString &name : std::as_const(_added))
+        (void)plan.addCategory(name);
     for (int row = 0; row < plan.lines().size(); ++row) {
         const int key = lineKey(plan.lines()[row], row);
         if (const auto chosen = _chosen.constFind(key); chosen != _chosen.cend())
@@ -203,6 +211,13 @@ void ImportPreviewDialog::replan()
     }
     _model->setPlan(std::move(plan));
     updateSummary();
+}
+
+QStringList ImportPreviewDialog::commonNamesLeft() const
+{
+    QStringList names = CommonCategoriesDialog::commonNames();
+    names.removeIf([this](const QString &name) { return plan().categories().contains(name); });
+    return names;
 }
 
 void ImportPreviewDialog::updateSummary()
@@ -235,6 +250,9 @@ void ImportPreviewDialog::updateSummary()
             .arg(current.count(LineState::NeedsCategory))
             .arg(current.count(LineState::Credit))
             .arg(ticked));
+    if (const QStringList created = current.newCategories(); !created.isEmpty())
+        _ui->summaryLabel->setText(_ui->summaryLabel->text() + u' '
+                                   + tr("New categories the import creates: %1.").arg(created.join(QStringLiteral(", "))));
 }
 
 void ImportPreviewDialog::editRules()

@@ -48,6 +48,9 @@ private:
     void editRules();
     void saveAsRule();
     void importAccepted();
+    /// The common categories of a household the budget and the plan lack,
+    /// offered for lines as new categories.
+    [[nodiscard]] QStringList commonNamesLeft() const;
     [[nodiscard]] QList<QComboBox *> columnBoxes() const;
 
     std::unique_ptr<Ui::ImportPreview> _ui;
@@ -61,4 +64,6 @@ private:
     /// The user's own ticks and categories, by line, kept across replans.
     QHash<int, bool> _ticks;
     QHash<int, QString> _chosen;
+    /// The categories the user added for lines, kept across replans.
+    QStringList _added;
 };

@@ -89,7 +89,10 @@ bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value
         const bool ticked = value.value<Qt::CheckState>() == Qt::Checked;
         changed = ticked != before.ticked && _plan.setTicked(index.row(), ticked);
     } else if (column(index) == Column::Category && role == Qt::EditRole) {
-        const QString category = value.toString();
+        // A name the budget lacks becomes a category the import creates.
+        const QString category = value.toString().trimmed();
+        if (category != before.category && !_plan.categories().contains(category))
+            (void)_plan.addCategory(category);
         changed = category != before.category && _plan.setCategory(index.row(), category);
     }
     if (!changed)

@@ -23,8 +23,10 @@ ImportRulesDialog::ImportRulesDialog(const QList<CategoryRule> &rules, const QSt
 {
     _ui->setupUi(this);
     HandbookPage::set(*this, QStringLiteral("importing"));
+    _ui->buttonBox->button(QDialogButtonBox::Ok)->setToolTip(tr("Keep the rules as they stand now"));
+    _ui->buttonBox->button(QDialogButtonBox::Cancel)->setToolTip(tr("Close and keep the rules as they were (Esc)"));
     _ui->rulesTable->setItemDelegateForColumn(kCategoryColumn,
-                                              new CategoryComboDelegate([this] { return _categories; }, this));
+                                              new CategoryComboDelegate([this] { return _categories; }, {}, this));
     for (const CategoryRule &rule : rules)
         insertRule(_ui->rulesTable->rowCount(), rule);
     connect(_ui->addButton, &QPushButton::clicked, this, &ImportRulesDialog::addRule);

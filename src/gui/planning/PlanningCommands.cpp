@@ -37,6 +37,7 @@ PlanningCommands::PlanningCommands(MyDataSource &dataSource, FilePanels &filePan
     Ui::MainMenu &ui = window.ui();
     _lastYearAction->setObjectName(QStringLiteral("actionLastYearsBudget"));
     _lastYearAction->setToolTip(tr("Choose the budget file of the year before, to plan with"));
+    _lastYearAction->setStatusTip(_lastYearAction->toolTip());
     connect(_lastYearAction, &QAction::triggered, this, &PlanningCommands::menuLastYearsBudget);
     // Beside the other commands that open a file.
     const QList<QAction *> fileItems = ui.menuFile->actions();
@@ -83,6 +84,7 @@ void PlanningCommands::addFillAction(const QString &objectName, BudgetFill::Rule
     action->setObjectName(objectName);
     action->setToolTip(tr("Fills the selected months of the Budget row, or in envelope mode of a category's "
                           "envelopes, after a preview"));
+    action->setStatusTip(action->toolTip());
     connect(action, &QAction::triggered, this, [this, rule, window] { fill(rule, window); });
 }
 

@@ -41,8 +41,10 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BackupStore::Version> &vers
     _restore = _ui->buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     _restore->setObjectName(QStringLiteral("restoreButton"));
     _restore->setAccessibleName(tr("Restore the chosen backup"));
+    _restore->setToolTip(tr("Make the budget the chosen backup, in one step that Undo takes back"));
     _restore->setDefault(true);
     _ui->buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
+    _ui->buttons->button(QDialogButtonBox::Cancel)->setToolTip(tr("Close and keep the budget as it is (Esc)"));
     _ui->_versions->setModel(_versionModel);
     _ui->_preview->setModel(_previewModel);
     connect(_ui->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
