@@ -130,15 +130,15 @@
 <context>
     <name>BudgetFileReader</name>
     <message>
-        <source>Source File %@ not found!
+        <source>Source File %1 not found!
 </source>
-        <translation>Quelldatei %@ nicht gefunden!
+        <translation>Quelldatei %1 nicht gefunden!
 </translation>
     </message>
     <message>
-        <source>File %@ is not a budget file and was not opened.
+        <source>File %1 is not a budget file and was not opened.
 </source>
-        <translation>Die Datei %@ ist keine Budgetdatei und wurde nicht geöffnet.
+        <translation>Die Datei %1 ist keine Budgetdatei und wurde nicht geöffnet.
 </translation>
     </message>
 </context>
@@ -271,8 +271,8 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <translation>Löschen bestätigen</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete category %@</source>
-        <translation>Soll die Kategorie %@ wirklich gelöscht werden?</translation>
+        <source>Are you sure you want to delete category %1</source>
+        <translation>Soll die Kategorie %1 wirklich gelöscht werden?</translation>
     </message>
 </context>
 <context>
@@ -863,8 +863,8 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
         <translation>Kassenbuch des &amp;Monats %1 als CSV…</translation>
     </message>
     <message>
-        <source>The export could not be written to &quot;%@&quot;. Nothing was saved there.</source>
-        <translation>Der Export konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+        <source>The export could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Der Export konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -880,10 +880,6 @@ Changes made in one of the two programs may be lost when the other saves.</sourc
     <message>
         <source>File in Use</source>
         <translation>Datei in Gebrauch</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Open Anyway</source>
@@ -971,9 +967,9 @@ Prüfen Sie, ob es eine Datei ist, die Sie lesen dürfen, oder speichern Sie das
 <context>
     <name>DocumentSync</name>
     <message>
-        <source>Data File %@ could not be opened for write!
+        <source>Data File %1 could not be opened for write!
 </source>
-        <translation>Die Datendatei %@ konnte nicht zum Schreiben geöffnet werden!
+        <translation>Die Datendatei %1 konnte nicht zum Schreiben geöffnet werden!
 </translation>
     </message>
     <message>
@@ -987,9 +983,9 @@ Prüfen Sie, ob es eine Datei ist, die Sie lesen dürfen, oder speichern Sie das
         <translation>SVN-Aktualisierung läuft</translation>
     </message>
     <message>
-        <source>SVN update left %@ in conflict!
+        <source>SVN update left %1 in conflict!
 File Not Loaded.</source>
-        <translation>Die SVN-Aktualisierung hat %@ im Konflikt hinterlassen!
+        <translation>Die SVN-Aktualisierung hat %1 im Konflikt hinterlassen!
 Datei nicht geladen.</translation>
     </message>
     <message>
@@ -1001,39 +997,39 @@ Datei nicht geladen.</translation>
         <translation>SVN-Commit läuft</translation>
     </message>
     <message>
-        <source>SVN commit failed: the Subversion client %@ could not be started!
+        <source>SVN commit failed: the Subversion client %1 could not be started!
 </source>
-        <translation>SVN-Commit fehlgeschlagen: Der Subversion-Client %@ konnte nicht gestartet werden!
+        <translation>SVN-Commit fehlgeschlagen: Der Subversion-Client %1 konnte nicht gestartet werden!
 </translation>
     </message>
     <message>
-        <source>SVN commit returned status %d!
+        <source>SVN commit returned status %1!
 </source>
-        <translation>SVN-Commit endete mit Status %d!
+        <translation>SVN-Commit endete mit Status %1!
 </translation>
     </message>
     <message>
-        <source>SVN update failed: the Subversion client %@ could not be started!
+        <source>SVN update failed: the Subversion client %1 could not be started!
 </source>
-        <translation>SVN-Aktualisierung fehlgeschlagen: Der Subversion-Client %@ konnte nicht gestartet werden!
+        <translation>SVN-Aktualisierung fehlgeschlagen: Der Subversion-Client %1 konnte nicht gestartet werden!
 </translation>
     </message>
     <message>
-        <source>SVN update returned status %d!
+        <source>SVN update returned status %1!
 </source>
-        <translation>SVN-Aktualisierung endete mit Status %d!
+        <translation>SVN-Aktualisierung endete mit Status %1!
 </translation>
     </message>
     <message>
-        <source>Tunnel helper %@ not found!
+        <source>Tunnel helper %1 not found!
 Continuing without it.</source>
-        <translation>Tunnelhelfer %@ nicht gefunden!
+        <translation>Tunnelhelfer %1 nicht gefunden!
 Es geht ohne ihn weiter.</translation>
     </message>
     <message>
-        <source>Tunnel helper %@ could not be started!
+        <source>Tunnel helper %1 could not be started!
 Continuing without it.</source>
-        <translation>Tunnelhelfer %@ konnte nicht gestartet werden!
+        <translation>Tunnelhelfer %1 konnte nicht gestartet werden!
 Es geht ohne ihn weiter.</translation>
     </message>
     <message>
@@ -2093,9 +2089,6 @@ Es geht ohne ihn weiter.</translation>
         <source>The register: the transactions of one month</source>
         <translation>Das Kassenbuch: die Buchungen eines Monats</translation>
     </message>
-</context>
-<context>
-    <name>MainWindow</name>
     <message>
         <source>Status bar</source>
         <translation>Statusleiste</translation>
@@ -2979,8 +2972,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>%1 als PDF exportieren</translation>
     </message>
     <message>
-        <source>The PDF could not be written to &quot;%@&quot;. Nothing was saved there.</source>
-        <translation>Die PDF-Datei konnte nicht nach „%@“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+        <source>The PDF could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Die PDF-Datei konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Start next year&apos;s budget file with this one&apos;s categories and budgets</source>
@@ -3009,12 +3002,12 @@ Es geht ohne ihn weiter.</translation>
 <context>
     <name>voAboutWinCtrl</name>
     <message>
-        <source>Orrinwick %@</source>
-        <translation>Orrinwick %@</translation>
+        <source>Orrinwick %1</source>
+        <translation>Orrinwick %1</translation>
     </message>
     <message>
-        <source>Email: %@</source>
-        <translation>E-Mail: %@</translation>
+        <source>Email: %1</source>
+        <translation>E-Mail: %1</translation>
     </message>
 </context>
 <context>
@@ -3028,8 +3021,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>Bitte wählen Sie den zu löschenden Eintrag aus.</translation>
     </message>
     <message>
-        <source>Removing Category &apos;%@&apos; will permanently remove all associated data!</source>
-        <translation>Das Entfernen der Kategorie „%@“ löscht alle zugehörigen Daten endgültig!</translation>
+        <source>Removing Category &apos;%1&apos; will permanently remove all associated data!</source>
+        <translation>Das Entfernen der Kategorie „%1“ löscht alle zugehörigen Daten endgültig!</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -3071,8 +3064,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>Übertrag bestätigen</translation>
     </message>
     <message>
-        <source>Insert data into %@ ?</source>
-        <translation>Daten in %@ einfügen?</translation>
+        <source>Insert data into %1 ?</source>
+        <translation>Daten in %1 einfügen?</translation>
     </message>
     <message>
         <source>Insert</source>

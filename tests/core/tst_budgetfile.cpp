@@ -401,7 +401,8 @@ void TestBudgetFile::missingFileWarnsAndIsNotRemembered()
     QCOMPARE(alerts.shown().size(), 1);
     QCOMPARE(alerts.shown()[0].title, QStringLiteral("WARNING"));
     QCOMPARE(alerts.shown()[0].message, QStringLiteral("Source File %1 not found!\n").arg(path));
-    QCOMPARE(alerts.shown()[0].defaultButton, QStringLiteral("OK"));
+    QCOMPARE(alerts.shown()[0].kind, Alerts::Kind::Warning);
+    QCOMPARE(ScriptedAlerts::buttonsOf(alerts.shown()[0]), QList{Alerts::Button::Ok});
     QVERIFY(recents.paths.isEmpty());
 
     // A folder does not read as a file either.

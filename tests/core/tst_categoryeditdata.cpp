@@ -151,15 +151,15 @@ void TestCategoryEditData::renamingKeepsEveryValueOfTheCategory()
 
 void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Alerts::Button>("answer");
     QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("Cancel, the default") << Alerts::kDefaultButton << QStringList{"Food", "Rent", "Fun"};
-    QTest::newRow("OK") << Alerts::kSecondButton << QStringList{"Food", "Fun"};
+    QTest::newRow("Cancel, the default") << Alerts::Button::Cancel << QStringList{"Food", "Rent", "Fun"};
+    QTest::newRow("OK") << Alerts::Button::Ok << QStringList{"Food", "Fun"};
 }
 
 void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk()
 {
-    QFETCH(int, answer);
+    QFETCH(Alerts::Button, answer);
     QFETCH(QStringList, remaining);
     addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
             QStringLiteral("9"));
@@ -172,13 +172,14 @@ void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk()
     const ScriptedAlerts::Shown &warning = _alerts->shown().first();
     QCOMPARE(warning.title, QStringLiteral("WARNING"));
     QCOMPARE(warning.message, QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
-    QCOMPARE(warning.defaultButton, QStringLiteral("Cancel"));
-    QCOMPARE(warning.secondButton, QStringLiteral("OK"));
+    QCOMPARE(warning.kind, Alerts::Kind::Warning);
+    QCOMPARE(warning.defaultButton, Alerts::Button::Cancel);
+    QCOMPARE(ScriptedAlerts::buttonsOf(warning), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
     QCOMPARE(_data->categoryList(), remaining);
     QCOMPARE(categoryNames(*_document), remaining);
     // The rows after the deleted one still name their own data.
     QCOMPARE(_document->entryList(QStringLiteral("Fun"), kJan)->at(1).desc, QStringLiteral("Cinema"));
-    QCOMPARE(_data->selectionModel()->hasSelection(), answer == Alerts::kDefaultButton);
+    QCOMPARE(_data->selectionModel()->hasSelection(), answer == Alerts::Button::Cancel);
 }
 
 void TestCategoryEditData::deletingWithoutSelectionOnlyWarns()
@@ -195,7 +196,7 @@ void TestCategoryEditData::modelPassesTheItemModelTester()
     _data->addCategory();
     QVERIFY(_data->setData(_data->index(3), QStringLiteral("Travel")));
     _data->selectionModel()->select(_data->index(0), QItemSelectionModel::ClearAndSelect);
-    _alerts->answer({Alerts::kSecondButton});
+    _alerts->answer({Alerts::Button::Ok});
     _data->delCategory();
     _data->initData();
     QCOMPARE(_data->categoryList(), (QStringList{"Rent", "Fun", "Travel"}));

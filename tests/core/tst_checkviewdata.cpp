@@ -488,7 +488,7 @@ void TestCheckViewData::newRecordsLookUpTheirCategoryFromTheDescription()
     _data->loadMonthData(month);
     if (month == u"mar") {
         select({0});
-        _alerts->answer({Alerts::kSecondButton});
+        _alerts->answer({Alerts::Button::Ok});
         _data->delData();
         _alerts->clear();
     }
@@ -534,15 +534,15 @@ void TestCheckViewData::loadedRecordsNeverLookUpTheirCategory()
 
 void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Alerts::Button>("answer");
     QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("Cancel") << Alerts::kDefaultButton << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
-    QTest::newRow("OK") << Alerts::kSecondButton << QStringList{"Bakery", "Market"};
+    QTest::newRow("Cancel") << Alerts::Button::Cancel << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
+    QTest::newRow("OK") << Alerts::Button::Ok << QStringList{"Bakery", "Market"};
 }
 
 void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk()
 {
-    QFETCH(int, answer);
+    QFETCH(Alerts::Button, answer);
     QFETCH(QStringList, remaining);
 
     _data->loadMonthData(QStringLiteral("jan"));
@@ -554,16 +554,17 @@ void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk()
     const ScriptedAlerts::Shown &confirm = _alerts->shown().first();
     QCOMPARE(confirm.title, QStringLiteral("Confirm Delete"));
     QCOMPARE(confirm.message, QStringLiteral("Are you sure you want to delete selected items?"));
-    QCOMPARE(confirm.defaultButton, QStringLiteral("Cancel"));
-    QCOMPARE(confirm.secondButton, QStringLiteral("OK"));
+    QCOMPARE(confirm.kind, Alerts::Kind::Question);
+    QCOMPARE(confirm.defaultButton, Alerts::Button::Cancel);
+    QCOMPARE(ScriptedAlerts::buttonsOf(confirm), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
     QCOMPARE(shownDescs(*_data), remaining);
     QVERIFY(_data->selectedRows().isEmpty());
-    QCOMPARE(_data->isDirty(), answer == Alerts::kSecondButton);
-    QCOMPARE(_host->remaining, answer == Alerts::kSecondButton ? QStringLiteral("946.4") : QStringLiteral("149.4"));
+    const bool deleted = answer == Alerts::Button::Ok;
+    QCOMPARE(_data->isDirty(), deleted);
+    QCOMPARE(_host->remaining, deleted ? QStringLiteral("946.4") : QStringLiteral("149.4"));
 
     _data->storeAndReleaseMonthData();
-    const QStringList rent = answer == Alerts::kSecondButton ? QStringList()
-                                                             : QStringList{"Landlord"};
+    const QStringList rent = deleted ? QStringList() : QStringList{"Landlord"};
     QCOMPARE(storedDescs(*_document, QStringLiteral("Rent"), kJan), rent);
 }
 
@@ -575,7 +576,7 @@ void TestCheckViewData::deletingOrCarryingOverWithoutSelectionOnlyWarns()
     QCOMPARE(_alerts->titles(), (QStringList{"No Entry Selected", "No Entry Selected"}));
     QCOMPARE(_alerts->shown()[0].message, QStringLiteral("Please select item(s) to delete."));
     QCOMPARE(_alerts->shown()[1].message, QStringLiteral("Please select item(s) to carry-over."));
-    QCOMPARE(_alerts->shown()[1].defaultButton, QStringLiteral("OK"));
+    QCOMPARE(ScriptedAlerts::buttonsOf(_alerts->shown()[1]), QList{Alerts::Button::Ok});
     QCOMPARE(_data->rowCount(), 4);
     QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kFeb), QStringList());
 }
@@ -592,8 +593,9 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
 
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("Confirm Carry-Over")});
     QCOMPARE(_alerts->shown().first().message, QStringLiteral("Insert data into February ?"));
-    QCOMPARE(_alerts->shown().first().defaultButton, QStringLiteral("Insert"));
-    QCOMPARE(_alerts->shown().first().secondButton, QStringLiteral("Cancel"));
+    QCOMPARE(_alerts->shown().first().defaultButton, Alerts::Button::Action);
+    QCOMPARE(_alerts->shown().first().buttons.first().label, QStringLiteral("Insert"));
+    QCOMPARE(ScriptedAlerts::buttonsOf(_alerts->shown().first()), (QList{Alerts::Button::Action, Alerts::Button::Cancel}));
     QCOMPARE(*_document->entryList(QStringLiteral("Food"), kFeb),
              (EntryList{Entry::envelope(), Entry{"2", "Already", "1", "", " "}, Entry{"5", "Bakery", "8.5", "", " "},
                         Entry{"20", "Market", "45.10", "", " "}}));
@@ -614,16 +616,16 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
 void TestCheckViewData::carryOverFromDecemberOrCancelledDoesNothing_data()
 {
     QTest::addColumn<QString>("month");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Alerts::Button>("answer");
     QTest::addColumn<QStringList>("titles");
-    QTest::newRow("December") << "dec" << Alerts::kDefaultButton << QStringList();
-    QTest::newRow("Cancel") << "jan" << Alerts::kSecondButton << QStringList{"Confirm Carry-Over"};
+    QTest::newRow("December") << "dec" << Alerts::Button::Action << QStringList();
+    QTest::newRow("Cancel") << "jan" << Alerts::Button::Cancel << QStringList{"Confirm Carry-Over"};
 }
 
 void TestCheckViewData::carryOverFromDecemberOrCancelledDoesNothing()
 {
     QFETCH(QString, month);
-    QFETCH(int, answer);
+    QFETCH(Alerts::Button, answer);
     QFETCH(QStringList, titles);
 
     addItem(*_document, QStringLiteral("Food"), kDec, QStringLiteral("24"), QStringLiteral("Gifts"),
@@ -652,7 +654,7 @@ void TestCheckViewData::modelPassesTheItemModelTester()
     _data->addData();
     QVERIFY(_data->setData(_data->index(0, columnOf("amount")), QStringLiteral("1")));
     select({1, 2});
-    _alerts->answer({Alerts::kSecondButton});
+    _alerts->answer({Alerts::Button::Ok});
     _data->delData();
     _data->storeAndReleaseMonthData();
     _data->loadMonthData(QStringLiteral("feb"));

@@ -120,7 +120,7 @@ void tst_SyncTunnelHelper::startedOnceWithoutArgumentsAndOutlivesTheProgram()
     QCOMPARE(_alerts.shown().size(), 1);
     QCOMPARE(_alerts.shown().first().title, QStringLiteral("Continue"));
     QCOMPARE(_alerts.shown().first().message, QStringLiteral("Continue launching Orrinwick"));
-    QCOMPARE(_alerts.shown().first().defaultButton, QStringLiteral("OK"));
+    QCOMPARE(ScriptedAlerts::buttonsOf(_alerts.shown().first()), QList{Alerts::Button::Ok});
 
     _sync.reset(); // the program quits
     QTest::qWait(100);

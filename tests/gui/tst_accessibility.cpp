@@ -192,8 +192,8 @@ private slots:
             faults = namingFaults(*box);
             box->button(QMessageBox::Cancel) ? box->reject() : box->done(0);
         });
-        alerts.run(QStringLiteral("Confirm Delete"), QStringLiteral("Are you sure you want to delete category Rent"),
-                   QStringLiteral("Cancel"), QStringLiteral("OK"));
+        (void)alerts.confirm(QStringLiteral("Confirm Delete"),
+                             QStringLiteral("Are you sure you want to delete category Rent"), Alerts::Button::Cancel);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };

@@ -193,7 +193,7 @@ void TestCategoryEditor::deleteButtonWarnsWithCancelAsDefault()
     QCOMPARE(_alerts->shown().first().message,
              QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
 
-    _alerts->answer({Alerts::kSecondButton});
+    _alerts->answer({Alerts::Button::Ok});
     click("deleteButton");
     QCOMPARE(shownNames(), (QStringList{"Food", "Fun"}));
     QCOMPARE(categoryNames(*_document), shownNames());

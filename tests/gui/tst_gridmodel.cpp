@@ -364,19 +364,19 @@ private slots:
     void deleteCategory_data()
     {
         QTest::addColumn<int>("selected"); // -1: none
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<Alerts::Button>("answer");
         QTest::addColumn<QStringList>("alerts");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("nothing selected") << -1 << 1 << QStringList{"No SelectedCategory"} << kFive;
-        QTest::newRow("Budget row selected") << 0 << 1 << QStringList{"No SelectedCategory"} << kFive;
-        QTest::newRow("Cancel") << 4 << 1 << QStringList{"Confirm Delete"} << kFive;
-        QTest::newRow("OK") << 4 << 0 << QStringList{"Confirm Delete"} << QStringList{"A", "C", "D", "E"};
+        QTest::newRow("nothing selected") << -1 << Alerts::Button::Ok << QStringList{"No SelectedCategory"} << kFive;
+        QTest::newRow("Budget row selected") << 0 << Alerts::Button::Ok << QStringList{"No SelectedCategory"} << kFive;
+        QTest::newRow("Cancel") << 4 << Alerts::Button::Cancel << QStringList{"Confirm Delete"} << kFive;
+        QTest::newRow("OK") << 4 << Alerts::Button::Ok << QStringList{"Confirm Delete"} << QStringList{"A", "C", "D", "E"};
     }
 
     void deleteCategory()
     {
         QFETCH(int, selected);
-        QFETCH(int, answer);
+        QFETCH(Alerts::Button, answer);
         QFETCH(QStringList, alerts);
         QFETCH(QStringList, left);
         Grid grid(kFive);
@@ -389,10 +389,11 @@ private slots:
         if (alerts.first() == QLatin1String("Confirm Delete")) {
             const ScriptedAlerts::Shown &confirm = grid.fixture.alerts.shown().first();
             QCOMPARE(confirm.message, QStringLiteral("Are you sure you want to delete category B"));
-            QCOMPARE(confirm.defaultButton, QStringLiteral("Cancel"));
-            QCOMPARE(confirm.secondButton, QStringLiteral("OK"));
+            QCOMPARE(confirm.defaultButton, Alerts::Button::Cancel);
+            QCOMPARE(ScriptedAlerts::buttonsOf(confirm), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
         }
-        QCOMPARE(grid.app->document().getCatDataDictionary().count(QStringLiteral("B")), std::size_t(answer));
+        QCOMPARE(grid.app->document().getCatDataDictionary().count(QStringLiteral("B")),
+                 std::size_t(left.contains(u"B"_qs)));
     }
 
     void cellsShowWholeAmountsRightAlignedAndNegativeRemaindersRed()

@@ -269,15 +269,15 @@ private slots:
 
     void anOpenDateOrderIsAsked_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<Alerts::Button>("answer");
         QTest::addColumn<QDate>("date");
-        QTest::newRow("month first") << Alerts::kDefaultButton << QDate(2026, 5, 4);
-        QTest::newRow("day first") << Alerts::kSecondButton << QDate(2026, 4, 5);
+        QTest::newRow("month first") << Alerts::Button::Action << QDate(2026, 5, 4);
+        QTest::newRow("day first") << Alerts::Button::OtherAction << QDate(2026, 4, 5);
     }
 
     void anOpenDateOrderIsAsked()
     {
-        QFETCH(int, answer);
+        QFETCH(Alerts::Button, answer);
         QFETCH(QDate, date);
         Preview preview;
         QTemporaryDir folder;

@@ -363,7 +363,7 @@ void TestRegister::deleteButtonDeletesTheClickedRowsOnOk()
 {
     selectRows({rowOf("Landlord"), rowOf("Cinema")});
     QCOMPARE(table()->selectionModel()->selectedRows().size(), 2);
-    _alerts->answer({Alerts::kSecondButton});
+    _alerts->answer({Alerts::Button::Ok});
     click("deleteButton");
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("Confirm Delete")});
     QCOMPARE(shownColumn("desc"), (QStringList{"Bakery", "Market"}));

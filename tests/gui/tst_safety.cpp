@@ -115,17 +115,17 @@ private slots:
 
     void recoveryIsOfferedAtTheNextStart_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<Alerts::Button>("answer");
         QTest::addColumn<bool>("recovered");
         QTest::addColumn<bool>("fileNewer"); // saved since by another program: kept, not offered
-        QTest::newRow("Recover") << int(Alerts::kDefaultButton) << true << false;
-        QTest::newRow("Discard") << int(Alerts::kSecondButton) << false << false;
-        QTest::newRow("older than the file") << int(Alerts::kDefaultButton) << false << true;
+        QTest::newRow("Recover") << Alerts::Button::Action << true << false;
+        QTest::newRow("Discard") << Alerts::Button::OtherAction << false << false;
+        QTest::newRow("older than the file") << Alerts::Button::Action << false << true;
     }
 
     void recoveryIsOfferedAtTheNextStart()
     {
-        QFETCH(int, answer);
+        QFETCH(Alerts::Button, answer);
         QFETCH(bool, recovered);
         QFETCH(bool, fileNewer);
         SafeApp program;
@@ -341,18 +341,18 @@ private slots:
     void writingOverAFileOpenElsewhereAsksFirst_data()
     {
         QTest::addColumn<bool>("isNew"); // else Save As
-        QTest::addColumn<int>("answer");
-        QTest::newRow("Save As, Cancel") << false << int(Alerts::kDefaultButton);
-        QTest::newRow("Save As, Open Anyway") << false << int(Alerts::kSecondButton);
-        QTest::newRow("New, Cancel") << true << int(Alerts::kDefaultButton);
-        QTest::newRow("New, Open Anyway") << true << int(Alerts::kSecondButton);
+        QTest::addColumn<Alerts::Button>("answer");
+        QTest::newRow("Save As, Cancel") << false << Alerts::Button::Cancel;
+        QTest::newRow("Save As, Open Anyway") << false << Alerts::Button::Action;
+        QTest::newRow("New, Cancel") << true << Alerts::Button::Cancel;
+        QTest::newRow("New, Open Anyway") << true << Alerts::Button::Action;
     }
 
     void writingOverAFileOpenElsewhereAsksFirst()
     {
         QFETCH(bool, isNew);
-        QFETCH(int, answer);
-        const bool written = answer == Alerts::kSecondButton;
+        QFETCH(Alerts::Button, answer);
+        const bool written = answer == Alerts::Button::Action;
         SafeApp program;
         program.start();
         const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));

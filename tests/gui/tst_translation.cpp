@@ -151,7 +151,7 @@ QStringList alertTexts(const QLocale &locale)
             box->reject();
         }
     });
-    QtAlerts().run(Alerts::warningTitle(), QStringLiteral("12.50"), QStringLiteral("Cancel"), QStringLiteral("OK"));
+    (void)QtAlerts().confirm(Alerts::warningTitle(), QStringLiteral("12.50"), Alerts::Button::Cancel);
     return texts;
 }
 

@@ -160,7 +160,7 @@ private slots:
             QVERIFY(u.gridView().isEditing());
         } else if (change == u"delete") {
             u.gridView().selectRow(kRentRow);
-            u.fixture.alerts.answer({0});
+            u.fixture.alerts.answer({Alerts::Button::Ok});
             u.app->btnDeleteCategory();
         } else if (change == u"move") {
             const std::unique_ptr<QMimeData> drag(u.grid().mimeData({u.grid().index(kRentRow + 2, 0)}));
@@ -219,7 +219,7 @@ private slots:
             u.app->checkView().addData();
         } else if (change == u"delete") {
             u.selectRecord(landlord);
-            u.fixture.alerts.answer({0});
+            u.fixture.alerts.answer({Alerts::Button::Ok});
             u.app->checkView().delData();
         } else if (change == u"carry") {
             u.selectRecord(landlord);
@@ -299,7 +299,7 @@ private slots:
         const auto shown = [&u] { return u.registerData().categoryList() + u.registerShows(); };
         const QStringList shownBefore = shown();
 
-        u.fixture.alerts.answer({0}); // the delete warning: OK
+        u.fixture.alerts.answer({Alerts::Button::Ok}); // the delete warning: OK
         u.fixture.loop.answer([change](QWidget *window) {
             auto *names = window->findChild<QTableView *>(QStringLiteral("_ourTable"));
             QVERIFY(names);

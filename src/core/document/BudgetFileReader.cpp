@@ -257,10 +257,9 @@ LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alert
     voLineArray lines(path);
     const LoadResult result = load(document, lines, options, path);
     if (result == LoadResult::NotFound)
-        alerts.warning(Alerts::format(QCoreApplication::translate("BudgetFileReader", "Source File %@ not found!\n"), path));
+        alerts.warning(QCoreApplication::translate("BudgetFileReader", "Source File %1 not found!\n").arg(path));
     else if (result == LoadResult::NotABudgetFile)
-        alerts.warning(Alerts::format(
-            QCoreApplication::translate("BudgetFileReader", "File %@ is not a budget file and was not opened.\n"), path));
+        alerts.warning(QCoreApplication::translate("BudgetFileReader", "File %1 is not a budget file and was not opened.\n").arg(path));
     return result;
 }
 

@@ -12,11 +12,10 @@ public:
     {
     }
 
-    int run(const QString &title, const QString &message, const QString &defaultButton,
-            const QString &secondButton = {}) override
+    Button show(const Alert &alert) override
     {
         ++_count;
-        return _shown.run(title, message, defaultButton, secondButton);
+        return _shown.show(alert);
     }
 
     /// How many alerts have been shown through this one.

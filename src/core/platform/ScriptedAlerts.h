@@ -4,30 +4,32 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-/// Test double: records every alert and answers from a script of button
-/// results (the default button once the script is used up).
+/// Test double: records every alert and answers from a script of buttons
+/// (each alert's default button once the script is used up).
 class ScriptedAlerts final : public Alerts
 {
 public:
-    struct Shown
-    {
-        QString title;
-        QString message;
-        QString defaultButton;
-        QString secondButton;
-    };
+    using Shown = Alert;
 
-    int run(const QString &title, const QString &message, const QString &defaultButton,
-            const QString &secondButton = {}) override
+    Button show(const Alert &alert) override
     {
-        _shown.append({title, message, defaultButton, secondButton});
-        return _answers.isEmpty() ? kDefaultButton : _answers.takeFirst();
+        _shown.append(alert);
+        return _answers.isEmpty() ? alert.defaultButton : _answers.takeFirst();
     }
 
-    /// The next alerts answer with these results, in order.
-    void answer(std::initializer_list<int> results) { _answers.append(QList<int>(results)); }
+    /// The next alerts answer with these buttons, in order.
+    void answer(std::initializer_list<Button> buttons) { _answers.append(QList<Button>(buttons)); }
     [[nodiscard]] const QList<Shown> &shown() const { return _shown; }
+    /// The buttons an alert offered, in order.
+    [[nodiscard]] static QList<Button> buttonsOf(const Shown &alert)
+    {
+        QList<Button> buttons;
+        for (const Choice &choice : alert.buttons)
+            buttons << choice.button;
+        return buttons;
+    }
     [[nodiscard]] QStringList titles() const
     {
         QStringList result;
@@ -39,5 +41,5 @@ public:
 
 private:
     QList<Shown> _shown;
-    QList<int> _answers;
+    QList<Button> _answers;
 };

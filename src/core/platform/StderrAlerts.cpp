@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-int StderrAlerts::run(const QString &title, const QString &message, const QString &, const QString &)
+Alerts::Button StderrAlerts::show(const Alert &alert)
 {
-    const QString text = title + QStringLiteral(": ") + message.trimmed() + u'\n';
+    const QString text = alert.title + QStringLiteral(": ") + alert.message.trimmed() + u'\n';
     std::fputs(text.toLocal8Bit().constData(), stderr);
-    return kDefaultButton;
+    return alert.defaultButton;
 }

@@ -60,13 +60,15 @@ void voCategoryEditWinData::delCategory()
 {
     const QModelIndexList selected = _selection.selectedIndexes();
     if (selected.isEmpty()) {
-        _alerts.run(tr("No Entry Selected"), tr("Please select item to delete."), QStringLiteral("OK"));
+        _alerts.inform(tr("No Entry Selected"), tr("Please select item to delete."));
         return;
     }
     const int row = selected.first().row();
-    const QString message = Alerts::format(
-        tr("Removing Category '%@' will permanently remove all associated data!"), _categoryList.at(row));
-    if (_alerts.run(tr("WARNING"), message, QStringLiteral("Cancel"), QStringLiteral("OK")) == Alerts::kDefaultButton)
+    const QString message
+        = tr("Removing Category '%1' will permanently remove all associated data!").arg(_categoryList.at(row));
+    if (_alerts.show({Alerts::Kind::Warning, tr("WARNING"), message, {{Alerts::Button::Ok}, {Alerts::Button::Cancel}},
+                      Alerts::Button::Cancel})
+        != Alerts::Button::Ok)
         return;
     (void)_edits.categories().deleteCategory(row + kFirstCategoryRow);
     _selection.clearSelection();

@@ -225,7 +225,7 @@ bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &e
 {
     if (!rows.isEmpty())
         return true;
-    _alerts.run(tr("No Entry Selected"), errorMessage, QStringLiteral("OK"));
+    _alerts.inform(tr("No Entry Selected"), errorMessage);
     return false;
 }
 
@@ -243,7 +243,7 @@ void voCheckViewData::addData()
     record.lookup = CategoryLookup::Pending;
     const EditAnswer answer = _edits.records().addRecord(*this, record);
     if (answer.isRefused()) {
-        _alerts.run(tr("No Categories Defined"), answer.message, QStringLiteral("OK"));
+        _alerts.inform(tr("No Categories Defined"), answer.message);
         return;
     }
     const int row = numberOfRowsInTableView() - 1;
@@ -257,9 +257,8 @@ void voCheckViewData::delData()
     if (!validateSelection(rows, tr("Please select item(s) to delete.")))
         return;
     _selection.clearSelection();
-    if (_alerts.run(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"), QStringLiteral("Cancel"),
-                    QStringLiteral("OK"))
-        == Alerts::kDefaultButton)
+    if (!_alerts.confirm(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"),
+                         Alerts::Button::Cancel))
         return;
     (void)_edits.records().deleteRecords(*this, rows);
     _selection.clearSelection();
@@ -274,9 +273,8 @@ void voCheckViewData::carryOverData()
     if (next >= MonthTables::kMonthCount)
         return;
     const QString nextName = MonthDisplay::name(next);
-    if (_alerts.run(tr("Confirm Carry-Over"), Alerts::format(tr("Insert data into %@ ?"), nextName), tr("Insert"),
-                    QStringLiteral("Cancel"))
-        != Alerts::kDefaultButton)
+    if (!_alerts.confirm(tr("Confirm Carry-Over"), tr("Insert data into %1 ?").arg(nextName), Alerts::Button::Action,
+                         tr("Insert")))
         return;
     (void)_edits.records().carryOver(*this, rows);
 }

@@ -48,7 +48,7 @@ bool DocumentSafety::mayOpen(const QString &path)
     const QString message = tr("%1 is open in Orrinwick on %2 since %3.\n\nChanges made in one of the two "
                                "programs may be lost when the other saves.")
                                 .arg(path, holder->host, shownTime(holder->since));
-    return _alerts.run(tr("File in Use"), message, tr("Cancel"), tr("Open Anyway")) == Alerts::kSecondButton;
+    return _alerts.confirm(tr("File in Use"), message, Alerts::Button::Cancel, tr("Open Anyway"));
 }
 
 void DocumentSafety::opened(const QString &path)
@@ -190,8 +190,10 @@ void DocumentSafety::offerRecovery(const QString &path)
         const QString message = tr("%1 has changes that were not saved. The last change was made on %2.\n\n"
                                    "Recover them, or discard them? Discarded changes are kept with the backups.")
                                     .arg(name, shownTime(changed));
-        if (_alerts.run(tr("Recover Unsaved Changes"), message, tr("Recover"), tr("Discard"))
-            == Alerts::kDefaultButton) {
+        if (_alerts.show({Alerts::Kind::Question, tr("Recover Unsaved Changes"), message,
+                          {{Alerts::Button::Action, tr("Recover")}, {Alerts::Button::OtherAction, tr("Discard")}},
+                          Alerts::Button::Action})
+            == Alerts::Button::Action) {
             if (const std::optional<DocumentSnapshot> snapshot = SnapshotFile::readFile(file)) {
                 // The file stays until a save: it holds what the document holds.
                 _replace(*snapshot, tr("Recover Unsaved Changes"));

@@ -78,7 +78,7 @@ bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
     if (!fileOperationsAllowed())
         return false;
     if (!BudgetFileWriter::writeFile(_document, path)) {
-        _alerts.warning(Alerts::format(tr("Data File %@ could not be opened for write!\n"), path));
+        _alerts.warning(tr("Data File %1 could not be opened for write!\n").arg(path));
         return false;
     }
     // At once: the commit's progress window lets events through, the
@@ -132,7 +132,7 @@ void DocumentSync::doSvnUpdate(bool detach)
     // since belongs to no file and must not mix into the one loaded now.
     _document.eraseAllData();
     if (WorkingCopyConflict::isConflicted(_loadFileName)) {
-        lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
+        lockFileOperations(tr("SVN update left %1 in conflict!\nFile Not Loaded.").arg(_loadFileName));
     } else {
         _svnOpenState = true;
         _fileLoaded = loadFile(_loadFileName);
@@ -153,7 +153,7 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
     // since belongs to no file and must not mix into the one loaded now.
     _document.eraseAllData();
     if (WorkingCopyConflict::isConflicted(_loadFileName)) {
-        lockFileOperations(Alerts::format(tr("SVN update left %@ in conflict!\nFile Not Loaded."), _loadFileName));
+        lockFileOperations(tr("SVN update left %1 in conflict!\nFile Not Loaded.").arg(_loadFileName));
     } else if (!outcome.succeeded()) {
         lockFileOperations(updateFailure(outcome) + tr("File Not Loaded."));
     } else {
@@ -181,9 +181,9 @@ void DocumentSync::doSvnCommit(const QString &savedPath)
     closeProgress();
     if (!outcome.started)
         _alerts.warning(
-            Alerts::format(tr("SVN commit failed: the Subversion client %@ could not be started!\n"), _svnClient));
+            tr("SVN commit failed: the Subversion client %1 could not be started!\n").arg(_svnClient));
     else if (!outcome.succeeded())
-        _alerts.warning(Alerts::format(tr("SVN commit returned status %d!\n"), QString::number(outcome.status)));
+        _alerts.warning(tr("SVN commit returned status %1!\n").arg(outcome.status));
     releaseSvnTask();
 }
 
@@ -197,8 +197,8 @@ void DocumentSync::lockFileOperations(const QString &message)
 QString DocumentSync::updateFailure(const ChildProcess::Outcome &outcome) const
 {
     if (!outcome.started)
-        return Alerts::format(tr("SVN update failed: the Subversion client %@ could not be started!\n"), _svnClient);
-    return Alerts::format(tr("SVN update returned status %d!\n"), QString::number(outcome.status));
+        return tr("SVN update failed: the Subversion client %1 could not be started!\n").arg(_svnClient);
+    return tr("SVN update returned status %1!\n").arg(outcome.status);
 }
 
 void DocumentSync::launchTunnelHelper()
@@ -208,17 +208,17 @@ void DocumentSync::launchTunnelHelper()
     const QString executable = TunnelHelperLocation(resourcesFolder()).executablePath();
     const QFileInfo file(executable);
     if (!file.isFile() || !file.isExecutable()) {
-        _alerts.warning(Alerts::format(tr("Tunnel helper %@ not found!\nContinuing without it."), executable));
+        _alerts.warning(tr("Tunnel helper %1 not found!\nContinuing without it.").arg(executable));
         return;
     }
-    _systemLog->write(Alerts::format(QStringLiteral("Launch[%@]\n"), executable));
+    _systemLog->write(QStringLiteral("Launch[%1]\n").arg(executable));
     _sshTask = ChildProcess::startIndependent(executable, {});
     if (!_sshTask) {
         _alerts.warning(
-            Alerts::format(tr("Tunnel helper %@ could not be started!\nContinuing without it."), executable));
+            tr("Tunnel helper %1 could not be started!\nContinuing without it.").arg(executable));
         return;
     }
-    _alerts.run(tr("Continue"), tr("Continue launching Orrinwick"), QStringLiteral("OK"));
+    _alerts.inform(tr("Continue"), tr("Continue launching Orrinwick"));
 }
 
 QString DocumentSync::resourcesFolder() const

@@ -105,9 +105,8 @@ bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
     if (row != kBudgetRowIndex)
         return false;
     if (_document->categoryCount() <= 0) {
-        _alerts.run(tr("No Categories Defined"),
-                    tr("Please create at least 1 category.\n\nHINT: Edit -> New Category"),
-                    QStringLiteral("OK"));
+        _alerts.inform(tr("No Categories Defined"),
+                       tr("Please create at least 1 category.\n\nHINT: Edit -> New Category"));
         return false;
     }
     if (!envelopeView())
@@ -165,15 +164,12 @@ void BudgetGridSource::btnDeleteCategory()
     const int row = selectedRow();
     // The Budget row can be selected but is no category.
     if (row < kFirstCategoryRow) {
-        _alerts.run(tr("No SelectedCategory"), tr("Please select a category."),
-                    QStringLiteral("OK"));
+        _alerts.inform(tr("No SelectedCategory"), tr("Please select a category."));
         return;
     }
     const QString name = _document->getCatArray()[row].desc;
-    if (_alerts.run(tr("Confirm Delete"),
-                    Alerts::format(tr("Are you sure you want to delete category %@"), name),
-                    QStringLiteral("Cancel"), QStringLiteral("OK"))
-        == Alerts::kDefaultButton)
+    if (!_alerts.confirm(tr("Confirm Delete"), tr("Are you sure you want to delete category %1").arg(name),
+                         Alerts::Button::Cancel))
         return;
     _ourTableView->clearSelection();
     (void)_edits.categories().deleteCategory(row);

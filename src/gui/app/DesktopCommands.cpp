@@ -115,5 +115,5 @@ void DesktopCommands::exportCsv(const QString &title, const QString &suggestedNa
     if (!path)
         return;
     if (!AtomicFile::write(*path, csv))
-        _alerts.warning(Alerts::format(tr("The export could not be written to \"%@\". Nothing was saved there."), *path));
+        _alerts.warning(tr("The export could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }

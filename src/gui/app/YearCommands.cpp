@@ -198,5 +198,5 @@ void YearCommands::menuExportPdf()
     const QByteArray pdf = PrintRenderer::pdf(printout.html, PrintPageSetup::pageLayoutFor(QLocale()),
                                               printout.fitOnOnePage, printout.title + u' ' + printout.name);
     if (!AtomicFile::write(*path, pdf))
-        _alerts.warning(Alerts::format(tr("The PDF could not be written to \"%@\". Nothing was saved there."), *path));
+        _alerts.warning(tr("The PDF could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }

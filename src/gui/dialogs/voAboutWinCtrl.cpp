@@ -22,8 +22,8 @@ voAboutWinCtrl::~voAboutWinCtrl() = default;
 
 QString voAboutWinCtrl::aboutMessage(const QString &version)
 {
-    return Alerts::format(tr("Orrinwick %@"), version) + u'\n' + u'\n'
-        + Alerts::format(tr("Email: %@"), kSupportAddress);
+    return tr("Orrinwick %1").arg(version) + u'\n' + u'\n'
+        + tr("Email: %1").arg(kSupportAddress);
 }
 
 void voAboutWinCtrl::setTitle(const QString &title, const QString &withMessage)

@@ -91,13 +91,14 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
 
     _read = _source.read(_choices);
     if (_read.ok() && _read.dateOrderOpen) {
-        const int answer = alerts.run(
-            tr("Date Order"),
-            tr("The dates of \"%1\" read alike month first and day first: 04/05 could be 4 May or 5 April. In "
-               "which order does the bank write them?")
-                .arg(file.fileName()),
-            tr("Month First"), tr("Day First"));
-        _choices.dateOrder = answer == Alerts::kDefaultButton ? DateOrder::MonthFirst : DateOrder::DayFirst;
+        const Alerts::Button answer = alerts.show(
+            {Alerts::Kind::Question, tr("Date Order"),
+             tr("The dates of \"%1\" read alike month first and day first: 04/05 could be 4 May or 5 April. In "
+                "which order does the bank write them?")
+                 .arg(file.fileName()),
+             {{Alerts::Button::Action, tr("Month First")}, {Alerts::Button::OtherAction, tr("Day First")}},
+             Alerts::Button::Action});
+        _choices.dateOrder = answer == Alerts::Button::OtherAction ? DateOrder::DayFirst : DateOrder::MonthFirst;
         _read = _source.read(_choices);
     }
     const int year = ImportPlan::startingYear(_read.lines, _settings.yearOf(_document, _dataFile));

@@ -4,16 +4,14 @@
 
 class QWidget;
 
-/// Alerts as QMessageBox over the main window. A "Cancel" button is the
-/// one the Escape key and the window's close control press.
+/// Alerts as QMessageBox over the main window.
 class QtAlerts final : public Alerts
 {
 public:
     /// The window the alerts are shown over; none centres them on the screen.
     void setParentWindow(QWidget *window) { _parent = window; }
 
-    int run(const QString &title, const QString &message, const QString &defaultButton,
-            const QString &secondButton = {}) override;
+    Button show(const Alert &alert) override;
 
 private:
     QWidget *_parent = nullptr;
