@@ -381,13 +381,13 @@ private slots:
         QTest::addColumn<bool>("unsaved");    // January's budget typed as 1234 in the window, not saved
         QTest::addColumn<bool>("backupsOn");
         QTest::addColumn<QString>("trigger"); // "activate" (the window), "save" or "quit"
-        QTest::addColumn<int>("answer");      // to "File Changed on Disk"; -1: not asked
+        QTest::addColumn<int>("answer");      // to "File Changed on Disk" (an Alerts::Button); -1: not asked
         QTest::addColumn<QString>("shown");   // January's budget in the window afterwards ("" the sample's)
         QTest::addColumn<QString>("inFile");  // and in the file
         QTest::addColumn<QStringList>("backups"); // January's budget in each backup, newest first
         QTest::addColumn<bool>("noted");      // the status bar says the file was reloaded
-        const int reload = Alerts::kDefaultButton;
-        const int keepMine = Alerts::kSecondButton;
+        const int reload = int(Alerts::Button::Action);
+        const int keepMine = int(Alerts::Button::OtherAction);
         const QStringList none;
         QTest::newRow("nothing unsaved, window activated: reloaded quietly")
             << "rewrite" << false << true << "activate" << -1 << "777" << "777" << none << true;
@@ -433,7 +433,7 @@ private slots:
         QVERIFY(change == u"touch" ? AnotherProgram::touch(program.path)
                                    : AnotherProgram::setBudget(program.path, QStringLiteral("777")));
         if (answer >= 0)
-            program.fixture.alerts.answer({answer});
+            program.fixture.alerts.answer({Alerts::Button(answer)});
 
         if (trigger == u"activate") {
             QEvent activated(QEvent::WindowActivate);

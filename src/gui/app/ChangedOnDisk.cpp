@@ -23,7 +23,12 @@ ChangedOnDisk::Next ChangedOnDisk::resolve(const QString &path, bool unsaved)
                                "backups first), or keep your version (the other one goes to the backups first, "
                                "then yours is saved)?")
                                 .arg(path);
-    if (_alerts.run(tr("File Changed on Disk"), message, tr("Reload"), tr("Keep Mine")) == Alerts::kDefaultButton)
+    const Alerts::Alert question{Alerts::Kind::Question,
+                                 tr("File Changed on Disk"),
+                                 message,
+                                 {{Alerts::Button::Action, tr("Reload")}, {Alerts::Button::OtherAction, tr("Keep Mine")}},
+                                 Alerts::Button::Action};
+    if (_alerts.show(question) == Alerts::Button::Action)
         return _safety.setAside() ? Next::Reload : Next::Stay;
     return _safety.keepOtherVersion(path) ? Next::Save : Next::Stay;
 }
