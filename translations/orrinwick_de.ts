@@ -388,6 +388,33 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     </message>
 </context>
 <context>
+    <name>ChangedOnDisk</name>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved here, and this window holds a version that is not in the file.
+
+Reload the file (your changes go to the backups first), or keep your version (the other one goes to the backups first, then yours is saved)?</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit es hier geöffnet oder gespeichert wurde, und dieses Fenster hält eine Fassung, die nicht in der Datei steht.
+
+Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihre Fassung behalten (die andere kommt zuerst zu den Sicherungen, dann wird Ihre gespeichert)?</translation>
+    </message>
+    <message>
+        <source>File Changed on Disk</source>
+        <translation>Datei auf der Platte geändert</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+</context>
+<context>
     <name>CheckView</name>
     <message>
         <source>Register</source>
@@ -516,12 +543,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
 </context>
 <context>
     <name>CommandLineModes</name>
-    <message>
-        <source>Data File %1 could not be opened for write!
-</source>
-        <translation>Die Datendatei %1 konnte nicht zum Schreiben geöffnet werden!
-</translation>
-    </message>
     <message>
         <source>compute in envelope mode</source>
         <translation>im Umschlagmodus rechnen</translation>
@@ -1002,6 +1023,18 @@ Check that it is a file you may read, or save the budget under another name.
         <translation>Datendatei %1 wurde nicht gespeichert: Sie konnte für ihre Sicherung nicht gelesen werden (%2).
 
 Prüfen Sie, ob es eine Datei ist, die Sie lesen dürfen, oder speichern Sie das Budget unter einem anderen Namen.
+</translation>
+    </message>
+    <message>
+        <source>Data File %1 was not saved: the version another program wrote could not be kept with the backups (%2).
+</source>
+        <translation>Datendatei %1 wurde nicht gespeichert: Die Fassung, die ein anderes Programm schrieb, ließ sich nicht bei den Sicherungen aufbewahren (%2).
+</translation>
+    </message>
+    <message>
+        <source>%1 was not reloaded: the unsaved changes could not be kept with the backups (%2).
+</source>
+        <translation>%1 wurde nicht neu geladen: Die ungesicherten Änderungen ließen sich nicht bei den Sicherungen aufbewahren (%2).
 </translation>
     </message>
 </context>
@@ -2130,6 +2163,14 @@ Es geht ohne ihn weiter.</translation>
         <source>The register: the transactions of one month</source>
         <translation>Das Kassenbuch: die Buchungen eines Monats</translation>
     </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>What happened to the budget without being asked</source>
+        <translation>Was mit dem Budget geschah, ohne dass Sie gefragt wurden</translation>
+    </message>
 </context>
 <context>
     <name>MonthDisplay</name>
@@ -2879,6 +2920,21 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3. Type it without a thousands separator, as %2 or %3.</source>
         <translation>„%1“ kann %2 oder %3 bedeuten. Geben Sie es ohne Tausendertrennzeichen ein, als %2 oder %3.</translation>
+    </message>
+</context>
+<context>
+    <name>UnattendedSave</name>
+    <message>
+        <source>%1 was not written: the file it would replace could not be kept with the backups (%2).</source>
+        <translation>%1 wurde nicht geschrieben: Die Datei, die es ersetzen würde, ließ sich nicht bei den Sicherungen aufbewahren (%2).</translation>
+    </message>
+    <message>
+        <source>Data File %1 could not be opened for write!</source>
+        <translation>Datendatei %1 konnte nicht zum Schreiben geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>%1 is open in Orrinwick on %2 (process %3), which would save over it. Nothing was written: quit that Orrinwick first.</source>
+        <translation>%1 ist in Orrinwick auf %2 offen (Prozess %3), das darüber speichern würde. Nichts wurde geschrieben: Beenden Sie zuerst jenes Orrinwick.</translation>
     </message>
 </context>
 <context>

@@ -48,9 +48,12 @@ BackupStore::Copy BackupStore::keepCopyOf(const QString &dataPath, const QDateTi
     const QList<Version> kept = versions();
     if (!kept.isEmpty() && kept.first().size == bytes.size() && AtomicFile::read(kept.first().path) == bytes)
         return Copy::Kept;
-    if (!makeFolder(error) || !AtomicFile::write(newPath(now, false), bytes, error))
-        return Copy::BackupUnwritten;
-    return Copy::Kept;
+    return keepBytes(bytes, now, false, error) ? Copy::Kept : Copy::BackupUnwritten;
+}
+
+bool BackupStore::keepBytes(const QByteArray &bytes, const QDateTime &now, bool recovered, QString *error) const
+{
+    return makeFolder(error) && AtomicFile::write(newPath(now, recovered), bytes, error);
 }
 
 bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *error) const
