@@ -390,6 +390,33 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     </message>
 </context>
 <context>
+    <name>ChangedOnDisk</name>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved here, and this window holds a version that is not in the file.
+
+Reload the file (your changes go to the backups first), or keep your version (the other one goes to the backups first, then yours is saved)?</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit es hier geöffnet oder gespeichert wurde, und dieses Fenster hält eine Fassung, die nicht in der Datei steht.
+
+Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihre Fassung behalten (die andere kommt zuerst zu den Sicherungen, dann wird Ihre gespeichert)?</translation>
+    </message>
+    <message>
+        <source>File Changed on Disk</source>
+        <translation>Datei auf der Platte geändert</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+</context>
+<context>
     <name>CheckView</name>
     <message>
         <source>Register</source>
@@ -518,12 +545,6 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
 </context>
 <context>
     <name>CommandLineModes</name>
-    <message>
-        <source>Data File %1 could not be opened for write!
-</source>
-        <translation>Die Datendatei %1 konnte nicht zum Schreiben geöffnet werden!
-</translation>
-    </message>
     <message>
         <source>compute in envelope mode</source>
         <translation>im Umschlagmodus rechnen</translation>
@@ -772,6 +793,80 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonCommands</name>
+    <message>
+        <source>Compare with &amp;Last Year</source>
+        <translation>Mit dem &amp;Vorjahr vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare what was booked per category and month with last year&apos;s budget</source>
+        <translation>Vergleicht, was je Kategorie und Monat gebucht wurde, mit dem Budget des Vorjahres</translation>
+    </message>
+    <message>
+        <source>This budget names no last year&apos;s budget yet: choose it to see last year&apos;s figures.</source>
+        <translation>Dieses Budget nennt noch kein Budget des Vorjahres: Wählen Sie es, um die Zahlen des Vorjahres zu sehen.</translation>
+    </message>
+    <message>
+        <source>The Same Name</source>
+        <translation>Derselbe Name</translation>
+    </message>
+    <message>
+        <source>Match by Hand</source>
+        <translation>Von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Match a category by hand</source>
+        <translation>Eine Kategorie von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Last year, %1 was called:</source>
+        <translation>Letztes Jahr hieß %1:</translation>
+    </message>
+    <message>
+        <source>Compared with Last Year</source>
+        <translation>Verglichen mit dem Vorjahr</translation>
+    </message>
+    <message>
+        <source>Export Comparison as CSV</source>
+        <translation>Vergleich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>The export could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Der Export konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Export Comparison as PDF</source>
+        <translation>Vergleich als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Booked per category and month, without last year&apos;s budget</source>
+        <translation>Gebucht je Kategorie und Monat, ohne das Budget des Vorjahres</translation>
+    </message>
+    <message>
+        <source>Booked per category and month, against %1</source>
+        <translation>Gebucht je Kategorie und Monat, verglichen mit %1</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Die PDF-Datei konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>CsvStatement</name>
     <message>
         <source>The statement has no header row that names its columns, and no column layout was saved for it. Import it once in the window, where its columns can be chosen.</source>
@@ -931,6 +1026,18 @@ Changes made in one of the two programs may be lost when the other saves.</sourc
         <translation>%1 ist seit %3 in Orrinwick auf %2 (Benutzer %4) geöffnet.
 
 Änderungen in einem der beiden Programme können verloren gehen, wenn das andere speichert.</translation>
+    </message>
+    <message>
+        <source>Data File %1 was not saved: the version another program wrote could not be kept with the backups (%2).
+</source>
+        <translation>Datendatei %1 wurde nicht gespeichert: Die Fassung, die ein anderes Programm schrieb, ließ sich nicht bei den Sicherungen aufbewahren (%2).
+</translation>
+    </message>
+    <message>
+        <source>%1 was not reloaded: the unsaved changes could not be kept with the backups (%2).
+</source>
+        <translation>%1 wurde nicht neu geladen: Die ungesicherten Änderungen ließen sich nicht bei den Sicherungen aufbewahren (%2).
+</translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2188,14 @@ Es geht ohne ihn weiter.</translation>
         <source>The register: the transactions of one month</source>
         <translation>Das Kassenbuch: die Buchungen eines Monats</translation>
     </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>What happened to the budget without being asked</source>
+        <translation>Was mit dem Budget geschah, ohne dass Sie gefragt wurden</translation>
+    </message>
 </context>
 <context>
     <name>MonthDisplay</name>
@@ -2837,6 +2952,21 @@ Es geht ohne ihn weiter.</translation>
     </message>
 </context>
 <context>
+    <name>UnattendedSave</name>
+    <message>
+        <source>%1 was not written: the file it would replace could not be kept with the backups (%2).</source>
+        <translation>%1 wurde nicht geschrieben: Die Datei, die es ersetzen würde, ließ sich nicht bei den Sicherungen aufbewahren (%2).</translation>
+    </message>
+    <message>
+        <source>Data File %1 could not be opened for write!</source>
+        <translation>Datendatei %1 konnte nicht zum Schreiben geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>%1 is open in Orrinwick on %2 (process %3), which would save over it. Nothing was written: quit that Orrinwick first.</source>
+        <translation>%1 ist in Orrinwick auf %2 offen (Prozess %3), das darüber speichern würde. Nichts wurde geschrieben: Beenden Sie zuerst jenes Orrinwick.</translation>
+    </message>
+</context>
+<context>
     <name>UndoHistory</name>
     <message>
         <source>Undo</source>
@@ -2963,6 +3093,173 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Write the budget grid, or the month the register shows, to a PDF file</source>
         <translation>Die Budgettabelle oder den Monat, den das Kassenbuch zeigt, in eine PDF-Datei schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>YearComparisonModel</name>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>last year: %1</source>
+        <translation>letztes Jahr: %1</translation>
+    </message>
+    <message>
+        <source>only last year</source>
+        <translation>nur letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>To %1</source>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the year to date&apos;s last day</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>YearComparisonWindow</name>
+    <message>
+        <source>&amp;Last Year&apos;s Budget…</source>
+        <translation>&amp;Budget des Vorjahres…</translation>
+    </message>
+    <message>
+        <source>Compare with Last Year — Orrinwick</source>
+        <translation>Mit dem Vorjahr vergleichen — Orrinwick</translation>
+    </message>
+    <message>
+        <source>Compare with last year</source>
+        <translation>Mit dem Vorjahr vergleichen</translation>
+    </message>
+    <message>
+        <source>Why last year&apos;s figures are missing</source>
+        <translation>Warum die Zahlen des Vorjahres fehlen</translation>
+    </message>
+    <message>
+        <source>Choose last year&apos;s budget</source>
+        <translation>Das Budget des Vorjahres wählen</translation>
+    </message>
+    <message>
+        <source>Choose the budget file of the year before, to compare with</source>
+        <translation>Wählt die Budgetdatei des Vorjahres, um damit zu vergleichen</translation>
+    </message>
+    <message>
+        <source>This year against last, per category and month</source>
+        <translation>Dieses Jahr gegen das letzte, je Kategorie und Monat</translation>
+    </message>
+    <message>
+        <source>What was booked per category and month this year and last, the difference and the change in percent; select a category to chart it</source>
+        <translation>Was je Kategorie und Monat dieses und letztes Jahr gebucht wurde, die Differenz und die Änderung in Prozent; wählen Sie eine Kategorie für das Diagramm</translation>
+    </message>
+    <message>
+        <source>C&amp;hart of:</source>
+        <translation>&amp;Diagramm für:</translation>
+    </message>
+    <message>
+        <source>Category to chart</source>
+        <translation>Kategorie für das Diagramm</translation>
+    </message>
+    <message>
+        <source>The category whose months the chart shows, or all categories together</source>
+        <translation>Die Kategorie, deren Monate das Diagramm zeigt, oder alle Kategorien zusammen</translation>
+    </message>
+    <message>
+        <source>Chart of this year and last year by month</source>
+        <translation>Diagramm dieses und letzten Jahres nach Monaten</translation>
+    </message>
+    <message>
+        <source>Table and chart</source>
+        <translation>Tabelle und Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Match by Hand…</source>
+        <translation>Von &amp;Hand zuordnen…</translation>
+    </message>
+    <message>
+        <source>Match a category by hand</source>
+        <translation>Eine Kategorie von Hand zuordnen</translation>
+    </message>
+    <message>
+        <source>Choose which of last year&apos;s categories the selected one was called, when it was renamed</source>
+        <translation>Wählt, wie die ausgewählte Kategorie letztes Jahr hieß, wenn sie umbenannt wurde</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>&amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the comparison as CSV</source>
+        <translation>Den Vergleich als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as CSV with the exact amounts, for a spreadsheet</source>
+        <translation>Schreibt die Tabelle mit den genauen Beträgen als CSV, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF…</source>
+        <translation>&amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the comparison as PDF</source>
+        <translation>Den Vergleich als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as a PDF to print or send</source>
+        <translation>Schreibt die Tabelle als PDF, zum Drucken oder Versenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the comparison</source>
+        <translation>Den Vergleich schließen</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>All categories by month</source>
+        <translation>Alle Kategorien nach Monaten</translation>
+    </message>
+    <message>
+        <source>%1 by month</source>
+        <translation>%1 nach Monaten</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "year/BudgetFill.h"
 #include "year/LastYearBudget.h"
 #include "year/LastYearLink.h"
+#include "year/ComparisonCsv.h"
 #include "year/YearComparison.h"
 
 #include <QTemporaryDir>
@@ -468,6 +469,47 @@ private slots:
         QCOMPARE(early.total.thisToDate.toText(), QStringLiteral("555"));
         QCOMPARE(early.total.lastToDate.toText(), QStringLiteral("550"));
         QCOMPARE(YearComparison::of(now, &last, QDate(2026, 2, 1)).total.lastToDate.toText(), QStringLiteral("575"));
+    }
+
+    void yearToDateEndsTodayOrWithAYearThatIsOver_data()
+    {
+        QTest::addColumn<int>("budgetYear"); // 0: none known
+        QTest::addColumn<QDate>("end");
+        QTest::newRow("this year") << 2026 << QDate(2026, 3, 9);
+        QTest::newRow("a year that is over") << 2025 << QDate(2025, 12, 31);
+        QTest::newRow("next year") << 2027 << QDate(2026, 3, 9);
+        QTest::newRow("no year known") << 0 << QDate(2026, 3, 9);
+    }
+
+    void yearToDateEndsTodayOrWithAYearThatIsOver()
+    {
+        QFETCH(int, budgetYear);
+        QFETCH(QDate, end);
+        QCOMPARE(YearComparison::toDateEnd(budgetYear ? std::optional(budgetYear) : std::nullopt, QDate(2026, 3, 9)),
+                 end);
+    }
+
+    void comparisonCsvHasFourLinesPerCategoryAndTheTotal()
+    {
+        BudgetDocument last;
+        fillEnvelopes(last, {"10", "20"}, {"500"});
+        BudgetDocument now;
+        fillEnvelopes(now, {"15", "", "2.5"});
+        now.createCategory(QStringLiteral("Eating, out"), QStringLiteral("0"));
+        const QStringList lines = QString::fromUtf8(ComparisonCsv::of(YearComparison::of(now, &last, QDate(2026, 2, 10))))
+                                      .split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + 4 * 4 + 1);
+        QCOMPARE(lines[0], QStringLiteral("Category,Last year's category,Figure,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,"
+                                          "Nov,Dec,Year to date,Year"));
+        QCOMPARE(lines[1], QStringLiteral("Food,Food,This year,15,0,2.5,0,0,0,0,0,0,0,0,0,15,17.5"));
+        QCOMPARE(lines[2], QStringLiteral("Food,Food,Last year,10,20,0,0,0,0,0,0,0,0,0,0,30,30"));
+        QCOMPARE(lines[3], QStringLiteral("Food,Food,Difference,5,-20,2.5,0,0,0,0,0,0,0,0,0,-15,-12.5"));
+        QCOMPARE(lines[4], QStringLiteral("Food,Food,Change %,50,-100,,,,,,,,,,,-50,-41.7"));
+        QCOMPARE(lines[5].left(28), QStringLiteral("Rent,Rent,This year,0,0,0,0,"));
+        QCOMPARE(lines[9], QStringLiteral("\"Eating, out\",,This year,0,0,0,0,0,0,0,0,0,0,0,0,0,0"));
+        QCOMPARE(lines[13], QStringLiteral("Total,,This year,15,0,2.5,0,0,0,0,0,0,0,0,0,15,17.5"));
+        QCOMPARE(lines[16], QStringLiteral("Total,,Change %,-97.1,-100,,,,,,,,,,,-97.2,-96.7"));
+        QCOMPARE(lines[17], QString());
     }
 
     void percentChangeIsRoundedToATenth_data()

@@ -92,11 +92,14 @@ private slots:
         QTest::addColumn<bool>("hasFile");
         QTest::addColumn<bool>("registerShown");
         QTest::addColumn<QString>("saveAsAnswer"); // "" cancels
+        QTest::addColumn<bool>("changed");
         QTest::addColumn<bool>("written");
-        QTest::newRow("open file") << true << false << "" << true;
-        QTest::newRow("register tab shown") << true << true << "" << true;
-        QTest::newRow("no file, Save As cancelled") << false << false << "" << false;
-        QTest::newRow("no file, Save As chosen") << false << false << "chosen.txt" << true;
+        QTest::newRow("open file") << true << false << "" << true << true;
+        QTest::newRow("register tab shown") << true << true << "" << true << true;
+        QTest::newRow("no file, Save As cancelled") << false << false << "" << true << false;
+        QTest::newRow("no file, Save As chosen") << false << false << "chosen.txt" << true << true;
+        QTest::newRow("open file, nothing changed: left alone") << true << false << "" << false << false;
+        QTest::newRow("no file, nothing changed: no Save As") << false << false << "" << false << false;
     }
 
     void quitSavesAndEnds()
@@ -104,13 +107,16 @@ private slots:
         QFETCH(bool, hasFile);
         QFETCH(bool, registerShown);
         QFETCH(QString, saveAsAnswer);
+        QFETCH(bool, changed);
         QFETCH(bool, written);
         AppFixture fixture;
         const QString path = hasFile ? fixture.sampleCopy() : fixture.folder.filePath(saveAsAnswer);
         if (hasFile)
             fixture.settings->setValue(Settings::kDataFile, path);
         MyDataSource &app = fixture.knownVersion().start();
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        const QByteArray before = AppFixture::contents(path);
+        if (changed)
+            QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         if (registerShown) {
             app.mainWindow().tabView()->setCurrentIndex(1);
             QCOMPARE(app.selectedTabIndex(), 1);
@@ -120,8 +126,10 @@ private slots:
         app.menuQuit();
         QCOMPARE(fixture.terminated->size(), 1);
         QCOMPARE(app.selectedTabIndex(), 0);
-        QCOMPARE(fixture.panels.shown(), hasFile ? QStringList() : QStringList{kPanelMessage});
+        QCOMPARE(fixture.panels.shown(), hasFile || !changed ? QStringList() : QStringList{kPanelMessage});
         QCOMPARE(AppFixture::contents(path).contains("4321"), written);
+        if (!changed)
+            QCOMPARE(AppFixture::contents(path), before);
     }
 
     void quitThatCannotWriteKeepsTheDocumentOpen()
@@ -130,6 +138,7 @@ private slots:
         const QString path = fixture.sampleCopy();
         fixture.settings->setValue(Settings::kDataFile, path);
         MyDataSource &app = fixture.knownVersion().start();
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         const qsizetype rows = app.document().getCatArray().size();
         // A folder where the file was cannot be written as a file, whoever runs this.
         QFile::remove(path);
@@ -145,6 +154,7 @@ private slots:
     {
         AppFixture fixture;
         MyDataSource &app = fixture.knownVersion().start();
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         app.mainWindow().close();
         QCOMPARE(fixture.panels.shown(), QStringList{kPanelMessage});
         QCOMPARE(fixture.terminated->size(), 1);
@@ -177,7 +187,7 @@ private slots:
         const QString path = hasFile ? fixture.sampleCopy() : QString();
         fixture.settings->setValue(Settings::kDataFile, path);
         MyDataSource &app = fixture.knownVersion().start();
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         // Below a file nothing can be written, whoever runs this.
         const QString blocker = fixture.sampleCopy(QStringLiteral("blocker.txt"));
         fixture.panels.answer({blocker + QStringLiteral("/copy.txt")});
@@ -203,14 +213,18 @@ private slots:
     void onlyAnUpdatedDocumentIsCommittedAndOnce_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("Quit after the update") << "wait, Quit";
-        QTest::newRow("Quit twice while the update runs") << "Quit, Quit, wait";
-        QTest::newRow("New, then Quit") << "wait, New, Quit";
+        QTest::addColumn<QStringList>("runs"); // of the client, in order
+        const QStringList updateAndCommit{"update", "ci"};
+        QTest::newRow("Quit after the update and a change") << "wait, change, Quit" << updateAndCommit;
+        QTest::newRow("Quit after the update, nothing changed") << "wait, Quit" << QStringList{"update"};
+        QTest::newRow("Quit twice while the update runs") << "Quit, Quit, wait" << QStringList{"update"};
+        QTest::newRow("New, then Quit") << "wait, change, New, Quit" << updateAndCommit;
     }
 
     void onlyAnUpdatedDocumentIsCommittedAndOnce()
     {
         QFETCH(QString, steps);
+        QFETCH(QStringList, runs);
         AppFixture fixture;
         const QString path = fixture.sampleCopy();
         const QString log = fixture.folder.filePath(QStringLiteral("svn.log"));
@@ -229,6 +243,8 @@ private slots:
         for (const QString &step : steps.split(QStringLiteral(", "))) {
             if (step == u"wait") {
                 QVERIFY(QTest::qWaitFor([&app] { return !app.sync().updateInFlight(); }));
+            } else if (step == u"change") {
+                QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
             } else if (step == u"New") {
                 fixture.panels.answer({fixture.folder.filePath(QStringLiteral("fresh.txt"))});
                 app.menuNewFile();
@@ -236,12 +252,11 @@ private slots:
                 app.menuQuit();
             }
         }
-        // The file the update brought is committed as it is left, once; a
-        // new one never is.
-        QCOMPARE(QString::fromUtf8(AppFixture::contents(log)).split(u'\n', Qt::SkipEmptyParts),
-                 (QStringList{"update", "ci"}));
+        // The file the update brought is committed as it is left, once, and
+        // only when it changed; a new one never is.
+        QCOMPARE(QString::fromUtf8(AppFixture::contents(log)).split(u'\n', Qt::SkipEmptyParts), runs);
         QCOMPARE(fixture.terminated->size(), 1);
-        QVERIFY(fixture.alerts.shown().isEmpty());
+        QCOMPARE(fixture.alerts.titles(), QStringList());
     }
 
     void theStartUpUpdateKeepsItsProgressWindowAndShowsTheFileItLoaded()
@@ -275,7 +290,7 @@ private slots:
         const QString oldPath = fixture.sampleCopy();
         fixture.settings->setValue(Settings::kDataFile, oldPath);
         MyDataSource &app = fixture.knownVersion().start();
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         const QString newPath = fixture.folder.filePath("fresh.txt");
         fixture.panels.answer({newPath});
         app.menuNewFile();
@@ -293,6 +308,7 @@ private slots:
         const QString oldPath = fixture.sampleCopy();
         fixture.settings->setValue(Settings::kDataFile, oldPath);
         MyDataSource &app = fixture.knownVersion().start();
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         const qsizetype rows = app.document().getCatArray().size();
         QFile::remove(oldPath);
         QDir(fixture.folder.path()).mkdir(QStringLiteral("household.txt")); // a folder cannot be written as a file
@@ -312,7 +328,7 @@ private slots:
         fixture.settings->setValue(Settings::kDataFile, path);
         MyDataSource &app = fixture.knownVersion().start();
         const QByteArray before = AppFixture::contents(path);
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         app.menuOpenFile();
         QCOMPARE(fixture.panels.shown(), QStringList{QStringLiteral("open")});
         QCOMPARE(AppFixture::contents(path), before);
@@ -325,7 +341,7 @@ private slots:
         const QString path = fixture.sampleCopy();
         fixture.settings->setValue(Settings::kDataFile, path);
         MyDataSource &app = fixture.knownVersion().start();
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
         fixture.panels.answer({fixture.folder.filePath("missing.txt")});
         app.menuOpenFile();
         QVERIFY(AppFixture::contents(path).contains("4321"));
@@ -342,7 +358,7 @@ private slots:
         const QString second = fixture.sampleCopy(QStringLiteral("second.txt"));
         fixture.settings->setValue(Settings::kDataFile, first);
         MyDataSource &app = fixture.knownVersion().start();
-        app.document().budgetTotals()[0] = QStringLiteral("4321");
+        QVERIFY(fixture.typeBudget(QStringLiteral("4321")));
 
         // The file already open: nothing happens, and it is answered as handled.
         QVERIFY(app.openFile(first));

@@ -1,3 +1,4 @@
+#include "AnotherProgram.h"
 #include "AppFixture.h"
 
 #include "app/BudgetGridModel.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QFileInfo>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -371,6 +373,94 @@ private slots:
         QCOMPARE(program.app->dataFileName(), written ? other : program.path);
         // New saves the file it leaves only once it goes on.
         QCOMPARE(AppFixture::contents(program.path).contains("1234"), isNew && written);
+    }
+
+    void changesMadeOnDiskAreNeverOverwrittenSilently_data()
+    {
+        QTest::addColumn<QString>("change");  // by another program: "rewrite" (January's budget 777) or "touch"
+        QTest::addColumn<bool>("unsaved");    // January's budget typed as 1234 in the window, not saved
+        QTest::addColumn<bool>("backupsOn");
+        QTest::addColumn<QString>("trigger"); // "activate" (the window), "save" or "quit"
+        QTest::addColumn<int>("answer");      // to "File Changed on Disk" (an Alerts::Button); -1: not asked
+        QTest::addColumn<QString>("shown");   // January's budget in the window afterwards ("" the sample's)
+        QTest::addColumn<QString>("inFile");  // and in the file
+        QTest::addColumn<QStringList>("backups"); // January's budget in each backup, newest first
+        QTest::addColumn<bool>("noted");      // the status bar says the file was reloaded
+        const int reload = int(Alerts::Button::Action);
+        const int keepMine = int(Alerts::Button::OtherAction);
+        const QStringList none;
+        QTest::newRow("nothing unsaved, window activated: reloaded quietly")
+            << "rewrite" << false << true << "activate" << -1 << "777" << "777" << none << true;
+        QTest::newRow("nothing unsaved, Save: reloaded, nothing written")
+            << "rewrite" << false << true << "save" << -1 << "777" << "777" << none << true;
+        QTest::newRow("nothing unsaved, Quit: the file is left alone")
+            << "rewrite" << false << true << "quit" << -1 << "" << "777" << none << false;
+        QTest::newRow("the same bytes with a newer time: no change")
+            << "touch" << false << true << "activate" << -1 << "" << "" << none << false;
+        QTest::newRow("unsaved, window activated, Reload: mine to the backups")
+            << "rewrite" << true << true << "activate" << reload << "777" << "777" << QStringList{"1234"} << true;
+        QTest::newRow("unsaved, window activated, Keep Mine: theirs to the backups, then saved")
+            << "rewrite" << true << true << "activate" << keepMine << "1234" << "1234" << QStringList{"777"} << false;
+        QTest::newRow("unsaved, Save, Keep Mine")
+            << "rewrite" << true << true << "save" << keepMine << "1234" << "1234" << QStringList{"777"} << false;
+        QTest::newRow("unsaved, Quit, Reload: quits with theirs, mine in the backups")
+            << "rewrite" << true << true << "quit" << reload << "777" << "777" << QStringList{"1234"} << true;
+        QTest::newRow("unsaved, Quit, Keep Mine")
+            << "rewrite" << true << true << "quit" << keepMine << "1234" << "1234" << QStringList{"777"} << false;
+        QTest::newRow("backups off, Keep Mine: theirs is kept all the same")
+            << "rewrite" << true << false << "save" << keepMine << "1234" << "1234" << QStringList{"777"} << false;
+        QTest::newRow("backups off, Reload: mine is kept all the same")
+            << "rewrite" << true << false << "activate" << reload << "777" << "777" << QStringList{"1234"} << true;
+    }
+
+    void changesMadeOnDiskAreNeverOverwrittenSilently()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, unsaved);
+        QFETCH(bool, backupsOn);
+        QFETCH(QString, trigger);
+        QFETCH(int, answer);
+        QFETCH(QString, shown);
+        QFETCH(QString, inFile);
+        QFETCH(QStringList, backups);
+        QFETCH(bool, noted);
+        SafeApp program;
+        program.fixture.settings->setValue(Settings::kKeepBackups, backupsOn);
+        program.start();
+        const QString sample = program.document().budgetTotals[0];
+        if (unsaved)
+            QVERIFY(program.setBudget(QStringLiteral("1234")));
+        QVERIFY(change == u"touch" ? AnotherProgram::touch(program.path)
+                                   : AnotherProgram::setBudget(program.path, QStringLiteral("777")));
+        if (answer >= 0)
+            program.fixture.alerts.answer({Alerts::Button(answer)});
+
+        if (trigger == u"activate") {
+            QEvent activated(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(&program.app->mainWindow(), &activated);
+            QCoreApplication::processEvents();
+        } else if (trigger == u"save") {
+            program.app->menuSave();
+        } else {
+            program.app->menuQuit();
+            QCOMPARE(program.fixture.terminated->size(), 1);
+        }
+
+        QCOMPARE(program.fixture.alerts.titles(),
+                 answer >= 0 ? QStringList{QStringLiteral("File Changed on Disk")} : QStringList());
+        QCOMPARE(program.document().budgetTotals[0], shown.isEmpty() ? sample : shown);
+        QCOMPARE(readSnapshot(program.path).budgetTotals[0], inFile.isEmpty() ? sample : inFile);
+        QStringList kept;
+        for (const BackupStore::Version &version : program.app->safety().backups(program.path).versions())
+            kept << readSnapshot(version.path).budgetTotals[0];
+        QCOMPARE(kept, backups);
+        QCOMPARE(program.app->mainWindow().statusBar()->currentMessage().contains(u"has been reloaded"), noted);
+        // Either way the window now holds what the file holds: nothing more is asked.
+        program.fixture.alerts.clear();
+        if (trigger != u"quit") {
+            program.app->menuSave();
+            QCOMPARE(program.fixture.alerts.titles(), QStringList());
+        }
     }
 
     void preferencesWriteTheBackupSettingsAtOnce()

@@ -2,6 +2,7 @@
 
 #include "DocumentFixtures.h"
 #include "FileContents.h"
+#include "app/BudgetGridModel.h"
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
 #include "document/BudgetDocument.h"
@@ -73,6 +74,14 @@ struct AppFixture
         app->mainWindow().show();
         app->awakeFromNib();
         return *app;
+    }
+
+    /// Types January's budget into the grid as the user would: a change the
+    /// program knows of, which Quit, Open and New save.
+    [[nodiscard]] bool typeBudget(const QString &value) const
+    {
+        BudgetGridModel &grid = app->gridModel();
+        return grid.setData(grid.index(kBudgetRowIndex, 1), value, Qt::EditRole);
     }
 
     [[nodiscard]] QStringList rowNames() const { return DocumentFixtures::rowNames(app->document()); }

@@ -38,15 +38,19 @@ QString number(const QString &cell)
 
 void appendRecord(QByteArray &out, const QStringList &fields)
 {
+    out += record(fields);
+}
+
+} // namespace
+
+QByteArray record(const QStringList &fields)
+{
     QStringList quoted;
     quoted.reserve(fields.size());
     for (const QString &text : fields)
         quoted << field(text);
-    out += quoted.join(u',').toUtf8();
-    out += "\r\n";
+    return quoted.join(u',').toUtf8() + "\r\n";
 }
-
-} // namespace
 
 QByteArray budgetGrid(const BudgetDocument &document)
 {

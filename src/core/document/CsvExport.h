@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class BudgetDocument;
 
@@ -13,6 +14,9 @@ class BudgetDocument;
 /// not the whole units the grid shows. A text cell that starts like a
 /// formula (= + - @, a tab or a CR) gets a leading "'" so that it stays text.
 namespace CsvExport {
+
+/// One line of fields, quoted where needed, ending in CR LF.
+[[nodiscard]] QByteArray record(const QStringList &fields);
 
 /// The grid: a header line, then Budget, Remain and every category with its
 /// twelve months and average (the separator row is left out).

@@ -8,9 +8,8 @@
 #include "document/AddRecords.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
-#include "document/BudgetFileWriter.h"
 #include "platform/StderrAlerts.h"
-#include "safety/OpenFileLock.h"
+#include "safety/UnattendedSave.h"
 
 #include <QFileInfo>
 
@@ -62,9 +61,9 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
 
     // A window that has the file open would later save over the imported lines.
     const bool dryRun = arguments.contains(QStringLiteral("--dry-run"));
-    OpenFileLock lock(dataFile);
-    if (!dryRun && !lock.tryLock()) {
-        if (const std::optional<OpenFileLock::Holder> holder = OpenFileLock::otherHolder(dataFile)) {
+    UnattendedSave save(dataFile, settings);
+    if (!dryRun) {
+        if (const std::optional<OpenFileLock::Holder> holder = save.lock()) {
             print(stderr, tr("%1 is open in Orrinwick on %2 (process %3), which would save over the imported "
                              "lines. Nothing was imported: quit that Orrinwick, or import in its window.")
                               .arg(dataFile, holder->host)
@@ -148,8 +147,12 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
     DocumentExtensions extensions = document.extensions();
     extensions.setYear(budgetYear);
     document.setExtensions(std::move(extensions));
-    if (!add.apply(document) || !BudgetFileWriter::writeFile(document, dataFile)) {
+    if (!add.apply(document)) {
         print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(dataFile));
+        return 1;
+    }
+    if (const std::optional<QString> error = save.write(document)) {
+        print(stderr, *error);
         return 1;
     }
     print(stdout, summary);

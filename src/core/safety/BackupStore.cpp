@@ -42,9 +42,13 @@ BackupStore::Copy BackupStore::keepCopyOf(const QString &dataPath, const QDateTi
     const QList<Version> kept = versions();
     if (!kept.isEmpty() && kept.first().size == bytes.size() && AtomicFile::read(kept.first().path) == bytes)
         return Copy::Kept;
-    if (!makeFolder(error) || !AtomicFile::writeCopy(newPath(now, false), bytes, dataPath, error))
-        return Copy::BackupUnwritten;
-    return Copy::Kept;
+    return keepBytes(bytes, dataPath, now, false, error) ? Copy::Kept : Copy::BackupUnwritten;
+}
+
+bool BackupStore::keepBytes(const QByteArray &bytes, const QString &dataPath, const QDateTime &now, bool recovered,
+                            QString *error) const
+{
+    return makeFolder(error) && AtomicFile::writeCopy(newPath(now, recovered), bytes, dataPath, error);
 }
 
 bool BackupStore::moveIn(const QString &path, const QDateTime &time, QString *error) const

@@ -33,6 +33,10 @@ public:
     /// same bytes; a missing data file needs no backup. Gives the reason when
     /// the data file could not be read or the copy not written whole.
     [[nodiscard]] Copy keepCopyOf(const QString &dataPath, const QDateTime &now, QString *error) const;
+    /// Keeps the bytes as a version of `now`, marked as coming from
+    /// elsewhere when `recovered`; answers false with the reason when they
+    /// could not be written whole.
+    [[nodiscard]] bool keepBytes(const QByteArray &bytes, const QString &dataPath, const QDateTime &now, bool recovered, QString *error) const;
     /// Moves the file in as a version of `time`; answers false with the
     /// reason when it stays where it was.
     [[nodiscard]] bool moveIn(const QString &path, const QDateTime &time, QString *error) const;

@@ -93,6 +93,32 @@ bool DocumentSafety::aboutToSave(const QString &path)
     return false;
 }
 
+bool DocumentSafety::keepOtherVersion(const QString &path)
+{
+    QString error;
+    if (backups(path).keepCopyOf(path, _calendar.now(), &error) == BackupStore::Copy::Kept)
+        return true;
+    _alerts.warning(tr("Data File %1 was not saved: the version another program wrote could not be kept with the "
+                       "backups (%2).\n")
+                        .arg(path, error));
+    return false;
+}
+
+bool DocumentSafety::setAside()
+{
+    QString error;
+    if (!backups(_path).keepBytes(SnapshotFile::bytes(_take()), _path, _calendar.now(), true, &error)) {
+        _alerts.warning(tr("%1 was not reloaded: the unsaved changes could not be kept with the backups (%2).\n")
+                            .arg(_path, error));
+        return false;
+    }
+    _delay.stop();
+    _unsaved = false;
+    _writer->remove(_places.recoveryFile(_path));
+    _writer->waitForDone();
+    return true;
+}
+
 void DocumentSafety::saved(const QString &path)
 {
     if (path.isEmpty())

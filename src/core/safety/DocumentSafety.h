@@ -60,6 +60,15 @@ public:
     /// Keeps a backup of the file before it is replaced. False (the user was
     /// told) when the backup could not be written: the save must not go on.
     [[nodiscard]] bool aboutToSave(const QString &path);
+    /// Keeps the file as it is now with the backups, whatever the settings
+    /// say: another program's version, about to be saved over. False (the
+    /// user was told) when it could not be kept.
+    [[nodiscard]] bool keepOtherVersion(const QString &path);
+    /// Keeps the document as it stands with the backups, whatever the
+    /// settings say, before another program's version of the file replaces
+    /// it; it has nothing unsaved from then on. False (the user was told)
+    /// when it could not be kept: the document must stay.
+    [[nodiscard]] bool setAside();
     /// The document is safe in the file: its recovery file goes, and the
     /// lock moves there when the file is another one (Save As, New).
     void saved(const QString &path);

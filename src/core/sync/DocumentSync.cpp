@@ -39,6 +39,7 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
         return;
     _svnOpenState = false;
     _fileLoaded = false;
+    _disk.forget();
     if (!path.isEmpty()) {
         _document.eraseAllData();
         if (!fileOperationsAllowed())
@@ -58,8 +59,10 @@ bool DocumentSync::loadFile(const QString &path)
     BudgetFileReader::Options options;
     options.sortData = _settings.sortData();
     options.recents = _recents;
+    _disk.note(path);
     if (BudgetFileReader::loadFile(_document, path, _alerts, options) == BudgetFileReader::LoadResult::Loaded)
         return true;
+    _disk.forget();
     _host.setFileName(QString());
     return false;
 }
@@ -78,14 +81,21 @@ bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
         _alerts.warning(tr("Data File %1 could not be opened for write!\n").arg(path));
         return false;
     }
-    if (withOptionSync && _svnOpenState && _settings.syncData())
+    // At once: the commit's progress window lets events through, the
+    // window's look for changes made by others among them.
+    _disk.note(path);
+    if (withOptionSync && _svnOpenState && _settings.syncData()) {
         doSvnCommit(path);
+        // The commit may rewrite what it keeps expanded in the file.
+        _disk.note(path);
+    }
     return true;
 }
 
 void DocumentSync::newDocument()
 {
     _svnOpenState = false;
+    _disk.forget();
     _document.eraseAllData();
 }
 

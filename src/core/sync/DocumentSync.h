@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskVersion.h"
 #include "platform/ChildProcess.h"
 #include "platform/SystemLog.h"
 
@@ -73,6 +74,11 @@ public:
     /// the document holds is not that file's.
     [[nodiscard]] bool fileLoaded() const { return _fileLoaded; }
     [[nodiscard]] bool svnOpenState() const { return _svnOpenState; }
+    /// The file last loaded or written, as it was then; forgotten by a load
+    /// that failed and by a new document.
+    [[nodiscard]] DiskVersion &diskVersion() { return _disk; }
+    /// A Subversion run is under way.
+    [[nodiscard]] bool running() const { return _svnTask != nullptr; }
 
     /// Whether the file commands (Open, New, Save, Save As) may be offered:
     /// file operations are allowed and no detached update is in flight.
@@ -135,6 +141,7 @@ private:
     bool _svnOpenState = false;
     bool _fileLoaded = false;
     QString _loadFileName;
+    DiskVersion _disk;
     ChildProcess *_svnTask = nullptr; // a child of this object
     std::unique_ptr<ProgressWindow> _progWin;
     std::optional<qint64> _sshTask;

@@ -6,6 +6,7 @@
 #include "document/BudgetDocument.h"
 
 #include <QSet>
+#include <QStringList>
 
 namespace {
 
@@ -103,6 +104,31 @@ YearComparison YearComparison::of(const BudgetDocument &thisYear, const BudgetDo
     for (const Row &row : std::as_const(comparison.rows))
         addInto(comparison.total, row);
     return comparison;
+}
+
+QDate YearComparison::toDateEnd(std::optional<int> budgetYear, const QDate &today)
+{
+    if (budgetYear && *budgetYear < today.year())
+        return QDate(*budgetYear, 12, 31);
+    return today;
+}
+
+QStringList YearComparison::figures(const Row &row, Figure figure)
+{
+    QList<Decimal> now(row.thisYear.begin(), row.thisYear.end());
+    QList<Decimal> last(row.lastYear.begin(), row.lastYear.end());
+    now << row.thisToDate << row.totalThis();
+    last << row.lastToDate << row.totalLast();
+    QStringList cells;
+    for (qsizetype column = 0; column < now.size(); ++column) {
+        switch (figure) {
+        case Figure::ThisYear: cells << now[column].toText(); break;
+        case Figure::LastYear: cells << last[column].toText(); break;
+        case Figure::Difference: cells << (now[column] - last[column]).toText(); break;
+        case Figure::Change: cells << percentChange(now[column], last[column]); break;
+        }
+    }
+    return cells;
 }
 
 QString YearComparison::percentChange(const Decimal &now, const Decimal &last)

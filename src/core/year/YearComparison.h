@@ -6,8 +6,10 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <optional>
 
 class BudgetDocument;
 class DocumentExtensions;
@@ -33,6 +35,13 @@ struct YearComparison
         [[nodiscard]] Decimal totalLast(int throughMonth = MonthTables::kMonthCount - 1) const;
     };
 
+    /// The four figures shown for a row, each over the months, the year to date and the year.
+    enum class Figure { ThisYear, LastYear, Difference, Change };
+    static constexpr std::array<Figure, 4> kFigures{Figure::ThisYear, Figure::LastYear, Figure::Difference,
+                                                    Figure::Change};
+    /// January to December, then the year to date and the whole year.
+    static constexpr int kFigureColumns = MonthTables::kMonthCount + 2;
+
     /// This year's categories in their order, then last year's that match none.
     QList<Row> rows;
     /// The sums of every category.
@@ -50,6 +59,14 @@ struct YearComparison
     /// empty when there is none.
     [[nodiscard]] static QString lastNameOf(const DocumentExtensions &thisYear, const BudgetDocument &lastYear,
                                             const QString &category);
+
+    /// The last day the year-to-date figures count: today, or December 31 of
+    /// a budget year that is over.
+    [[nodiscard]] static QDate toDateEnd(std::optional<int> budgetYear, const QDate &today);
+
+    /// One figure of a row in kFigureColumns cells, amounts in the file's
+    /// shortest form, the change as percentChange() gives it.
+    [[nodiscard]] static QStringList figures(const Row &row, Figure figure);
 
     /// The change from last year's `last` to `now` in percent, one decimal
     /// ("12.5", "-3"); empty when last year's is 0.

@@ -4,13 +4,13 @@
 
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
-#include "document/BudgetFileWriter.h"
 #include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/GridText.h"
 #include "import/ImportCommandLine.h"
 #include "platform/Settings.h"
 #include "platform/StderrAlerts.h"
+#include "safety/UnattendedSave.h"
 #include "year/CompareCommandLine.h"
 #include "year/LastYearBudget.h"
 
@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace CommandLineModes {
 
@@ -296,29 +298,47 @@ int report(const Invocation &invocation)
     return 0;
 }
 
+/// The user's settings with the program's defaults, read (never written)
+/// by the modes that save as the window does.
+std::unique_ptr<Settings> userSettings()
+{
+    std::unique_ptr<Settings> settings = Settings::user();
+    settings->registerDefaults();
+    return settings;
+}
+
+int failed(const QString &message)
+{
+    std::fputs(qPrintable(QStringLiteral("orrinwick: ") + message + u'\n'), stderr);
+    return 1;
+}
+
 int convert(const Invocation &invocation)
 {
     const QString &out = invocation.operands.at(1);
+    const std::unique_ptr<Settings> settings = userSettings();
+    // Locked before IN is read, which may be OUT itself.
+    UnattendedSave save(out, *settings);
+    if (const std::optional<OpenFileLock::Holder> holder = save.lock())
+        return failed(UnattendedSave::heldMessage(out, *holder));
     BudgetDocument document;
     document.addFixedRows();
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
-    if (!BudgetFileWriter::writeFile(document, out)) {
-        StderrAlerts().warning(Text::tr("Data File %1 could not be opened for write!\n").arg(out));
-        return 1;
-    }
+    if (const std::optional<QString> error = save.write(document))
+        return failed(*error);
     return 0;
 }
 
 int importStatement(const Invocation &invocation)
 {
     return ImportCommandLine::run(invocation.operands.at(0), invocation.operands.at(1), invocation.arguments,
-                                  *Settings::user());
+                                  *userSettings());
 }
 
 int newYear(const Invocation &invocation)
 {
-    return YearCommandLine::newYear(invocation.operands.at(0), invocation.operands.at(1));
+    return YearCommandLine::newYear(invocation.operands.at(0), invocation.operands.at(1), *userSettings());
 }
 
 int pdf(const Invocation &invocation)

@@ -9,7 +9,8 @@
 /// both checks a command line and writes --help. A mode is added with one
 /// entry there and the function that runs it. A mode may read the user's
 /// settings (an import follows the category rules and CSV layouts the window
-/// saved) but never writes them.
+/// saved; the modes that write a data file keep backups as it does) but
+/// never writes them.
 namespace CommandLineModes {
 
 /// One start's command line, read against the table.

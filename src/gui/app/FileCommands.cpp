@@ -13,10 +13,11 @@
 #include "sync/DocumentSync.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &filePanels, RecentFileList &recents,
                            MainWindow &mainWindow, PendingEdits &pending, UndoHistory &history, DocumentSafety &safety,
-                           QObject *parent)
+                           Alerts &alerts, QObject *parent)
     : QObject(parent)
     , _sync(sync)
     , _host(host)
@@ -26,6 +27,7 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
     , _pending(pending)
     , _history(history)
     , _safety(safety)
+    , _changedOnDisk(safety, alerts)
 {
     Ui::MainMenu &ui = _mainWindow.ui();
     connect(ui.actionNew, &QAction::triggered, this, &FileCommands::menuNewFile);
@@ -95,7 +97,7 @@ void FileCommands::newFileAt(const QString &path, const std::function<void()> &f
         return;
     // The document being left is saved (and committed) under its own name
     // first; when that fails nothing is thrown away.
-    if (!saveToFile(_host.dataFileName(), true))
+    if (!saveIfChanged(true))
         return;
     _safety.closing();
     _sync.newDocument();
@@ -138,7 +140,7 @@ void FileCommands::openInstead(const QString &path, bool withOptionSync)
         return;
     // The document being left is saved (and committed) first; when that
     // fails it stays open.
-    if (!saveToFile(_host.dataFileName(), true))
+    if (!saveIfChanged(true))
         return;
     _safety.closing();
     _host.setFileName(path);
@@ -156,6 +158,64 @@ void FileCommands::loadFromFile(const QString &path, bool withOptionSync, bool d
 
 bool FileCommands::saveToFile(const QString &path, bool withOptionSync)
 {
+    DiskVersion &disk = _sync.diskVersion();
+    if (!_answering && !path.isEmpty() && path == disk.path() && !_sync.running()
+        && disk.changedSince(DiskVersion::Look::Thorough)) {
+        const QScopedValueRollback answering(_answering, true);
+        switch (_changedOnDisk.resolve(path, unsaved())) {
+        case ChangedOnDisk::Next::Reload:
+            reload(path);
+            return true;
+        case ChangedOnDisk::Next::Stay:
+            return false;
+        case ChangedOnDisk::Next::Save:
+            break;
+        }
+    }
+    return write(path, withOptionSync);
+}
+
+bool FileCommands::saveIfChanged(bool withOptionSync)
+{
+    return !unsaved() || saveToFile(_host.dataFileName(), withOptionSync);
+}
+
+bool FileCommands::unsaved() const
+{
+    return !_history.stack().isClean();
+}
+
+void FileCommands::checkDisk()
+{
+    DiskVersion &disk = _sync.diskVersion();
+    if (_answering || _sync.running() || !_sync.fileCommandsEnabled() || disk.path() != _host.dataFileName()
+        || !disk.changedSince(DiskVersion::Look::Quick))
+        return;
+    const QScopedValueRollback answering(_answering, true);
+    if (!flushToGrid())
+        return;
+    const QString path = disk.path();
+    switch (_changedOnDisk.resolve(path, unsaved())) {
+    case ChangedOnDisk::Next::Reload:
+        reload(path);
+        break;
+    case ChangedOnDisk::Next::Save:
+        (void)write(path, false);
+        break;
+    case ChangedOnDisk::Next::Stay:
+        break;
+    }
+}
+
+void FileCommands::reload(const QString &path)
+{
+    loadFromFile(path, false, false);
+    if (_sync.fileLoaded())
+        _mainWindow.showNote(ChangedOnDisk::reloadedNote(path));
+}
+
+bool FileCommands::write(const QString &path, bool withOptionSync)
+{
     // The file as it was goes to the backups first; a backup that cannot be
     // written stops the save.
     if (!_safety.aboutToSave(path))
@@ -163,6 +223,7 @@ bool FileCommands::saveToFile(const QString &path, bool withOptionSync)
     if (!_sync.saveToFile(path, withOptionSync))
         return false;
     _safety.saved(path);
+    _history.stack().setClean();
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -60,8 +61,9 @@ MainWindow::MainWindow(QWidget *parent)
     _ui->_ourTableView->setToolTip(tr("The budget by month: select a cell and type to change it"));
     _ui->_ourTabView->setTabToolTip(0, tr("The budget grid: the categories by month"));
     _ui->_ourTabView->setTabToolTip(1, tr("The register: the transactions of one month"));
-    // Where the menus' status tips are read.
-    statusBar();
+    // Where the menus' status tips are read, and the notes of what happened unasked.
+    statusBar()->setAccessibleName(tr("Status bar"));
+    statusBar()->setToolTip(tr("What happened to the budget without being asked"));
     // The category commands act on the grid: on the register tab they would
     // change rows nobody sees.
     connect(_ui->_ourTabView, &QTabWidget::currentChanged, this, [this](int index) {
@@ -115,4 +117,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     if (_closeHandler)
         _closeHandler();
+}
+
+void MainWindow::showNote(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // Later, from the event loop: the handler may ask a question, which
+    // should not open inside the activation itself.
+    if (event->type() == QEvent::WindowActivate && _activationHandler)
+        QTimer::singleShot(0, this, _activationHandler);
+    return handled;
 }

@@ -40,11 +40,17 @@ public:
     /// Called instead of closing when the user closes the window: the quit
     /// command decides whether the program ends.
     void setCloseHandler(std::function<void()> handler) { _closeHandler = std::move(handler); }
+    /// Called each time the window becomes the active one.
+    void setActivationHandler(std::function<void()> handler) { _activationHandler = std::move(handler); }
+    /// Says in the status bar what happened to the document without being asked.
+    void showNote(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     std::unique_ptr<Ui::MainMenu> _ui;
     std::function<void()> _closeHandler;
+    std::function<void()> _activationHandler;
 };

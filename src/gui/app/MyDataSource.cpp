@@ -31,6 +31,7 @@ MyDataSource *MainDataSource = nullptr;
 MyDataSource::MyDataSource(const Services &services, QObject *parent)
     : QObject(parent)
     , _settings(services.settings)
+    , _calendar(services.calendar)
     , _alerts(std::make_unique<CountingAlerts>(services.alerts))
     , _version(QStringLiteral(ORRINWICK_VERSION))
     , _document(new BudgetDocument(this))
@@ -52,7 +53,7 @@ MyDataSource::MyDataSource(const Services &services, QObject *parent)
     , _grid(new BudgetGridSource(*_edits, *_alerts, *_mainWindow, *_checkView->fillEnvelopeButton(),
                                  this))
     , _files(new FileCommands(*_sync, *this, services.filePanels, services.recents, *_mainWindow, *_pending,
-                              *_history, *_safety, this))
+                              *_history, *_safety, *_alerts, this))
     , _dialogs(new DialogCommands(_settings, *_mainWindow, *_grid, _version, this))
     , _startup(new StartupAndQuit({_settings, *_document, *_sync, *this, *_mainWindow, *_grid, *_files, *_dialogs,
                                    *_safety},
@@ -115,6 +116,8 @@ void MyDataSource::connectWindow()
     // Undo acts on what the user sees: an edit still open is committed first.
     connect(ui.menuEdit, &QMenu::aboutToShow, this, [this] { (void)flushPendingEdits(); });
     _mainWindow->setCloseHandler([this] { menuQuit(); });
+    // Another program may have changed the file while the user was away.
+    _mainWindow->setActivationHandler([this] { _files->checkDisk(); });
 
     // Every recorded change (undo and redo too) reaches the recovery file.
     connect(&_history->stack(), &QUndoStack::indexChanged, _safety, [this] {

@@ -75,6 +75,8 @@ public:
     [[nodiscard]] voCheckViewCtrl &checkView() const { return *_checkView; }
     [[nodiscard]] UndoHistory &undoHistory() const { return *_history; }
     [[nodiscard]] QString version() const { return _version; }
+    /// Today, for the views that count up to it.
+    [[nodiscard]] const Calendar &calendar() const { return _calendar; }
     [[nodiscard]] bool envelopeView() const;
     [[nodiscard]] int selectedTabIndex() const { return _selectedTabIndex; }
 
@@ -129,6 +131,7 @@ private:
     void connectWindow();
 
     Settings &_settings;
+    const Calendar &_calendar;
     std::unique_ptr<CountingAlerts> _alerts;
     QString _version;
 

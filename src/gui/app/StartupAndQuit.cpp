@@ -64,6 +64,11 @@ bool StartupAndQuit::saveForQuit()
         _parts.safety.closing();
         return true;
     }
+    // An unchanged file is left as it is: no backup, no commit.
+    if (!_parts.files.unsaved()) {
+        _parts.safety.closing();
+        return true;
+    }
     // A Save As that was cancelled ends the program unsaved, as the user
     // chose; one that could not write keeps it running.
     if (_parts.host.dataFileName().isEmpty() && _parts.files.saveAs() == FileCommands::SaveAsResult::Failed)

@@ -14,7 +14,7 @@ class MainWindow;
 class Settings;
 
 /// The program's start-up, once the main window is up, and the Quit command,
-/// which saves before the program ends. Connects itself to Quit.
+/// which saves what changed before the program ends. Connects itself to Quit.
 class StartupAndQuit final : public QObject
 {
     Q_OBJECT
@@ -41,7 +41,8 @@ public:
     /// new version, the fixed rows, the tunnel helper, tab 0, title, and the
     /// first load.
     void awakeFromNib();
-    /// Saves (asking for a name when there is none) and ends the program. A
+    /// Saves when the document has changes (asking for a name when there is
+    /// none) and ends the program; an unchanged file is left alone. A
     /// refused value or a save that fails leaves the program running with
     /// the document open; after a failed update, when nothing may be saved,
     /// it warns and ends. Asked again while it waits or once it has ended

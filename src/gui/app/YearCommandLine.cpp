@@ -2,7 +2,6 @@
 
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
-#include "document/BudgetFileWriter.h"
 #include "document/MonthTables.h"
 #include "editing/DocumentEditing.h"
 #include "platform/AtomicFile.h"
@@ -12,6 +11,7 @@
 #include "print/PrintoutHtml.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
+#include "safety/UnattendedSave.h"
 #include "year/LastYearLink.h"
 #include "year/NewYearBudget.h"
 
@@ -52,8 +52,12 @@ public:
 
 } // namespace
 
-int newYear(const QString &in, const QString &out)
+int newYear(const QString &in, const QString &out, const Settings &settings)
 {
+    // Locked first: a window that opens the name meanwhile would save over it.
+    UnattendedSave save(out, settings);
+    if (const std::optional<OpenFileLock::Holder> holder = save.lock())
+        return fail(1, UnattendedSave::heldMessage(out, *holder));
     // Next year's file starts empty of transactions: writing it over an
     // existing file (this year's, say) would throw them away.
     if (QFileInfo::exists(out))
@@ -64,8 +68,8 @@ int newYear(const QString &in, const QString &out)
     DocumentSnapshot next = NewYearBudget::from(document, in);
     LastYearLink::setLink(next.extensions, out, in);
     next.restoreInto(document);
-    if (!BudgetFileWriter::writeFile(document, out))
-        return fail(1, QStringLiteral("Data File %1 could not be opened for write!").arg(out));
+    if (const std::optional<QString> error = save.write(document))
+        return fail(1, *error);
     return 0;
 }
 

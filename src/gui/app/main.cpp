@@ -8,6 +8,7 @@
 
 #include "help/HelpCommands.h"
 #include "import/ImportCommand.h"
+#include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
 #include "welcome/Welcome.h"
 
@@ -99,6 +100,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     DesktopHabits habits(dataSource, *settings);
     YearCommands yearCommands(dataSource, filePanels, alerts);
     PlanningCommands planningCommands(dataSource, filePanels, alerts);
+    ComparisonCommands comparisonCommands(dataSource, planningCommands, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
     HelpCommands help(dataSource, *settings);
     Welcome welcome(dataSource, alerts);

@@ -98,6 +98,7 @@ void PlanningCommands::followLink()
     if (_lastYear.isLinked() && QFileInfo::exists(_lastYear.path()))
         _watcher.addPath(_lastYear.path());
     CarriedAmounts::setLastYearClosing(document, _lastYear.closingFor(document));
+    emit lastYearChanged();
 }
 
 void PlanningCommands::menuLastYearsBudget()

@@ -33,16 +33,21 @@ public:
     /// Previews the rule on the grid's selection, then fills on OK.
     void fill(BudgetFill::Rule rule, int window = 3);
 
+    /// Reads the linked file (again, when it changed) and hands January's carry to the document.
+    void followLink();
+
     [[nodiscard]] QMenu *fillMenu() const { return _fillMenu; }
     [[nodiscard]] const LastYearBudget &lastYear() const { return _lastYear; }
     /// The grid's selection as a fill: the Budget row in standard mode, a
     /// category's envelopes in envelope mode; none for any other cell.
     [[nodiscard]] std::optional<BudgetFill::Request> selectedFill() const;
 
+signals:
+    /// Last year's file was followed again: linked anew, read again, or found missing.
+    void lastYearChanged();
+
 private:
     void addFillAction(const QString &objectName, BudgetFill::Rule rule, int window = 3);
-    /// Reads the linked file (again, when it changed) and hands January's carry to the document.
-    void followLink();
     [[nodiscard]] std::optional<QString> askValue(const QString &title, const QString &label);
 
     MyDataSource &_dataSource;

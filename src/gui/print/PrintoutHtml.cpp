@@ -8,6 +8,8 @@
 #include "register/voCheckViewData.h"
 #include "year/MoneyText.h"
 
+#include <QAbstractItemModel>
+
 namespace {
 
 const QString kNegativeColor = QStringLiteral("#c01c28");
@@ -116,4 +118,27 @@ QString PrintoutHtml::monthRegisterPage(const MonthRegister &month, const QStrin
                      figure(moneyText(budget - spent)));
     const QString monthName = MonthDisplay::name(month.month);
     return page(title, tr("Register of %1").arg(monthName), rows);
+}
+
+QString PrintoutHtml::table(const QAbstractItemModel &model, const QString &title, const QString &subtitle)
+{
+    const auto alignOf = [&model](int row, int column) {
+        const Qt::Alignment alignment = model.index(row, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        return alignment & Qt::AlignRight ? QStringLiteral("right") : QStringLiteral("left");
+    };
+    QString rows = kTable + QStringLiteral("<thead><tr style=\"background-color:#d0d0d0\">");
+    for (int column = 0; column < model.columnCount(); ++column)
+        rows += QStringLiteral("<th align=\"%1\">%2</th>")
+                    .arg(model.rowCount() > 0 ? alignOf(0, column) : QStringLiteral("left"),
+                         escaped(model.headerData(column, Qt::Horizontal).toString()));
+    rows += QStringLiteral("</tr></thead>");
+    for (int row = 0; row < model.rowCount(); ++row) {
+        rows += QStringLiteral("<tr>");
+        for (int column = 0; column < model.columnCount(); ++column)
+            rows += QStringLiteral("<td align=\"%1\">%2</td>")
+                        .arg(alignOf(row, column), figure(model.index(row, column).data().toString()));
+        rows += QStringLiteral("</tr>");
+    }
+    rows += QStringLiteral("</table>");
+    return page(title, subtitle, rows);
 }

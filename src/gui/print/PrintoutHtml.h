@@ -7,6 +7,7 @@
 #include <QString>
 
 class BudgetDocument;
+class QAbstractItemModel;
 class voCheckViewData;
 
 /// The printouts as rich text, which both the printer and the PDF lay out
@@ -36,4 +37,8 @@ public:
     /// Day, description, category, amount, note and reconciled mark of every
     /// record, then the month's budget and what remains of it.
     [[nodiscard]] static QString monthRegisterPage(const MonthRegister &month, const QString &title);
+
+    /// A table as its model shows it: the horizontal headers, then each
+    /// cell's text, aligned as the model says.
+    [[nodiscard]] static QString table(const QAbstractItemModel &model, const QString &title, const QString &subtitle);
 };
