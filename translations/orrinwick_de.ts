@@ -3261,6 +3261,10 @@ Es geht ohne ihn weiter.</translation>
         <source>%1 by month</source>
         <translation>%1 nach Monaten</translation>
     </message>
+    <message>
+        <source>What was booked each month this year and last, for the category chosen</source>
+        <translation>Was in diesem und im letzten Jahr jeden Monat gebucht wurde, für die gewählte Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

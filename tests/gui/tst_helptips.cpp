@@ -17,12 +17,14 @@
 #include "import/ImportSettings.h"
 #include "planning/FillPreviewDialog.h"
 #include "planning/PlanningCommands.h"
+#include "planning/YearComparisonWindow.h"
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
 #include "safety/RestoreBackupDialog.h"
 #include "welcome/CommonCategoriesDialog.h"
 #include "welcome/Welcome.h"
 #include "welcome/WelcomePanel.h"
+#include "year/YearComparison.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -195,6 +197,11 @@ void build(Dialog &dialog, const QString &name)
         preview.amounts = {{QString(), 0, QStringLiteral("2600"), QStringLiteral("2700")}};
         preview.rule = QStringLiteral("Last year's budget");
         dialog.window = std::make_unique<FillPreviewDialog>(QStringLiteral("Fill"), preview, parent);
+    } else if (name == u"compare with last year") {
+        auto comparison = std::make_unique<YearComparisonWindow>(parent);
+        // The sample compared with itself: every row and the chart have figures.
+        comparison->showComparison(YearComparison::of(document, &document), QDate(2026, 6, 30), QString());
+        dialog.window = std::move(comparison);
     } else if (name == u"common categories") {
         dialog.window = std::make_unique<CommonCategoriesDialog>(true, parent);
     } else if (name == u"keyboard shortcuts") {
@@ -207,7 +214,7 @@ void build(Dialog &dialog, const QString &name)
 const QStringList kDialogs{"preferences",         "about",         "envelope editor",    "category editor",
                            "progress",            "charts",        "import preview OFX", "import preview CSV",
                            "import rules",        "find",          "restore from backup", "fill preview",
-                           "common categories",   "keyboard shortcuts", "handbook"};
+                           "compare with last year", "common categories",   "keyboard shortcuts", "handbook"};
 
 } // namespace
 

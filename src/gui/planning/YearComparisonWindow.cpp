@@ -67,6 +67,7 @@ YearComparisonWindow::YearComparisonWindow(QWidget *parent)
     connect(_chartChoice, &QComboBox::currentIndexChanged, this, &YearComparisonWindow::drawChart);
     _chart->setObjectName(QStringLiteral("comparisonChart"));
     _chart->setAccessibleName(tr("Chart of this year and last year by month"));
+    _chart->setToolTip(tr("What was booked each month this year and last, for the category chosen"));
     _chart->setRenderHint(QPainter::Antialiasing);
     _chart->setFrameShape(QFrame::NoFrame);
     _chart->setMinimumHeight(220);
