@@ -4,7 +4,7 @@
 
 /// The folders the program makes for itself (backups, recovery files):
 /// each made readable by its owner only (0700), whatever the umask, as the
-/// XDG base directory specification asks.
+/// XDG base directory rules ask of the folders a program makes.
 namespace PrivateFolder {
 
 /// Makes the folder and every missing one above it; answers whether it is
