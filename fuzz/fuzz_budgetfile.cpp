@@ -3,6 +3,9 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "recurring/RecurringCarry.h"
+#include "recurring/RecurringDue.h"
+#include "recurring/RecurringRecords.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -80,6 +83,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         failOnEntries(first, second);
     if (second.extensions() != first.extensions())
         fail("extension records differ");
+    // The recurring records are read, expanded over the year and carried into the next.
+    const QList<RecurringItem> items = RecurringRecords::read(first);
+    if (RecurringRecords::read(second).size() != items.size())
+        fail("recurring records differ");
+    const int year = first.extensions().year().value_or(2026);
+    (void)RecurringDue::upTo(items, year, QDate(year, 12, 31));
+    DocumentExtensions next;
+    RecurringCarry::addTo(next, first, year);
+    if (RecurringRecords::withItems(first.extensions(), items).records().size() != first.extensions().records().size())
+        fail("writing the recurring records back loses or adds some");
     if (BudgetFileWriter::buildData(second) != image)
         fail("second image differs");
     return 0;

@@ -4,6 +4,7 @@
 #include "Decimal.h"
 #include "EnvelopeCarry.h"
 #include "PlanningRecords.h"
+#include "recurring/RecurringRename.h"
 
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)
@@ -105,6 +106,7 @@ bool BudgetDocument::renameCategory(int row, const QString &toName)
     // So do the records that name it.
     DocumentExtensions extensions = _extensions;
     PlanningRecords::renameCategory(extensions, oldName, toName);
+    RecurringRename::renameCategory(extensions, oldName, toName);
     setExtensions(std::move(extensions));
     return true;
 }

@@ -11,6 +11,7 @@ DocumentEditing::DocumentEditing(BudgetDocument &document)
     , _categories(*this)
     , _records(*this)
     , _planning(*this)
+    , _recurring(*this)
 { }
 
 void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString &name)

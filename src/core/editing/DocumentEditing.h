@@ -5,6 +5,7 @@
 #include "EditingSession.h"
 #include "PlanningEdits.h"
 #include "RecordEdits.h"
+#include "RecurringEdits.h"
 
 #include <optional>
 
@@ -22,6 +23,7 @@ public:
     [[nodiscard]] CategoryEdits &categories() { return _categories; }
     [[nodiscard]] RecordEdits &records() { return _records; }
     [[nodiscard]] PlanningEdits &planning() { return _planning; }
+    [[nodiscard]] RecurringEdits &recurring() { return _recurring; }
 
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
@@ -39,4 +41,5 @@ private:
     CategoryEdits _categories;
     RecordEdits _records;
     PlanningEdits _planning;
+    RecurringEdits _recurring;
 };

@@ -3,6 +3,7 @@
 #include "BudgetYear.h"
 #include "NextYearCarry.h"
 #include "document/BudgetDocument.h"
+#include "recurring/RecurringCarry.h"
 
 namespace NewYearBudget {
 
@@ -21,9 +22,11 @@ DocumentSnapshot from(const BudgetDocument &document, const QString &path)
         }
         next.catData.emplace(name, std::move(lists));
     }
-    if (const std::optional<int> year = BudgetYear::of(document, path))
+    const std::optional<int> year = BudgetYear::of(document, path);
+    if (year)
         next.extensions.setYear(*year + 1);
     NextYearCarry::addTo(next.extensions, document);
+    RecurringCarry::addTo(next.extensions, document, year);
     return next;
 }
 

@@ -9,6 +9,7 @@
 #include "document/GridText.h"
 #include "import/ImportCommandLine.h"
 #include "platform/Settings.h"
+#include "recurring/DueCommandLine.h"
 #include "platform/StderrAlerts.h"
 #include "safety/UnattendedSave.h"
 #include "year/CompareCommandLine.h"
@@ -60,6 +61,9 @@ const QList<Option> &options()
         {QStringLiteral("--last"),
          QT_TRANSLATE_NOOP("CommandLineModes", "last year's budget file, instead of the one FILE links to"),
          QStringLiteral("LASTFILE")},
+        {QStringLiteral("--until"), QT_TRANSLATE_NOOP("CommandLineModes", "the last day to look at, instead of today"),
+         QStringLiteral("YYYY-MM-DD")},
+        {QStringLiteral("--enter"), QT_TRANSLATE_NOOP("CommandLineModes", "enter the due occurrences into FILE")},
     };
     return table;
 }
@@ -70,6 +74,7 @@ int importStatement(const Invocation &invocation);
 int newYear(const Invocation &invocation);
 int pdf(const Invocation &invocation);
 int compare(const Invocation &invocation);
+int due(const Invocation &invocation);
 int help(const Invocation &invocation);
 int version(const Invocation &invocation);
 
@@ -112,6 +117,8 @@ const QList<Mode> &modes()
         {QStringLiteral("--compare"), {QStringLiteral("FILE")}, {QStringLiteral("--last")},
          QT_TRANSLATE_NOOP("CommandLineModes", "print what was booked per category and month this year and last"),
          compare},
+        {QStringLiteral("--due"), {QStringLiteral("FILE")}, {QStringLiteral("--until"), QStringLiteral("--enter")},
+         QT_TRANSLATE_NOOP("CommandLineModes", "print the recurring transactions due in FILE, or enter them"), due},
         {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
         {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
          version},
@@ -351,6 +358,12 @@ int compare(const Invocation &invocation)
 {
     const qsizetype at = invocation.arguments.indexOf(QStringLiteral("--last"));
     return CompareCommandLine::run(invocation.operands.at(0), at < 0 ? QString() : invocation.arguments.value(at + 1));
+}
+
+int due(const Invocation &invocation)
+{
+    return DueCommandLine::run(invocation.operands.at(0), invocation.arguments, *userSettings(),
+                               QDate::currentDate());
 }
 
 int help(const Invocation &)
