@@ -542,6 +542,26 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
         <source>The month&apos;s transactions: type in a cell to change it, Return to go on</source>
         <translation>Die Buchungen des Monats: In eine Zelle tippen, um sie zu ändern, Eingabe, um weiterzugehen</translation>
     </message>
+    <message>
+        <source>Remaining after the recurring transactions still due</source>
+        <translation>Rest nach den noch fälligen wiederkehrenden Buchungen</translation>
+    </message>
+    <message>
+        <source>What remains once the recurring transactions still due this month are entered</source>
+        <translation>Was bleibt, wenn die in diesem Monat noch fälligen wiederkehrenden Buchungen eingetragen sind</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Rec&amp;urring…</source>
+        <translation>&amp;Wiederkehrend…</translation>
+    </message>
+    <message>
+        <source>List the rent, subscriptions and bills that come back</source>
+        <translation>Miete, Abonnements und Rechnungen, die wiederkehren, auflisten</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineModes</name>
@@ -664,6 +684,18 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
     <message>
         <source>print what was booked per category and month this year and last</source>
         <translation>ausgeben, was je Kategorie und Monat dieses und letztes Jahr gebucht wurde</translation>
+    </message>
+    <message>
+        <source>the last day to look at, instead of today</source>
+        <translation>der letzte betrachtete Tag statt heute</translation>
+    </message>
+    <message>
+        <source>enter the due occurrences into FILE</source>
+        <translation>die fälligen Termine in FILE eintragen</translation>
+    </message>
+    <message>
+        <source>print the recurring transactions due in FILE, or enter them</source>
+        <translation>die in FILE fälligen wiederkehrenden Buchungen ausgeben oder eintragen</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1147,147 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Continue launching Orrinwick</source>
         <translation>Orrinwick weiter starten</translation>
+    </message>
+</context>
+<context>
+    <name>DueCommandLine</name>
+    <message>
+        <source>--until takes a date such as 2026-05-31</source>
+        <translation>--until nimmt ein Datum wie 2026-05-31</translation>
+    </message>
+    <message>
+        <source>recurring transaction %1 cannot be read, %2; it enters nothing</source>
+        <translation>wiederkehrende Buchung %1 lässt sich nicht lesen, %2; sie trägt nichts ein</translation>
+    </message>
+    <message>
+        <source>%1 due up to %2</source>
+        <translation>%1 fällig bis %2</translation>
+    </message>
+    <message>
+        <source>%1 entered up to %2</source>
+        <translation>%1 eingetragen bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>DueTransactions</name>
+    <message>
+        <source>Due Transactions</source>
+        <translation>Fällige Buchungen</translation>
+    </message>
+    <message>
+        <source>Due transactions</source>
+        <translation>Fällige Buchungen</translation>
+    </message>
+    <message>
+        <source>These recurring transactions are due. Change a day or an amount where the bill says otherwise.</source>
+        <translation>Diese wiederkehrenden Buchungen sind fällig. Ändern Sie einen Tag oder Betrag, wo die Rechnung etwas anderes sagt.</translation>
+    </message>
+    <message>
+        <source>What the window is for</source>
+        <translation>Wofür das Fenster da ist</translation>
+    </message>
+    <message>
+        <source>Due occurrences</source>
+        <translation>Fällige Termine</translation>
+    </message>
+    <message>
+        <source>Each occurrence due: its day and amount can be changed before it is entered</source>
+        <translation>Jeder fällige Termin: Tag und Betrag lassen sich vor dem Eintragen ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Eintragen</translation>
+    </message>
+    <message>
+        <source>Enter the selected occurrences</source>
+        <translation>Die ausgewählten Termine eintragen</translation>
+    </message>
+    <message>
+        <source>Adds the selected occurrences as records, on their day with their amount</source>
+        <translation>Fügt die ausgewählten Termine als Buchungen hinzu, an ihrem Tag mit ihrem Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Skip the selected occurrences</source>
+        <translation>Die ausgewählten Termine überspringen</translation>
+    </message>
+    <message>
+        <source>The selected occurrences are never entered and never offered again</source>
+        <translation>Die ausgewählten Termine werden nie eingetragen und nie wieder angeboten</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>S&amp;päter</translation>
+    </message>
+    <message>
+        <source>Leave the selected occurrences for later</source>
+        <translation>Die ausgewählten Termine für später lassen</translation>
+    </message>
+    <message>
+        <source>The selected occurrences, and the later ones of the same transactions, stay due</source>
+        <translation>Die ausgewählten Termine und die späteren derselben Buchungen bleiben fällig</translation>
+    </message>
+    <message>
+        <source>Enter &amp;All</source>
+        <translation>&amp;Alle eintragen</translation>
+    </message>
+    <message>
+        <source>Enter all occurrences</source>
+        <translation>Alle Termine eintragen</translation>
+    </message>
+    <message>
+        <source>Adds every occurrence listed as a record</source>
+        <translation>Fügt jeden aufgeführten Termin als Buchung hinzu</translation>
+    </message>
+    <message>
+        <source>S&amp;kip All</source>
+        <translation>Alle ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>Skip all occurrences</source>
+        <translation>Alle Termine überspringen</translation>
+    </message>
+    <message>
+        <source>No occurrence listed is ever entered or offered again</source>
+        <translation>Kein aufgeführter Termin wird je eingetragen oder wieder angeboten</translation>
+    </message>
+    <message>
+        <source>La&amp;ter All</source>
+        <translation>Alle spä&amp;ter</translation>
+    </message>
+    <message>
+        <source>Leave all occurrences for later</source>
+        <translation>Alle Termine für später lassen</translation>
+    </message>
+    <message>
+        <source>Closes the window; every occurrence listed stays due</source>
+        <translation>Schließt das Fenster; jeder aufgeführte Termin bleibt fällig</translation>
+    </message>
+</context>
+<context>
+    <name>DueTransactionsDialog</name>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>An estimate: type the amount the bill says</source>
+        <translation>Eine Schätzung: Geben Sie den Betrag der Rechnung ein</translation>
     </message>
 </context>
 <context>
@@ -2538,6 +2711,18 @@ Es geht ohne ihn weiter.</translation>
         <source>Close the preferences; every choice is already in force (Esc)</source>
         <translation>Die Einstellungen schließen; jede Wahl gilt bereits (Esc)</translation>
     </message>
+    <message>
+        <source>Recurring transactions due in the next:</source>
+        <translation>Wiederkehrende Buchungen fällig in den nächsten:</translation>
+    </message>
+    <message>
+        <source>Recurring transactions due within this many days from today are entered or offered already</source>
+        <translation>Wiederkehrende Buchungen, die innerhalb so vieler Tage ab heute fällig sind, werden schon eingetragen oder angeboten</translation>
+    </message>
+    <message>
+        <source>Look-ahead days for recurring transactions</source>
+        <translation>Tage im Voraus für wiederkehrende Buchungen</translation>
+    </message>
 </context>
 <context>
     <name>PrintRenderer</name>
@@ -2758,6 +2943,600 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Carry Over</source>
         <translation>Übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>RecurrencePattern</name>
+    <message>
+        <source>weekly</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>every %1 weeks</source>
+        <translation>alle %1 Wochen</translation>
+    </message>
+    <message>
+        <source>on the last day</source>
+        <translation>am letzten Tag</translation>
+    </message>
+    <message>
+        <source>on day %1</source>
+        <translation>am %1.</translation>
+    </message>
+    <message>
+        <source>monthly %1</source>
+        <translation>monatlich %1</translation>
+    </message>
+    <message>
+        <source>every %1 months %2</source>
+        <translation>alle %1 Monate %2</translation>
+    </message>
+    <message>
+        <source>yearly on %1</source>
+        <translation>jährlich am %1</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a yearly date</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>%1, once</source>
+        <translation>%1, einmal</translation>
+    </message>
+    <message>
+        <source>%1, %2 times</source>
+        <translation>%1, %2-mal</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecurrenceRule</name>
+    <message>
+        <source>the first date is not a date</source>
+        <translation>der erste Termin ist kein Datum</translation>
+    </message>
+    <message>
+        <source>the rule &quot;%1&quot; cannot be read</source>
+        <translation>die Regel „%1“ lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the rule repeats more often than once a day</source>
+        <translation>die Regel wiederholt sich öfter als einmal am Tag</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringCommands</name>
+    <message>
+        <source>&amp;Recurring Transactions…</source>
+        <translation>&amp;Wiederkehrende Buchungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Make Recurring…</source>
+        <translation>Wiederkehrend &amp;machen…</translation>
+    </message>
+    <message>
+        <source>List the rent, subscriptions and bills that come back, and add or change them</source>
+        <translation>Miete, Abonnements und Rechnungen, die wiederkehren, auflisten, hinzufügen oder ändern</translation>
+    </message>
+    <message>
+        <source>Make the register&apos;s selected transaction one that comes back</source>
+        <translation>Die im Kassenbuch ausgewählte Buchung wiederkehrend machen</translation>
+    </message>
+    <message>
+        <source>1 recurring transaction was entered.</source>
+        <translation>1 wiederkehrende Buchung wurde eingetragen.</translation>
+    </message>
+    <message>
+        <source>%1 recurring transactions were entered.</source>
+        <translation>%1 wiederkehrende Buchungen wurden eingetragen.</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the register first.</source>
+        <translation>Wählen Sie zuerst eine Buchung im Kassenbuch aus.</translation>
+    </message>
+    <message>
+        <source>Make Recurring</source>
+        <translation>Wiederkehrend machen</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringEditor</name>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Recurring transaction editor</source>
+        <translation>Editor für wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>What the records are called, as in the register</source>
+        <translation>Wie die Buchungen heißen, wie im Kassenbuch</translation>
+    </message>
+    <message>
+        <source>C&amp;ategory:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>The category the records go into</source>
+        <translation>Die Kategorie, in die die Buchungen kommen</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>Be&amp;trag:</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>The amount of each record</source>
+        <translation>Der Betrag jeder Buchung</translation>
+    </message>
+    <message>
+        <source>Amount is an estimate</source>
+        <translation>Betrag ist geschätzt</translation>
+    </message>
+    <message>
+        <source>An estimate (about 80) always asks first, with the estimate filled in</source>
+        <translation>Eine Schätzung (etwa 80) fragt immer vorher, mit der Schätzung eingesetzt</translation>
+    </message>
+    <message>
+        <source>Only an &amp;estimate: ask for the real amount</source>
+        <translation>Nur ge&amp;schätzt: nach dem wirklichen Betrag fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>The note of each record</source>
+        <translation>Die Notiz jeder Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;First date:</source>
+        <translation>&amp;Erster Termin:</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Erster Termin</translation>
+    </message>
+    <message>
+        <source>The day of the first occurrence</source>
+        <translation>Der Tag des ersten Termins</translation>
+    </message>
+    <message>
+        <source>&amp;Repeats every:</source>
+        <translation>&amp;Wiederholt sich alle:</translation>
+    </message>
+    <message>
+        <source>Repeat interval</source>
+        <translation>Abstand der Wiederholung</translation>
+    </message>
+    <message>
+        <source>How many weeks or months lie between two occurrences</source>
+        <translation>Wie viele Wochen oder Monate zwischen zwei Terminen liegen</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>Ein&amp;heit:</translation>
+    </message>
+    <message>
+        <source>Repeat unit</source>
+        <translation>Einheit der Wiederholung</translation>
+    </message>
+    <message>
+        <source>Weeks, months, or once a year on the first date&apos;s day</source>
+        <translation>Wochen, Monate oder einmal im Jahr am Tag des ersten Termins</translation>
+    </message>
+    <message>
+        <source>On &amp;day:</source>
+        <translation>Am T&amp;ag:</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <source>The day of the month; a day a month lacks falls on its last day</source>
+        <translation>Der Tag des Monats; ein Tag, den ein Monat nicht hat, fällt auf seinen letzten Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>E&amp;ndet:</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Never, after a number of times, or on a date</source>
+        <translation>Nie, nach einer Anzahl von Malen oder an einem Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Times:</source>
+        <translation>&amp;Male:</translation>
+    </message>
+    <message>
+        <source>Number of times</source>
+        <translation>Anzahl der Male</translation>
+    </message>
+    <message>
+        <source>How many occurrences there are in all</source>
+        <translation>Wie viele Termine es insgesamt gibt</translation>
+    </message>
+    <message>
+        <source>Last &amp;date:</source>
+        <translation>Letztes &amp;Datum:</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>No occurrence comes after this day</source>
+        <translation>Kein Termin kommt nach diesem Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Weekend:</source>
+        <translation>Wochen&amp;ende:</translation>
+    </message>
+    <message>
+        <source>Weekend shift</source>
+        <translation>Verschiebung am Wochenende</translation>
+    </message>
+    <message>
+        <source>Where an occurrence on a Saturday or Sunday moves</source>
+        <translation>Wohin ein Termin an einem Samstag oder Sonntag rückt</translation>
+    </message>
+    <message>
+        <source>E&amp;nters:</source>
+        <translation>Eint&amp;ragen:</translation>
+    </message>
+    <message>
+        <source>How it enters</source>
+        <translation>Wie sie eingetragen wird</translation>
+    </message>
+    <message>
+        <source>Entered by itself when due, or listed in Due Transactions first</source>
+        <translation>Bei Fälligkeit von selbst eingetragen oder zuerst in „Fällige Buchungen“ aufgeführt</translation>
+    </message>
+    <message>
+        <source>The rule in words</source>
+        <translation>Die Regel in Worten</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringEditorDialog</name>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>year (on the first date&apos;s day)</source>
+        <translation>Jahr (am Tag des ersten Termins)</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>der letzte Tag</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>after a number of times</source>
+        <translation>nach einer Anzahl von Malen</translation>
+    </message>
+    <message>
+        <source>on a date</source>
+        <translation>an einem Datum</translation>
+    </message>
+    <message>
+        <source>stays on the weekend</source>
+        <translation>bleibt am Wochenende</translation>
+    </message>
+    <message>
+        <source>moves to the Friday before</source>
+        <translation>rückt auf den Freitag davor</translation>
+    </message>
+    <message>
+        <source>moves to the Monday after</source>
+        <translation>rückt auf den Montag danach</translation>
+    </message>
+    <message>
+        <source>by itself</source>
+        <translation>von selbst</translation>
+    </message>
+    <message>
+        <source>asks first</source>
+        <translation>fragt vorher</translation>
+    </message>
+    <message>
+        <source>Save the recurring transaction</source>
+        <translation>Die wiederkehrende Buchung speichern</translation>
+    </message>
+    <message>
+        <source>Keeps the recurring transaction, in one step that Undo takes back</source>
+        <translation>Behält die wiederkehrende Buchung, in einem Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Cancel the editor</source>
+        <translation>Den Editor abbrechen</translation>
+    </message>
+    <message>
+        <source>Closes the editor and changes nothing</source>
+        <translation>Schließt den Editor und ändert nichts</translation>
+    </message>
+    <message>
+        <source>The rule cannot be read. Choose how often it repeats.</source>
+        <translation>Die Regel lässt sich nicht lesen. Wählen Sie, wie oft sie sich wiederholt.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringEdits</name>
+    <message>
+        <source>Choose the category the transaction goes into.</source>
+        <translation>Wählen Sie die Kategorie, in die die Buchung kommt.</translation>
+    </message>
+    <message>
+        <source>Choose the first date.</source>
+        <translation>Wählen Sie den ersten Termin.</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung ändern</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung löschen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction cannot be read.</source>
+        <translation>Die wiederkehrende Buchung lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The day must lie in the budget&apos;s year, %1.</source>
+        <translation>Der Tag muss im Jahr des Budgets liegen, %1.</translation>
+    </message>
+    <message>
+        <source>An earlier occurrence of &quot;%1&quot; is still due.</source>
+        <translation>Ein früherer Termin von „%1“ ist noch fällig.</translation>
+    </message>
+    <message>
+        <source>Enter 1 Recurring Transaction</source>
+        <translation>1 wiederkehrende Buchung eintragen</translation>
+    </message>
+    <message>
+        <source>Enter %1 Recurring Transactions</source>
+        <translation>%1 wiederkehrende Buchungen eintragen</translation>
+    </message>
+    <message>
+        <source>Skip 1 Recurring Transaction</source>
+        <translation>1 wiederkehrende Buchung überspringen</translation>
+    </message>
+    <message>
+        <source>Skip %1 Recurring Transactions</source>
+        <translation>%1 wiederkehrende Buchungen überspringen</translation>
+    </message>
+    <message>
+        <source>The category of a recurring transaction is not in this budget.</source>
+        <translation>Die Kategorie einer wiederkehrenden Buchung ist nicht in diesem Budget.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringList</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>List of recurring transactions</source>
+        <translation>Liste der wiederkehrenden Buchungen</translation>
+    </message>
+    <message>
+        <source>Each recurring transaction with its rule, its next date and how it enters; double-click to edit</source>
+        <translation>Jede wiederkehrende Buchung mit ihrer Regel, ihrem nächsten Termin und wie sie eingetragen wird; Doppelklick zum Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add a recurring transaction</source>
+        <translation>Eine wiederkehrende Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Opens the editor for a new recurring transaction</source>
+        <translation>Öffnet den Editor für eine neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Edit the recurring transaction</source>
+        <translation>Die wiederkehrende Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Opens the selected recurring transaction in the editor</source>
+        <translation>Öffnet die ausgewählte wiederkehrende Buchung im Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the recurring transaction</source>
+        <translation>Die wiederkehrende Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Deletes the selected recurring transaction; its entered records stay</source>
+        <translation>Löscht die ausgewählte wiederkehrende Buchung; ihre eingetragenen Buchungen bleiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation>Die Liste schließen</translation>
+    </message>
+    <message>
+        <source>Closes the list of recurring transactions</source>
+        <translation>Schließt die Liste der wiederkehrenden Buchungen</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringListModel</name>
+    <message>
+        <source>Broken: %1</source>
+        <translation>Defekt: %1</translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>etwa %1</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>after %1 times</source>
+        <translation>nach %1 Malen</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>am %1</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>asks first</source>
+        <translation>fragt vorher</translation>
+    </message>
+    <message>
+        <source>by itself</source>
+        <translation>von selbst</translation>
+    </message>
+    <message>
+        <source>This record cannot be read and enters nothing: %1</source>
+        <translation>Dieser Eintrag lässt sich nicht lesen und trägt nichts ein: %1</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Wiederholt sich</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>Endet</translation>
+    </message>
+    <message>
+        <source>Enters</source>
+        <translation>Eintragen</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringListWindow</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringMarks</name>
+    <message>
+        <source>recurring: %1, %2</source>
+        <translation>wiederkehrend: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringRecords</name>
+    <message>
+        <source>the line holds a backslash that starts no escape</source>
+        <translation>die Zeile enthält einen Backslash, der keine Maskierung beginnt</translation>
+    </message>
+    <message>
+        <source>the record has %1 fields instead of %2</source>
+        <translation>der Eintrag hat %1 Felder statt %2</translation>
+    </message>
+    <message>
+        <source>the first date &quot;%1&quot; is not a date</source>
+        <translation>der erste Termin „%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>the weekend shift &quot;%1&quot; is not none, before or after</source>
+        <translation>die Wochenend-Verschiebung „%1“ ist nicht none, before oder after</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is not auto or ask</source>
+        <translation>die Eintragung „%1“ ist nicht auto oder ask</translation>
+    </message>
+    <message>
+        <source>the category &quot;%1&quot; is not in this budget</source>
+        <translation>die Kategorie „%1“ ist nicht in diesem Budget</translation>
+    </message>
+    <message>
+        <source>the amount &quot;%1&quot; is not an amount</source>
+        <translation>der Betrag „%1“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>the last date &quot;%1&quot; is not a date</source>
+        <translation>der letzte Termin „%1“ ist kein Datum</translation>
     </message>
 </context>
 <context>
@@ -3305,6 +4084,17 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Category</source>
         <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>voCheckViewCtrl</name>
+    <message>
+        <source>After the 1 still due: %1</source>
+        <translation>Nach der 1 noch fälligen: %1</translation>
+    </message>
+    <message>
+        <source>After the %1 still due: %2</source>
+        <translation>Nach den %1 noch fälligen: %2</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,10 @@
 #include "import/ImportSettings.h"
 #include "planning/FillPreviewDialog.h"
 #include "planning/PlanningCommands.h"
+#include "recurring/DueTransactionsDialog.h"
+#include "recurring/RecurringCommands.h"
+#include "recurring/RecurringEditorDialog.h"
+#include "recurring/RecurringListWindow.h"
 #include "planning/YearComparisonWindow.h"
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
@@ -126,6 +130,7 @@ struct FullWindow
     std::unique_ptr<YearCommands> year;
     std::unique_ptr<PlanningCommands> planning;
     std::unique_ptr<ImportCommand> import;
+    std::unique_ptr<RecurringCommands> recurring;
     std::unique_ptr<HelpCommands> help;
     std::unique_ptr<Welcome> welcome;
 
@@ -139,6 +144,7 @@ struct FullWindow
         year = std::make_unique<YearCommands>(app, fixture.panels, fixture.alerts);
         planning = std::make_unique<PlanningCommands>(app, fixture.panels, fixture.alerts);
         import = std::make_unique<ImportCommand>(app, *fixture.settings, fixture.panels, fixture.alerts);
+        recurring = std::make_unique<RecurringCommands>(app, *fixture.settings, fixture.alerts);
         help = std::make_unique<HelpCommands>(app, *fixture.settings);
         welcome = std::make_unique<Welcome>(app, fixture.alerts);
         return app;
@@ -206,6 +212,28 @@ void build(Dialog &dialog, const QString &name)
         dialog.window = std::make_unique<CommonCategoriesDialog>(true, parent);
     } else if (name == u"keyboard shortcuts") {
         dialog.window = std::make_unique<ShortcutsDialog>(app.mainWindow(), parent);
+    } else if (name == u"recurring transactions") {
+        RecurringTransaction rent;
+        rent.rule = *RecurrenceRule::of(QDate(2026, 1, 1), QStringLiteral("FREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=1"),
+                                        WeekendShift::None);
+        rent.category = app.document().getCatArray().value(kFirstCategoryRow).desc;
+        rent.description = QStringLiteral("Rent");
+        rent.amount = QStringLiteral("800");
+        (void)app.edits().recurring().add(rent, QLocale::c());
+        dialog.window = std::make_unique<RecurringListWindow>(app.edits(), fixture.alerts, parent);
+    } else if (name == u"recurring transaction editor") {
+        RecurringTransaction rent;
+        rent.rule = *RecurrenceRule::of(QDate(2026, 1, 31), QStringLiteral("FREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=31"),
+                                        WeekendShift::Before);
+        dialog.window = std::make_unique<RecurringEditorDialog>(
+            rent, QStringList{"Food", "Rent"}, [](const RecurringTransaction &) { return EditAnswer::changed(); },
+            fixture.alerts, parent);
+    } else if (name == u"due transactions") {
+        dialog.window = std::make_unique<DueTransactionsDialog>(
+            document,
+            [] { return QList<DueLine>{{0, QDate(2026, 5, 10), QStringLiteral("City power"), QStringLiteral("Power"),
+                                        QStringLiteral("80"), true}}; },
+            [](const QList<HandledOccurrence> &) { return EditAnswer::changed(); }, fixture.alerts, parent);
     } else if (name == u"handbook") {
         dialog.window = std::make_unique<HandbookWindow>(parent, QStringLiteral("en"));
     }
@@ -214,7 +242,8 @@ void build(Dialog &dialog, const QString &name)
 const QStringList kDialogs{"preferences",         "about",         "envelope editor",    "category editor",
                            "progress",            "charts",        "import preview OFX", "import preview CSV",
                            "import rules",        "find",          "restore from backup", "fill preview",
-                           "compare with last year", "common categories",   "keyboard shortcuts", "handbook"};
+                           "compare with last year", "common categories",   "keyboard shortcuts", "handbook",
+                           "recurring transactions", "recurring transaction editor", "due transactions"};
 
 } // namespace
 

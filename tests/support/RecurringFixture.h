@@ -33,6 +33,7 @@ inline void fill(BudgetDocument &document, int year, const QStringList &records)
 inline void reopen(BudgetDocument &document)
 {
     const QByteArray bytes = BudgetFileWriter::buildData(document);
+    document.eraseAllData();
     BudgetFileReader::Options options;
     options.sortData = false;
     (void)BudgetFileReader::loadBytes(document, bytes, options);

@@ -15,7 +15,6 @@ inline const QString kLastYear = QStringLiteral("lastyear");
 inline const QString kCarry = QStringLiteral("carry");
 inline const QString kOpening = QStringLiteral("opening");
 inline const QString kRenamed = QStringLiteral("renamed");
-inline const QString kRecurring = QStringLiteral("recurring");
 } // namespace ExtensionKind
 
 /// The records of a document's extension section, in file order. Each

@@ -32,6 +32,7 @@ void Settings::registerDefaults()
         {kKeepBackups, true},
         {kBackupVersions, 20},
         {kBackupDays, 60},
+        {kRecurringLookAhead, 0},
     };
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include <QString>
 #include <QVariant>
 #include <QVariantHash>
@@ -28,6 +30,8 @@ public:
     static inline const QString kKeepBackups = QStringLiteral("KeepBackups");
     static inline const QString kBackupVersions = QStringLiteral("BackupVersions");
     static inline const QString kBackupDays = QStringLiteral("BackupDays");
+    /// Days past today whose recurring transactions are entered or offered already.
+    static inline const QString kRecurringLookAhead = QStringLiteral("RecurringLookAhead");
 
     /// The user's own store: QSettings, native format, "Orrinwick/Orrinwick".
     [[nodiscard]] static std::unique_ptr<Settings> user();
@@ -60,6 +64,7 @@ public:
     [[nodiscard]] int backupVersions() const { return value(kBackupVersions).toInt(); }
     /// The days, today included, that keep their last backup.
     [[nodiscard]] int backupDays() const { return value(kBackupDays).toInt(); }
+    [[nodiscard]] int recurringLookAhead() const { return std::clamp(value(kRecurringLookAhead).toInt(), 0, 365); }
 
 private:
     explicit Settings(std::unique_ptr<QSettings> store);

@@ -17,11 +17,8 @@ bool isEmptyList(const short *list)
 
 icaltimetype icalDay(QDate date)
 {
-    icaltimetype time = icaltime_null_date();
-    time.year = date.year();
-    time.month = date.month();
-    time.day = date.day();
-    return time;
+    // Through libical's own reader: a date assembled by hand misleads its iterator.
+    return icaltime_from_string(date.toString(QStringLiteral("yyyyMMdd")).toLatin1().constData());
 }
 
 /// The day of the month a monthly or yearly rule repeats on when it is one

@@ -10,6 +10,11 @@
 /// question, or listed in Due Transactions first.
 enum class RecurringEntry { Auto, Ask };
 
+namespace ExtensionKind {
+/// Beside its feature, so that a new kind rebuilds only what uses it.
+inline const QString kRecurring = QStringLiteral("recurring");
+} // namespace ExtensionKind
+
 /// The fields of a `;@recurring` record, in their order.
 namespace RecurringField {
 enum : int { Start, Rule, Shift, Entry, Category, Description, Amount, Note, Last, Count };

@@ -79,6 +79,8 @@ void voCheckViewData::loadMonthData(const QString &monthId)
 
     const int month = MonthTables::monthIndex(monthId);
     _mainDataSrc.identifyEntries(month);
+    _recurringMarks = RecurringMarks::forMonth(_mainDataSrc,
+                                               _mainDataSrc.extensions().year().value_or(QDate::currentDate().year()), month);
     const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
     qsizetype booked = 0;
     for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
@@ -354,6 +356,10 @@ QVariant voCheckViewData::data(const QModelIndex &index, int role) const
         if (field == RecordField::Amount || field == RecordField::Day)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
+    case Qt::AccessibleDescriptionRole: {
+        const QString mark = _recurringMarks.markOf(record.category, record.desc);
+        return mark.isEmpty() ? QVariant() : QVariant(mark);
+    }
     default:
         return {};
     }

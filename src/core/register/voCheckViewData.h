@@ -2,6 +2,7 @@
 
 #include "document/Decimal.h"
 #include "document/RegisterRecord.h"
+#include "recurring/RecurringMarks.h"
 #include "editing/CheckedOutMonth.h"
 
 #include <QAbstractTableModel>
@@ -135,6 +136,8 @@ private:
     Alerts &_alerts;
     QString _monthId;
     QList<RegisterRecord> _monthData;
+    /// The records of the month that came from a recurring transaction.
+    RecurringMarks _recurringMarks;
     Decimal _spent; // the sum of the records' amounts, kept as they change
     QString _lastDayEntered = kInitialDay;
     int _sortMethod = kSortByDay;

@@ -10,6 +10,7 @@
 #include "import/ImportCommand.h"
 #include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
+#include "recurring/RecurringCommands.h"
 #include "welcome/Welcome.h"
 
 #include "platform/DesktopRecentDocuments.h"
@@ -102,6 +103,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     PlanningCommands planningCommands(dataSource, filePanels, alerts);
     ComparisonCommands comparisonCommands(dataSource, planningCommands, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
+    RecurringCommands recurringCommands(dataSource, *settings, alerts);
     HelpCommands help(dataSource, *settings);
     Welcome welcome(dataSource, alerts);
     QObject::connect(&welcome, &Welcome::importRequested, &importCommand, &ImportCommand::menuImport);

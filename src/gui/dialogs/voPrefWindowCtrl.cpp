@@ -30,6 +30,8 @@ voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
     connect(_ui->_keepBackups, &QCheckBox::toggled, this, &voPrefWindowCtrl::keepBackups);
     connect(_ui->_backupVersions, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupVersions);
     connect(_ui->_backupDays, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupDays);
+    connect(_ui->_lookAhead, &QSpinBox::valueChanged, this,
+            [this](int days) { _settings.setValue(Settings::kRecurringLookAhead, days); });
     connect(_ui->closeButton, &QPushButton::clicked, this, &voModalWinController::closeWindow);
 }
 
@@ -45,6 +47,7 @@ void voPrefWindowCtrl::windowDidLoad()
     _ui->_keepBackups->setChecked(_settings.keepBackups());
     _ui->_backupVersions->setValue(_settings.backupVersions());
     _ui->_backupDays->setValue(_settings.backupDays());
+    _ui->_lookAhead->setValue(_settings.recurringLookAhead());
     _ui->_backupVersions->setEnabled(_settings.keepBackups());
     _ui->_backupDays->setEnabled(_settings.keepBackups());
 }

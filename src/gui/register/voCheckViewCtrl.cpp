@@ -17,6 +17,7 @@
 #include "platform/MoneyDisplay.h"
 #include "document/MonthDisplay.h"
 #include "platform/ReadableColors.h"
+#include "recurring/RecurringDue.h"
 
 voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
@@ -73,6 +74,11 @@ voCheckViewCtrl::~voCheckViewCtrl()
 QPushButton *voCheckViewCtrl::fillEnvelopeButton() const
 {
     return _ui->btnEditEnvelopes;
+}
+
+QPushButton *voCheckViewCtrl::recurringButton() const
+{
+    return _ui->recurringButton;
 }
 
 void voCheckViewCtrl::initView()
@@ -216,6 +222,25 @@ void voCheckViewCtrl::setTotal(const QString &total, const QString &remaining)
                      negative ? ReadableColors::negativeFigure(palette.color(QPalette::Window))
                               : _remainTitle->palette().color(QPalette::WindowText));
     _remainAmount->setPalette(palette);
+    showStillDue(Decimal::fromText(remaining));
+}
+
+void voCheckViewCtrl::showStillDue(const Decimal &remaining)
+{
+    // What the month comes to once the recurring transactions still due in it are entered.
+    const int year = _document.extensions().year().value_or(_calendar.now().date().year());
+    const QDate first(year, _monthIndex + 1, 1);
+    const QList<RecurringItem> items = RecurringRecords::read(_document);
+    const QList<DueOccurrence> due = RecurringDue::between(items, year, first, first.addMonths(1).addDays(-1));
+    _ui->_stillDue->setVisible(!due.isEmpty());
+    if (due.isEmpty())
+        return;
+    Decimal after = remaining;
+    for (const DueOccurrence &occurrence : due)
+        after -= Decimal::fromText(items[occurrence.item].transaction->amount);
+    const QString figure = MoneyDisplay::format(after.toText());
+    _ui->_stillDue->setText(due.size() == 1 ? tr("After the 1 still due: %1").arg(figure)
+                                            : tr("After the %1 still due: %2").arg(due.size()).arg(figure));
 }
 
 void voCheckViewCtrl::loadMonth()

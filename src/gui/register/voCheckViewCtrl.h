@@ -10,6 +10,7 @@ class Alerts;
 class BudgetDocument;
 class DocumentEditing;
 class Calendar;
+class Decimal;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -45,6 +46,8 @@ public:
     void reloadMonth();
     /// The envelope button, enabled by the application exactly in envelope mode.
     [[nodiscard]] QPushButton *fillEnvelopeButton() const;
+    /// The button that opens the recurring transactions' list.
+    [[nodiscard]] QPushButton *recurringButton() const;
 
     /// Shows the month (0 … 11) with the category's item selected and in
     /// view; the month alone when it holds no such item.
@@ -74,6 +77,7 @@ public:
 
 private:
     void loadMonth();
+    void showStillDue(const Decimal &remaining);
     void sizeColumns();
     void startEditing(const QModelIndex &index);
 

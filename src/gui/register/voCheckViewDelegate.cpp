@@ -57,3 +57,11 @@ void voCheckViewDelegate::setModelData(QWidget *editor, QAbstractItemModel *mode
     }
     TextCellDelegate::setModelData(editor, model, index);
 }
+
+void voCheckViewDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    TextCellDelegate::initStyleOption(option, index);
+    if (voCheckViewData::columnIds().value(index.column()) == u"desc"
+        && !index.data(Qt::AccessibleDescriptionRole).toString().isEmpty())
+        option->text = QStringLiteral("\u21bb ") + option->text;
+}

@@ -6,7 +6,9 @@ class voCheckViewData;
 
 /// Editors of the register table: a combo box of the budget's categories,
 /// in budget order, for the category column; line edits for the text
-/// columns. The reconciled column is a check box of the item itself.
+/// columns. The reconciled column is a check box of the item itself. A
+/// record that came from a recurring transaction shows a mark before its
+/// description.
 class voCheckViewDelegate final : public TextCellDelegate
 {
     Q_OBJECT
@@ -18,6 +20,9 @@ public:
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     void commitAndCloseEditor();
