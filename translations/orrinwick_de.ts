@@ -1714,6 +1714,10 @@ Es geht ohne ihn weiter.</translation>
         <source>%1 is open in Orrinwick on %2 (process %3), which would save over the imported lines. Nothing was imported: quit that Orrinwick, or import in its window.</source>
         <translation>%1 ist in Orrinwick auf %2 geöffnet (Prozess %3), das die importierten Zeilen beim Sichern überschreiben würde. Es wurde nichts importiert: Beenden Sie dieses Orrinwick oder importieren Sie in seinem Fenster.</translation>
     </message>
+    <message>
+        <source>added, %1</source>
+        <translation>hinzugefügt, %1</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>
@@ -3502,6 +3506,22 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>recurring: %1, %2</source>
         <translation>wiederkehrend: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringMatch</name>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of an occurrence</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>matches %1 (entered %2)</source>
+        <translation>entspricht %1 (eingetragen am %2)</translation>
+    </message>
+    <message>
+        <source>enters %1 of %2</source>
+        <translation>trägt %1 vom %2 ein</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
 #include "document/TextRules.h"
+#include "recurring/RecurringMatch.h"
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
     : EditingSession(document)
@@ -35,7 +36,7 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
 }
 
 bool DocumentEditing::addRecords(const AddRecords &records, const QString &name, std::optional<int> year,
-                                 const QStringList &newCategories)
+                                 const QStringList &newCategories, const QList<RecurringHit> &recurring)
 {
     for (const QString &category : newCategories) {
         const CheckedText checked = TextRules::checkName(category);
@@ -46,7 +47,7 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
     // Ids fixed once, so that later steps find the records after an undo and redo.
     const AddRecords added = records.withIds(document());
     const DocumentExtensions before = document().extensions();
-    DocumentExtensions after = before;
+    DocumentExtensions after = RecurringMatch::withEntered(document(), before, recurring);
     if (year)
         after.setYear(*year);
     const int firstNewRow = int(document().getCatArray().size());

@@ -10,6 +10,7 @@
 #include <optional>
 
 class AddRecords;
+struct RecurringHit;
 struct DocumentSnapshot;
 
 /// Every kind of change to a document, each one operation with its check,
@@ -32,9 +33,10 @@ public:
     /// appending the `newCategories` they may go into, and stores the
     /// budget's year when one is given; none when a record names no category
     /// of the document or a new one is not a name a new category may have
-    /// (false).
+    /// (false). The due occurrences of recurring transactions that the
+    /// records are (`recurring`) count as handled from then on.
     bool addRecords(const AddRecords &records, const QString &name, std::optional<int> year = std::nullopt,
-                    const QStringList &newCategories = {});
+                    const QStringList &newCategories = {}, const QList<RecurringHit> &recurring = {});
 
 private:
     AmountEdits _amounts;

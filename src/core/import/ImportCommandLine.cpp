@@ -110,9 +110,9 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
     const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
                           arguments.contains(QStringLiteral("--credits")));
     for (const PlannedLine &line : plan.lines()) {
-        QString outcome = ImportPlan::stateName(line.state());
+        QString outcome = ImportPlan::stateText(line);
         if (line.ticked)
-            outcome = tr("added");
+            outcome = line.recurring ? tr("added, %1").arg(outcome) : tr("added");
         else if (line.state() == LineState::Credit)
             outcome = line.category.isEmpty() ? tr("credit, no category") : tr("credit, left out");
         else if (line.state() == LineState::NeedsCategory)
@@ -144,7 +144,7 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
         print(stdout, summary);
         return 0;
     }
-    DocumentExtensions extensions = document.extensions();
+    DocumentExtensions extensions = RecurringMatch::withEntered(document, document.extensions(), plan.enteredOccurrences());
     extensions.setYear(budgetYear);
     document.setExtensions(std::move(extensions));
     if (!add.apply(document)) {

@@ -84,6 +84,7 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
                                                  planned.amount, QString(), QString()}});
     }
     DuplicateFinder duplicates(document, entries);
+    RecurringMatch recurring(document, year);
     qsizetype next = 0;
     for (PlannedLine &planned : _lines) {
         if (planned.month < 0)
@@ -95,6 +96,11 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
             planned.categorySource = planned.category.isEmpty() ? CategorySource::None : CategorySource::Lookup;
         }
         planned.duplicate = duplicates.take(planned.month, entries[next++].second);
+        if (!planned.duplicate && !planned.credit && !planned.category.isEmpty()) {
+            planned.recurring = recurring.take(planned.category, planned.source.date, planned.amount);
+            // The record an entered occurrence made is this line: it would count twice.
+            planned.duplicate = planned.recurring && planned.recurring->entered;
+        }
         planned.ticked = planned.canTick() && (planned.state() == LineState::New
                                                || (takeCredits && planned.state() == LineState::Credit));
     }
@@ -141,6 +147,11 @@ QString ImportPlan::stateName(LineState state)
     return {};
 }
 
+QString ImportPlan::stateText(const PlannedLine &line)
+{
+    return line.recurring ? RecurringMatch::note(*line.recurring) : stateName(line.state());
+}
+
 bool ImportPlan::setTicked(int index, bool ticked)
 {
     if (index < 0 || index >= _lines.size() || (ticked && !_lines[index].canTick()))
@@ -155,6 +166,9 @@ bool ImportPlan::setCategory(int index, const QString &category)
         return false;
     PlannedLine &line = _lines[index];
     const bool neededOne = line.state() == LineState::NeedsCategory;
+    // A line moved to another category is no longer the occurrence it would enter.
+    if (line.recurring && !line.recurring->entered && category != line.category)
+        line.recurring.reset();
     line.category = category;
     line.categorySource = CategorySource::Chosen;
     if (neededOne)
@@ -208,4 +222,14 @@ QList<NewRecord> ImportPlan::records() const
         records.append(record);
     }
     return records;
+}
+
+QList<RecurringHit> ImportPlan::enteredOccurrences() const
+{
+    QList<RecurringHit> hits;
+    for (const PlannedLine &line : _lines) {
+        if (line.ticked && line.recurring && !line.recurring->entered)
+            hits.append(*line.recurring);
+    }
+    return hits;
 }

@@ -4,6 +4,7 @@
 #include "StatementLine.h"
 
 #include "document/AddRecords.h"
+#include "recurring/RecurringMatch.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -35,6 +36,10 @@ struct PlannedLine
     QString category;
     CategorySource categorySource = CategorySource::None;
     bool ticked = false;
+    /// The occurrence of a recurring transaction the line is: entered
+    /// already (then the line counts as a duplicate), or still due (the line
+    /// enters it).
+    std::optional<RecurringHit> recurring;
 
     [[nodiscard]] LineState state() const;
     /// Whether the line can be ticked: in the year and with a category.
@@ -68,6 +73,9 @@ public:
     /// The name shown for a state: "new", "duplicate", "other year",
     /// "needs a category", "credit".
     [[nodiscard]] static QString stateName(LineState state);
+    /// What the preview says of the line: its state, or the recurring
+    /// transaction it meets ("matches Rent (entered 1 May)").
+    [[nodiscard]] static QString stateText(const PlannedLine &line);
 
     [[nodiscard]] int year() const { return _year; }
     [[nodiscard]] const QList<PlannedLine> &lines() const { return _lines; }
@@ -93,6 +101,8 @@ public:
     [[nodiscard]] int count(LineState state) const;
     /// The ticked lines as records for the document, in statement order.
     [[nodiscard]] QList<NewRecord> records() const;
+    /// The occurrences still due that the ticked lines enter.
+    [[nodiscard]] QList<RecurringHit> enteredOccurrences() const;
 
 private:
     QList<PlannedLine> _lines;

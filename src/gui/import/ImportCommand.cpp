@@ -64,5 +64,5 @@ void ImportCommand::importStatementFile(const QString &path)
     if (accepted && add.count() > 0)
         (void)_dataSource.edits().addRecords(
             add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()),
-            preview.plan().year(), preview.plan().newCategories());
+            preview.plan().year(), preview.plan().newCategories(), preview.plan().enteredOccurrences());
 }

@@ -49,7 +49,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         case Column::Category:
             return line.category;
         case Column::State:
-            return ImportPlan::stateName(line.state());
+            return ImportPlan::stateText(line);
         }
         return {};
     case Qt::ToolTipRole:

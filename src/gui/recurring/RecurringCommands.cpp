@@ -58,6 +58,16 @@ RecurringCommands::~RecurringCommands()
     delete _due;
 }
 
+RecurringListWindow *RecurringCommands::listWindow() const
+{
+    return _list;
+}
+
+DueTransactionsDialog *RecurringCommands::dueWindow() const
+{
+    return _due;
+}
+
 bool RecurringCommands::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && _handledOn.isValid()

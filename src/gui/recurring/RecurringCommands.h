@@ -29,8 +29,8 @@ public:
     [[nodiscard]] QAction *listAction() const { return _listAction; }
     [[nodiscard]] QAction *makeRecurringAction() const { return _makeAction; }
     /// The open windows, or none.
-    [[nodiscard]] RecurringListWindow *listWindow() const { return _list; }
-    [[nodiscard]] DueTransactionsDialog *dueWindow() const { return _due; }
+    [[nodiscard]] RecurringListWindow *listWindow() const;
+    [[nodiscard]] DueTransactionsDialog *dueWindow() const;
 
     void showList();
     /// Opens the editor filled from the register's selected record.
