@@ -3083,7 +3083,7 @@ Es geht ohne ihn weiter.</translation>
     </message>
     <message>
         <source>A&amp;mount:</source>
-        <translation>Be&amp;trag:</translation>
+        <translation>Bet&amp;rag:</translation>
     </message>
     <message>
         <source>Amount</source>
@@ -3102,7 +3102,7 @@ Es geht ohne ihn weiter.</translation>
         <translation>Eine Schätzung (etwa 80) fragt immer vorher, mit der Schätzung eingesetzt</translation>
     </message>
     <message>
-        <source>Only an &amp;estimate: ask for the real amount</source>
+        <source>Only an e&amp;stimate: ask for the real amount</source>
         <translation>Nur ge&amp;schätzt: nach dem wirklichen Betrag fragen</translation>
     </message>
     <message>
@@ -3119,7 +3119,7 @@ Es geht ohne ihn weiter.</translation>
     </message>
     <message>
         <source>&amp;First date:</source>
-        <translation>&amp;Erster Termin:</translation>
+        <translation>Erster Term&amp;in:</translation>
     </message>
     <message>
         <source>First date</source>
@@ -3154,8 +3154,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>Wochen, Monate oder einmal im Jahr am Tag des ersten Termins</translation>
     </message>
     <message>
-        <source>On &amp;day:</source>
-        <translation>Am T&amp;ag:</translation>
+        <source>On da&amp;y:</source>
+        <translation>Am &amp;Tag:</translation>
     </message>
     <message>
         <source>Day of the month</source>
@@ -3167,7 +3167,7 @@ Es geht ohne ihn weiter.</translation>
     </message>
     <message>
         <source>&amp;Ends:</source>
-        <translation>E&amp;ndet:</translation>
+        <translation>En&amp;det:</translation>
     </message>
     <message>
         <source>Ending</source>
@@ -3190,8 +3190,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>Wie viele Termine es insgesamt gibt</translation>
     </message>
     <message>
-        <source>Last &amp;date:</source>
-        <translation>Letztes &amp;Datum:</translation>
+        <source>&amp;Last date:</source>
+        <translation>&amp;Letzter Tag:</translation>
     </message>
     <message>
         <source>End date</source>
@@ -3214,8 +3214,8 @@ Es geht ohne ihn weiter.</translation>
         <translation>Wohin ein Termin an einem Samstag oder Sonntag rückt</translation>
     </message>
     <message>
-        <source>E&amp;nters:</source>
-        <translation>Eint&amp;ragen:</translation>
+        <source>&amp;Goes in:</source>
+        <translation>Eintra&amp;gen:</translation>
     </message>
     <message>
         <source>How it enters</source>

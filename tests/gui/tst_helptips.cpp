@@ -17,6 +17,7 @@
 #include "import/ImportSettings.h"
 #include "planning/FillPreviewDialog.h"
 #include "planning/PlanningCommands.h"
+#include "editing/DocumentEditing.h"
 #include "recurring/DueTransactionsDialog.h"
 #include "recurring/RecurringCommands.h"
 #include "recurring/RecurringEditorDialog.h"

@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -32,7 +33,7 @@ QString budgetWithRecurring(const AppFixture &fixture)
     if (!file.open(QIODevice::Append))
         return {};
     file.write("; ****** ORRINWICK_EXTENSIONS 1 ******\r\n"
-               ";@recurring\t20260101\tFREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=1\tnone\tauto\tRent\tLandlord\t900\t\t20260101\r\n"
+               ";@recurring\t20260101\tFREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=1\tnone\tauto\tRent\tStanding order\t900\t\t20260101\r\n"
                ";@recurring\t20260110\tFREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=10\tnone\task\tUtilities\tCity power\t~80\t\t20260110\r\n");
     return path;
 }
@@ -67,9 +68,9 @@ private slots:
         QVERIFY(app.openFile(path));
 
         // The rent entered itself for February and March, in one step.
-        QTRY_COMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 2, QStringLiteral("Landlord")),
+        QTRY_COMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 2, QStringLiteral("Standing order")),
                      QStringList{"1 900"});
-        QCOMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 1, QStringLiteral("Landlord")), QStringList{"1 900"});
+        QCOMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 1, QStringLiteral("Standing order")), QStringList{"1 900"});
         QCOMPARE(app.undoHistory().stack().count(), 1);
         QCOMPARE(app.undoHistory().stack().undoText(), u"Enter 2 Recurring Transactions"_qs);
         QCOMPARE(app.mainWindow().statusBar()->currentMessage(), u"2 recurring transactions were entered."_qs);
@@ -105,7 +106,7 @@ private slots:
         fixture.calendar.setNow(QDateTime(QDate(2026, 4, 2), QTime(9, 0)));
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(&app.mainWindow(), &activate);
-        QTRY_COMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 3, QStringLiteral("Landlord")),
+        QTRY_COMPARE(itemsOf(app.document(), QStringLiteral("Rent"), 3, QStringLiteral("Standing order")),
                      QStringList{"1 900"});
         QTRY_VERIFY(recurring.dueWindow());
         QCOMPARE(recurring.dueWindow()->findChild<QTableView *>(QStringLiteral("_lines"))->model()->rowCount(), 1);

@@ -6,11 +6,11 @@
 #include "PlanningEdits.h"
 #include "RecordEdits.h"
 #include "RecurringEdits.h"
+#include "recurring/RecurringMatch.h"
 
 #include <optional>
 
 class AddRecords;
-struct RecurringHit;
 struct DocumentSnapshot;
 
 /// Every kind of change to a document, each one operation with its check,

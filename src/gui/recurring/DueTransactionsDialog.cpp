@@ -54,6 +54,11 @@ bool DueTransactionsDialog::isEmpty() const
 
 void DueTransactionsDialog::refill()
 {
+    // A day or amount typed into a line stays while the line is listed.
+    QHash<std::pair<int, QDate>, std::pair<QDate, QString>> typed;
+    for (int row = 0; row < _shown.size(); ++row)
+        typed.insert({_shown[row].item, _shown[row].date},
+                     {_lines->item(row, Day)->data(Qt::EditRole).toDate(), _lines->item(row, Amount)->text()});
     _shown.clear();
     for (const DueLine &line : _due()) {
         const auto later = _later.constFind(line.item);
@@ -63,13 +68,14 @@ void DueTransactionsDialog::refill()
     _lines->clear();
     _lines->setHorizontalHeaderLabels({tr("Day"), tr("Description"), tr("Category"), tr("Amount")});
     for (const DueLine &line : _shown) {
+        const auto kept = typed.constFind({line.item, line.date});
         auto *day = new QStandardItem;
-        day->setData(line.date, Qt::EditRole);
+        day->setData(kept != typed.cend() ? kept->first : line.date, Qt::EditRole);
         auto *description = new QStandardItem(line.description);
         description->setEditable(false);
         auto *category = new QStandardItem(line.category);
         category->setEditable(false);
-        auto *amount = new QStandardItem(MoneyDisplay::format(line.amount));
+        auto *amount = new QStandardItem(kept != typed.cend() ? kept->second : MoneyDisplay::format(line.amount));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (line.estimate)
             amount->setToolTip(tr("An estimate: type the amount the bill says"));

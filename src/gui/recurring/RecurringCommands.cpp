@@ -46,7 +46,7 @@ RecurringCommands::RecurringCommands(MyDataSource &dataSource, Settings &setting
     ui.menuEdit->insertActions(beforePreferences, {_listAction, _makeAction});
     connect(dataSource.checkView().recurringButton(), &QPushButton::clicked, this, &RecurringCommands::showList);
 
-    // After the load's own steps (its history is cleared once it is done).
+    // After the load's own steps: its history is cleared once it is done.
     connect(&dataSource.sync(), &DocumentSync::updateHandled, this,
             [this] { QTimer::singleShot(0, this, &RecurringCommands::handleDue); });
     dataSource.mainWindow().installEventFilter(this);
@@ -70,8 +70,12 @@ DueTransactionsDialog *RecurringCommands::dueWindow() const
 
 bool RecurringCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && _handledOn.isValid()
-        && _dataSource.calendar().now().date() != _handledOn)
+    // The title names the open file: it changes when another file is opened,
+    // which is read by the time the timer fires (a Subversion update reads
+    // it later, and says so with updateHandled).
+    if (event->type() == QEvent::WindowTitleChange
+        || (event->type() == QEvent::WindowActivate && _handledOn.isValid()
+            && _dataSource.calendar().now().date() != _handledOn))
         QTimer::singleShot(0, this, &RecurringCommands::handleDue);
     return QObject::eventFilter(watched, event);
 }
