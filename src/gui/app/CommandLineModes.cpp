@@ -12,6 +12,7 @@
 #include "recurring/DueCommandLine.h"
 #include "platform/StderrAlerts.h"
 #include "safety/UnattendedSave.h"
+#include "tags/TagsCommandLine.h"
 #include "year/CompareCommandLine.h"
 #include "year/LastYearBudget.h"
 
@@ -75,6 +76,7 @@ int newYear(const Invocation &invocation);
 int pdf(const Invocation &invocation);
 int compare(const Invocation &invocation);
 int due(const Invocation &invocation);
+int tags(const Invocation &invocation);
 int help(const Invocation &invocation);
 int version(const Invocation &invocation);
 
@@ -119,6 +121,8 @@ const QList<Mode> &modes()
          compare},
         {QStringLiteral("--due"), {QStringLiteral("FILE")}, {QStringLiteral("--until"), QStringLiteral("--enter")},
          QT_TRANSLATE_NOOP("CommandLineModes", "print the recurring transactions due in FILE, or enter them"), due},
+        {QStringLiteral("--tags"), {QStringLiteral("FILE")}, {},
+         QT_TRANSLATE_NOOP("CommandLineModes", "print what was booked per tag and month, a line per tag"), tags},
         {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
         {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
          version},
@@ -364,6 +368,11 @@ int due(const Invocation &invocation)
 {
     return DueCommandLine::run(invocation.operands.at(0), invocation.arguments, *userSettings(),
                                QDate::currentDate());
+}
+
+int tags(const Invocation &invocation)
+{
+    return TagsCommandLine::run(invocation.operands.at(0));
 }
 
 int help(const Invocation &)

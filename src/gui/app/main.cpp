@@ -11,6 +11,7 @@
 #include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
 #include "recurring/RecurringCommands.h"
+#include "tags/TagsCommands.h"
 #include "welcome/Welcome.h"
 
 #include "platform/DesktopRecentDocuments.h"
@@ -102,6 +103,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     YearCommands yearCommands(dataSource, filePanels, alerts);
     PlanningCommands planningCommands(dataSource, filePanels, alerts);
     ComparisonCommands comparisonCommands(dataSource, planningCommands, filePanels, alerts);
+    TagsCommands tagsCommands(dataSource, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
     RecurringCommands recurringCommands(dataSource, *settings, alerts);
     HelpCommands help(dataSource, *settings);

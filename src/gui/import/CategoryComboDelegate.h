@@ -4,10 +4,13 @@
 
 #include <functional>
 
-/// Edits a category cell with a combo box of the budget's categories; a
-/// choice is committed as soon as it is made. Given names for new
-/// categories, the box offers them after the budget's and takes a name
-/// typed in too, for a category still to be created.
+class Alerts;
+
+/// Edits a category cell with a combo box of the budget's categories that
+/// takes a typed name too, completing it; a choice is committed as soon as
+/// it is made, a typed name on Return or Tab. Given names for new
+/// categories, the box offers them after the budget's and takes any other
+/// name typed in, for a category still to be created.
 class CategoryComboDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -16,6 +19,10 @@ public:
     using Categories = std::function<QStringList()>;
 
     CategoryComboDelegate(Categories categories, Categories newNames, QObject *parent = nullptr);
+
+    /// Without names for new categories, a typed name that is no category
+    /// is refused with a message through these alerts.
+    void refuseOtherNamesWith(Alerts &alerts) { _alerts = &alerts; }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -27,4 +34,5 @@ private:
 
     Categories _categories;
     Categories _newNames;
+    Alerts *_alerts = nullptr;
 };
