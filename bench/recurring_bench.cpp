@@ -40,7 +40,8 @@ QList<ExtensionRecord> recurringRecords(const BudgetDocument &document, int coun
         const QString start = QStringLiteral("202601%1").arg(std::min(day, 28), 2, 10, QLatin1Char('0'));
         records.append(ExtensionRecord::of(
             ExtensionKind::kRecurring,
-            {start, QString::fromLatin1(rules[i % 5]).arg(day), QString::fromLatin1(shifts[i % 3]),
+            {start, QString::fromLatin1(rules[i % 5]).replace(QStringLiteral("%1"), QString::number(day)),
+             QString::fromLatin1(shifts[i % 3]),
              i % 3 == 0 ? QStringLiteral("ask") : QStringLiteral("auto"),
              document.getCatArray()[kFirstCategoryRow + i % BenchGenerator::kCategoryCount].desc,
              QStringLiteral("Recurring %1").arg(i), i % 3 == 0 ? QStringLiteral("~80") : QStringLiteral("49.90"),
