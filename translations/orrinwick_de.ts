@@ -309,16 +309,16 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <source>Choose the line&apos;s category, or type the name of a new one that the import creates</source>
-        <translation>Die Kategorie der Zeile wählen oder den Namen einer neuen eingeben, die der Import anlegt</translation>
-    </message>
-    <message>
         <source>A new category, created by the import</source>
         <translation>Eine neue Kategorie, die der Import anlegt</translation>
     </message>
     <message>
-        <source>Choose the category</source>
-        <translation>Die Kategorie wählen</translation>
+        <source>Choose or type the line&apos;s category, or type the name of a new one that the import creates</source>
+        <translation>Die Kategorie der Zeile wählen oder eingeben, oder den Namen einer neuen eingeben, die der Import anlegt</translation>
+    </message>
+    <message>
+        <source>Choose or type the category</source>
+        <translation>Die Kategorie wählen oder eingeben</translation>
     </message>
 </context>
 <context>
@@ -678,6 +678,10 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
     <message>
         <source>print what was booked per category and month this year and last</source>
         <translation>ausgeben, was je Kategorie und Monat dieses und letztes Jahr gebucht wurde</translation>
+    </message>
+    <message>
+        <source>print what was booked per tag and month, a line per tag</source>
+        <translation>ausgeben, was je Schlagwort und Monat gebucht wurde, eine Zeile je Schlagwort</translation>
     </message>
 </context>
 <context>
@@ -1364,14 +1368,6 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <translation>&amp;Suchen:</translation>
     </message>
     <message>
-        <source>Find text, amount or range</source>
-        <translation>Text, Betrag oder Bereich suchen</translation>
-    </message>
-    <message>
-        <source>Description, note, category, amount, or a range such as &gt; 100 or 10..20</source>
-        <translation>Beschreibung, Notiz, Kategorie, Betrag oder ein Bereich wie &gt; 100 oder 10..20</translation>
-    </message>
-    <message>
         <source>Found transactions</source>
         <translation>Gefundene Buchungen</translation>
     </message>
@@ -1404,10 +1400,6 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <translation>%1 Buchungen gefunden, Summe %2</translation>
     </message>
     <message>
-        <source>Type what to find: words of a description, note or category, an amount, or a range such as &gt; 100 or 10..20; Down goes to the list</source>
-        <translation>Eingeben, was zu suchen ist: Wörter einer Beschreibung, Notiz oder Kategorie, ein Betrag oder ein Bereich wie &gt; 100 oder 10..20; Pfeil nach unten geht zur Liste</translation>
-    </message>
-    <message>
         <source>The transactions of the year that match; Enter shows one in the register</source>
         <translation>Die passenden Buchungen des Jahres; Eingabe zeigt eine im Kassenbuch</translation>
     </message>
@@ -1418,6 +1410,18 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>Close this window (Esc)</source>
         <translation>Dieses Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Find text, amount, range or tag</source>
+        <translation>Text, Betrag, Bereich oder Schlagwort suchen</translation>
+    </message>
+    <message>
+        <source>Description, note, category, amount, a range such as &gt; 100, or a tag such as #holiday</source>
+        <translation>Beschreibung, Notiz, Kategorie, Betrag, ein Bereich wie &gt; 100 oder ein Schlagwort wie #urlaub</translation>
+    </message>
+    <message>
+        <source>Type what to find: words of a description, note or category, an amount, a range such as &gt; 100 or 10..20, or a tag such as #holiday (with more words, both); Down goes to the list</source>
+        <translation>Eingeben, was zu suchen ist: Wörter einer Beschreibung, Notiz oder Kategorie, ein Betrag, ein Bereich wie &gt; 100 oder 10..20 oder ein Schlagwort wie #urlaub (mit weiteren Wörtern beides); Pfeil nach unten geht zur Liste</translation>
     </message>
 </context>
 <context>
@@ -2374,6 +2378,13 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     </message>
 </context>
 <context>
+    <name>NoteTagCompleter</name>
+    <message>
+        <source>Tags of the year</source>
+        <translation>Schlagwörter des Jahres</translation>
+    </message>
+</context>
+<context>
     <name>OfxReader</name>
     <message>
         <source>This is not an OFX statement: it has no &lt;OFX&gt; element.</source>
@@ -3000,6 +3011,143 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>&quot;%1&quot; cannot be imported: reading stopped at line %2. %3</source>
         <translation>„%1“ kann nicht importiert werden: Das Lesen brach in Zeile %2 ab. %3</translation>
+    </message>
+</context>
+<context>
+    <name>TagTotalsModel</name>
+    <message>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>TagsCommands</name>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>&amp;Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Show what was booked per tag of the notes and month</source>
+        <translation>Zeigen, was je Schlagwort der Notizen und Monat gebucht wurde</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Export Tags as CSV</source>
+        <translation>Schlagwörter als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>The export could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Der Export konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Export Tags as PDF</source>
+        <translation>Schlagwörter als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Booked per tag and month</source>
+        <translation>Gebucht je Schlagwort und Monat</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to &quot;%1&quot;. Nothing was saved there.</source>
+        <translation>Die PDF-Datei konnte nicht nach „%1“ geschrieben werden. Dort wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TagsWindow</name>
+    <message>
+        <source>Tags — Orrinwick</source>
+        <translation>Schlagwörter — Orrinwick</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Why no tag is listed</source>
+        <translation>Warum kein Schlagwort aufgeführt ist</translation>
+    </message>
+    <message>
+        <source>No note of this year has a tag yet. Write one into a record&apos;s note in the register, such as #holiday, to see here what was booked under it.</source>
+        <translation>Noch keine Notiz dieses Jahres hat ein Schlagwort. Schreiben Sie eines in die Notiz einer Buchung im Kassenbuch, etwa #urlaub, um hier zu sehen, was darunter gebucht wurde.</translation>
+    </message>
+    <message>
+        <source>Booked per tag and month</source>
+        <translation>Gebucht je Schlagwort und Monat</translation>
+    </message>
+    <message>
+        <source>What was booked under each tag of the year&apos;s notes, per month and for the year; select a tag to chart it</source>
+        <translation>Was unter jedem Schlagwort der Notizen des Jahres gebucht wurde, je Monat und für das Jahr; ein Schlagwort auswählen, um es im Diagramm zu zeigen</translation>
+    </message>
+    <message>
+        <source>Chart of the selected tag by month</source>
+        <translation>Diagramm des ausgewählten Schlagworts nach Monaten</translation>
+    </message>
+    <message>
+        <source>What was booked each month under the tag selected in the table</source>
+        <translation>Was in jedem Monat unter dem in der Tabelle ausgewählten Schlagwort gebucht wurde</translation>
+    </message>
+    <message>
+        <source>Table and chart</source>
+        <translation>Tabelle und Diagramm</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>&amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the tags as CSV</source>
+        <translation>Die Schlagwörter als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as CSV with the exact amounts, for a spreadsheet</source>
+        <translation>Schreibt die Tabelle mit den genauen Beträgen als CSV, für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF…</source>
+        <translation>&amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Export the tags as PDF</source>
+        <translation>Die Schlagwörter als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Writes the table as a PDF to print or send</source>
+        <translation>Schreibt die Tabelle als PDF, zum Drucken oder Versenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the tags</source>
+        <translation>Die Schlagwörter schließen</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>No tag selected</source>
+        <translation>Kein Schlagwort ausgewählt</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>%1 by month</source>
+        <translation>%1 nach Monaten</translation>
     </message>
 </context>
 <context>

@@ -281,7 +281,7 @@ void TestCommandLine::windowWithoutADisplaySaysSoInOneLine()
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());
     QCOMPARE(result.err, QByteArray("orrinwick: no display to open the window on; --report, --convert, --import, "
-                                    "--new-year, --pdf and --compare work without one\n"));
+                                    "--new-year, --pdf, --compare and --tags work without one\n"));
 }
 
 

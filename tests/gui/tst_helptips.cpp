@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "TagFixture.h"
 
 #include "app/DesktopCommands.h"
 #include "app/YearCommands.h"
@@ -21,6 +22,8 @@
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
 #include "safety/RestoreBackupDialog.h"
+#include "tags/TagsWindow.h"
+#include "tags/TagTotals.h"
 #include "welcome/CommonCategoriesDialog.h"
 #include "welcome/Welcome.h"
 #include "welcome/WelcomePanel.h"
@@ -202,6 +205,12 @@ void build(Dialog &dialog, const QString &name)
         // The sample compared with itself: every row and the chart have figures.
         comparison->showComparison(YearComparison::of(document, &document), QDate(2026, 6, 30), QString());
         dialog.window = std::move(comparison);
+    } else if (name == u"tags") {
+        auto tags = std::make_unique<TagsWindow>(parent);
+        BudgetDocument tagged;
+        TagFixture::fillTaggedYear(tagged);
+        tags->showTotals(TagTotals::of(DocumentSnapshot::take(tagged)));
+        dialog.window = std::move(tags);
     } else if (name == u"common categories") {
         dialog.window = std::make_unique<CommonCategoriesDialog>(true, parent);
     } else if (name == u"keyboard shortcuts") {
@@ -214,7 +223,7 @@ void build(Dialog &dialog, const QString &name)
 const QStringList kDialogs{"preferences",         "about",         "envelope editor",    "category editor",
                            "progress",            "charts",        "import preview OFX", "import preview CSV",
                            "import rules",        "find",          "restore from backup", "fill preview",
-                           "compare with last year", "common categories",   "keyboard shortcuts", "handbook"};
+                           "compare with last year", "tags", "common categories",   "keyboard shortcuts", "handbook"};
 
 } // namespace
 

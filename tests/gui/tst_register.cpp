@@ -255,7 +255,8 @@ void TestRegister::categoryChosenInTheComboReachesTheRecord()
         items << combo->itemText(at);
     QCOMPARE(items, (QStringList{"Food", "Rent", "Fun"}));
     QCOMPARE(combo->currentText(), QStringLiteral("Food"));
-    QTest::keyClicks(combo, QStringLiteral("R"));
+    // The next category of the list, chosen with the keyboard, is the whole edit.
+    QTest::keyClick(combo, Qt::Key_Down);
     QVERIFY(!table()->indexWidget(cell));
     QCOMPARE(cell.data().toString(), QStringLiteral("Rent"));
 }

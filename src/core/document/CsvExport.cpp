@@ -18,16 +18,6 @@ QString field(const QString &text)
     return u'"' + quoted + u'"';
 }
 
-/// A text cell a spreadsheet would take for a formula gets a leading "'":
-/// payees come from bank statements, that is from strangers.
-QString asText(const QString &cell)
-{
-    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
-    if (cell.isEmpty() || !kFormulaStarts.contains(cell.front()))
-        return cell;
-    return u'\'' + cell;
-}
-
 /// A day or an amount stays a number; anything more than a plain figure
 /// ("-1+2", "-1e3|cmd") is guarded as text.
 QString number(const QString &cell)
@@ -42,6 +32,15 @@ void appendRecord(QByteArray &out, const QStringList &fields)
 }
 
 } // namespace
+
+QString asText(const QString &cell)
+{
+    // Payees come from bank statements, that is from strangers.
+    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
+    if (cell.isEmpty() || !kFormulaStarts.contains(cell.front()))
+        return cell;
+    return u'\'' + cell;
+}
 
 QByteArray record(const QStringList &fields)
 {

@@ -15,6 +15,9 @@ class BudgetDocument;
 /// formula (= + - @, a tab or a CR) gets a leading "'" so that it stays text.
 namespace CsvExport {
 
+/// A text cell a spreadsheet would take for a formula, with a leading "'".
+[[nodiscard]] QString asText(const QString &cell);
+
 /// One line of fields, quoted where needed, ending in CR LF.
 [[nodiscard]] QByteArray record(const QStringList &fields);
 

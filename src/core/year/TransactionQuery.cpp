@@ -1,5 +1,7 @@
 #include "TransactionQuery.h"
 
+#include "tags/NoteTags.h"
+
 #include <QRegularExpression>
 
 #include <utility>
@@ -33,6 +35,24 @@ QString TransactionQuery::fold(QStringView text)
 }
 
 TransactionQuery TransactionQuery::parse(QStringView text)
+{
+    QStringList tags;
+    QStringList rest;
+    for (const QStringView word : text.tokenize(u' ', Qt::SkipEmptyParts)) {
+        const QString tag = NoteTags::tagOf(word.trimmed());
+        if (tag.isEmpty())
+            rest << word.toString();
+        else if (!tags.contains(tag))
+            tags << tag;
+    }
+    if (tags.isEmpty())
+        return parseTextOrAmounts(text);
+    TransactionQuery query = parseTextOrAmounts(rest.join(u' '));
+    query._tags = tags;
+    return query;
+}
+
+TransactionQuery TransactionQuery::parseTextOrAmounts(QStringView text)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*") + kNumber + QStringLiteral("\\s*$"));
     static const QRegularExpression comparison(QStringLiteral("^\\s*(<=|>=|<|>|=)\\s*") + kNumber

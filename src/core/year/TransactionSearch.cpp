@@ -3,6 +3,7 @@
 #include "TransactionQuery.h"
 #include "document/DocumentSnapshot.h"
 #include "document/NumberText.h"
+#include "tags/NoteTags.h"
 
 #include <QHash>
 
@@ -34,8 +35,10 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
 {
     _items.clear();
     _haystacks.clear();
+    _noteTags.assign(1, QStringList());
     FoldCache cache;
     QHash<QString, int> haystackIds;
+    QHash<QString, int> noteTagIds;
     struct Order
     {
         int month;
@@ -63,8 +66,15 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
                     id = haystackIds.insert(haystack, int(_haystacks.size()));
                     _haystacks.push_back(std::move(haystack));
                 }
+                auto tags = noteTagIds.find(entry.note);
+                if (tags == noteTagIds.end()) {
+                    QStringList found = NoteTags::of(entry.note);
+                    tags = noteTagIds.insert(entry.note, found.isEmpty() ? 0 : int(_noteTags.size()));
+                    if (!found.isEmpty())
+                        _noteTags.push_back(std::move(found));
+                }
                 order.push_back({month, NumberText::intValue(entry.day), _items.size()});
-                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id});
+                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id, *tags});
             }
         }
     }
@@ -91,12 +101,23 @@ TransactionSearch::Result TransactionSearch::find(const TransactionQuery &query)
         for (std::size_t at = 0; at < _haystacks.size(); ++at)
             textFound[at] = _haystacks[at].contains(text);
     }
+    const QStringList &tags = query.tags();
+    const bool byTagsOnly = !tags.isEmpty() && !query.hasTextOrAmounts();
     for (std::size_t row = 0; row < _items.size(); ++row) {
         const Item &item = _items[row];
-        if (textFound[std::size_t(item.haystack)] || (byAmount && query.matchesAmount(item.found.amount))) {
+        if (!tags.isEmpty() && !hasTags(item, tags))
+            continue;
+        if (byTagsOnly || textFound[std::size_t(item.haystack)]
+            || (byAmount && query.matchesAmount(item.found.amount))) {
             result.rows.append(int(row));
             result.total += item.found.amount;
         }
     }
     return result;
+}
+
+bool TransactionSearch::hasTags(const Item &item, const QStringList &tags) const
+{
+    const QStringList &held = _noteTags[std::size_t(item.tags)];
+    return std::all_of(tags.begin(), tags.end(), [&held](const QString &tag) { return held.contains(tag); });
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -49,7 +50,10 @@ private:
     {
         FoundTransaction found;
         int haystack; // position in _haystacks
+        int tags;     // position in _noteTags
     };
+
+    [[nodiscard]] bool hasTags(const Item &item, const QStringList &tags) const;
 
     std::vector<Item> _items;
     // Each distinct folded description, note and category, separated by a
@@ -57,4 +61,6 @@ private:
     // share them (payees and notes repeat), so a keystroke searches each
     // text once, however many items hold it.
     std::vector<QString> _haystacks;
+    // The tags of each distinct note, the first entry for notes without.
+    std::vector<QStringList> _noteTags;
 };

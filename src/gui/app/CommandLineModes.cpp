@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 #include "platform/StderrAlerts.h"
 #include "safety/UnattendedSave.h"
+#include "tags/TagsCommandLine.h"
 #include "year/CompareCommandLine.h"
 #include "year/LastYearBudget.h"
 
@@ -70,6 +71,7 @@ int importStatement(const Invocation &invocation);
 int newYear(const Invocation &invocation);
 int pdf(const Invocation &invocation);
 int compare(const Invocation &invocation);
+int tags(const Invocation &invocation);
 int help(const Invocation &invocation);
 int version(const Invocation &invocation);
 
@@ -112,6 +114,8 @@ const QList<Mode> &modes()
         {QStringLiteral("--compare"), {QStringLiteral("FILE")}, {QStringLiteral("--last")},
          QT_TRANSLATE_NOOP("CommandLineModes", "print what was booked per category and month this year and last"),
          compare},
+        {QStringLiteral("--tags"), {QStringLiteral("FILE")}, {},
+         QT_TRANSLATE_NOOP("CommandLineModes", "print what was booked per tag and month, a line per tag"), tags},
         {QStringLiteral("--help"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show this help and exit"), help},
         {QStringLiteral("--version"), {}, {}, QT_TRANSLATE_NOOP("CommandLineModes", "show the version and exit"),
          version},
@@ -351,6 +355,11 @@ int compare(const Invocation &invocation)
 {
     const qsizetype at = invocation.arguments.indexOf(QStringLiteral("--last"));
     return CompareCommandLine::run(invocation.operands.at(0), at < 0 ? QString() : invocation.arguments.value(at + 1));
+}
+
+int tags(const Invocation &invocation)
+{
+    return TagsCommandLine::run(invocation.operands.at(0));
 }
 
 int help(const Invocation &)

@@ -10,6 +10,7 @@
 #include "import/ImportCommand.h"
 #include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
+#include "tags/TagsCommands.h"
 #include "welcome/Welcome.h"
 
 #include "platform/DesktopRecentDocuments.h"
@@ -101,6 +102,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     YearCommands yearCommands(dataSource, filePanels, alerts);
     PlanningCommands planningCommands(dataSource, filePanels, alerts);
     ComparisonCommands comparisonCommands(dataSource, planningCommands, filePanels, alerts);
+    TagsCommands tagsCommands(dataSource, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
     HelpCommands help(dataSource, *settings);
     Welcome welcome(dataSource, alerts);

@@ -42,10 +42,11 @@ FindTransactionsDialog::FindTransactionsDialog(std::function<DocumentSnapshot()>
     auto *label = new QLabel(tr("&Find:"), this);
     label->setBuddy(_field);
     _field->setObjectName(QStringLiteral("findField"));
-    _field->setAccessibleName(tr("Find text, amount or range"));
-    _field->setPlaceholderText(tr("Description, note, category, amount, or a range such as > 100 or 10..20"));
-    _field->setToolTip(tr("Type what to find: words of a description, note or category, an amount, or a range "
-                          "such as > 100 or 10..20; Down goes to the list"));
+    _field->setAccessibleName(tr("Find text, amount, range or tag"));
+    _field->setPlaceholderText(tr("Description, note, category, amount, a range such as > 100, or a tag such as #holiday"));
+    _field->setToolTip(tr("Type what to find: words of a description, note or category, an amount, a range "
+                          "such as > 100 or 10..20, or a tag such as #holiday (with more words, both); Down goes "
+                          "to the list"));
     _field->setClearButtonEnabled(true);
     _field->installEventFilter(this);
 

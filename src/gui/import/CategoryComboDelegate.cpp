@@ -1,6 +1,7 @@
 #include "CategoryComboDelegate.h"
 
-#include <QComboBox>
+#include "platform/CategoryComboBox.h"
+
 #include <QLineEdit>
 
 CategoryComboDelegate::CategoryComboDelegate(Categories categories, Categories newNames, QObject *parent)
@@ -13,13 +14,11 @@ CategoryComboDelegate::CategoryComboDelegate(Categories categories, Categories n
 QWidget *CategoryComboDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                              const QModelIndex &) const
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new CategoryComboBox(_categories(), parent);
     box->setAccessibleName(tr("Category"));
-    box->addItems(_categories());
     if (_newNames) {
-        box->setToolTip(tr("Choose the line's category, or type the name of a new one that the import creates"));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setToolTip(tr("Choose or type the line's category, or type the name of a new one that the import "
+                           "creates"));
         const QStringList names = _newNames();
         if (!names.isEmpty() && box->count() > 0)
             box->insertSeparator(box->count());
@@ -27,10 +26,11 @@ QWidget *CategoryComboDelegate::createEditor(QWidget *parent, const QStyleOption
             box->addItem(name);
             box->setItemData(box->count() - 1, tr("A new category, created by the import"), Qt::ToolTipRole);
         }
-        connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, box] { finish(box); });
+        box->setMaxVisibleItems(box->count());
     } else {
-        box->setToolTip(tr("Choose the category"));
+        box->setToolTip(tr("Choose or type the category"));
     }
+    connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, box] { finish(box); });
     connect(box, &QComboBox::activated, this, [this, box] { finish(box); });
     return box;
 }
@@ -44,17 +44,18 @@ void CategoryComboDelegate::finish(QWidget *editor) const
 
 void CategoryComboDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    auto *box = static_cast<QComboBox *>(editor);
-    const QString category = index.data(Qt::EditRole).toString();
-    box->setCurrentIndex(box->findText(category));
-    if (box->isEditable())
-        box->setEditText(category);
+    static_cast<CategoryComboBox *>(editor)->setName(index.data(Qt::EditRole).toString());
 }
 
 void CategoryComboDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    const auto *box = static_cast<QComboBox *>(editor);
-    const QString chosen = box->currentText().trimmed();
-    if (box->isEditable() ? !chosen.isEmpty() : box->currentIndex() >= 0)
-        model->setData(index, chosen, Qt::EditRole);
+    const auto *box = static_cast<CategoryComboBox *>(editor);
+    // A listed name in any letter case is that category, never a second one
+    // that differs only in case; another name is a new category where new
+    // ones may be made, and changes nothing elsewhere.
+    const QString listed = box->listedName();
+    if (!listed.isEmpty())
+        model->setData(index, listed, Qt::EditRole);
+    else if (_newNames && !box->typedName().isEmpty())
+        model->setData(index, box->typedName(), Qt::EditRole);
 }

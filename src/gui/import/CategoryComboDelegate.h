@@ -4,10 +4,11 @@
 
 #include <functional>
 
-/// Edits a category cell with a combo box of the budget's categories; a
-/// choice is committed as soon as it is made. Given names for new
-/// categories, the box offers them after the budget's and takes a name
-/// typed in too, for a category still to be created.
+/// Edits a category cell with a combo box of the budget's categories that
+/// takes a typed name too, completing it; a choice is committed as soon as
+/// it is made, a typed name on Return or Tab. Given names for new
+/// categories, the box offers them after the budget's and takes any other
+/// name typed in, for a category still to be created.
 class CategoryComboDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT

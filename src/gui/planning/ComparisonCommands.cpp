@@ -11,6 +11,7 @@
 #include "platform/Alerts.h"
 #include "platform/AtomicFile.h"
 #include "platform/Calendar.h"
+#include "platform/ExportPath.h"
 #include "platform/FilePanels.h"
 #include "platform/ModalLoop.h"
 #include "print/PrintPageSetup.h"
@@ -21,7 +22,6 @@
 #include "year/ComparisonCsv.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QPageLayout>
@@ -149,13 +149,9 @@ void ComparisonCommands::matchByHand(const QString &category)
 
 std::optional<QString> ComparisonCommands::exportPath(const QString &title, const QString &suffix)
 {
-    // Beside the budget file, named after it: "household-2026 Compared with Last Year.csv".
-    const QString dataFile = _dataSource.dataFileName();
-    const QString suggested = tr("Compared with Last Year");
-    const QString folder = dataFile.isEmpty() ? QDir::homePath() : QFileInfo(dataFile).absolutePath();
-    const QString name = dataFile.isEmpty() ? suggested : QFileInfo(dataFile).completeBaseName() + u' ' + suggested;
-    return _filePanels.runExportPanel(_window ? static_cast<QWidget *>(_window) : &_dataSource.mainWindow(), title,
-                                      QDir(folder).filePath(name + u'.' + suffix));
+    return _filePanels.runExportPanel(
+        _window ? static_cast<QWidget *>(_window) : &_dataSource.mainWindow(), title,
+        ExportPath::suggested(_dataSource.dataFileName(), tr("Compared with Last Year"), suffix));
 }
 
 void ComparisonCommands::exportCsv()

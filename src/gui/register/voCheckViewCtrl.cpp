@@ -10,6 +10,7 @@
 #include "register/voEnvelopeWinData.h"
 
 #include "document/BudgetDocument.h"
+#include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
 #include "document/MonthTables.h"
 #include "platform/Calendar.h"
@@ -17,6 +18,8 @@
 #include "platform/MoneyDisplay.h"
 #include "document/MonthDisplay.h"
 #include "platform/ReadableColors.h"
+#include "tags/NoteTags.h"
+#include "tags/TagTotals.h"
 
 voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
@@ -44,7 +47,7 @@ voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const C
 
     _ourTableView->setModel(_ourData);
     _ourTableView->setSelectionModel(_ourData->selectionModel());
-    _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, _ourTableView));
+    _ourTableView->setItemDelegate(new voCheckViewDelegate(*_ourData, [this] { return yearTags(); }, _ourTableView));
     keepFocusAfterEditing(*_ourTableView);
     sizeColumns();
 
@@ -253,4 +256,15 @@ void voCheckViewCtrl::startEditing(const QModelIndex &index)
     _ourTableView->scrollTo(index);
     _ourTableView->setFocus();
     _ourTableView->edit(index);
+}
+
+QStringList voCheckViewCtrl::yearTags() const
+{
+    // The other months from the document, this one as the register holds it.
+    QStringList tags = TagTotals::of(DocumentSnapshot::take(_document)).tags();
+    for (int row = 0; row < _ourData->recordCount(); ++row)
+        tags += NoteTags::of(_ourData->recordAt(row).note);
+    tags.removeDuplicates();
+    tags.sort();
+    return tags;
 }

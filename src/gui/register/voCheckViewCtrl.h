@@ -76,6 +76,8 @@ private:
     void loadMonth();
     void sizeColumns();
     void startEditing(const QModelIndex &index);
+    /// Every tag of the year's notes, for the note editor to complete.
+    [[nodiscard]] QStringList yearTags() const;
 
     std::unique_ptr<Ui::CheckView> _ui;
     DocumentEditing &_edits;

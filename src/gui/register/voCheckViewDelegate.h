@@ -1,18 +1,20 @@
 #pragma once
 
+#include "NoteTagCompleter.h"
 #include "platform/TextCellDelegate.h"
 
 class voCheckViewData;
 
 /// Editors of the register table: a combo box of the budget's categories,
-/// in budget order, for the category column; line edits for the text
-/// columns. The reconciled column is a check box of the item itself.
+/// in budget order, that also takes a typed name, for the category column; line edits for the text
+/// columns, the note's completing the year's tags. The reconciled column is
+/// a check box of the item itself.
 class voCheckViewDelegate final : public TextCellDelegate
 {
     Q_OBJECT
 
 public:
-    explicit voCheckViewDelegate(const voCheckViewData &data, QObject *parent = nullptr);
+    voCheckViewDelegate(const voCheckViewData &data, NoteTagCompleter::Tags yearTags, QObject *parent = nullptr);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -24,4 +26,5 @@ private:
     [[nodiscard]] static bool isCategoryColumn(const QModelIndex &index);
 
     const voCheckViewData &_data;
+    NoteTagCompleter::Tags _yearTags;
 };

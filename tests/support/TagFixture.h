@@ -1,0 +1,36 @@
+#pragma once
+
+#include "DocumentFixtures.h"
+
+/// A year whose notes carry tags across categories and months: #holiday in
+/// three cases, a record with two tags, a tag repeated in one note, one on
+/// an envelope entry (which counts nowhere), amounts whose sum is exact only
+/// in decimal, and a "No#5" that is no tag.
+namespace TagFixture {
+
+inline void fillTaggedYear(BudgetDocument &document)
+{
+    using DocumentFixtures::addItem;
+    document.addFixedRows();
+    for (const char *name : {"Travel", "Dining out", "Groceries"})
+        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+    const QString travel = QStringLiteral("Travel"), dining = QStringLiteral("Dining out");
+    const QString groceries = QStringLiteral("Groceries");
+    addItem(document, travel, 0, QStringLiteral("4"), QStringLiteral("Train"), QStringLiteral("0.1"),
+            QStringLiteral("#holiday to the sea"));
+    addItem(document, dining, 0, QStringLiteral("5"), QStringLiteral("Market café"), QStringLiteral("0.2"),
+            QStringLiteral("lunch #Holiday #ann"));
+    addItem(document, groceries, 2, QStringLiteral("6"), QStringLiteral("Market"), QStringLiteral("45.10"),
+            QStringLiteral("No#5 soap"));
+    addItem(document, travel, 6, QStringLiteral("12"), QStringLiteral("Hotel"), QStringLiteral("320"),
+            QStringLiteral("#HOLIDAY, twice #holiday"));
+    addItem(document, dining, 6, QStringLiteral("13"), QStringLiteral("Market stall"), QStringLiteral("-12.50"),
+            QStringLiteral("refund #holiday"));
+    addItem(document, groceries, 11, QStringLiteral("20"), QStringLiteral("Bakery"), QStringLiteral("8"),
+            QStringLiteral("#ann's cake (#birthday)"));
+    document.entryList(groceries, 3)->first().note = QStringLiteral("#holiday");
+    DocumentFixtures::setEnvelope(document, groceries, 3, QStringLiteral("400"));
+    document.recalculate();
+}
+
+} // namespace TagFixture
