@@ -320,6 +320,10 @@ TIPP: Bearbeiten -&gt; Neue Kategorie</translation>
         <source>Choose or type the category</source>
         <translation>Die Kategorie wählen oder eingeben</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a category of this budget. Choose one of its categories.</source>
+        <translation>„%1“ ist keine Kategorie dieses Budgets. Wählen Sie eine seiner Kategorien.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryEdit</name>

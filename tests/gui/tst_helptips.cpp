@@ -187,7 +187,7 @@ void build(Dialog &dialog, const QString &name)
             *dialog.importSettings, fixture.alerts, QString(), parent);
     } else if (name == u"import rules") {
         dialog.window = std::make_unique<ImportRulesDialog>(
-            QList<CategoryRule>{{QStringLiteral("MARKET"), QStringLiteral("Food")}}, QStringList{"Food", "Rent"}, parent);
+            QList<CategoryRule>{{QStringLiteral("MARKET"), QStringLiteral("Food")}}, QStringList{"Food", "Rent"}, fixture.alerts, parent);
     } else if (name == u"find") {
         dialog.window = std::make_unique<FindTransactionsDialog>(
             [&document] { return DocumentSnapshot::take(document); }, parent);

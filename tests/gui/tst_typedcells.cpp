@@ -7,6 +7,7 @@
 #include "editing/DocumentEditing.h"
 #include "import/ImportPreviewDialog.h"
 #include "import/ImportPreviewModel.h"
+#include "import/ImportRulesDialog.h"
 #include "import/ImportSettings.h"
 #include "import/StatementSource.h"
 #include "platform/Calendar.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 using RegisterRecords::columnOf;
@@ -210,6 +212,39 @@ private slots:
         QTRY_VERIFY(!table->indexWidget(cell));
         QCOMPARE(preview.plan().lines()[garden].category, category);
         QVERIFY(alerts.shown().isEmpty());
+    }
+
+    void theRulesCategoryCellRefusesOtherNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a category in another case") << "rent" << "Rent" << "";
+        QTest::newRow("no category: refused")
+            << "Cars" << "Food" << "\"Cars\" is not a category of this budget. Choose one of its categories.";
+    }
+
+    void theRulesCategoryCellRefusesOtherNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, category);
+        QFETCH(QString, refusal);
+        ScriptedAlerts alerts;
+        ImportRulesDialog rules({{QStringLiteral("MARKET"), QStringLiteral("Food")}}, {"Food", "Rent"}, alerts);
+        rules.show();
+        QApplication::setActiveWindow(&rules);
+        QVERIFY(QTest::qWaitForWindowActive(&rules));
+        auto *table = rules.findChild<QTableWidget *>();
+        const QModelIndex cell = table->model()->index(0, 1);
+        table->setCurrentIndex(cell);
+        table->edit(cell);
+        auto *box = qobject_cast<QComboBox *>(table->indexWidget(cell));
+        QVERIFY(box);
+        WindowKeys::type(*box, typed);
+        WindowKeys::press(*box, Qt::Key_Return);
+        QTRY_VERIFY(!table->indexWidget(cell));
+        QCOMPARE(rules.rules().value(0).category, category);
+        QCOMPARE(alerts.shown().isEmpty() ? QString() : alerts.shown().constFirst().message, refusal);
     }
 };
 

@@ -23,7 +23,7 @@ TagTotals TagTotals::of(const DocumentSnapshot &year)
     // Notes repeat (a tag on every receipt of a trip): read each note once.
     QHash<QString, QStringList> tagsOfNote;
     const auto count = [&](int month, const Entry &entry) {
-        if (entry.note.isEmpty())
+        if (!entry.note.contains(u'#'))
             return;
         auto tags = tagsOfNote.find(entry.note);
         if (tags == tagsOfNote.end())

@@ -66,15 +66,20 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
                     id = haystackIds.insert(haystack, int(_haystacks.size()));
                     _haystacks.push_back(std::move(haystack));
                 }
-                auto tags = noteTagIds.find(entry.note);
-                if (tags == noteTagIds.end()) {
-                    QStringList found = NoteTags::of(entry.note);
-                    tags = noteTagIds.insert(entry.note, found.isEmpty() ? 0 : int(_noteTags.size()));
-                    if (!found.isEmpty())
-                        _noteTags.push_back(std::move(found));
+                // Most notes hold no "#" at all: they need no look-up.
+                int tags = 0;
+                if (entry.note.contains(u'#')) {
+                    auto known = noteTagIds.find(entry.note);
+                    if (known == noteTagIds.end()) {
+                        QStringList found = NoteTags::of(entry.note);
+                        known = noteTagIds.insert(entry.note, found.isEmpty() ? 0 : int(_noteTags.size()));
+                        if (!found.isEmpty())
+                            _noteTags.push_back(std::move(found));
+                    }
+                    tags = *known;
                 }
                 order.push_back({month, NumberText::intValue(entry.day), _items.size()});
-                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id, *tags});
+                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id, tags});
             }
         }
     }

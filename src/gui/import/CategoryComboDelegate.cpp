@@ -1,5 +1,6 @@
 #include "CategoryComboDelegate.h"
 
+#include "platform/Alerts.h"
 #include "platform/CategoryComboBox.h"
 
 #include <QLineEdit>
@@ -52,10 +53,13 @@ void CategoryComboDelegate::setModelData(QWidget *editor, QAbstractItemModel *mo
     const auto *box = static_cast<CategoryComboBox *>(editor);
     // A listed name in any letter case is that category, never a second one
     // that differs only in case; another name is a new category where new
-    // ones may be made, and changes nothing elsewhere.
+    // ones may be made, and is refused elsewhere.
     const QString listed = box->listedName();
     if (!listed.isEmpty())
         model->setData(index, listed, Qt::EditRole);
     else if (_newNames && !box->typedName().isEmpty())
         model->setData(index, box->typedName(), Qt::EditRole);
+    else if (_alerts && !box->typedName().isEmpty())
+        _alerts->warning(tr("\"%1\" is not a category of this budget. Choose one of its categories.")
+                             .arg(box->typedName()));
 }

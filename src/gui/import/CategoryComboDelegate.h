@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class Alerts;
+
 /// Edits a category cell with a combo box of the budget's categories that
 /// takes a typed name too, completing it; a choice is committed as soon as
 /// it is made, a typed name on Return or Tab. Given names for new
@@ -18,6 +20,10 @@ public:
 
     CategoryComboDelegate(Categories categories, Categories newNames, QObject *parent = nullptr);
 
+    /// Without names for new categories, a typed name that is no category
+    /// is refused with a message through these alerts.
+    void refuseOtherNamesWith(Alerts &alerts) { _alerts = &alerts; }
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
@@ -28,4 +34,5 @@ private:
 
     Categories _categories;
     Categories _newNames;
+    Alerts *_alerts = nullptr;
 };

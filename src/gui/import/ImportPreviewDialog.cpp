@@ -50,6 +50,7 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
     , _source(std::move(source))
     , _document(document)
     , _settings(settings)
+    , _alerts(alerts)
     , _dataFile(dataFile)
     , _model(new ImportPreviewModel(this))
 {
@@ -258,7 +259,7 @@ void ImportPreviewDialog::updateSummary()
 
 void ImportPreviewDialog::editRules()
 {
-    ImportRulesDialog rules(_settings.rules(), plan().categories(), this);
+    ImportRulesDialog rules(_settings.rules(), plan().categories(), _alerts, this);
     if (!rules.run())
         return;
     _settings.setRules(rules.rules());
@@ -273,7 +274,7 @@ void ImportPreviewDialog::saveAsRule()
     const PlannedLine &line = plan().lines()[current.row()];
     if (line.category.isEmpty())
         return;
-    ImportRulesDialog rules(_settings.rules(), plan().categories(), this);
+    ImportRulesDialog rules(_settings.rules(), plan().categories(), _alerts, this);
     rules.startWithRule({line.description, line.category});
     if (!rules.run())
         return;

@@ -57,6 +57,7 @@ private:
     StatementSource _source;
     const BudgetDocument &_document;
     ImportSettings &_settings;
+    Alerts &_alerts;
     QString _dataFile;
     ImportPreviewModel *_model;
     ReadChoices _choices;

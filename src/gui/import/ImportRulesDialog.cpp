@@ -16,7 +16,8 @@ constexpr int kCategoryColumn = 1;
 
 } // namespace
 
-ImportRulesDialog::ImportRulesDialog(const QList<CategoryRule> &rules, const QStringList &categories, QWidget *parent)
+ImportRulesDialog::ImportRulesDialog(const QList<CategoryRule> &rules, const QStringList &categories, Alerts &alerts,
+                                     QWidget *parent)
     : QDialog(parent)
     , _ui(std::make_unique<Ui::ImportRules>())
     , _categories(categories)
@@ -25,8 +26,9 @@ ImportRulesDialog::ImportRulesDialog(const QList<CategoryRule> &rules, const QSt
     HandbookPage::set(*this, QStringLiteral("importing"));
     _ui->buttonBox->button(QDialogButtonBox::Ok)->setToolTip(tr("Keep the rules as they stand now"));
     _ui->buttonBox->button(QDialogButtonBox::Cancel)->setToolTip(tr("Close and keep the rules as they were (Esc)"));
-    _ui->rulesTable->setItemDelegateForColumn(kCategoryColumn,
-                                              new CategoryComboDelegate([this] { return _categories; }, {}, this));
+    auto *categoryCells = new CategoryComboDelegate([this] { return _categories; }, {}, this);
+    categoryCells->refuseOtherNamesWith(alerts);
+    _ui->rulesTable->setItemDelegateForColumn(kCategoryColumn, categoryCells);
     for (const CategoryRule &rule : rules)
         insertRule(_ui->rulesTable->rowCount(), rule);
     connect(_ui->addButton, &QPushButton::clicked, this, &ImportRulesDialog::addRule);

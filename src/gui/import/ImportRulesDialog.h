@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class Alerts;
+
 namespace Ui {
 class ImportRules;
 }
@@ -18,7 +20,9 @@ class ImportRulesDialog final : public QDialog
     Q_OBJECT
 
 public:
-    ImportRulesDialog(const QList<CategoryRule> &rules, const QStringList &categories, QWidget *parent = nullptr);
+    /// A typed category that the budget lacks is refused through `alerts`.
+    ImportRulesDialog(const QList<CategoryRule> &rules, const QStringList &categories, Alerts &alerts,
+                      QWidget *parent = nullptr);
     ~ImportRulesDialog() override;
 
     /// Puts a new rule on top and starts editing its text, so that the
