@@ -10,6 +10,7 @@
 #include "year/TransactionQuery.h"
 #include "year/TransactionSearch.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -150,24 +151,30 @@ private slots:
 
     void tagsCommandPrintsOneLinePerTag_data()
     {
-        QTest::addColumn<bool>("tagged");
+        QTest::addColumn<int>("year"); // 0: tagged, 1: a split receipt, 2: no tags
         QTest::addColumn<QByteArrayList>("lines");
         const QByteArray zeros5 = "0\t0\t0\t0\t0";
         QTest::newRow("tags in notes, in any case")
-            << true
+            << 0
             << QByteArrayList{"#ann\t0.2\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t8\t8.2",
                               "#birthday\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t8\t8",
                               "#holiday\t0.3\t" + zeros5 + "\t307.5\t0\t0\t0\t0\t0\t307.8", ""};
-        QTest::newRow("no tags: no lines") << false << QByteArrayList{""};
+        QTest::newRow("each part of a split with its own tags")
+            << 1
+            << QByteArrayList{"#ann\t0\t0\t0\t0\t20.2\t" + zeros5 + "\t0\t0\t20.2",
+                              "#party\t0\t0\t0\t0\t70.2\t" + zeros5 + "\t0\t0\t70.2", ""};
+        QTest::newRow("no tags: no lines") << 2 << QByteArrayList{""};
     }
 
     void tagsCommandPrintsOneLinePerTag()
     {
-        QFETCH(bool, tagged);
+        QFETCH(int, year);
         QFETCH(QByteArrayList, lines);
         BudgetDocument document;
-        if (tagged) {
+        if (year == 0) {
             TagFixture::fillTaggedYear(document);
+        } else if (year == 1) {
+            TagFixture::fillSplitReceipt(document);
         } else {
             document.addFixedRows();
             document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
@@ -175,6 +182,11 @@ private slots:
         }
         const QString path = _files.filePath(QStringLiteral("tagged.txt"));
         QVERIFY(BudgetFileWriter::writeFile(document, path));
+        if (year == 1) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            QVERIFY(file.write(TagFixture::kSplitReceiptRecord) > 0);
+        }
         const ProgramRun result = run({"--tags", path});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QByteArray());

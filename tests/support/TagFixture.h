@@ -33,4 +33,27 @@ inline void fillTaggedYear(BudgetDocument &document)
     document.recalculate();
 }
 
+/// A receipt of 84.20 at the market on 3 May split three ways, each part
+/// with its own note: Groceries 50 "#party", Dining out 20.20 "#Party #ann",
+/// Household 14 without a tag. The split's link is the file's:
+/// kSplitReceiptRecord, which the test appends to the written file.
+inline void fillSplitReceipt(BudgetDocument &document)
+{
+    using DocumentFixtures::addItem;
+    document.addFixedRows();
+    for (const char *name : {"Groceries", "Dining out", "Household"})
+        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+    constexpr int kMay = 4;
+    addItem(document, QStringLiteral("Groceries"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
+            QStringLiteral("50.00"), QStringLiteral("#party"));
+    addItem(document, QStringLiteral("Dining out"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
+            QStringLiteral("20.20"), QStringLiteral("#Party #ann"));
+    addItem(document, QStringLiteral("Household"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
+            QStringLiteral("14.00"));
+    document.recalculate();
+}
+
+inline const QByteArray kSplitReceiptRecord = "; ****** ORRINWICK_EXTENSIONS 1 ******\r\n"
+                                              ";@split\tmay\tGroceries\t1\tDining out\t1\tHousehold\t1\r\n";
+
 } // namespace TagFixture
