@@ -143,6 +143,20 @@
         <translation>Die Datei %1 wurde nicht geöffnet: %2
 </translation>
     </message>
+    <message>
+        <source>Unnamed category</source>
+        <translation>Unbenannte Kategorie</translation>
+    </message>
+    <message numerus="yes">
+        <source>File %1 has %n categories without a name. Their entries are kept under &quot;%2&quot;; give it a name of your own with Rename.
+</source>
+        <translation>
+            <numerusform>Die Datei %1 hat eine Kategorie ohne Namen. Ihre Buchungen bleiben unter „%2“ erhalten; geben Sie ihr mit Umbenennen einen eigenen Namen.
+</numerusform>
+            <numerusform>Die Datei %1 hat %n Kategorien ohne Namen. Ihre Buchungen bleiben unter „%2“ erhalten; geben Sie ihnen mit Umbenennen eigene Namen.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BudgetFill</name>
@@ -1079,6 +1093,16 @@ Changes made in one of the two programs may be lost when the other saves.</sourc
         <translation>%1 wurde nicht neu geladen: Die ungesicherten Änderungen ließen sich nicht bei den Sicherungen aufbewahren (%2).
 </translation>
     </message>
+    <message>
+        <source>The recovery file %1 could not be written.
+
+Until it can, a crash would lose the changes made since the last save; it is tried again after the next change. Free some space on the disk, or save the budget.
+</source>
+        <translation>Die Wiederherstellungsdatei %1 konnte nicht geschrieben werden.
+
+Bis das wieder geht, würde ein Absturz die Änderungen seit dem letzten Speichern verlieren; nach der nächsten Änderung wird es erneut versucht. Schaffen Sie Platz auf der Platte, oder speichern Sie das Budget.
+</translation>
+    </message>
 </context>
 <context>
     <name>DocumentSync</name>
@@ -1155,6 +1179,24 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Continue launching Orrinwick</source>
         <translation>Orrinwick weiter starten</translation>
+    </message>
+    <message>
+        <source>SVN update cancelled.
+%1 was loaded as the working copy has it, without the update; it will not be committed when you leave it.</source>
+        <translation>SVN-Aktualisierung abgebrochen.
+%1 wurde so geladen, wie die Arbeitskopie sie hat, ohne die Aktualisierung; beim Verlassen wird sie nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>SVN update cancelled.
+</source>
+        <translation>SVN-Aktualisierung abgebrochen.
+</translation>
+    </message>
+    <message>
+        <source>SVN commit cancelled.
+%1 is saved, but not committed.</source>
+        <translation>SVN-Übergabe abgebrochen.
+%1 ist gespeichert, aber nicht übergeben.</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1396,26 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Forget the files listed here; the files stay as they are</source>
         <translation>Die hier aufgeführten Dateien vergessen; die Dateien selbst bleiben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>File Not Found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is not there.
+
+It may be on a drive or a network share that is not connected yet. Orrinwick keeps its name and looks for it again at the next start.</source>
+        <translation>%1 ist nicht da.
+
+Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch nicht verbunden ist. Orrinwick behält ihren Namen und sucht sie beim nächsten Start wieder.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Choose Another…</source>
+        <translation>Andere wählen…</translation>
     </message>
 </context>
 <context>
@@ -2381,6 +2443,18 @@ Es geht ohne ihn weiter.</translation>
         <source>What happened to the budget without being asked</source>
         <translation>Was mit dem Budget geschah, ohne dass Sie gefragt wurden</translation>
     </message>
+    <message>
+        <source>Crash protection is off: the recovery file cannot be written</source>
+        <translation>Absturzschutz ist aus: Die Wiederherstellungsdatei lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Crash protection off</source>
+        <translation>Absturzschutz aus</translation>
+    </message>
+    <message>
+        <source>A crash now would lose the changes since the last save. Orrinwick tries again after the next change.</source>
+        <translation>Ein Absturz würde jetzt die Änderungen seit dem letzten Speichern verlieren. Orrinwick versucht es nach der nächsten Änderung erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MonthDisplay</name>
@@ -2818,6 +2892,18 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Progress indicator</source>
         <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>Stop the Subversion client; the file stays as it is on this computer</source>
+        <translation>Das Subversion-Programm beenden; die Datei bleibt, wie sie auf diesem Rechner ist</translation>
+    </message>
+    <message>
+        <source>Cancel the Subversion run</source>
+        <translation>Den Subversion-Lauf abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -4367,6 +4453,13 @@ Es geht ohne ihn weiter.</translation>
     <message>
         <source>Carries</source>
         <translation>Überträgt</translation>
+    </message>
+</context>
+<context>
+    <name>voProgressWinController</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Wird abgebrochen…</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "DocumentFixtures.h"
+#include "FileContents.h"
 #include "RandomDocument.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
@@ -124,7 +125,8 @@ private slots:
     void firstEntryThatIsNoEnvelopeComesAfterANewOne();
     void countLinesReadTheirWholePart_data();
     void countLinesReadTheirWholePart();
-    void emptyNameLineDropsItsEntries();
+    void emptyNameLineKeepsItsEntries_data();
+    void emptyNameLineKeepsItsEntries();
     void nameListedTwiceKeepsBothCategories();
     void refusesWhatDoesNotLoad_data();
     void refusesWhatDoesNotLoad();
@@ -338,15 +340,48 @@ void TestBudgetFile::countLinesReadTheirWholePart()
     QCOMPARE(document.entryList(QStringLiteral("Food"), kFeb)->first().amount, QStringLiteral("5"));
 }
 
-void TestBudgetFile::emptyNameLineDropsItsEntries()
+void TestBudgetFile::emptyNameLineKeepsItsEntries_data()
 {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("warnings");
+    const QStringList shop{"2", "0\t ", "0\t", kEnvelopeDesc, "5\t ", "3\t", "Shop"};
+    const QStringList nothing{"1", "0\t ", "0\t", kEnvelopeDesc};
+    const QStringList rent = categoryBlock("Rent", {"2", "0\t ", "0\t", kEnvelopeDesc, "800\t ", "1\t", "Landlord"});
+    QTest::newRow("with entries: kept under a name of its own")
+        << categoryBlock(QString(), shop) + rent << QStringList{"Unnamed category", "Rent"} << 1;
+    QTest::newRow("with only an envelope amount")
+        << categoryBlock(QString(), {"1", "40\t ", "0\t", kEnvelopeDesc}) + rent
+        << QStringList{"Unnamed category", "Rent"} << 1;
+    QTest::newRow("holding nothing: left out") << categoryBlock(QString(), nothing) + rent << QStringList{"Rent"} << 0;
+    QTest::newRow("two, beside a category of that name")
+        << categoryBlock("Unnamed category", nothing) + categoryBlock(QString(), shop) + categoryBlock(QString(), shop)
+        << QStringList{"Unnamed category", "Unnamed category 2", "Unnamed category 3"} << 1;
+}
+
+void TestBudgetFile::emptyNameLineKeepsItsEntries()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, names);
+    QFETCH(int, warnings);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("budget.txt"));
+    QVERIFY(writeFileContents(path, budgetFile(lines)));
     BudgetDocument document;
-    const QStringList lines = categoryBlock(QString(), {"2", "0\t ", "0\t", kEnvelopeDesc, "5\t ", "3\t", "Shop"})
-        + categoryBlock("Rent", {"2", "0\t ", "0\t", kEnvelopeDesc, "800\t ", "1\t", "Landlord"});
-    QCOMPARE(load(document, budgetFile(lines)), LoadResult::Loaded);
-    QCOMPARE(categoryNames(document), QStringList{"Rent"});
-    QCOMPARE(cell(document, "Rent", u"jan"), QStringLiteral("800"));
-    QCOMPARE(cell(document, "Remain", u"jan"), QStringLiteral("-800"));
+    document.addFixedRows();
+    ScriptedAlerts alerts;
+    QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, {}), LoadResult::Loaded);
+
+    QCOMPARE(categoryNames(document), names);
+    QCOMPARE(alerts.shown().size(), warnings);
+    if (warnings > 0)
+        QVERIFY(alerts.shown().first().message.contains(QStringLiteral("\"Unnamed category\"")));
+    if (names.contains(QStringLiteral("Rent")))
+        QCOMPARE(cell(document, "Remain", u"jan"), warnings > 0 && lines.contains("Shop") ? "-805" : "-800");
+    // What was kept is written back, so the next save loses nothing.
+    BudgetDocument again;
+    QCOMPARE(load(again, BudgetFileWriter::buildData(document)), LoadResult::Loaded);
+    QCOMPARE(difference(document, again), QString());
 }
 
 void TestBudgetFile::nameListedTwiceKeepsBothCategories()

@@ -27,6 +27,8 @@ namespace {
 
 const QString kFailingClient = QStringLiteral(ORRINWICK_TEST_DATA "/sync/failing-svn");
 const QString kMissingClient = QStringLiteral("/nonexistent/svn");
+const QString kSleepingClient = QStringLiteral(ORRINWICK_TEST_DATA "/sync/sleeping-svn");
+const QString kRecordingClient = QStringLiteral(ORRINWICK_TEST_DATA "/sync/recording-svn");
 const QString kLockWarning = QStringLiteral("File operations not allowed due to SVN sync failure!\n");
 
 /// Runs a Subversion tool and answers its standard output, or nothing when it failed.
@@ -113,6 +115,13 @@ public:
 private:
     [[nodiscard]] static bool svn(QStringList arguments)
     {
+        // The folder's name has an "@", which svn takes for a peg revision
+        // unless an empty one follows; a checkout's destination is no target.
+        const qsizetype targets = arguments.first() == QLatin1String("checkout") ? 2 : arguments.size();
+        for (qsizetype i = 1; i < targets; ++i) {
+            if (arguments[i].startsWith(QLatin1Char('/')) || arguments[i].startsWith(QLatin1String("file:")))
+                arguments[i] += QLatin1Char('@');
+        }
         arguments.insert(1, QStringLiteral("-q"));
         return run(QStringLiteral("svn"), arguments).has_value();
     }
@@ -160,6 +169,9 @@ private slots:
     void conflictedUpdateLoadsNothingAndLocks();
     void conflictFilesAreRecognisedBesideTheDataFileOnly_data();
     void conflictFilesAreRecognisedBesideTheDataFileOnly();
+    void theClientNeverAsksAndTakesAnAtSignAsPartOfTheName();
+    void aStalledRunIsCancelledAndLeavesTheFileAsItWas_data();
+    void aStalledRunIsCancelledAndLeavesTheFileAsItWas();
 
 private:
     /// Loads the data file through a blocking update with the real client.
@@ -181,9 +193,10 @@ void tst_SyncSubversion::initTestCase()
     // Each test starts from a copy of one repository: building it costs
     // several runs of the client.
     QVERIFY(_folder.isValid());
-    _repo = std::make_unique<Repository>(_folder.filePath(QStringLiteral("test")));
+    // An "@" in the path, as in a folder named after an e-mail address.
+    _repo = std::make_unique<Repository>(_folder.filePath(QStringLiteral("budget@home")));
     QVERIFY(_repo->create());
-    QVERIFY(run(QStringLiteral("cp"), {QStringLiteral("-a"), _folder.filePath(QStringLiteral("test")),
+    QVERIFY(run(QStringLiteral("cp"), {QStringLiteral("-a"), _folder.filePath(QStringLiteral("budget@home")),
                                        _folder.filePath(QStringLiteral("pristine"))}));
 }
 
@@ -575,6 +588,71 @@ void tst_SyncSubversion::conflictFilesAreRecognisedBesideTheDataFileOnly()
         QVERIFY(writeBudget(dir.filePath(sibling), {}));
 
     QCOMPARE(WorkingCopyConflict::isConflicted(dir.filePath(QStringLiteral("budget.txt"))), conflicted);
+}
+
+void tst_SyncSubversion::theClientNeverAsksAndTakesAnAtSignAsPartOfTheName()
+{
+    const QString recorded = _folder.filePath(QStringLiteral("arguments.txt"));
+    qputenv("ORRINWICK_TEST_SVN_ARGUMENTS", recorded.toLocal8Bit());
+    _sync->setSvnClient(kRecordingClient);
+
+    _sync->loadFromFile(_repo->dataFile(), true, false);
+    QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+
+    const QString folder = _repo->path(QStringLiteral("wc@"));
+    QCOMPARE(QString::fromUtf8(fileContents(recorded)).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts),
+             (QStringList{QStringLiteral("update\n--non-interactive\n") + folder,
+                          QStringLiteral("ci\n-m\"Budget App commit.\"\n--non-interactive\n") + folder}));
+    QFile::remove(recorded);
+}
+
+void tst_SyncSubversion::aStalledRunIsCancelledAndLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("update at Open") << QStringLiteral("blocking update")
+                                    << QStringLiteral("SVN update cancelled.\n%1 was loaded as the working copy has "
+                                                      "it, without the update; it will not be committed when you "
+                                                      "leave it.");
+    QTest::newRow("update at start-up") << QStringLiteral("detached update")
+                                        << QStringLiteral("SVN update cancelled.\n%1 was loaded as the working copy "
+                                                          "has it, without the update; it will not be committed when "
+                                                          "you leave it.");
+    QTest::newRow("commit on leaving the file")
+        << QStringLiteral("commit") << QStringLiteral("SVN commit cancelled.\n%1 is saved, but not committed.");
+}
+
+void tst_SyncSubversion::aStalledRunIsCancelledAndLeavesTheFileAsItWas()
+{
+    QFETCH(QString, run);
+    QFETCH(QString, warning);
+    if (run == QLatin1String("commit"))
+        loadThroughUpdate();
+    _sync->setCancelOfferDelay(50ms);
+    _host.cancelWhenOffered = true;
+    _sync->setSvnClient(kSleepingClient);
+    QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
+
+    if (run == QLatin1String("commit")) {
+        _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+        QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+        QVERIFY(fileContents(_repo->dataFile()).contains("\r\nTravel\r\n"));
+    } else {
+        _sync->loadFromFile(_repo->dataFile(), true, run == QLatin1String("detached update"));
+        if (run == QLatin1String("detached update"))
+            QVERIFY(waitForDetachedUpdate(handled));
+        QCOMPARE(categoryNames(*_document), QStringList{QStringLiteral("Food")});
+        QVERIFY(!_sync->svnOpenState());
+        // Leaving the file loaded without its update commits nothing.
+        QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
+    }
+
+    QCOMPARE(_host.cancelOffers, 1);
+    QCOMPARE(_alerts.shown().size(), 1);
+    QCOMPARE(_alerts.shown().first().message, warning.arg(_repo->dataFile()));
+    QVERIFY(_sync->allowFileOperations());
+    QVERIFY(!_sync->running());
+    QCOMPARE(_repo->youngest(), QStringLiteral("1\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_SyncSubversion)

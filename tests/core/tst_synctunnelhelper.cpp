@@ -32,6 +32,7 @@ class IdleHost final : public DocumentHost
 public:
     [[nodiscard]] QString dataFileName() const override { return {}; }
     void setFileName(const QString &) override { }
+    void fileMissing(const QString &) override { }
     void initView() override { }
     [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &) override { return nullptr; }
 };

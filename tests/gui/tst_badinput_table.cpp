@@ -134,6 +134,26 @@ QString markdown()
           << QStringLiteral("| a lock file larger than 4 KiB | not taken for a lock |")
           << QStringLiteral("| a payee, category or note beginning with `=` `+` `-` `@`, a tab or a CR, exported as CSV | "
                             "written with a leading `'`: text in a spreadsheet; days and plain amounts stay numbers |");
+    lines << QString() << QStringLiteral("## Failures around the file") << QString()
+          << QStringLiteral("Tests: `emptyNameLineKeepsItsEntries` in `tst_budgetfile`; "
+                            "`aMissingFileKeepsItsNameAndOffersTryAgainOrAnother`, "
+                            "`aRecoveryFileThatCannotBeWrittenIsToldOnceAndTriedAgain` and "
+                            "`backupSettingsFromTheStoreKeepToThePreferencesRanges` in `tst_safety`; "
+                            "`theClientNeverAsksAndTakesAnAtSignAsPartOfTheName` and "
+                            "`aStalledRunIsCancelledAndLeavesTheFileAsItWas` in `tst_syncsubversion`.")
+          << QString() << QStringLiteral("| Input | What happens |") << QStringLiteral("|---|---|")
+          << QStringLiteral("| a category whose name line is empty, holding entries | loaded as \"Unnamed category\" "
+                            "with one warning; the next save keeps its entries under that name |")
+          << QStringLiteral("| the data file is not there (a share not mounted yet) | \"File Not Found\" with Try "
+                            "Again, Choose Another… and Cancel; the name stays remembered for the next start |")
+          << QStringLiteral("| the recovery file cannot be written (full disk, read-only folder) | one warning, and "
+                            "\"Crash protection is off\" in the status bar until a write after a later change works |")
+          << QStringLiteral("| backup settings out of range in the settings file | read as the nearest value the "
+                            "Preferences offer; a value that is no number as the default |")
+          << QStringLiteral("| an `@` in the path of a file kept with Subversion | taken as part of the name; the "
+                            "client never asks on a terminal (`--non-interactive`) |")
+          << QStringLiteral("| a Subversion update or commit that stalls | Cancel after 3 s ends the client: the file "
+                            "is loaded as the working copy has it, or saved and not committed, with a message |");
     return lines.join(u'\n') + u'\n';
 }
 

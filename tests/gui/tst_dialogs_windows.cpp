@@ -174,7 +174,18 @@ private slots:
         QTest::keyClick(&progress, Qt::Key_Escape);
         QVERIFY(!progress.close());
         QVERIFY(progress.isVisible());
+        // Until the owner offers Cancel: then the button ends the run, once.
+        auto *cancel = child<QPushButton>(progress, "_cancelButton");
+        QVERIFY(!cancel->isVisible());
+        int cancelled = 0;
         ProgressWindow &window = progress;
+        window.offerCancel([&] { ++cancelled; });
+        QVERIFY(progress.offersCancel());
+        QTest::keyClick(cancel, Qt::Key_Space);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QCOMPARE(cancelled, 1);
+        QVERIFY(!progress.offersCancel());
+        QVERIFY(progress.isVisible());
         window.closeWindow();
         QVERIFY(!progress.isVisible());
         QVERIFY(loop.titles().isEmpty()); // it never ran modally

@@ -75,15 +75,16 @@ private slots:
         QCOMPARE(fixture.recents.paths(), QStringList{path});
     }
 
-    void startupWithAFileThatIsGoneEndsWithTheFixedRows()
+    void startupWithAFileThatIsGoneEndsWithTheFixedRowsAndKeepsItsName()
     {
         AppFixture fixture;
-        fixture.knownVersion().settings->setValue(Settings::kDataFile, fixture.folder.filePath("gone.txt"));
+        const QString gone = fixture.folder.filePath("gone.txt");
+        fixture.knownVersion().settings->setValue(Settings::kDataFile, gone);
         MyDataSource &app = fixture.start();
-        QCOMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QTRY_COMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("File Not Found")});
         QCOMPARE(fixture.rowNames().size(), 3);
         QCOMPARE(app.dataFileName(), QString());
-        QCOMPARE(fixture.settings->dataFile(), QString());
+        QCOMPARE(fixture.settings->dataFile(), gone);
         QCOMPARE(app.mainWindow().windowTitle(), QString());
     }
 
@@ -345,7 +346,7 @@ private slots:
         fixture.panels.answer({fixture.folder.filePath("missing.txt")});
         app.menuOpenFile();
         QVERIFY(AppFixture::contents(path).contains("4321"));
-        QCOMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QTRY_COMPARE(fixture.alerts.titles(), QStringList{QStringLiteral("File Not Found")});
         QCOMPARE(fixture.rowNames().size(), 3);
         QCOMPARE(app.dataFileName(), QString());
         QCOMPARE(app.mainWindow().windowTitle(), QString());

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -482,6 +483,107 @@ private slots:
         QVERIFY(program.setBudget(QStringLiteral("555")));
         program.app->menuSave();
         QCOMPARE(program.app->safety().backups(program.path).versions().size(), 0);
+    }
+    void aRecoveryFileThatCannotBeWrittenIsToldOnceAndTriedAgain()
+    {
+        SafeApp program;
+        program.start();
+        QSignalSpy written(&program.app->safety(), &DocumentSafety::recoveryWritten);
+        const auto *note = program.app->mainWindow().findChild<QLabel *>(QStringLiteral("_crashProtectionOff"));
+        QVERIFY(note);
+        QVERIFY(!note->isVisible());
+        // A file where the recovery folder goes: no folder can be made there, as on a full or read-only disk.
+        const QString folder = QFileInfo(program.recoveryFile()).absolutePath();
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+        QVERIFY(writeFileContents(folder, "in the way"));
+
+        for (const QString &budget : {QStringLiteral("1001"), QStringLiteral("1002")}) {
+            const qsizetype before = written.size();
+            QVERIFY(program.setBudget(budget));
+            QTRY_VERIFY_WITH_TIMEOUT(written.size() > before, 10000);
+            QCOMPARE(written.last().at(1).toBool(), false);
+        }
+        QCOMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QVERIFY(program.fixture.alerts.shown().first().message.contains(program.recoveryFile()));
+        QVERIFY(note->isVisible());
+        QVERIFY(!program.app->safety().crashProtectionOn());
+
+        QVERIFY(QFile::remove(folder));
+        QVERIFY(program.setBudget(QStringLiteral("1003")));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(program.recoveryFile()), 10000);
+        QTRY_VERIFY(!note->isVisible());
+        QVERIFY(program.app->safety().crashProtectionOn());
+        QCOMPARE(program.fixture.alerts.shown().size(), 1);
+    }
+
+    void aMissingFileKeepsItsNameAndOffersTryAgainOrAnother_data()
+    {
+        QTest::addColumn<Alerts::Button>("answer");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("Cancel: nothing loaded, the name kept for the next start") << Alerts::Button::Cancel << "";
+        QTest::newRow("Try Again, once the share is there") << Alerts::Button::Action << "share/household.txt";
+        QTest::newRow("Choose Another…") << Alerts::Button::OtherAction << "other.txt";
+    }
+
+    void aMissingFileKeepsItsNameAndOffersTryAgainOrAnother()
+    {
+        QFETCH(Alerts::Button, answer);
+        QFETCH(QString, loaded);
+        SafeApp program;
+        const QString missing = program.fixture.folder.filePath(QStringLiteral("share/household.txt"));
+        program.fixture.settings->setValue(Settings::kDataFile, missing);
+        const QString other = program.fixture.sampleCopy(QStringLiteral("other.txt"));
+        program.fixture.panels.answer({other});
+        program.fixture.alerts.answer({answer});
+        program.start();
+        QCOMPARE(program.app->dataFileName(), QString());
+        // The share comes up while the question is open.
+        QVERIFY(QDir().mkpath(QFileInfo(missing).absolutePath()));
+        QVERIFY(QFile::copy(program.path, missing));
+
+        QTRY_COMPARE(program.fixture.alerts.titles(), QStringList{QStringLiteral("File Not Found")});
+        const ScriptedAlerts::Shown &question = program.fixture.alerts.shown().first();
+        QVERIFY(question.message.startsWith(missing + QStringLiteral(" is not there.")));
+        QCOMPARE(ScriptedAlerts::buttonsOf(question),
+                 (QList{Alerts::Button::Action, Alerts::Button::OtherAction, Alerts::Button::Cancel}));
+        QTRY_COMPARE(program.app->dataFileName(),
+                     loaded.isEmpty() ? QString() : program.fixture.folder.filePath(loaded));
+        QCOMPARE(DocumentFixtures::categoryNames(program.app->document()).isEmpty(), loaded.isEmpty());
+        QCOMPARE(program.fixture.settings->dataFile(), loaded.isEmpty() ? missing : program.app->dataFileName());
+        QCOMPARE(program.fixture.alerts.shown().size(), 1);
+    }
+
+    void backupSettingsFromTheStoreKeepToThePreferencesRanges_data()
+    {
+        QTest::addColumn<QVariant>("versions");
+        QTest::addColumn<QVariant>("days");
+        QTest::addColumn<int>("readVersions");
+        QTest::addColumn<int>("readDays");
+        QTest::newRow("in range") << QVariant(7) << QVariant(3) << 7 << 3;
+        QTest::newRow("too small") << QVariant(-5) << QVariant(-1) << 1 << 0;
+        QTest::newRow("too large") << QVariant(1000000) << QVariant(99999) << 9999 << 3650;
+        QTest::newRow("no number: the default") << QVariant(QStringLiteral("many")) << QVariant(QStringLiteral(""))
+                                                << 20 << 60;
+    }
+
+    void backupSettingsFromTheStoreKeepToThePreferencesRanges()
+    {
+        QFETCH(QVariant, versions);
+        QFETCH(QVariant, days);
+        QFETCH(int, readVersions);
+        QFETCH(int, readDays);
+        SafeApp program;
+        program.fixture.settings->setValue(Settings::kBackupVersions, versions);
+        program.fixture.settings->setValue(Settings::kBackupDays, days);
+        QCOMPARE(program.fixture.settings->backupVersions(), readVersions);
+        QCOMPARE(program.fixture.settings->backupDays(), readDays);
+        program.start();
+        program.fixture.loop.answer([&](QWidget *window) {
+            QCOMPARE(window->findChild<QSpinBox *>(QStringLiteral("_backupVersions"))->value(), readVersions);
+            QCOMPARE(window->findChild<QSpinBox *>(QStringLiteral("_backupDays"))->value(), readDays);
+        });
+        program.app->openPrefsPanel();
     }
 };
 

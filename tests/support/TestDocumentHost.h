@@ -19,6 +19,12 @@ public:
         {
         }
         void closeWindow() override { ++_host.closedWindows; }
+        void offerCancel(std::function<void()> cancel) override
+        {
+            ++_host.cancelOffers;
+            if (_host.cancelWhenOffered)
+                cancel();
+        }
 
     private:
         TestHost &_host;
@@ -26,6 +32,11 @@ public:
 
     [[nodiscard]] QString dataFileName() const override { return fileName; }
     void setFileName(const QString &path) override { fileName = path; }
+    void fileMissing(const QString &path) override
+    {
+        fileName.clear();
+        missing << path;
+    }
     void initView() override { ++initViews; }
     [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &message) override
     {
@@ -36,6 +47,10 @@ public:
     QString fileName;
     int initViews = 0;
     QStringList progress;
+    QStringList missing;
     int closedWindows = 0;
+    int cancelOffers = 0;
+    /// Presses Cancel as soon as the window offers it.
+    bool cancelWhenOffered = false;
 };
 

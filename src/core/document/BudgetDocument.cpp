@@ -215,6 +215,9 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
     updateAveragesForCategory(kBudgetRowIndex);
     if (_catArray.size() <= kFirstCategoryRow)
         return;
+    // Once for every row: asked per row, a budget of many categories with
+    // few entries would cost the square of their number.
+    const int activeMonths = activeMonthCount();
 
     const Decimal remaining = Decimal::fromText(budget);
     // What the envelopes carry in counts as theirs; without carry records it is 0.
@@ -241,10 +244,10 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
         }
         category.months[column] = _envelopeView ? (envelope - booked).toText() : booked.toText();
         bookedInAll += booked;
-        updateAveragesForCategory(row);
+        updateAverage(row, activeMonths);
     }
     _catArray[kRemainingRowIndex].months[column] = (remaining + carriedInAll - bookedInAll).toText();
-    updateAveragesForCategory(kRemainingRowIndex);
+    updateAverage(kRemainingRowIndex, activeMonths);
     emit redisplayRequested();
     // What is carried runs on through the rest of the year.
     if (carries && month + 1 < MonthTables::kMonthCount)
@@ -261,7 +264,22 @@ bool BudgetDocument::isActiveMonth(int month) const
     return false;
 }
 
+int BudgetDocument::activeMonthCount() const
+{
+    int active = 0;
+    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        if (isActiveMonth(month))
+            ++active;
+    }
+    return active;
+}
+
 void BudgetDocument::updateAveragesForCategory(int row)
+{
+    updateAverage(row, activeMonthCount());
+}
+
+void BudgetDocument::updateAverage(int row, int activeMonths)
 {
     if (row < 0 || row >= _catArray.size())
         return;
@@ -269,15 +287,11 @@ void BudgetDocument::updateAveragesForCategory(int row)
         _catArray[row].average = QString();
         return;
     }
-    int active = 0;
     // 32-bit sum that wraps like the machine's int instead of overflowing.
     quint32 sum = 0;
-    for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-        if (isActiveMonth(month))
-            ++active;
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
         sum += quint32(NumberText::intValue(_catArray[row].months[std::size_t(month)]));
-    }
-    const int average = active == 0 ? 0 : qint32(sum) / active;
+    const int average = activeMonths == 0 ? 0 : qint32(sum) / activeMonths;
     _catArray[row].average = QString::number(average);
 }
 

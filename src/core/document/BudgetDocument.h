@@ -134,6 +134,9 @@ signals:
 
 private:
     [[nodiscard]] bool isActiveMonth(int month) const;
+    /// The months in which any category has a booked entry: what the averages divide by.
+    [[nodiscard]] int activeMonthCount() const;
+    void updateAverage(int row, int activeMonths);
 
     QList<CategoryRow> _catArray;
     std::unordered_map<QString, MonthLists> _catData;

@@ -110,7 +110,6 @@ public:
         _document.recalculate();
     }
 
-private:
     /// The extension records come first, so that what refers to entries can
     /// be resolved while they are read, before they are sorted.
     void readExtensions()
@@ -141,15 +140,43 @@ private:
         return voLineArray::decode(*line);
     }
 
+    /// How many categories without a name held entries, which are kept under a name of their own.
+    [[nodiscard]] int unnamedCategories() const { return _unnamedCategories; }
+
+private:
     void readCategory(const QString &line)
     {
-        const QString name = line.isEmpty() ? line : uniqueName(line);
-        if (!name.isEmpty()) {
-            _names.insert(name);
-            _document.appendCategory(name, QStringLiteral("0"));
+        if (line.isEmpty()) {
+            readUnnamedCategory();
+            return;
         }
+        const QString name = uniqueName(line);
+        _names.insert(name);
+        _document.appendCategory(name, QStringLiteral("0"));
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            readMonth(name.isEmpty() ? nullptr : _document.entryList(name, month));
+            readMonth(_document.entryList(name, month));
+    }
+
+    /// A category whose name line is empty: dropping it would lose its
+    /// entries at the next save, so one that holds any gets a name the user
+    /// can see and change. One that holds nothing is left out, as before.
+    void readUnnamedCategory()
+    {
+        MonthLists lists;
+        bool holdsSomething = false;
+        for (EntryList &list : lists) {
+            list.append(Entry::envelope());
+            readMonth(&list);
+            holdsSomething = holdsSomething || list.size() > 1 || list.first().amount != Entry::envelope().amount;
+        }
+        if (!holdsSomething)
+            return;
+        const QString name = uniqueName(QCoreApplication::translate("BudgetFileReader", "Unnamed category"));
+        _names.insert(name);
+        _document.appendCategory(name, QStringLiteral("0"));
+        for (int month = 0; month < MonthTables::kMonthCount; ++month)
+            *_document.entryList(name, month) = std::move(lists[std::size_t(month)]);
+        ++_unnamedCategories;
     }
 
     /// A name already in use gets a distinct one ("Food 2"), so both keep
@@ -253,10 +280,11 @@ private:
     std::vector<Entry> _items; // one month's items before they go into the list
     std::unordered_set<QString> _names; // of the categories so far
     std::unordered_map<QString, int> _nextNumber;
+    int _unnamedCategories = 0;
 };
 
 LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &options,
-                const QString &pathForRecents)
+                const QString &pathForRecents, int *unnamedCategories = nullptr)
 {
     const std::optional<QString> first = lines.getNextLine();
     if (!first)
@@ -265,7 +293,10 @@ LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &opt
         return LoadResult::NotABudgetFile;
     if (options.recents && !pathForRecents.isEmpty())
         options.recents->noteNewRecentDocument(pathForRecents);
-    Reader(document, lines, options).read(*first);
+    Reader reader(document, lines, options);
+    reader.read(*first);
+    if (unnamedCategories)
+        *unnamedCategories = reader.unnamedCategories();
     return LoadResult::Loaded;
 }
 
@@ -280,7 +311,14 @@ LoadResult loadBytes(BudgetDocument &document, const QByteArray &bytes, const Op
 LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alerts, const Options &options)
 {
     voLineArray lines(path);
-    const LoadResult result = load(document, lines, options, path);
+    int unnamedCategories = 0;
+    const LoadResult result = load(document, lines, options, path, &unnamedCategories);
+    if (unnamedCategories > 0)
+        alerts.warning(QCoreApplication::translate("BudgetFileReader",
+                                                   "File %1 has %n categories without a name. Their entries are kept "
+                                                   "under \"%2\"; give it a name of your own with Rename.\n",
+                                                   nullptr, unnamedCategories)
+                           .arg(path, QCoreApplication::translate("BudgetFileReader", "Unnamed category")));
     if (!lines.readError().isEmpty())
         alerts.warning(QCoreApplication::translate("BudgetFileReader", "File %1 was not opened: %2\n")
                            .arg(path, lines.readError()));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QTimer>
 
 ChildProcess::ChildProcess(const QString &program, const QStringList &arguments, const QString &workingFolder,
                            QObject *parent)
@@ -21,7 +22,7 @@ ChildProcess::Outcome ChildProcess::runBlocking()
         return {};
     _process.closeWriteChannel();
     while (_process.state() != QProcess::NotRunning) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(_waitingFlags);
         _process.waitForFinished(int(kPollInterval.count()));
     }
     return endedOutcome();
@@ -44,6 +45,18 @@ void ChildProcess::start()
     _process.closeWriteChannel();
 }
 
+void ChildProcess::cancel()
+{
+    if (_process.state() == QProcess::NotRunning)
+        return;
+    _cancelled = true;
+    _process.terminate();
+    QTimer::singleShot(kCancelGrace, this, [this] {
+        if (_process.state() != QProcess::NotRunning)
+            _process.kill();
+    });
+}
+
 std::optional<qint64> ChildProcess::startIndependent(const QString &program, const QStringList &arguments,
                                                      const QString &workingFolder)
 {
@@ -64,5 +77,5 @@ void ChildProcess::pause(std::chrono::milliseconds duration)
 
 ChildProcess::Outcome ChildProcess::endedOutcome() const
 {
-    return {true, _process.exitStatus() == QProcess::CrashExit, _process.exitCode()};
+    return {true, _process.exitStatus() == QProcess::CrashExit, _cancelled, _process.exitCode()};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -22,14 +23,18 @@ public:
     {
         bool started = false;
         bool crashed = false;
+        /// Ended by cancel(), whatever it answered.
+        bool cancelled = false;
         /// The exit code; the signal number after a crash; 0 when it never started.
         int status = 0;
 
-        [[nodiscard]] bool succeeded() const { return started && !crashed && status == 0; }
+        [[nodiscard]] bool succeeded() const { return started && !crashed && !cancelled && status == 0; }
     };
 
     /// How often a blocking run looks at the child again while it waits.
     static constexpr std::chrono::milliseconds kPollInterval{10};
+    /// How long a cancelled child may take to end by itself before it is killed.
+    static constexpr std::chrono::milliseconds kCancelGrace{2000};
 
     /// An empty working folder keeps the program's own.
     ChildProcess(const QString &program, const QStringList &arguments, const QString &workingFolder = {},
@@ -42,6 +47,14 @@ public:
     /// Starts the child and returns at once; finished() reports its end (or
     /// that it could not start) later, from the event loop.
     void start();
+    /// Asks the child to end (SIGTERM, so a Subversion client can release its
+    /// working copy) and kills it when it has not ended after kCancelGrace.
+    /// The run then ends with `cancelled` set.
+    void cancel();
+    /// From now on a blocking run also hands user input to the windows; only
+    /// for a caller that has put a modal window up, so that the one control
+    /// that can be worked is its own (a Cancel button).
+    void letUserInputThrough() { _waitingFlags = QEventLoop::AllEvents; }
 
     [[nodiscard]] QString program() const { return _process.program(); }
 
@@ -60,4 +73,6 @@ private:
     [[nodiscard]] Outcome endedOutcome() const;
 
     QProcess _process;
+    bool _cancelled = false;
+    QEventLoop::ProcessEventsFlags _waitingFlags = QEventLoop::ExcludeUserInputEvents;
 };

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 Settings::Settings(std::unique_ptr<QSettings> store)
     : _store(std::move(store))
 {
@@ -46,6 +48,15 @@ QVariant Settings::value(const QString &key) const
     if (hasUserValue(key))
         return _store ? _store->value(key) : _memory.value(key);
     return _defaults.value(key);
+}
+
+int Settings::intValue(const QString &key, IntRange range) const
+{
+    bool isNumber = false;
+    int number = value(key).toInt(&isNumber);
+    if (!isNumber)
+        number = _defaults.value(key).toInt();
+    return std::clamp(number, range.min, range.max);
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-
 #include <QString>
 #include <QVariant>
 #include <QVariantHash>
@@ -61,10 +59,23 @@ public:
     /// Whether a save first keeps the file as it was with the backups.
     [[nodiscard]] bool keepBackups() const { return boolValue(kKeepBackups); }
     /// The newest backups kept whatever their day.
-    [[nodiscard]] int backupVersions() const { return value(kBackupVersions).toInt(); }
+    [[nodiscard]] int backupVersions() const { return intValue(kBackupVersions, kBackupVersionsRange); }
     /// The days, today included, that keep their last backup.
-    [[nodiscard]] int backupDays() const { return value(kBackupDays).toInt(); }
-    [[nodiscard]] int recurringLookAhead() const { return std::clamp(value(kRecurringLookAhead).toInt(), 0, 365); }
+    [[nodiscard]] int backupDays() const { return intValue(kBackupDays, kBackupDaysRange); }
+
+    /// The values the Preferences offer; a value in the store outside them
+    /// (edited by hand, or by another program) reads as the nearest one.
+    struct IntRange
+    {
+        int min;
+        int max;
+    };
+    static constexpr IntRange kBackupVersionsRange{1, 9999};
+    static constexpr IntRange kBackupDaysRange{0, 3650};
+    static constexpr IntRange kRecurringLookAheadRange{0, 365};
+    /// A whole number within the range; one that is no number reads as the default.
+    [[nodiscard]] int intValue(const QString &key, IntRange range) const;
+    [[nodiscard]] int recurringLookAhead() const { return intValue(kRecurringLookAhead, kRecurringLookAheadRange); }
 
 private:
     explicit Settings(std::unique_ptr<QSettings> store);

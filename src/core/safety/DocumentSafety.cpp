@@ -33,7 +33,7 @@ DocumentSafety::DocumentSafety(Settings &settings, Alerts &alerts, const Calenda
     _delay.setSingleShot(true);
     _delay.setInterval(kRecoveryDelay);
     connect(&_delay, &QTimer::timeout, this, &DocumentSafety::writeRecovery);
-    connect(_writer, &RecoveryWriter::written, this, &DocumentSafety::recoveryWritten);
+    connect(_writer, &RecoveryWriter::written, this, &DocumentSafety::recoveryWriteEnded);
 }
 
 DocumentSafety::~DocumentSafety() = default;
@@ -172,6 +172,22 @@ void DocumentSafety::writeRecovery()
 {
     if (_unsaved)
         _writer->write(_places.recoveryFile(_path), _take(), _path);
+}
+
+void DocumentSafety::recoveryWriteEnded(const QString &path, bool ok)
+{
+    if (ok == !_recoveryFailing) {
+        emit recoveryWritten(path, ok);
+        return;
+    }
+    _recoveryFailing = !ok;
+    if (!ok)
+        _alerts.warning(tr("The recovery file %1 could not be written.\n\nUntil it can, a crash would lose the "
+                           "changes made since the last save; it is tried again after the next change. Free some "
+                           "space on the disk, or save the budget.\n")
+                            .arg(path));
+    emit crashProtectionChanged(ok);
+    emit recoveryWritten(path, ok);
 }
 
 void DocumentSafety::offerRecovery(const QString &path)

@@ -83,14 +83,21 @@ public:
     bool restore(const BackupStore::Version &version);
     /// The path whose lock this holds, or an empty text.
     [[nodiscard]] QString lockedPath() const;
+    /// False from a recovery write that failed until one succeeds (after the
+    /// next change): a crash meanwhile would lose the unsaved changes.
+    [[nodiscard]] bool crashProtectionOn() const { return !_recoveryFailing; }
 
 signals:
     /// A recovery write has ended.
     void recoveryWritten(const QString &path, bool ok);
+    /// Crash protection went off (a recovery write failed) or came back.
+    void crashProtectionChanged(bool on);
 
 private:
     [[nodiscard]] BackupLimits limits() const;
     void writeRecovery();
+    /// Warns once when writes start failing, and tells when they work again.
+    void recoveryWriteEnded(const QString &path, bool ok);
     void offerRecovery(const QString &path);
     void takeLock(const QString &path);
 
@@ -105,4 +112,5 @@ private:
     QTimer _delay;
     QString _path;
     bool _unsaved = false;
+    bool _recoveryFailing = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 /// A progress window shown while a child process runs; closing it (or
@@ -11,6 +12,9 @@ class ProgressWindow
 public:
     virtual ~ProgressWindow() = default;
     virtual void closeWindow() = 0;
+    /// Offers a Cancel control that runs `cancel`; from then on the window
+    /// is the only one that takes input until it closes.
+    virtual void offerCancel(std::function<void()> cancel) = 0;
 };
 
 /// What loading, saving and the repository sync need of the application
@@ -22,6 +26,9 @@ public:
     [[nodiscard]] virtual QString dataFileName() const = 0;
     /// Makes the path current: remembered in the settings and shown as the title.
     virtual void setFileName(const QString &path) = 0;
+    /// The file to load is not there: it is no longer current (nothing is
+    /// saved to it), but it stays remembered for the next start.
+    virtual void fileMissing(const QString &path) = 0;
     /// Brings the main window to the front and redraws the grid.
     virtual void initView() = 0;
     /// Shows a progress window with the message over the main window.

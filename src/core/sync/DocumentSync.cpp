@@ -10,12 +10,15 @@
 #include "platform/Settings.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
+/// The file's folder as a Subversion target: the trailing "@" is an empty
+/// peg revision, so that an "@" in the path is taken as part of the name.
 QString folderOf(const QString &path)
 {
-    return QFileInfo(path).absolutePath();
+    return QFileInfo(path).absolutePath() + QLatin1Char('@');
 }
 
 } // namespace
@@ -56,6 +59,11 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
 
 bool DocumentSync::loadFile(const QString &path)
 {
+    if (!QFileInfo::exists(path)) {
+        _disk.forget();
+        _host.fileMissing(path);
+        return false;
+    }
     BudgetFileReader::Options options;
     options.sortData = _settings.sortData();
     options.recents = _recents;
@@ -114,11 +122,23 @@ void DocumentSync::whenUpdateHandled(std::function<void()> command)
         command();
 }
 
+void DocumentSync::startSvnTask(const QString &progressMessage, QStringList arguments, const QString &folder)
+{
+    _progWin = _host.startProgress(progressMessage);
+    arguments << QStringLiteral("--non-interactive") << folder;
+    _svnTask = new ChildProcess(_svnClient, arguments, {}, this);
+    QTimer::singleShot(_cancelOfferDelay, _svnTask, [this, task = _svnTask] {
+        if (!_progWin)
+            return;
+        _progWin->offerCancel([task] { task->cancel(); });
+        task->letUserInputThrough();
+    });
+}
+
 void DocumentSync::doSvnUpdate(bool detach)
 {
-    _progWin = _host.startProgress(tr("Performing SVN update"));
     // The folder of the file about to be loaded, which is what needs to be current.
-    _svnTask = new ChildProcess(_svnClient, {QStringLiteral("update"), folderOf(_loadFileName)}, {}, this);
+    startSvnTask(tr("Performing SVN update"), {QStringLiteral("update")}, folderOf(_loadFileName));
     if (detach) {
         _updateInFlight = true;
         connect(_svnTask, &ChildProcess::finished, this, &DocumentSync::svnUpdateFinished);
@@ -131,7 +151,9 @@ void DocumentSync::doSvnUpdate(bool detach)
     // The document was emptied when the update began; whatever reached it
     // since belongs to no file and must not mix into the one loaded now.
     _document.eraseAllData();
-    if (WorkingCopyConflict::isConflicted(_loadFileName)) {
+    if (outcome.cancelled) {
+        loadAfterCancelledUpdate();
+    } else if (WorkingCopyConflict::isConflicted(_loadFileName)) {
         lockFileOperations(tr("SVN update left %1 in conflict!\nFile Not Loaded.").arg(_loadFileName));
     } else {
         _svnOpenState = true;
@@ -152,7 +174,9 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
     // The document was emptied when the update began; whatever reached it
     // since belongs to no file and must not mix into the one loaded now.
     _document.eraseAllData();
-    if (WorkingCopyConflict::isConflicted(_loadFileName)) {
+    if (outcome.cancelled) {
+        loadAfterCancelledUpdate();
+    } else if (WorkingCopyConflict::isConflicted(_loadFileName)) {
         lockFileOperations(tr("SVN update left %1 in conflict!\nFile Not Loaded.").arg(_loadFileName));
     } else if (!outcome.succeeded()) {
         lockFileOperations(updateFailure(outcome) + tr("File Not Loaded."));
@@ -169,17 +193,29 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
     runHeldBack();
 }
 
+void DocumentSync::loadAfterCancelledUpdate()
+{
+    // Not through the update: leaving this file must not commit it.
+    _fileLoaded = loadFile(_loadFileName);
+    if (_fileLoaded)
+        _alerts.warning(tr("SVN update cancelled.\n%1 was loaded as the working copy has it, without the update; "
+                           "it will not be committed when you leave it.")
+                            .arg(_loadFileName));
+    else
+        _alerts.warning(tr("SVN update cancelled.\n"));
+}
+
 void DocumentSync::doSvnCommit(const QString &savedPath)
 {
-    _progWin = _host.startProgress(tr("Performing SVN commit"));
     // The folder of the file just saved: the New command has already made
     // another file current when it saves the one it leaves.
-    _svnTask = new ChildProcess(_svnClient, {QStringLiteral("ci"), kCommitMessageArgument, folderOf(savedPath)},
-                                {}, this);
+    startSvnTask(tr("Performing SVN commit"), {QStringLiteral("ci"), kCommitMessageArgument}, folderOf(savedPath));
     const ChildProcess::Outcome outcome = _svnTask->runBlocking();
     ChildProcess::pause(_syncPause);
     closeProgress();
-    if (!outcome.started)
+    if (outcome.cancelled)
+        _alerts.warning(tr("SVN commit cancelled.\n%1 is saved, but not committed.").arg(savedPath));
+    else if (!outcome.started)
         _alerts.warning(
             tr("SVN commit failed: the Subversion client %1 could not be started!\n").arg(_svnClient));
     else if (!outcome.succeeded())

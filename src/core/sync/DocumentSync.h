@@ -43,6 +43,9 @@ public:
     /// The pause after a commit and before handling the end of a detached
     /// update, which lets the progress window be read.
     static constexpr std::chrono::milliseconds kSyncPause{1000};
+    /// How long a Subversion run goes on before its progress window offers
+    /// Cancel: long enough not to flash a button at every save.
+    static constexpr std::chrono::milliseconds kCancelOfferDelay{3000};
 
     DocumentSync(BudgetDocument &document, DocumentHost &host, Settings &settings, Alerts &alerts,
                  RecentDocuments *recents, QObject *parent = nullptr);
@@ -54,7 +57,8 @@ public:
     /// Subversion run is under way.
     void loadFromFile(const QString &path, bool withOptionSync, bool detach);
     /// Loads the file into the (emptied) document; a file that does not load
-    /// is reported and leaves no current file name. Answers whether it loaded.
+    /// is reported and leaves no current file name, and one that is not
+    /// there is handed to the host. Answers whether it loaded.
     bool loadFile(const QString &path);
     /// Writes the document to the path; with `withOptionSync` commits when the
     /// document came through a successful update. Answers false when nothing
@@ -97,8 +101,9 @@ public:
     /// The tunnel helper's process id once it has been started.
     [[nodiscard]] std::optional<qint64> sshTask() const { return _sshTask; }
 
-    /// Tests shorten the pauses; the program keeps kSyncPause.
+    /// Tests shorten the pauses; the program keeps kSyncPause and kCancelOfferDelay.
     void setSyncPause(std::chrono::milliseconds pause) { _syncPause = pause; }
+    void setCancelOfferDelay(std::chrono::milliseconds delay) { _cancelOfferDelay = delay; }
     /// Where the tunnel helper's launch line goes (the system log by default).
     void setSystemLog(SystemLog &log) { _systemLog = &log; }
     /// Tests run a stand-in for the Subversion client; the program keeps
@@ -115,7 +120,12 @@ signals:
     void updateHandled();
 
 private:
+    /// A Subversion run on the folder, never asking on a terminal; its
+    /// progress window offers Cancel after kCancelOfferDelay.
+    void startSvnTask(const QString &progressMessage, QStringList arguments, const QString &folder);
     void doSvnUpdate(bool detach);
+    /// Loads the file as the working copy has it, after an update that was cancelled.
+    void loadAfterCancelledUpdate();
     void svnUpdateFinished(const ChildProcess::Outcome &outcome);
     void doSvnCommit(const QString &savedPath);
     /// The end of an update that did not succeed: nothing more is loaded or saved this run.
@@ -134,6 +144,7 @@ private:
     SystemLog _syslog;
     SystemLog *_systemLog = &_syslog;
     std::chrono::milliseconds _syncPause = kSyncPause;
+    std::chrono::milliseconds _cancelOfferDelay = kCancelOfferDelay;
     QString _svnClient = kSvnClient;
     std::optional<QString> _resourcesFolder;
 

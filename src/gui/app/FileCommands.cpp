@@ -6,6 +6,7 @@
 #include "ui_MainMenu.h"
 
 #include "document/NumberText.h"
+#include "platform/Alerts.h"
 #include "platform/FilePanels.h"
 #include "platform/RecentFileList.h"
 #include "safety/DocumentSafety.h"
@@ -27,6 +28,7 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
     , _pending(pending)
     , _history(history)
     , _safety(safety)
+    , _alerts(alerts)
     , _changedOnDisk(safety, alerts)
 {
     Ui::MainMenu &ui = _mainWindow.ui();
@@ -225,6 +227,24 @@ bool FileCommands::write(const QString &path, bool withOptionSync)
     _safety.saved(path);
     _history.stack().setClean();
     return true;
+}
+
+void FileCommands::offerMissingFile(const QString &path)
+{
+    const Alerts::Button answer = _alerts.show(
+        {Alerts::Kind::Warning, tr("File Not Found"),
+         tr("%1 is not there.\n\nIt may be on a drive or a network share that is not connected yet. Orrinwick "
+            "keeps its name and looks for it again at the next start.")
+             .arg(path),
+         {{Alerts::Button::Action, tr("Try Again")},
+          {Alerts::Button::OtherAction, tr("Choose Another…")},
+          {Alerts::Button::Cancel}},
+         // Nothing is lost by waiting; a run nobody answers must not try forever.
+         Alerts::Button::Cancel});
+    if (answer == Alerts::Button::Action)
+        openFile(path);
+    else if (answer == Alerts::Button::OtherAction)
+        menuOpenFile();
 }
 
 bool FileCommands::validateMenuItem(int tag) const

@@ -86,6 +86,11 @@ public:
     /// this when it becomes active.
     void checkDisk();
 
+    /// The file to load was not there (a share not mounted yet, a drive not
+    /// plugged in): asks whether to try again or open another one; Cancel
+    /// leaves the budget empty and the name remembered for the next start.
+    void offerMissingFile(const QString &path);
+
     [[nodiscard]] bool validateMenuItem(int tag) const;
     /// Enables the File menu's commands as validateMenuItem() answers.
     void validateMenuItems();
@@ -106,6 +111,7 @@ private:
     PendingEdits &_pending;
     UndoHistory &_history;
     DocumentSafety &_safety;
+    Alerts &_alerts;
     ChangedOnDisk _changedOnDisk;
     /// A change on disk is being answered: the save it leads to does not ask again.
     bool _answering = false;

@@ -7,6 +7,7 @@
 #include "document/MonthDisplay.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -64,6 +65,13 @@ MainWindow::MainWindow(QWidget *parent)
     // Where the menus' status tips are read, and the notes of what happened unasked.
     statusBar()->setAccessibleName(tr("Status bar"));
     statusBar()->setToolTip(tr("What happened to the budget without being asked"));
+    _crashProtectionOff = new QLabel(tr("Crash protection is off: the recovery file cannot be written"), this);
+    _crashProtectionOff->setObjectName(QStringLiteral("_crashProtectionOff"));
+    _crashProtectionOff->setAccessibleName(tr("Crash protection off"));
+    _crashProtectionOff->setToolTip(
+        tr("A crash now would lose the changes since the last save. Orrinwick tries again after the next change."));
+    _crashProtectionOff->hide();
+    statusBar()->addPermanentWidget(_crashProtectionOff);
     // The category commands act on the grid: on the register tab they would
     // change rows nobody sees.
     connect(_ui->_ourTabView, &QTabWidget::currentChanged, this, [this](int index) {
@@ -122,6 +130,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::showNote(const QString &text)
 {
     statusBar()->showMessage(text);
+}
+
+void MainWindow::showCrashProtection(bool on)
+{
+    _crashProtectionOff->setVisible(!on);
 }
 
 bool MainWindow::event(QEvent *event)

@@ -7,9 +7,11 @@
 
 class BudgetGridView;
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+
 namespace Ui {
 class MainMenu;
 }
@@ -44,6 +46,8 @@ public:
     void setActivationHandler(std::function<void()> handler) { _activationHandler = std::move(handler); }
     /// Says in the status bar what happened to the document without being asked.
     void showNote(const QString &text);
+    /// A lasting note in the status bar while crash protection is off.
+    void showCrashProtection(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,6 +55,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::MainMenu> _ui;
+    QLabel *_crashProtectionOff;
     std::function<void()> _closeHandler;
     std::function<void()> _activationHandler;
 };

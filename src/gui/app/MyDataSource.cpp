@@ -22,6 +22,8 @@
 #include "safety/RestoreBackupDialog.h"
 #include "sync/DocumentSync.h"
 
+#include <QTimer>
+
 namespace {
 
 MyDataSource *MainDataSource = nullptr;
@@ -124,6 +126,7 @@ void MyDataSource::connectWindow()
         if (_history->stack().count() > 0)
             _safety->documentChanged();
     });
+    connect(_safety, &DocumentSafety::crashProtectionChanged, _mainWindow.get(), &MainWindow::showCrashProtection);
     connect(ui.actionRestoreBackup, &QAction::triggered, this, [this] {
         if (!_files->flushToGrid())
             return;
@@ -155,6 +158,15 @@ void MyDataSource::setFileName(const QString &path)
     _settings.setValue(Settings::kDataFile, path);
     _mainWindow->setWindowTitle(path);
     _files->validateMenuItems();
+}
+
+void MyDataSource::fileMissing(const QString &path)
+{
+    _dataFileName.clear();
+    _mainWindow->setWindowTitle(QString());
+    _files->validateMenuItems();
+    // Later: the load that found it missing is still under way.
+    QTimer::singleShot(0, _files, [this, path] { _files->offerMissingFile(path); });
 }
 
 void MyDataSource::initView()

@@ -94,6 +94,7 @@ public:
     // DocumentHost.
     [[nodiscard]] QString dataFileName() const override { return _dataFileName; }
     void setFileName(const QString &path) override;
+    void fileMissing(const QString &path) override;
     void initView() override;
     [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &message) override;
 

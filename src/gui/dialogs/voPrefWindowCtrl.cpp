@@ -27,6 +27,8 @@ voPrefWindowCtrl::voPrefWindowCtrl(Settings &settings, QWidget *parent)
         if (on)
             envelopeSelected();
     });
+    _ui->_backupVersions->setRange(Settings::kBackupVersionsRange.min, Settings::kBackupVersionsRange.max);
+    _ui->_backupDays->setRange(Settings::kBackupDaysRange.min, Settings::kBackupDaysRange.max);
     connect(_ui->_keepBackups, &QCheckBox::toggled, this, &voPrefWindowCtrl::keepBackups);
     connect(_ui->_backupVersions, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupVersions);
     connect(_ui->_backupDays, &QSpinBox::valueChanged, this, &voPrefWindowCtrl::backupDays);

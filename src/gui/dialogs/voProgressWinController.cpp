@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPushButton>
 
 voProgressWinController::voProgressWinController(QWidget *parent)
     : voModalWinController(parent)
@@ -15,6 +16,13 @@ voProgressWinController::voProgressWinController(QWidget *parent)
     // Closed by its owner only: no close control to offer.
     setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
+    _ui->_cancelButton->hide();
+    connect(_ui->_cancelButton, &QPushButton::clicked, this, [this] {
+        _ui->_cancelButton->setEnabled(false);
+        _ui->_message->setText(tr("Cancelling…"));
+        if (const std::function<void()> cancel = std::exchange(_cancel, {}))
+            cancel();
+    });
 }
 
 voProgressWinController::~voProgressWinController() = default;
@@ -43,6 +51,20 @@ void voProgressWinController::closeWindow()
 {
     _ownerCloses = true;
     voModalWinController::closeWindow();
+}
+
+void voProgressWinController::offerCancel(std::function<void()> cancel)
+{
+    _cancel = std::move(cancel);
+    _ui->_cancelButton->setEnabled(true);
+    _ui->_cancelButton->show();
+    _ui->_cancelButton->setDefault(true);
+    _ui->_cancelButton->setFocus();
+}
+
+bool voProgressWinController::offersCancel() const
+{
+    return _ui->_cancelButton->isVisible() && _ui->_cancelButton->isEnabled();
 }
 
 void voProgressWinController::closeEvent(QCloseEvent *event)
