@@ -6,6 +6,7 @@
 #include "voLineArray.h"
 #include "platform/Alerts.h"
 #include "platform/RecentDocuments.h"
+#include "splits/SplitFile.h"
 
 #include <QCoreApplication>
 #include <QHashFunctions>
@@ -107,6 +108,7 @@ public:
             readCategory(*current);
             current = nextText();
         }
+        _damagedSplits = _splits->finish(_document);
         _document.recalculate();
     }
 
@@ -119,6 +121,7 @@ public:
             if (std::optional<ExtensionRecord> record = ExtensionRecord::fromLine(line))
                 extensions.append(std::move(*record));
         }
+        _splits.emplace(extensions);
         _document.setExtensions(std::move(extensions));
     }
 
@@ -142,6 +145,8 @@ public:
 
     /// How many categories without a name held entries, which are kept under a name of their own.
     [[nodiscard]] int unnamedCategories() const { return _unnamedCategories; }
+    /// How many split records could not be resolved: their entries are read, unlinked.
+    [[nodiscard]] int damagedSplits() const { return _damagedSplits; }
 
 private:
     void readCategory(const QString &line)
@@ -153,8 +158,9 @@ private:
         const QString name = uniqueName(line);
         _names.insert(name);
         _document.appendCategory(name, QStringLiteral("0"));
+        _splits->beginCategory(line);
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            readMonth(_document.entryList(name, month));
+            readMonth(_document.entryList(name, month), month);
     }
 
     /// A category whose name line is empty: dropping it would lose its
@@ -164,9 +170,11 @@ private:
     {
         MonthLists lists;
         bool holdsSomething = false;
-        for (EntryList &list : lists) {
+        _splits->beginCategory(QString());
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            EntryList &list = lists[std::size_t(month)];
             list.append(Entry::envelope());
-            readMonth(&list);
+            readMonth(&list, month);
             holdsSomething = holdsSomething || list.size() > 1 || list.first().amount != Entry::envelope().amount;
         }
         if (!holdsSomething)
@@ -196,7 +204,7 @@ private:
     }
 
     /// Reads one month's entries into the list (none: read and dropped).
-    void readMonth(EntryList *list)
+    void readMonth(EntryList *list, int month)
     {
         const std::optional<QString> countLine = nextText();
         const qint64 count = countLine ? entryCount(*countLine) : 0;
@@ -210,6 +218,9 @@ private:
                     list->first() = std::move(*entry);
             } else {
                 _items.push_back(std::move(*entry));
+                // By its place in the file, before the month is sorted.
+                if (!_splits->isEmpty())
+                    _splits->entryRead(month, j, _items.back(), _document);
             }
         }
         if (!list)
@@ -281,10 +292,19 @@ private:
     std::unordered_set<QString> _names; // of the categories so far
     std::unordered_map<QString, int> _nextNumber;
     int _unnamedCategories = 0;
+    std::optional<SplitFileReader> _splits;
+    int _damagedSplits = 0;
+};
+
+/// What a load has to tell the user.
+struct LoadNotes
+{
+    int unnamedCategories = 0;
+    int damagedSplits = 0;
 };
 
 LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &options,
-                const QString &pathForRecents, int *unnamedCategories = nullptr)
+                const QString &pathForRecents, LoadNotes *notes = nullptr)
 {
     const std::optional<QString> first = lines.getNextLine();
     if (!first)
@@ -295,8 +315,8 @@ LoadResult load(BudgetDocument &document, voLineArray &lines, const Options &opt
         options.recents->noteNewRecentDocument(pathForRecents);
     Reader reader(document, lines, options);
     reader.read(*first);
-    if (unnamedCategories)
-        *unnamedCategories = reader.unnamedCategories();
+    if (notes)
+        *notes = {reader.unnamedCategories(), reader.damagedSplits()};
     return LoadResult::Loaded;
 }
 
@@ -311,14 +331,21 @@ LoadResult loadBytes(BudgetDocument &document, const QByteArray &bytes, const Op
 LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alerts, const Options &options)
 {
     voLineArray lines(path);
-    int unnamedCategories = 0;
-    const LoadResult result = load(document, lines, options, path, &unnamedCategories);
+    LoadNotes notes;
+    const LoadResult result = load(document, lines, options, path, &notes);
+    const int unnamedCategories = notes.unnamedCategories;
     if (unnamedCategories > 0)
         alerts.warning(QCoreApplication::translate("BudgetFileReader",
                                                    "File %1 has %n categories without a name. Their entries are kept "
                                                    "under \"%2\"; give it a name of your own with Rename.\n",
                                                    nullptr, unnamedCategories)
                            .arg(path, QCoreApplication::translate("BudgetFileReader", "Unnamed category")));
+    if (notes.damagedSplits > 0)
+        alerts.warning(QCoreApplication::translate("BudgetFileReader",
+                                                   "File %1 has %n split transactions whose parts could not be "
+                                                   "found. Their parts are kept as separate transactions.\n",
+                                                   nullptr, notes.damagedSplits)
+                           .arg(path));
     if (!lines.readError().isEmpty())
         alerts.warning(QCoreApplication::translate("BudgetFileReader", "File %1 was not opened: %2\n")
                            .arg(path, lines.readError()));

@@ -4,6 +4,7 @@
 #include "BudgetDocument.h"
 #include "TextRules.h"
 #include "platform/AtomicFile.h"
+#include "splits/SplitFile.h"
 
 namespace BudgetFileWriter {
 
@@ -43,6 +44,8 @@ QByteArray buildData(const BudgetDocument &document)
     for (const QString &budget : document.budgetTotals())
         appendString(buffer, TextRules::fileSafeLine(budget));
 
+    // The splits are kept by the places their parts are written at.
+    SplitFileWriter splits(document.extensions());
     const QList<CategoryRow> &rows = document.getCatArray();
     for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
         const QString name = TextRules::fileSafeLine(rows[row].desc);
@@ -54,16 +57,22 @@ QByteArray buildData(const BudgetDocument &document)
             appendString(buffer, QStringLiteral("; ****** [%1] %2 %3 Entries ******")
                                      .arg(MonthTables::monthNames()[month], name, QString::number(count)));
             appendString(buffer, QString::number(count));
-            if (list) {
-                for (const Entry &entry : *list)
-                    appendEntry(buffer, entry);
-            }
+            if (!list)
+                continue;
+            for (const Entry &entry : *list)
+                appendEntry(buffer, entry);
+            if (splits.isEmpty())
+                continue;
+            for (qsizetype place = 1; place < count; ++place)
+                splits.entryWritten(name, place, list->at(place));
         }
     }
     // Nothing to keep, nothing written: such a file stays as it always was.
-    if (!document.extensions().isEmpty()) {
+    const DocumentExtensions extensions = splits.isEmpty() ? document.extensions()
+                                                           : splits.forFile(document.extensions());
+    if (!extensions.isEmpty()) {
         appendString(buffer, kExtensionHeader);
-        for (const ExtensionRecord &record : document.extensions().records())
+        for (const ExtensionRecord &record : extensions.records())
             appendString(buffer, record.toLine());
     }
     return buffer;

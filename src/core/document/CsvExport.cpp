@@ -1,6 +1,9 @@
 #include "CsvExport.h"
 
 #include "BudgetDocument.h"
+#include "splits/MonthSplits.h"
+
+#include <QDate>
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -83,18 +86,32 @@ QByteArray monthRegister(const BudgetDocument &document, int month)
         for (qsizetype i = 1; i < list->size(); ++i)
             rows.append({categories[row].desc, list->at(i)});
     }
-    return transactions(rows);
+    return transactions(rows, document.extensions(), month);
 }
 
-QByteArray transactions(const QList<Transaction> &rows)
+QByteArray transactions(const QList<Transaction> &rows, const DocumentExtensions &extensions, int month)
 {
+    const MonthSplits splits = MonthSplits::of(extensions, month, rows.size(),
+                                               [&rows](qsizetype at) -> const Entry & { return rows[at].entry; });
+    // A month without a split is written as it always was.
+    const bool splitColumn = !splits.isEmpty();
+    const int year = extensions.year().value_or(QDate::currentDate().year());
     QByteArray out;
-    appendRecord(out, {QStringLiteral("Day"), QStringLiteral("Category"), QStringLiteral("Description"),
-                       QStringLiteral("Amount"), QStringLiteral("Note"), QStringLiteral("Reconciled")});
+    QStringList header{QStringLiteral("Day"), QStringLiteral("Category"), QStringLiteral("Description"),
+                       QStringLiteral("Amount"), QStringLiteral("Note"), QStringLiteral("Reconciled")};
+    if (splitColumn)
+        header << QStringLiteral("Split");
+    appendRecord(out, header);
     for (const Transaction &row : rows) {
         const Entry &entry = row.entry;
-        appendRecord(out, {number(entry.day), asText(row.category), asText(entry.desc), number(entry.amount), asText(entry.note),
-                           entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")});
+        QStringList fields{number(entry.day), asText(row.category), asText(entry.desc), number(entry.amount),
+                           asText(entry.note), entry.reconciled == u"R" ? QStringLiteral("yes") : QStringLiteral("no")};
+        if (splitColumn) {
+            const std::optional<MonthSplits::Part> part = splits.partOf(entry.id);
+            fields << (part ? asText(MonthSplits::exportName(*part, splits.splits()[part->split], year, month))
+                            : QString());
+        }
+        appendRecord(out, fields);
     }
     return out;
 }

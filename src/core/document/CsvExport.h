@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentExtensions.h"
 #include "Entry.h"
 
 #include <QByteArray>
@@ -24,7 +25,8 @@ namespace CsvExport {
 /// The grid: a header line, then Budget, Remain and every category with its
 /// twelve months and average (the separator row is left out).
 [[nodiscard]] QByteArray budgetGrid(const BudgetDocument &document);
-/// One month's transactions of every category, in budget order.
+/// One month's transactions of every category, in budget order; a month
+/// with a split gains a last column that names each part's split.
 [[nodiscard]] QByteArray monthRegister(const BudgetDocument &document, int month);
 
 /// A transaction and the category it is booked under.
@@ -33,8 +35,10 @@ struct Transaction
     QString category;
     Entry entry;
 };
-/// Transactions in the given order, under the same header as monthRegister():
-/// the register writes the month it shows, as it shows it.
-[[nodiscard]] QByteArray transactions(const QList<Transaction> &rows);
+/// Transactions of month 0–11 in the given order, under the same header as
+/// monthRegister(): the register writes the month it shows, as it shows it.
+/// The splits are the links among `extensions` (none: no Split column).
+[[nodiscard]] QByteArray transactions(const QList<Transaction> &rows, const DocumentExtensions &extensions = {},
+                                      int month = -1);
 
 } // namespace CsvExport

@@ -122,16 +122,22 @@ EditAnswer CategoryEdits::deleteCategory(int row)
 {
     if (row < kFirstCategoryRow || row >= _document.getCatArray().size())
         return EditAnswer::unchanged();
-    // The step keeps what goes: the row and its lists, nothing else.
-    const CategoryRow category = _document.getCatArray()[row];
+    // The step keeps what goes: the row and its lists, nothing else. They are
+    // taken once the register's month is written back, with the records
+    // typed there since.
+    CategoryRow category;
     MonthLists lists;
-    if (const auto found = _document.getCatDataDictionary().find(category.desc);
-        found != _document.getCatDataDictionary().end())
-        lists = found->second;
     // The records that name the category go with it and come back with it.
-    const DocumentExtensions extensions = _document.extensions();
+    DocumentExtensions extensions;
+    _editing.restructure([&] {
+        category = _document.getCatArray()[row];
+        if (const auto found = _document.getCatDataDictionary().find(category.desc);
+            found != _document.getCatDataDictionary().end())
+            lists = found->second;
+        extensions = _document.extensions();
+        _document.deleteCategoryByIndex(row);
+    });
     const auto remove = [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); };
-    remove();
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Delete Category"),
         [this, row, category, lists, extensions] {

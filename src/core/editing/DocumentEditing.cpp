@@ -5,6 +5,7 @@
 #include "document/DocumentSnapshot.h"
 #include "document/TextRules.h"
 #include "recurring/RecurringMatch.h"
+#include "splits/SplitLinks.h"
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
     : EditingSession(document)
@@ -13,6 +14,7 @@ DocumentEditing::DocumentEditing(BudgetDocument &document)
     , _records(*this)
     , _planning(*this)
     , _recurring(*this)
+    , _splits(*this)
 { }
 
 void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString &name)
@@ -27,8 +29,8 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
     // a redo brings back the very ids later steps look their records up by.
     restructure([this, &to] {
         to.restoreInto(document());
-        for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            document().identifyEntries(month);
+        // Its split links name its entries by ids of the counter it was read with.
+        SplitLinks::renumber(document());
     });
     const DocumentSnapshot after = DocumentSnapshot::take(document());
     record(std::make_unique<ReversibleChange>(

@@ -6,6 +6,7 @@
 #include "PlanningEdits.h"
 #include "RecordEdits.h"
 #include "RecurringEdits.h"
+#include "SplitEdits.h"
 #include "recurring/RecurringMatch.h"
 
 #include <optional>
@@ -25,6 +26,7 @@ public:
     [[nodiscard]] RecordEdits &records() { return _records; }
     [[nodiscard]] PlanningEdits &planning() { return _planning; }
     [[nodiscard]] RecurringEdits &recurring() { return _recurring; }
+    [[nodiscard]] SplitEdits &splits() { return _splits; }
 
     /// Makes the document hold `to` (a backup or a recovered file) as one
     /// undo step named `name`, the register's month following.
@@ -44,4 +46,5 @@ private:
     RecordEdits _records;
     PlanningEdits _planning;
     RecurringEdits _recurring;
+    SplitEdits _splits;
 };

@@ -4,6 +4,10 @@
 #include "EditingSession.h"
 #include "document/BudgetDocument.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace {
 
 struct EntryPosition
@@ -42,6 +46,25 @@ qsizetype indexAfter(const EntryList &list, quint64 after)
 }
 
 } // namespace
+
+QList<PlacedRecord> placedRecords(const CheckedOutMonth &month, QList<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    QList<PlacedRecord> placed;
+    placed.reserve(rows.size());
+    QHash<QString, quint64> lastOfCategory;
+    quint64 last = 0;
+    int row = 0;
+    for (const int wanted : std::as_const(rows)) {
+        for (; row < wanted; ++row) {
+            const RegisterRecord &record = month.recordAt(row);
+            lastOfCategory[record.category] = last = record.id;
+        }
+        const RegisterRecord &record = month.recordAt(wanted);
+        placed.append({ record, { last, lastOfCategory.value(record.category) } });
+    }
+    return placed;
+}
 
 MonthRecords::MonthRecords(EditingSession &editing)
     : _document(editing.document())

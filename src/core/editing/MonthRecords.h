@@ -3,6 +3,7 @@
 #include "document/RegisterRecord.h"
 
 class BudgetDocument;
+class CheckedOutMonth;
 class EditingSession;
 
 /// Where an undo or redo puts a record back: after the record `afterInList`
@@ -24,6 +25,10 @@ struct PlacedRecord
     RegisterRecord record;
     RecordPlace place;
 };
+
+/// The records at the rows of the working list, ascending, each with its
+/// place, so that an undo puts them back in that order.
+[[nodiscard]] QList<PlacedRecord> placedRecords(const CheckedOutMonth &month, QList<int> rows);
 
 /// The records of a month as undo steps reach them, by id: in the
 /// register's working list when it holds that month, otherwise in the

@@ -6,29 +6,26 @@
 #include "RecordSteps.h"
 #include "TypedTextEdit.h"
 #include "document/BudgetDocument.h"
+#include "splits/MonthSplits.h"
 
 #include <QHash>
 
 namespace {
 
-/// The places of the rows, ascending, for putting them back in that order.
-QList<PlacedRecord> placesOf(const CheckedOutMonth &month, QList<int> rows)
+/// The rows with every other part of the splits they are parts of, ascending.
+QList<int> withWholeSplits(const CheckedOutMonth &month, const MonthSplits &splits, const QList<int> &rows)
 {
-    std::sort(rows.begin(), rows.end());
-    QList<PlacedRecord> placed;
-    placed.reserve(rows.size());
-    QHash<QString, quint64> lastOfCategory;
-    quint64 last = 0;
-    int row = 0;
-    for (const int wanted : std::as_const(rows)) {
-        for (; row < wanted; ++row) {
-            const RegisterRecord &record = month.recordAt(row);
-            lastOfCategory[record.category] = last = record.id;
+    QList<int> whole = rows;
+    if (!splits.isEmpty()) {
+        for (const int row : rows) {
+            const MonthSplits::Split *split = splits.splitOf(month.recordAt(row).id);
+            for (const quint64 id : split ? split->parts : QList<quint64>())
+                whole.append(month.rowOfRecord(id));
         }
-        const RegisterRecord &record = month.recordAt(wanted);
-        placed.append({ record, { last, lastOfCategory.value(record.category) } });
     }
-    return placed;
+    std::sort(whole.begin(), whole.end());
+    whole.erase(std::unique(whole.begin(), whole.end()), whole.end());
+    return whole;
 }
 
 } // namespace
@@ -104,6 +101,16 @@ EditAnswer RecordEdits::setField(CheckedOutMonth &month, int row, RecordField fi
         });
     if (!answer.isChanged())
         return answer;
+    // The parts of a split share the day and the description.
+    QList<int> rows{row};
+    if (field == RecordField::Day || field == RecordField::Desc)
+        rows = withWholeSplits(month, MonthSplits::of(_document.extensions(), month.heldMonth(), month.recordCount(),
+                                                      [&month](qsizetype at) -> const Entry & {
+                                                          return month.recordAt(int(at));
+                                                      }),
+                               {row});
+    if (rows.size() > 1)
+        return setSplitField(month, rows, field, after.value(field));
     month.replaceRecord(row, after);
     if (field == RecordField::Amount)
         month.amountsChanged();
@@ -121,6 +128,22 @@ EditAnswer RecordEdits::setField(CheckedOutMonth &month, int row, RecordField fi
         name = tr("Edit %1").arg(fieldTitle(field));
     _editing.record(std::make_unique<RecordReplaced>(name, _monthRecords, month.heldMonth(), was, is));
     return answer;
+}
+
+EditAnswer RecordEdits::setSplitField(CheckedOutMonth &month, const QList<int> &rows, RecordField field,
+                                      const QString &text)
+{
+    auto group = std::make_unique<StepGroup>(tr("Edit %1").arg(fieldTitle(field)));
+    for (const int row : rows) {
+        const RegisterRecord before = month.recordAt(row);
+        RegisterRecord after = before;
+        after.setValue(field, text);
+        month.replaceRecord(row, after);
+        group->add(std::make_unique<RecordReplaced>(QString(), _monthRecords, month.heldMonth(),
+                                                    PlacedRecord{before, {}}, PlacedRecord{after, {}}));
+    }
+    _editing.record(std::move(group));
+    return EditAnswer::changed();
 }
 
 EditAnswer RecordEdits::addRecord(CheckedOutMonth &month, RegisterRecord draft)
@@ -144,7 +167,7 @@ EditAnswer RecordEdits::deleteRecords(CheckedOutMonth &month, const QList<int> &
 {
     if (rows.isEmpty())
         return EditAnswer::unchanged();
-    QList<PlacedRecord> removed = placesOf(month, rows);
+    QList<PlacedRecord> removed = placedRecords(month, rows);
     for (auto placed = removed.crbegin(); placed != removed.crend(); ++placed)
         month.removeRecord(month.rowOfRecord(placed->record.id));
     month.amountsChanged();
@@ -158,11 +181,16 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
     const int next = month.heldMonth() + 1;
     if (rows.isEmpty() || month.heldMonth() < 0 || next >= MonthTables::kMonthCount)
         return EditAnswer::unchanged();
-    QList<int> ascending = rows;
-    std::sort(ascending.begin(), ascending.end());
+    // A split goes over whole, as a split of the same parts.
+    const MonthSplits splits = MonthSplits::of(_document.extensions(), month.heldMonth(), month.recordCount(),
+                                               [&month](qsizetype at) -> const Entry & {
+                                                   return month.recordAt(int(at));
+                                               });
+    const QList<int> ascending = withWholeSplits(month, splits, rows);
     // The carried records go after the ones there, which need ids for that.
     _document.identifyEntries(next);
     QList<PlacedRecord> carried;
+    QHash<int, QList<std::pair<int, quint64>>> carriedParts; // split → (part number, copy's id)
     for (const int row : std::as_const(ascending)) {
         const RegisterRecord &source = month.recordAt(row);
         const EntryList *list = _document.entryList(source.category, next);
@@ -175,11 +203,32 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
         const quint64 last = list->size() > 1 ? list->last().id : 0;
         carried.append({ copy, { RecordPlace::kLast, last } });
         _monthRecords.putRecord(next, copy, { RecordPlace::kLast, last });
+        if (const std::optional<MonthSplits::Part> part = splits.partOf(source.id))
+            carriedParts[part->split].append({part->number, copy.id});
     }
     if (carried.isEmpty())
         return EditAnswer::unchanged();
     _monthRecords.recordsChanged(next);
-    _editing.record(std::make_unique<RecordsAdded>(tr("Carry Over"), _monthRecords, next, std::move(carried)));
+    auto added = std::make_unique<RecordsAdded>(tr("Carry Over"), _monthRecords, next, std::move(carried));
+    if (carriedParts.isEmpty()) {
+        _editing.record(std::move(added));
+        return EditAnswer::changed();
+    }
+    QList<SplitLink> links = SplitLinks::read(_document.extensions());
+    for (auto parts = carriedParts.begin(); parts != carriedParts.end(); ++parts) {
+        std::sort(parts->begin(), parts->end());
+        SplitLink link{next, {}};
+        for (const auto &[number, id] : std::as_const(*parts))
+            link.parts.append(id);
+        links.append(link);
+    }
+    const DocumentExtensions before = _document.extensions();
+    const DocumentExtensions after = SplitLinks::with(before, links);
+    _document.setExtensions(after);
+    auto group = std::make_unique<StepGroup>(tr("Carry Over"));
+    group->add(std::move(added));
+    group->add(std::make_unique<ExtensionsReplaced>(_document, before, after));
+    _editing.record(std::move(group));
     return EditAnswer::changed();
 }
 

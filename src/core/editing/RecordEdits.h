@@ -39,7 +39,8 @@ public:
     EditAnswer deleteRecords(CheckedOutMonth &month, const QList<int> &rows);
     /// Copies the records at the rows, ascending, to the end of their
     /// categories' lists of the next month: day, description and amount, no
-    /// note, open. December has no next month and changes nothing.
+    /// note, open; a part of a split carries the whole split, linked again
+    /// there. December has no next month and changes nothing.
     EditAnswer carryOver(CheckedOutMonth &month, const QList<int> &rows);
 
     /// The category of the last record of the month described exactly
@@ -48,6 +49,8 @@ public:
     [[nodiscard]] QString categoryFromDesc(const CheckedOutMonth &month, const QString &desc) const;
 
 private:
+    /// The same field of every part of a split, as one step.
+    EditAnswer setSplitField(CheckedOutMonth &month, const QList<int> &rows, RecordField field, const QString &text);
     [[nodiscard]] CheckedText checkField(RecordField field, const QString &typed, const QLocale &locale) const;
     /// The id of the nearest record above `row` in category `category`, or 0.
     [[nodiscard]] static quint64 previousInCategory(const CheckedOutMonth &month, int row, const QString &category);

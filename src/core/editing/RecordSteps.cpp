@@ -1,5 +1,7 @@
 #include "RecordSteps.h"
 
+#include "document/BudgetDocument.h"
+
 RecordsAdded::RecordsAdded(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records)
     : DocumentChange(name)
     , _monthRecords(monthRecords)
@@ -50,4 +52,27 @@ void RecordReplaced::redo()
 {
     _monthRecords.replaceRecord(_month, _before.record.id, _after.record, _after.place.afterInCategory);
     _monthRecords.recordsChanged(_month);
+}
+
+ExtensionsReplaced::ExtensionsReplaced(BudgetDocument &document, DocumentExtensions before, DocumentExtensions after)
+    : DocumentChange(QString())
+    , _document(document)
+    , _before(std::move(before))
+    , _after(std::move(after))
+{ }
+
+void ExtensionsReplaced::undo() { _document.setExtensions(_before); }
+
+void ExtensionsReplaced::redo() { _document.setExtensions(_after); }
+
+void StepGroup::undo()
+{
+    for (auto step = _steps.rbegin(); step != _steps.rend(); ++step)
+        (*step)->undo();
+}
+
+void StepGroup::redo()
+{
+    for (const std::unique_ptr<DocumentChange> &step : _steps)
+        step->redo();
 }

@@ -2,6 +2,12 @@
 
 #include "DocumentChange.h"
 #include "MonthRecords.h"
+#include "document/DocumentExtensions.h"
+
+#include <memory>
+#include <vector>
+
+class BudgetDocument;
 
 /// Records added to a month: undo takes them out again, last first; redo
 /// puts them back at their places. Adding, carrying over and any bulk add
@@ -45,4 +51,34 @@ private:
     int _month;
     PlacedRecord _before;
     PlacedRecord _after;
+};
+
+/// The extension records replaced as a whole, for steps that change records
+/// and the links between them together.
+class ExtensionsReplaced final : public DocumentChange
+{
+public:
+    ExtensionsReplaced(BudgetDocument &document, DocumentExtensions before, DocumentExtensions after);
+    void undo() override;
+    void redo() override;
+
+private:
+    BudgetDocument &_document;
+    DocumentExtensions _before;
+    DocumentExtensions _after;
+};
+
+/// Steps that make one change together: redone in order, undone last first.
+class StepGroup final : public DocumentChange
+{
+public:
+    explicit StepGroup(const QString &name)
+        : DocumentChange(name)
+    { }
+    void add(std::unique_ptr<DocumentChange> step) { _steps.push_back(std::move(step)); }
+    void undo() override;
+    void redo() override;
+
+private:
+    std::vector<std::unique_ptr<DocumentChange>> _steps;
 };

@@ -12,6 +12,8 @@
 #include "platform/MoneyDisplay.h"
 #include "document/MonthDisplay.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <vector>
 
@@ -53,6 +55,11 @@ voCheckViewData::voCheckViewData(DocumentEditing &edits, Alerts &alerts, CheckVi
     , _alerts(alerts)
 {
     _edits.setCheckedOutMonth(this);
+    connect(&_mainDataSrc, &BudgetDocument::extensionsChanged, this, [this] {
+        _splits.reset();
+        if (!_monthData.isEmpty())
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    });
 }
 
 voCheckViewData::~voCheckViewData() { _edits.setCheckedOutMonth(nullptr); }
@@ -74,6 +81,7 @@ void voCheckViewData::loadMonthData(const QString &monthId)
     _dirty = false;
     _monthId = monthId;
     _monthData.clear();
+    _splits.reset();
     _ourWindow.setMonthTitle(monthId);
     reloadCategoryList();
 
@@ -111,6 +119,7 @@ void voCheckViewData::storeAndReleaseMonthData()
     beginResetModel();
     _monthData = {}; // releases the memory too
     _monthId.clear();
+    _splits.reset();
     endResetModel();
 }
 
@@ -146,6 +155,7 @@ void voCheckViewData::replaceRecord(int row, const RegisterRecord &record)
     if (record.amount != _monthData.at(row).amount)
         _spent += Decimal::fromText(record.amount) - Decimal::fromText(_monthData.at(row).amount);
     _monthData[row] = record;
+    _splits.reset();
     emitRowChanged(row);
 }
 
@@ -154,6 +164,7 @@ void voCheckViewData::insertRecord(int row, const RegisterRecord &record)
     _dirty = true;
     beginInsertRows({}, row, row);
     _monthData.insert(row, record);
+    _splits.reset();
     _spent += Decimal::fromText(record.amount);
     endInsertRows();
 }
@@ -164,6 +175,7 @@ void voCheckViewData::removeRecord(int row)
     beginRemoveRows({}, row, row);
     _spent -= Decimal::fromText(_monthData.at(row).amount);
     _monthData.removeAt(row);
+    _splits.reset();
     endRemoveRows();
 }
 
@@ -198,6 +210,41 @@ void voCheckViewData::sortRecords()
     for (const Keyed &keyed : keys)
         sorted.append(std::move(_monthData[keyed.at]));
     _monthData = std::move(sorted);
+    groupSplits();
+}
+
+void voCheckViewData::groupSplits()
+{
+    const MonthSplits &all = splits();
+    if (all.isEmpty())
+        return;
+    QHash<quint64, qsizetype> rows;
+    for (qsizetype at = 0; at < _monthData.size(); ++at)
+        rows.insert(_monthData.at(at).id, at);
+    QList<RegisterRecord> grouped;
+    grouped.reserve(_monthData.size());
+    QList<bool> placed(all.splits().size(), false);
+    for (qsizetype at = 0; at < _monthData.size(); ++at) {
+        const std::optional<MonthSplits::Part> part = all.partOf(_monthData.at(at).id);
+        if (!part) {
+            grouped.append(std::move(_monthData[at]));
+            continue;
+        }
+        if (placed[part->split])
+            continue;
+        placed[part->split] = true;
+        for (const quint64 id : all.splits()[part->split].parts)
+            grouped.append(std::move(_monthData[rows.value(id)]));
+    }
+    _monthData = std::move(grouped);
+}
+
+const MonthSplits &voCheckViewData::splits() const
+{
+    if (!_splits)
+        _splits = MonthSplits::of(_mainDataSrc.extensions(), heldMonth(), _monthData.size(),
+                                  [this](qsizetype at) -> const Entry & { return _monthData.at(at); });
+    return *_splits;
 }
 
 void voCheckViewData::reloadCategoryList()
@@ -262,6 +309,12 @@ void voCheckViewData::delData()
     if (!_alerts.confirm(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"),
                          Alerts::Button::Cancel))
         return;
+    deleteRows(rows);
+}
+
+void voCheckViewData::deleteRows(const QList<int> &rows)
+{
+    _selection.clearSelection();
     (void)_edits.records().deleteRecords(*this, rows);
     _selection.clearSelection();
 }
@@ -345,6 +398,10 @@ QVariant voCheckViewData::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         if (field == RecordField::Amount)
             return MoneyDisplay::format(record.value(field));
+        if (field == RecordField::Desc) {
+            if (const std::optional<MonthSplits::Part> part = splits().partOf(record.id))
+                return tr("%1 (%2)").arg(record.desc, MonthSplits::partText(*part));
+        }
         [[fallthrough]];
     case Qt::EditRole:
         return field == RecordField::Reconciled ? QVariant() : QVariant(record.value(field));
@@ -357,9 +414,15 @@ QVariant voCheckViewData::data(const QModelIndex &index, int role) const
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::AccessibleDescriptionRole: {
-        const QString mark = _recurringMarks.markOf(record.category, record.desc);
-        return mark.isEmpty() ? QVariant() : QVariant(mark);
+        QStringList marks;
+        if (const std::optional<MonthSplits::Part> part = splits().partOf(record.id))
+            marks.append(MonthSplits::partDescription(*part, splits().splits()[part->split]));
+        if (const QString mark = _recurringMarks.markOf(record.category, record.desc); !mark.isEmpty())
+            marks.append(mark);
+        return marks.isEmpty() ? QVariant() : QVariant(marks.join(QStringLiteral("; ")));
     }
+    case kRecurringRole:
+        return !_recurringMarks.markOf(record.category, record.desc).isEmpty();
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include "document/Decimal.h"
 #include "document/RegisterRecord.h"
 #include "recurring/RecurringMarks.h"
+#include "splits/MonthSplits.h"
 #include "editing/CheckedOutMonth.h"
 
 #include <QAbstractTableModel>
@@ -74,6 +75,8 @@ public:
     void addData();
     /// Deletes the selected records after a confirmation.
     void delData();
+    /// Deletes the records at the rows, asking nothing (the caller asked).
+    void deleteRows(const QList<int> &rows);
     /// Copies the selected records into the next month's stored lists.
     void carryOverData();
 
@@ -86,6 +89,11 @@ public:
     /// user why (false). For "reconciled", "R" checks the box and anything
     /// else clears it.
     bool setObjectValue(const QString &value, const QString &column, int row);
+
+    /// The splits among the month's records.
+    [[nodiscard]] const MonthSplits &splits() const;
+    /// Whether the description's display shows a recurring transaction's mark.
+    static constexpr int kRecurringRole = Qt::UserRole + 1;
 
     /// The names the category column offers.
     [[nodiscard]] const QStringList &categoryList() const { return _categorySelect; }
@@ -127,6 +135,8 @@ private:
     void sortRecords();
     void selectOnly(int row);
     void emitRowChanged(int row);
+    /// The parts of each split next to each other, where the first of them sorted.
+    void groupSplits();
 
     CheckViewHost &_ourWindow;
     QItemSelectionModel _selection{this};
@@ -138,6 +148,8 @@ private:
     QList<RegisterRecord> _monthData;
     /// The records of the month that came from a recurring transaction.
     RecurringMarks _recurringMarks;
+    /// The month's splits, worked out again after a change.
+    mutable std::optional<MonthSplits> _splits;
     Decimal _spent; // the sum of the records' amounts, kept as they change
     QString _lastDayEntered = kInitialDay;
     int _sortMethod = kSortByDay;

@@ -1,5 +1,7 @@
 #include "TransactionSearch.h"
 
+#include "splits/MonthSplits.h"
+
 #include "TransactionQuery.h"
 #include "document/DocumentSnapshot.h"
 #include "document/NumberText.h"
@@ -31,6 +33,25 @@ private:
 
 } // namespace
 
+namespace {
+
+/// The splits among the month's items of the snapshot.
+MonthSplits splitsOf(const DocumentSnapshot &snapshot, int month)
+{
+    if (SplitLinks::ofMonth(snapshot.extensions, month).isEmpty())
+        return {};
+    QList<const Entry *> entries;
+    for (const auto &[name, lists] : snapshot.catData) {
+        const EntryList &list = lists[std::size_t(month)];
+        for (qsizetype at = 1; at < list.size(); ++at)
+            entries.append(&list[at]);
+    }
+    return MonthSplits::of(snapshot.extensions, month, entries.size(),
+                           [&entries](qsizetype at) -> const Entry & { return *entries[at]; });
+}
+
+} // namespace
+
 void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
 {
     _items.clear();
@@ -47,6 +68,7 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
     };
     std::vector<Order> order;
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+        const MonthSplits splits = splitsOf(snapshot, month);
         for (int row = kFirstCategoryRow; row < snapshot.catArray.size(); ++row) {
             const QString &category = snapshot.catArray[row].desc;
             const auto lists = snapshot.catData.find(category);
@@ -79,7 +101,10 @@ void TransactionSearch::rebuild(const DocumentSnapshot &snapshot)
                     tags = *known;
                 }
                 order.push_back({month, NumberText::intValue(entry.day), _items.size()});
-                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount)}, *id, tags});
+                QString split;
+                if (const std::optional<MonthSplits::Part> part = splits.partOf(entry.id))
+                    split = MonthSplits::findText(*part, *splits.splitOf(entry.id));
+                _items.push_back({{month, category, entry, Decimal::fromText(entry.amount), split}, *id, tags});
             }
         }
     }

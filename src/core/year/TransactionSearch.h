@@ -19,6 +19,8 @@ struct FoundTransaction
     QString category;
     Entry entry;
     Decimal amount;
+    /// For a part of a split: "84.20, 1 of 3", the split's total and the part; empty otherwise.
+    QString split;
 };
 
 /// Every booked item of a budget year, prepared once so that each keystroke

@@ -1,0 +1,79 @@
+#include "SplitLinks.h"
+
+#include "document/BudgetDocument.h"
+
+namespace SplitLinks {
+
+namespace {
+
+ExtensionRecord recordOf(const SplitLink &link)
+{
+    QStringList fields{MonthTables::monthIdString(link.month)};
+    for (const quint64 id : link.parts)
+        fields.append(QString::number(id));
+    return ExtensionRecord::of(ExtensionKind::kSplit, fields);
+}
+
+} // namespace
+
+QList<SplitLink> read(const DocumentExtensions &extensions)
+{
+    QList<SplitLink> links;
+    for (const ExtensionRecord &record : extensions.recordsOf(ExtensionKind::kSplit)) {
+        SplitLink link{MonthTables::findMonth(record.field(0)), {}};
+        for (qsizetype at = 1; at < record.fields.size(); ++at)
+            link.parts.append(record.fields[at].toULongLong());
+        if (link.month >= 0)
+            links.append(std::move(link));
+    }
+    return links;
+}
+
+QList<SplitLink> ofMonth(const DocumentExtensions &extensions, int month)
+{
+    QList<SplitLink> links = read(extensions);
+    links.removeIf([month](const SplitLink &link) { return link.month != month; });
+    return links;
+}
+
+DocumentExtensions with(const DocumentExtensions &extensions, const QList<SplitLink> &links)
+{
+    QList<ExtensionRecord> records;
+    records.reserve(links.size());
+    for (const SplitLink &link : links) {
+        if (link.parts.size() > 1)
+            records.append(recordOf(link));
+    }
+    DocumentExtensions changed = extensions;
+    changed.replaceKind(ExtensionKind::kSplit, records);
+    return changed;
+}
+
+void renumber(BudgetDocument &document)
+{
+    QList<SplitLink> links = read(document.extensions());
+    QHash<quint64, quint64> renumbered;
+    for (auto &[name, months] : document.getCatDataDictionary()) {
+        for (EntryList &list : months) {
+            for (qsizetype at = 1; at < list.size(); ++at) {
+                const quint64 id = document.newEntryId();
+                if (list.at(at).id != 0)
+                    renumbered.insert(list.at(at).id, id);
+                list[at].id = id;
+            }
+        }
+    }
+    if (links.isEmpty())
+        return;
+    for (SplitLink &link : links) {
+        QList<quint64> parts;
+        for (const quint64 id : std::as_const(link.parts)) {
+            if (const auto found = renumbered.constFind(id); found != renumbered.cend())
+                parts.append(*found);
+        }
+        link.parts = parts;
+    }
+    document.setExtensions(with(document.extensions(), links));
+}
+
+} // namespace SplitLinks
