@@ -157,6 +157,16 @@
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>File %1 has %n split transactions whose parts could not be found. Their parts are kept as separate transactions.
+</source>
+        <translation>
+            <numerusform>Datei %1 hat %n aufgeteilte Buchung, deren Teile nicht gefunden wurden. Ihre Teile bleiben als einzelne Buchungen erhalten.
+</numerusform>
+            <numerusform>Datei %1 hat %n aufgeteilte Buchungen, deren Teile nicht gefunden wurden. Ihre Teile bleiben als einzelne Buchungen erhalten.
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BudgetFill</name>
@@ -579,6 +589,18 @@ Die Datei neu laden (Ihre Änderungen kommen zuerst zu den Sicherungen) oder Ihr
     <message>
         <source>List the rent, subscriptions and bills that come back</source>
         <translation>Miete, Abonnements und Rechnungen, die wiederkehren, auflisten</translation>
+    </message>
+    <message>
+        <source>Split transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>&amp;Split…</source>
+        <translation>&amp;Aufteilen…</translation>
+    </message>
+    <message>
+        <source>Split the selected transaction over several categories, or change its split</source>
+        <translation>Die gewählte Buchung auf mehrere Kategorien aufteilen oder ihre Aufteilung ändern</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1550,10 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>Amount</source>
         <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilung</translation>
     </message>
 </context>
 <context>
@@ -2556,6 +2582,25 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>Dec</source>
         <translation>Dez</translation>
+    </message>
+</context>
+<context>
+    <name>MonthSplits</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>part %1 of %2 of %3 %4</source>
+        <translation>Teil %1 von %2 von %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4</source>
+        <translation>%1 %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -3786,6 +3831,207 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     </message>
 </context>
 <context>
+    <name>SplitCommands</name>
+    <message>
+        <source>&amp;Split…</source>
+        <translation>&amp;Aufteilen…</translation>
+    </message>
+    <message>
+        <source>Split the register&apos;s selected transaction over several categories</source>
+        <translation>Die im Kassenbuch gewählte Buchung auf mehrere Kategorien aufteilen</translation>
+    </message>
+    <message>
+        <source>Select a transaction in the register first.</source>
+        <translation>Wählen Sie zuerst eine Buchung im Kassenbuch.</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Change Split</source>
+        <translation>Aufteilung ändern</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Tag:</translation>
+    </message>
+    <message>
+        <source>Day of the transaction</source>
+        <translation>Tag der Buchung</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description of the transaction</source>
+        <translation>Beschreibung der Buchung</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Total of the transaction</source>
+        <translation>Gesamtbetrag der Buchung</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Add Part</source>
+        <translation>Teil hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Add a part</source>
+        <translation>Einen Teil hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds a line for one more category</source>
+        <translation>Fügt eine Zeile für eine weitere Kategorie hinzu</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Part</source>
+        <translation>Teil &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the last part</source>
+        <translation>Den letzten Teil entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the last line; a split keeps two parts at least</source>
+        <translation>Entfernt die letzte Zeile; eine Aufteilung behält mindestens zwei Teile</translation>
+    </message>
+    <message>
+        <source>Distribute &amp;Evenly</source>
+        <translation>&amp;Gleichmäßig verteilen</translation>
+    </message>
+    <message>
+        <source>Distribute evenly</source>
+        <translation>Gleichmäßig verteilen</translation>
+    </message>
+    <message>
+        <source>Gives each part the same share of the total; cents left over go to the first parts</source>
+        <translation>Gibt jedem Teil den gleichen Anteil am Gesamtbetrag; übrige Cent gehen an die ersten Teile</translation>
+    </message>
+    <message>
+        <source>Left to assign</source>
+        <translation>Noch zuzuordnen</translation>
+    </message>
+    <message>
+        <source>What of the total no part has yet</source>
+        <translation>Was vom Gesamtbetrag noch keinem Teil gehört</translation>
+    </message>
+    <message>
+        <source>Save the split</source>
+        <translation>Die Aufteilung sichern</translation>
+    </message>
+    <message>
+        <source>Keeps the parts, in one step that Undo takes back</source>
+        <translation>Behält die Teile, in einem Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>Cancel the split editor</source>
+        <translation>Den Aufteilungs-Editor abbrechen</translation>
+    </message>
+    <message>
+        <source>Closes the editor and changes nothing</source>
+        <translation>Schließt den Editor und ändert nichts</translation>
+    </message>
+    <message>
+        <source>&amp;Unsplit</source>
+        <translation>Aufteilung auf&amp;heben</translation>
+    </message>
+    <message>
+        <source>Unsplit the transaction</source>
+        <translation>Die Aufteilung aufheben</translation>
+    </message>
+    <message>
+        <source>Puts the parts back into one transaction in the first part&apos;s category</source>
+        <translation>Fügt die Teile wieder zu einer Buchung in der Kategorie des ersten Teils zusammen</translation>
+    </message>
+    <message>
+        <source>Category of part %1</source>
+        <translation>Kategorie von Teil %1</translation>
+    </message>
+    <message>
+        <source>The category this part is booked in; type a name or choose one</source>
+        <translation>Die Kategorie, in der dieser Teil gebucht wird; einen Namen tippen oder einen wählen</translation>
+    </message>
+    <message>
+        <source>Amount of part %1</source>
+        <translation>Betrag von Teil %1</translation>
+    </message>
+    <message>
+        <source>What of the total goes into this part&apos;s category</source>
+        <translation>Was vom Gesamtbetrag in die Kategorie dieses Teils geht</translation>
+    </message>
+    <message>
+        <source>Note of part %1</source>
+        <translation>Notiz von Teil %1</translation>
+    </message>
+    <message>
+        <source>The part&apos;s own note; a #word in it is a tag</source>
+        <translation>Die eigene Notiz des Teils; ein #Wort darin ist ein Schlagwort</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Noch zuzuordnen: %1</translation>
+    </message>
+    <message>
+        <source>Left to assign: an amount cannot be read</source>
+        <translation>Noch zuzuordnen: ein Betrag ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Categories for part %1</source>
+        <translation>Kategorien für Teil %1</translation>
+    </message>
+    <message>
+        <source>The budget&apos;s categories</source>
+        <translation>Die Kategorien des Budgets</translation>
+    </message>
+</context>
+<context>
+    <name>SplitEdits</name>
+    <message>
+        <source>A split needs two parts or more.</source>
+        <translation>Eine Aufteilung braucht zwei Teile oder mehr.</translation>
+    </message>
+    <message>
+        <source>Choose a category for each part.</source>
+        <translation>Wählen Sie für jeden Teil eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>The parts add up to %1, but the total is %2.</source>
+        <translation>Die Teile ergeben %1, der Gesamtbetrag ist aber %2.</translation>
+    </message>
+    <message>
+        <source>Change Split</source>
+        <translation>Aufteilung ändern</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>Unsplit Transaction</source>
+        <translation>Aufteilung aufheben</translation>
+    </message>
+</context>
+<context>
     <name>StatementSource</name>
     <message>
         <source>&quot;%1&quot; could not be opened: %2</source>
@@ -4354,6 +4600,30 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>After the %1 still due: %2</source>
         <translation>Nach den %1 noch fälligen: %2</translation>
     </message>
+    <message>
+        <source>Delete Part of a Split</source>
+        <translation>Teil einer Aufteilung löschen</translation>
+    </message>
+    <message>
+        <source>The selected transaction is a part of a split. Delete the whole split, or only this part?</source>
+        <translation>Die gewählte Buchung ist Teil einer Aufteilung. Die ganze Aufteilung löschen oder nur diesen Teil?</translation>
+    </message>
+    <message>
+        <source>The selected transactions are parts of splits. Delete the whole splits, or only these parts?</source>
+        <translation>Die gewählten Buchungen sind Teile von Aufteilungen. Die ganzen Aufteilungen löschen oder nur diese Teile?</translation>
+    </message>
+    <message>
+        <source>Delete Whole Split</source>
+        <translation>Ganze Aufteilung löschen</translation>
+    </message>
+    <message>
+        <source>Delete This Part</source>
+        <translation>Diesen Teil löschen</translation>
+    </message>
+    <message>
+        <source>Delete These Parts</source>
+        <translation>Diese Teile löschen</translation>
+    </message>
 </context>
 <context>
     <name>voCheckViewData</name>
@@ -4396,6 +4666,10 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>R</source>
         <translation>A</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

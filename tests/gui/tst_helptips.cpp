@@ -23,6 +23,8 @@
 #include "recurring/RecurringCommands.h"
 #include "recurring/RecurringEditorDialog.h"
 #include "recurring/RecurringListWindow.h"
+#include "splits/SplitCommands.h"
+#include "splits/SplitEditorDialog.h"
 #include "planning/YearComparisonWindow.h"
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
@@ -135,6 +137,7 @@ struct FullWindow
     std::unique_ptr<PlanningCommands> planning;
     std::unique_ptr<ImportCommand> import;
     std::unique_ptr<RecurringCommands> recurring;
+    std::unique_ptr<SplitCommands> splits;
     std::unique_ptr<HelpCommands> help;
     std::unique_ptr<Welcome> welcome;
 
@@ -149,6 +152,7 @@ struct FullWindow
         planning = std::make_unique<PlanningCommands>(app, fixture.panels, fixture.alerts);
         import = std::make_unique<ImportCommand>(app, *fixture.settings, fixture.panels, fixture.alerts);
         recurring = std::make_unique<RecurringCommands>(app, *fixture.settings, fixture.alerts);
+        splits = std::make_unique<SplitCommands>(app, fixture.alerts);
         help = std::make_unique<HelpCommands>(app, *fixture.settings);
         welcome = std::make_unique<Welcome>(app, fixture.alerts);
         return app;
@@ -244,6 +248,13 @@ void build(Dialog &dialog, const QString &name)
             [] { return QList<DueLine>{{0, QDate(2026, 5, 10), QStringLiteral("City power"), QStringLiteral("Power"),
                                         QStringLiteral("80"), true}}; },
             [](const QList<HandledOccurrence> &) { return EditAnswer::changed(); }, fixture.alerts, parent);
+    } else if (name == u"split editor") {
+        // On a split: the Unsplit button is there too.
+        dialog.window = std::make_unique<SplitEditorDialog>(
+            SplitEditorDialog::Whole{QStringLiteral("3"), QStringLiteral("Market"), Decimal::fromText(u"84.20")},
+            QList<SplitPart>{{"Food", "50", {}}, {"Rent", "34.20", QStringLiteral("soap")}}, QStringList{"Food", "Rent"},
+            [](const QList<SplitPart> &) { return EditAnswer::changed(); }, [] { return EditAnswer::changed(); },
+            fixture.alerts, parent);
     } else if (name == u"handbook") {
         dialog.window = std::make_unique<HandbookWindow>(parent, QStringLiteral("en"));
     }
@@ -253,7 +264,8 @@ const QStringList kDialogs{"preferences",         "about",         "envelope edi
                            "progress",            "charts",        "import preview OFX", "import preview CSV",
                            "import rules",        "find",          "restore from backup", "fill preview",
                            "compare with last year", "tags", "common categories",   "keyboard shortcuts", "handbook",
-                           "recurring transactions", "recurring transaction editor", "due transactions"};
+                           "recurring transactions", "recurring transaction editor", "due transactions",
+                           "split editor"};
 
 } // namespace
 

@@ -52,7 +52,7 @@ QString MonthSplits::partDescription(const Part &part, const Split &split)
     return tr("part %1 of %2 of %3 %4")
         .arg(part.number)
         .arg(part.count)
-        .arg(split.desc, MoneyDisplay::format(split.total.toText()));
+        .arg(split.desc, MoneyDisplay::format(totalText(split)));
 }
 
 QString MonthSplits::exportName(const Part &part, const Split &split, int year, int month)
@@ -77,5 +77,5 @@ QString MonthSplits::totalText(const Split &split)
 
 QString MonthSplits::findText(const Part &part, const Split &split)
 {
-    return tr("%1, %2").arg(MoneyDisplay::format(split.total.toText()), partText(part));
+    return tr("%1, %2").arg(MoneyDisplay::format(totalText(split)), partText(part));
 }

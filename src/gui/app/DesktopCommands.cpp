@@ -5,6 +5,7 @@
 #include "ui_MainMenu.h"
 
 #include "charts/BudgetChartsWindow.h"
+#include "document/BudgetDocument.h"
 #include "document/CsvExport.h"
 #include "document/MonthTables.h"
 #include "platform/Alerts.h"
@@ -69,7 +70,7 @@ void DesktopCommands::menuExportShownMonth()
     for (int row = 0; row < data.numberOfRowsInTableView(); ++row)
         rows.append({data.record(row).category, data.record(row).toEntry()});
     const QString name = MonthDisplay::name(month);
-    exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name), CsvExport::transactions(rows));
+    exportCsv(tr("Export %1 Register").arg(name), tr("%1 Register").arg(name), CsvExport::transactions(rows, _dataSource.document().extensions(), month));
 }
 
 void DesktopCommands::menuShowCharts()

@@ -11,6 +11,7 @@
 #include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
 #include "recurring/RecurringCommands.h"
+#include "splits/SplitCommands.h"
 #include "tags/TagsCommands.h"
 #include "welcome/Welcome.h"
 
@@ -106,6 +107,7 @@ int runWindow(QApplication &app, const WindowArguments &arguments)
     TagsCommands tagsCommands(dataSource, filePanels, alerts);
     ImportCommand importCommand(dataSource, *settings, filePanels, alerts);
     RecurringCommands recurringCommands(dataSource, *settings, alerts);
+    SplitCommands splitCommands(dataSource, alerts);
     HelpCommands help(dataSource, *settings);
     Welcome welcome(dataSource, alerts);
     QObject::connect(&welcome, &Welcome::importRequested, &importCommand, &ImportCommand::menuImport);

@@ -58,6 +58,8 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
             return found.category;
         case Column::Amount:
             return moneyText(found.amount);
+        case Column::Split:
+            return found.split;
         case Column::Count:
             break;
         }
@@ -95,6 +97,8 @@ QVariant FindResultsModel::headerData(int section, Qt::Orientation orientation, 
         return tr("Category");
     case Column::Amount:
         return tr("Amount");
+    case Column::Split:
+        return tr("Split");
     case Column::Count:
         break;
     }

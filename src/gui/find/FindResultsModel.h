@@ -15,7 +15,7 @@ class FindResultsModel final : public QAbstractTableModel
     Q_DISABLE_COPY_MOVE(FindResultsModel)
 
 public:
-    enum class Column { Month, Day, Description, Category, Amount, Count };
+    enum class Column { Month, Day, Description, Category, Amount, Split, Count };
 
     explicit FindResultsModel(QObject *parent = nullptr);
 

@@ -13,6 +13,7 @@
 #include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
 #include "document/MonthTables.h"
+#include "platform/Alerts.h"
 #include "platform/Calendar.h"
 #include "document/Decimal.h"
 #include "platform/MoneyDisplay.h"
@@ -21,6 +22,8 @@
 #include "recurring/RecurringDue.h"
 #include "tags/NoteTags.h"
 #include "tags/TagTotals.h"
+
+#include <algorithm>
 
 voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const Calendar &calendar, QWidget *parent)
     : QWidget(parent)
@@ -82,6 +85,11 @@ QPushButton *voCheckViewCtrl::fillEnvelopeButton() const
 QPushButton *voCheckViewCtrl::recurringButton() const
 {
     return _ui->recurringButton;
+}
+
+QPushButton *voCheckViewCtrl::splitButton() const
+{
+    return _ui->splitButton;
 }
 
 void voCheckViewCtrl::initView()
@@ -174,7 +182,35 @@ void voCheckViewCtrl::addData()
 void voCheckViewCtrl::delData()
 {
     finishEditing(*_ourTableView);
-    _ourData->delData();
+    QList<int> rows = _ourData->selectedRows();
+    const MonthSplits &splits = _ourData->splits();
+    const auto isPart = [this, &splits](int row) { return splits.partOf(_ourData->record(row).id).has_value(); };
+    if (!std::any_of(rows.cbegin(), rows.cend(), isPart)) {
+        _ourData->delData();
+        return;
+    }
+    const int parts = int(std::count_if(rows.cbegin(), rows.cend(), isPart));
+    const Alerts::Button answer = _alerts.show(
+        {Alerts::Kind::Question, tr("Delete Part of a Split"),
+         parts == 1 ? tr("The selected transaction is a part of a split. Delete the whole split, or only this part?")
+                    : tr("The selected transactions are parts of splits. Delete the whole splits, or only these parts?"),
+         {{Alerts::Button::Action, tr("Delete Whole Split")},
+          {Alerts::Button::OtherAction, parts == 1 ? tr("Delete This Part") : tr("Delete These Parts")},
+          {Alerts::Button::Cancel}},
+         Alerts::Button::Cancel});
+    if (answer == Alerts::Button::Cancel)
+        return;
+    if (answer == Alerts::Button::Action) {
+        for (const int row : QList<int>(rows)) {
+            if (const MonthSplits::Split *split = splits.splitOf(_ourData->record(row).id)) {
+                for (const quint64 id : split->parts)
+                    rows.append(_ourData->rowOfRecord(id));
+            }
+        }
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
+    _ourData->deleteRows(rows);
 }
 
 void voCheckViewCtrl::carryOver()

@@ -48,6 +48,10 @@ public:
     [[nodiscard]] QPushButton *fillEnvelopeButton() const;
     /// The button that opens the recurring transactions' list.
     [[nodiscard]] QPushButton *recurringButton() const;
+    /// The button that opens the split editor on the selected record.
+    [[nodiscard]] QPushButton *splitButton() const;
+    /// The table of the month's records.
+    [[nodiscard]] QTableView *tableView() const { return _ourTableView; }
 
     /// Shows the month (0 … 11) with the category's item selected and in
     /// view; the month alone when it holds no such item.
@@ -61,6 +65,8 @@ public:
     /// reconciled one. Never selects the column.
     void shouldSelectTableColumn(int column);
     void addData();
+    /// Deletes the selected records after a question: for a part of a
+    /// split, whether the whole split goes or that part.
     void delData();
     void carryOver();
     /// Opens the envelope editor for the month shown; the figures follow it.

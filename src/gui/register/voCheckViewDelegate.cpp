@@ -72,6 +72,6 @@ void voCheckViewDelegate::initStyleOption(QStyleOptionViewItem *option, const QM
 {
     TextCellDelegate::initStyleOption(option, index);
     if (voCheckViewData::columnIds().value(index.column()) == u"desc"
-        && !index.data(Qt::AccessibleDescriptionRole).toString().isEmpty())
+        && index.data(voCheckViewData::kRecurringRole).toBool())
         option->text = QStringLiteral("\u21bb ") + option->text;
 }
