@@ -18,6 +18,7 @@
 #include "year/TransactionQuery.h"
 #include "year/TransactionSearch.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -260,6 +261,17 @@ private slots:
         w.commands->split();
         QCOMPARE(RegisterRecords::lines(w.data()), (QStringList{"3|Market|Food|84.2|soap| ", "9|Bakery|Food|6|| "}));
         QCOMPARE(w.app->undoHistory().stack().undoText(), u"Unsplit Transaction"_qs);
+    }
+
+    /// Ctrl+Shift+L in the register opens the editor on the selected record.
+    void theKeyOpensTheEditor()
+    {
+        SplitWindow w;
+        QApplication::setActiveWindow(&w.app->mainWindow());
+        QTableView *table = w.app->checkView().tableView();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.fixture.loop.titles(), QStringList{"Split Transaction"});
     }
 
     /// Deleting a part asks whether the whole split goes or that part.
