@@ -2154,6 +2154,14 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>Chosen here.</source>
         <translation>Hier gewählt.</translation>
     </message>
+    <message>
+        <source>Book the bank&apos;s amount</source>
+        <translation>Den Betrag der Bank buchen</translation>
+    </message>
+    <message>
+        <source>Keep the entered amount</source>
+        <translation>Den eingetragenen Betrag behalten</translation>
+    </message>
 </context>
 <context>
     <name>ImportRules</name>
@@ -3668,6 +3676,14 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>enters %1 of %2</source>
         <translation>trägt %1 vom %2 ein</translation>
+    </message>
+    <message>
+        <source>books the bank&apos;s %1 for %2 of %3 (was %4)</source>
+        <translation>bucht %1 der Bank für %2 vom %3 (war %4)</translation>
+    </message>
+    <message>
+        <source>matches %1 (entered %2 as %3): tick to book the bank&apos;s %4</source>
+        <translation>entspricht %1 (eingetragen am %2 mit %3): anhaken, um %4 der Bank zu buchen</translation>
     </message>
 </context>
 <context>

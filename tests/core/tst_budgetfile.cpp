@@ -4,6 +4,7 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "platform/AtomicFile.h"
 #include "platform/RecentDocuments.h"
 #include "platform/ScriptedAlerts.h"
 
@@ -131,6 +132,7 @@ private slots:
     void refusesWhatDoesNotLoad_data();
     void refusesWhatDoesNotLoad();
     void missingFileWarnsAndIsNotRemembered();
+    void theBytesReadAreHandedOnAsTheFileHasThem();
     void nonBudgetFileIsRefusedWithAWarning();
     void fileEndingInsideTheBudgetsReadsZeros();
     void fileEndingInsideAnEntryKeepsWhatItHolds();
@@ -432,7 +434,7 @@ void TestBudgetFile::missingFileWarnsAndIsNotRemembered()
     RecordingRecents recents;
     BudgetFileReader::Options options;
     options.recents = &recents;
-    QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, options), LoadResult::NotFound);
+    QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, options), LoadResult::Missing);
     QCOMPARE(alerts.shown().size(), 1);
     QCOMPARE(alerts.shown()[0].title, QStringLiteral("WARNING"));
     QCOMPARE(alerts.shown()[0].message, QStringLiteral("Source File %1 not found!\n").arg(path));
@@ -440,10 +442,32 @@ void TestBudgetFile::missingFileWarnsAndIsNotRemembered()
     QCOMPARE(ScriptedAlerts::buttonsOf(alerts.shown()[0]), QList{Alerts::Button::Ok});
     QVERIFY(recents.paths.isEmpty());
 
-    // A folder does not read as a file either.
+    // A caller that offers to look for the file warns itself.
     alerts.clear();
+    options.warnWhenMissing = false;
+    QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, options), LoadResult::Missing);
+    QVERIFY(alerts.shown().isEmpty());
+
+    // A folder does not read as a file either, and is no missing file.
     QCOMPARE(BudgetFileReader::loadFile(document, dir.path(), alerts, options), LoadResult::NotFound);
     QCOMPARE(alerts.shown().size(), 1);
+}
+
+void TestBudgetFile::theBytesReadAreHandedOnAsTheFileHasThem()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("budget.txt"));
+    // With the byte order mark an editor may write, which the lines leave out.
+    const QByteArray bytes = "\xEF\xBB\xBFVer 1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    QVERIFY(AtomicFile::write(path, bytes));
+    BudgetDocument document;
+    document.addFixedRows();
+    ScriptedAlerts alerts;
+    QByteArray handed;
+    BudgetFileReader::Options options;
+    options.bytesRead = [&handed](const QByteArray &read) { handed = read; };
+    QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, options), LoadResult::Loaded);
+    QCOMPARE(handed, bytes);
 }
 
 void TestBudgetFile::nonBudgetFileIsRefusedWithAWarning()

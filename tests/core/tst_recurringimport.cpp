@@ -1,3 +1,5 @@
+#include "DocumentFixtures.h"
+#include "RecordedSteps.h"
 #include "RecurringFixture.h"
 
 #include "editing/DocumentEditing.h"
@@ -76,6 +78,61 @@ private slots:
         QCOMPARE(RecurringFixture::lastFields(document), (QStringList{"20260601", "20260410"}));
         const QList<RecurringItem> items = RecurringRecords::read(document);
         QCOMPARE(RecurringDue::upTo(items, 2026, QDate(2026, 6, 30)).size(), 2); // power in May and June
+    }
+
+    void aLineOffersTheBanksAmountForAnEnteredEstimate_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("bookedDescription");
+        QTest::addColumn<QString>("offer");
+        QTest::addColumn<QString>("ticked");
+        QTest::newRow("another amount")
+            << "-83.40" << "City power" << "matches City power (entered 10 April as 80): tick to book the bank's 83.40"
+            << "books the bank's 83.40 for City power of 10 April (was 80)";
+        QTest::newRow("as booked: nothing to correct") << "-80.00" << "City power" << "" << "";
+        QTest::newRow("its record renamed: nothing to correct") << "-83.40" << "Electricity" << "" << "";
+    }
+
+    void aLineOffersTheBanksAmountForAnEnteredEstimate()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, bookedDescription);
+        QFETCH(QString, offer);
+        QFETCH(QString, ticked);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        BudgetDocument document;
+        fillBudget(document);
+        DocumentFixtures::addItem(document, QStringLiteral("Power"), 3, QStringLiteral("2"), QStringLiteral("Bulb"),
+                                  QStringLiteral("80"));
+        DocumentFixtures::addItem(document, QStringLiteral("Power"), 3, QStringLiteral("10"), bookedDescription,
+                                  QStringLiteral("80"));
+        ImportPlan plan(document, {{QDate(2026, 4, 12), QStringLiteral("CITY POWER"), {}, amount, 1}}, 2026, kRules);
+        const PlannedLine &line = plan.lines()[0];
+        QVERIFY(!line.ticked);
+        QCOMPARE(line.correction.has_value(), !offer.isEmpty());
+        if (offer.isEmpty())
+            return;
+        QCOMPARE(ImportPlan::stateText(line), offer);
+        QVERIFY(plan.setTicked(0, true));
+        QCOMPARE(ImportPlan::stateText(plan.lines()[0]), ticked);
+        QVERIFY(plan.records().isEmpty());
+
+        // Booked in the import's one step, the record keeping its place.
+        DocumentEditing editing(document);
+        RecordedSteps steps;
+        editing.setChangeLog(&steps);
+        const auto look = [&document] {
+            QStringList items;
+            document.forEachBookedEntry([&items](int, int month, const Entry &entry) {
+                items << u"%1 %2 %3 %4"_qs.arg(month).arg(entry.day, entry.desc, entry.amount);
+            });
+            return items;
+        };
+        const QStringList before = look();
+        QVERIFY(editing.addRecords(AddRecords(plan.records(), plan.corrections()), QStringLiteral("Import 1 Transaction"),
+                                   2026));
+        QVERIFY(steps.undoesAndRedoes(QStringLiteral("Import 1 Transaction"), look, before));
+        QCOMPARE(look(), (QStringList{"3 2 Bulb 80", "3 10 City power 83.40"}));
     }
 };
 

@@ -19,8 +19,9 @@ namespace AnotherProgram {
 {
     BudgetDocument document;
     document.addFixedRows();
-    if (BudgetFileReader::loadBytes(document, fileContents(path), {false, nullptr})
-        != BudgetFileReader::LoadResult::Loaded)
+    BudgetFileReader::Options unsorted;
+    unsorted.sortData = false;
+    if (BudgetFileReader::loadBytes(document, fileContents(path), unsorted) != BudgetFileReader::LoadResult::Loaded)
         return false;
     document.budgetTotals()[0] = budget;
     if (!BudgetFileWriter::writeFile(document, path))

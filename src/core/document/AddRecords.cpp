@@ -17,10 +17,24 @@ void recompute(BudgetDocument &document, const std::bitset<MonthTables::kMonthCo
     }
 }
 
+Entry *correctedEntry(BudgetDocument &document, const AmountCorrection &correction)
+{
+    EntryList *list = document.entryList(correction.category, correction.month);
+    const quint64 id = correction.entry.id;
+    // Index 0 is the envelope entry.
+    for (qsizetype at = 1; list && at < list->size(); ++at) {
+        Entry &entry = (*list)[at];
+        if (id != 0 ? entry.id == id : entry.id == 0 && entry == correction.entry)
+            return &entry;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-AddRecords::AddRecords(QList<NewRecord> records)
+AddRecords::AddRecords(QList<NewRecord> records, QList<AmountCorrection> corrections)
     : _records(std::move(records))
+    , _corrections(std::move(corrections))
 {
 }
 
@@ -32,7 +46,16 @@ bool AddRecords::apply(BudgetDocument &document) const
             || !document.entryList(record.category, record.month))
             return false;
     }
+    for (const AmountCorrection &correction : _corrections) {
+        if (correction.month < 0 || correction.month >= MonthTables::kMonthCount
+            || !correctedEntry(document, correction))
+            return false;
+    }
     std::bitset<MonthTables::kMonthCount> touched;
+    for (const AmountCorrection &correction : _corrections) {
+        correctedEntry(document, correction)->amount = correction.to;
+        touched.set(std::size_t(correction.month));
+    }
     for (const NewRecord &record : _records) {
         Entry entry = record.entry;
         if (entry.id == 0)
@@ -58,6 +81,12 @@ void AddRecords::takeBack(BudgetDocument &document) const
     }
     for (auto list = added.cbegin(); list != added.cend(); ++list)
         list.key()->removeIf([&ids = list.value()](const Entry &entry) { return ids.contains(entry.id); });
+    for (const AmountCorrection &correction : _corrections) {
+        if (Entry *entry = correctedEntry(document, correction)) {
+            entry->amount = correction.entry.amount;
+            touched.set(std::size_t(correction.month));
+        }
+    }
     recompute(document, touched);
 }
 
@@ -68,5 +97,13 @@ AddRecords AddRecords::withIds(BudgetDocument &document) const
         if (record.entry.id == 0)
             record.entry.id = document.newEntryId();
     }
-    return AddRecords(std::move(records));
+    QList<AmountCorrection> corrections = _corrections;
+    for (AmountCorrection &correction : corrections) {
+        Entry *booked = correction.entry.id == 0 ? correctedEntry(document, correction) : nullptr;
+        if (booked) {
+            booked->id = document.newEntryId();
+            correction.entry.id = booked->id;
+        }
+    }
+    return AddRecords(std::move(records), std::move(corrections));
 }

@@ -331,6 +331,13 @@ LoadResult loadBytes(BudgetDocument &document, const QByteArray &bytes, const Op
 LoadResult loadFile(BudgetDocument &document, const QString &path, Alerts &alerts, const Options &options)
 {
     voLineArray lines(path);
+    if (lines.missing()) {
+        if (options.warnWhenMissing)
+            alerts.warning(QCoreApplication::translate("BudgetFileReader", "Source File %1 not found!\n").arg(path));
+        return LoadResult::Missing;
+    }
+    if (options.bytesRead && lines.readError().isEmpty())
+        options.bytesRead(lines.bytesAsRead());
     LoadNotes notes;
     const LoadResult result = load(document, lines, options, path, &notes);
     const int unnamedCategories = notes.unnamedCategories;

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class Alerts;
 class BudgetDocument;
 class RecentDocuments;
@@ -13,7 +15,8 @@ namespace BudgetFileReader {
 
 enum class LoadResult {
     Loaded,
-    NotFound,        // no such file, unreadable, or no data line
+    Missing,         // no such file
+    NotFound,        // unreadable, or no data line
     NotABudgetFile,  // the first data line is neither a number nor a version line
 };
 
@@ -21,6 +24,12 @@ struct Options
 {
     bool sortData = true;           // sort each month's items by day
     RecentDocuments *recents = nullptr; // told of every file that loads
+    /// Whether loadFile() warns of a file that is not there; a caller that
+    /// offers to look for it says no.
+    bool warnWhenMissing = true;
+    /// Given the file's bytes as loadFile() read them, so that whoever keeps
+    /// track of the file on disk need not read it again.
+    std::function<void(const QByteArray &bytes)> bytesRead;
 };
 
 /// Loads the bytes of a data file.

@@ -11,12 +11,7 @@ namespace {
 
 // An editor may start a saved file with a byte order mark; it is no part of
 // the first line.
-QByteArray withoutByteOrderMark(QByteArray bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    return bytes;
-}
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 } // namespace
 
@@ -25,17 +20,32 @@ voLineArray::voLineArray(const QString &path)
     FileRead::Result contents = FileRead::whole(path);
     if (contents.ok()) {
         _fileValid = true;
-        _bytes = withoutByteOrderMark(std::move(contents.bytes));
-    } else if (contents.fault != FileRead::Fault::Missing) {
+        takeBytes(std::move(contents.bytes));
+    } else if (contents.fault == FileRead::Fault::Missing) {
+        _missing = true;
+    } else {
         _readError = contents.message(path);
     }
+}
+
+void voLineArray::takeBytes(QByteArray bytes)
+{
+    _byteOrderMark = bytes.startsWith(kByteOrderMark);
+    if (_byteOrderMark)
+        bytes.remove(0, 3);
+    _bytes = std::move(bytes);
+}
+
+QByteArray voLineArray::bytesAsRead() const
+{
+    return _byteOrderMark ? kByteOrderMark + _bytes : _bytes;
 }
 
 voLineArray voLineArray::fromBytes(QByteArray bytes)
 {
     voLineArray reader;
     reader._fileValid = true;
-    reader._bytes = withoutByteOrderMark(std::move(bytes));
+    reader.takeBytes(std::move(bytes));
     return reader;
 }
 

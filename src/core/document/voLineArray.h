@@ -36,16 +36,23 @@ public:
     [[nodiscard]] QStringList extensionLines() const;
     /// Why the file could not be read; empty when it was, or was not there.
     [[nodiscard]] QString readError() const { return _readError; }
+    /// Whether there was no file at the path.
+    [[nodiscard]] bool missing() const { return _missing; }
+    /// The bytes as they were read, with the byte order mark the lines leave out.
+    [[nodiscard]] QByteArray bytesAsRead() const;
 
     /// A line's text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
     [[nodiscard]] static QString decode(QByteArrayView bytes);
 
 private:
     voLineArray() = default;
+    void takeBytes(QByteArray bytes);
     /// The line that starts at `start`, without its CR LF.
     [[nodiscard]] QByteArrayView lineAt(qsizetype start) const;
 
     bool _fileValid = false;
+    bool _missing = false;
+    bool _byteOrderMark = false;
     QString _readError;
     QByteArray _bytes;
     // Where the next line starts; past the end once the last line (the one

@@ -110,7 +110,9 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
     const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
                           arguments.contains(QStringLiteral("--credits")));
     for (const PlannedLine &line : plan.lines()) {
-        QString outcome = ImportPlan::stateText(line);
+        // Nobody ticks here: a line that could correct an estimate only meets it.
+        QString outcome = line.correction && line.recurring ? RecurringMatch::note(*line.recurring)
+                                                            : ImportPlan::stateText(line);
         if (line.ticked)
             outcome = line.recurring ? tr("added, %1").arg(outcome) : tr("added");
         else if (line.state() == LineState::Credit)

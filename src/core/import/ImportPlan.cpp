@@ -36,6 +36,29 @@ QString registerDescription(const StatementLine &line)
     return text.isEmpty() ? kInitialDescription : text;
 }
 
+/// The record the estimate's occurrence entered (its category, month and
+/// description, the day nearest the occurrence's) when the bank booked
+/// another amount; none when it was booked as the bank has it or is gone.
+std::optional<AmountCorrection> estimateCorrection(const BudgetDocument &document, const PlannedLine &line)
+{
+    const QDate occurrence = line.recurring->occurrence;
+    const int month = occurrence.month() - 1;
+    const EntryList *list = document.entryList(line.category, month);
+    const Entry *nearest = nullptr;
+    // Index 0 is the envelope entry.
+    for (qsizetype at = 1; list && at < list->size(); ++at) {
+        const Entry &entry = list->at(at);
+        if (entry.desc != line.recurring->description)
+            continue;
+        const auto apart = [&occurrence](const Entry &candidate) { return std::abs(candidate.day.toInt() - occurrence.day()); };
+        if (!nearest || apart(entry) < apart(*nearest))
+            nearest = &entry;
+    }
+    if (!nearest || Decimal::fromText(nearest->amount) == Decimal::fromText(line.amount))
+        return std::nullopt;
+    return AmountCorrection{line.category, month, *nearest, line.amount};
+}
+
 } // namespace
 
 LineState PlannedLine::state() const
@@ -100,6 +123,8 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
             planned.recurring = recurring.take(planned.category, planned.source.date, planned.amount);
             // The record an entered occurrence made is this line: it would count twice.
             planned.duplicate = planned.recurring && planned.recurring->entered;
+            if (planned.duplicate && planned.recurring->estimate)
+                planned.correction = estimateCorrection(document, planned);
         }
         planned.ticked = planned.canTick() && (planned.state() == LineState::New
                                                || (takeCredits && planned.state() == LineState::Credit));
@@ -149,6 +174,8 @@ QString ImportPlan::stateName(LineState state)
 
 QString ImportPlan::stateText(const PlannedLine &line)
 {
+    if (line.recurring && line.correction)
+        return RecurringMatch::correctionNote(*line.recurring, *line.correction, line.ticked);
     return line.recurring ? RecurringMatch::note(*line.recurring) : stateName(line.state());
 }
 
@@ -212,7 +239,7 @@ QList<NewRecord> ImportPlan::records() const
 {
     QList<NewRecord> records;
     for (const PlannedLine &line : _lines) {
-        if (!line.ticked)
+        if (!line.ticked || line.correction)
             continue;
         NewRecord record;
         record.category = line.category;
@@ -222,6 +249,16 @@ QList<NewRecord> ImportPlan::records() const
         records.append(record);
     }
     return records;
+}
+
+QList<AmountCorrection> ImportPlan::corrections() const
+{
+    QList<AmountCorrection> corrections;
+    for (const PlannedLine &line : _lines) {
+        if (line.ticked && line.correction)
+            corrections.append(*line.correction);
+    }
+    return corrections;
 }
 
 QList<RecurringHit> ImportPlan::enteredOccurrences() const

@@ -40,6 +40,9 @@ struct PlannedLine
     /// already (then the line counts as a duplicate), or still due (the line
     /// enters it).
     std::optional<RecurringHit> recurring;
+    /// For an entered estimate booked at another amount: the record the
+    /// line corrects to the bank's amount when ticked, instead of being added.
+    std::optional<AmountCorrection> correction;
 
     [[nodiscard]] LineState state() const;
     /// Whether the line can be ticked: in the year and with a category.
@@ -99,8 +102,11 @@ public:
 
     [[nodiscard]] int tickedCount() const;
     [[nodiscard]] int count(LineState state) const;
-    /// The ticked lines as records for the document, in statement order.
+    /// The ticked lines as records for the document, in statement order;
+    /// a line that corrects an entered estimate is not among them.
     [[nodiscard]] QList<NewRecord> records() const;
+    /// The corrections of entered estimates that the ticked lines make.
+    [[nodiscard]] QList<AmountCorrection> corrections() const;
     /// The occurrences still due that the ticked lines enter.
     [[nodiscard]] QList<RecurringHit> enteredOccurrences() const;
 

@@ -54,7 +54,7 @@ std::optional<RecurringHit> RecurringMatch::take(const QString &category, QDate 
                     continue;
             }
             if (!best || std::abs(occurrence.date.daysTo(day)) < std::abs(best->occurrence.daysTo(day)))
-                best = RecurringHit{index, occurrence.date, entered, transaction->description};
+                best = RecurringHit{index, occurrence.date, entered, transaction->estimate, transaction->description};
         }
         if (best) {
             _taken.insert({best->item, best->occurrence});
@@ -64,11 +64,28 @@ std::optional<RecurringHit> RecurringMatch::take(const QString &category, QDate 
     return std::nullopt;
 }
 
+namespace {
+
+QString dayText(QDate occurrence)
+{
+    return QLocale().toString(occurrence, RecurringMatch::tr("d MMMM", "day and month of an occurrence"));
+}
+
+} // namespace
+
 QString RecurringMatch::note(const RecurringHit &hit)
 {
-    const QString day = QLocale().toString(hit.occurrence, tr("d MMMM", "day and month of an occurrence"));
+    const QString day = dayText(hit.occurrence);
     return hit.entered ? tr("matches %1 (entered %2)").arg(hit.description, day)
                        : tr("enters %1 of %2").arg(hit.description, day);
+}
+
+QString RecurringMatch::correctionNote(const RecurringHit &hit, const AmountCorrection &correction, bool ticked)
+{
+    const QString day = dayText(hit.occurrence);
+    return ticked ? tr("books the bank's %1 for %2 of %3 (was %4)").arg(correction.to, hit.description, day, correction.entry.amount)
+                  : tr("matches %1 (entered %2 as %3): tick to book the bank's %4")
+                        .arg(hit.description, day, correction.entry.amount, correction.to);
 }
 
 DocumentExtensions RecurringMatch::withEntered(const BudgetDocument &document, const DocumentExtensions &extensions,

@@ -2,6 +2,8 @@
 
 #include "RecurringRecords.h"
 
+#include "document/AddRecords.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QSet>
@@ -15,6 +17,8 @@ struct RecurringHit
     QDate occurrence;
     /// Entered (or skipped) already: the line is that record, not a new one.
     bool entered = false;
+    /// The transaction's amount is an estimate ("about 80").
+    bool estimate = false;
     QString description;
 };
 
@@ -36,6 +40,11 @@ public:
 
     /// "matches Rent (entered 1 May)", "enters Rent of 1 June".
     [[nodiscard]] static QString note(const RecurringHit &hit);
+    /// What a line that meets an estimate's entered record says: it offers
+    /// the bank's amount ("matches Power (entered 10 April as 80): tick to
+    /// book the bank's 83.40"), or, ticked, books it.
+    [[nodiscard]] static QString correctionNote(const RecurringHit &hit, const AmountCorrection &correction,
+                                                bool ticked);
     /// The extensions with each due occurrence that `hits` enter handled.
     [[nodiscard]] static DocumentExtensions withEntered(const BudgetDocument &document,
                                                         const DocumentExtensions &extensions,

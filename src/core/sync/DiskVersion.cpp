@@ -19,14 +19,23 @@ void DiskVersion::note(const QString &path)
     forget();
     // The time is read before the bytes: a change between the two shows as
     // a newer time, and is looked at again, never missed.
-    const QFileInfo file(path);
+    const Stamp stamp = Stamp::of(path);
     const std::optional<QByteArray> bytes = AtomicFile::read(path);
-    if (path.isEmpty() || !bytes)
-        return;
+    if (!path.isEmpty() && bytes)
+        note(path, *bytes, stamp);
+}
+
+DiskVersion::Stamp DiskVersion::Stamp::of(const QString &path)
+{
+    const QFileInfo file(path);
+    return {file.size(), file.lastModified()};
+}
+
+void DiskVersion::note(const QString &path, const QByteArray &bytes, const Stamp &stamp)
+{
     _path = path;
-    _size = file.size();
-    _modified = file.lastModified();
-    _hash = hashOf(*bytes);
+    _stamp = stamp;
+    _hash = hashOf(bytes);
 }
 
 void DiskVersion::forget()
@@ -37,12 +46,10 @@ void DiskVersion::forget()
 
 bool DiskVersion::changedSince(Look look)
 {
-    if (_path.isEmpty())
+    if (_path.isEmpty() || !QFileInfo::exists(_path))
         return false;
-    const QFileInfo file(_path);
-    if (!file.exists())
-        return false;
-    if (look == Look::Quick && file.size() == _size && file.lastModified() == _modified)
+    const Stamp now = Stamp::of(_path);
+    if (look == Look::Quick && now == _stamp)
         return false;
     const std::optional<QByteArray> bytes = AtomicFile::read(_path);
     if (!bytes)
@@ -50,7 +57,6 @@ bool DiskVersion::changedSince(Look look)
     if (hashOf(*bytes) != _hash)
         return true;
     // Touched, or written again alike: the next quick look need not read it.
-    _size = file.size();
-    _modified = file.lastModified();
+    _stamp = now;
     return false;
 }

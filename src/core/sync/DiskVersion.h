@@ -21,6 +21,20 @@ public:
 
     /// Notes the file as it is now; one that cannot be read is forgotten.
     void note(const QString &path);
+    /// A file's size and modification time.
+    struct Stamp
+    {
+        qint64 size = 0;
+        QDateTime modified;
+
+        [[nodiscard]] static Stamp of(const QString &path);
+        friend bool operator==(const Stamp &, const Stamp &) = default;
+    };
+
+    /// Notes the file from the bytes just read from it or written to it,
+    /// without reading them again; `stamp` taken before the read, or after
+    /// the write.
+    void note(const QString &path, const QByteArray &bytes, const Stamp &stamp);
     void forget();
     [[nodiscard]] QString path() const { return _path; }
 
@@ -31,7 +45,6 @@ public:
 
 private:
     QString _path;
-    qint64 _size = 0;
-    QDateTime _modified;
+    Stamp _stamp;
     QByteArray _hash;
 };

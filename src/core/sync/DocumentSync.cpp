@@ -7,6 +7,7 @@
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "platform/Alerts.h"
+#include "platform/AtomicFile.h"
 #include "platform/Settings.h"
 
 #include <QFileInfo>
@@ -59,19 +60,21 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
 
 bool DocumentSync::loadFile(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
-        _disk.forget();
-        _host.fileMissing(path);
-        return false;
-    }
     BudgetFileReader::Options options;
     options.sortData = _settings.sortData();
     options.recents = _recents;
-    _disk.note(path);
-    if (BudgetFileReader::loadFile(_document, path, _alerts, options) == BudgetFileReader::LoadResult::Loaded)
+    options.warnWhenMissing = false;
+    // Taken before the read: a change while it reads shows as a newer time.
+    const DiskVersion::Stamp stamp = DiskVersion::Stamp::of(path);
+    options.bytesRead = [this, &path, &stamp](const QByteArray &bytes) { _disk.note(path, bytes, stamp); };
+    const BudgetFileReader::LoadResult result = BudgetFileReader::loadFile(_document, path, _alerts, options);
+    if (result == BudgetFileReader::LoadResult::Loaded)
         return true;
     _disk.forget();
-    _host.setFileName(QString());
+    if (result == BudgetFileReader::LoadResult::Missing)
+        _host.fileMissing(path);
+    else
+        _host.setFileName(QString());
     return false;
 }
 
@@ -85,13 +88,14 @@ bool DocumentSync::saveToFile(const QString &path, bool withOptionSync)
         return false;
     if (!fileOperationsAllowed())
         return false;
-    if (!BudgetFileWriter::writeFile(_document, path)) {
+    const QByteArray bytes = BudgetFileWriter::buildData(_document);
+    if (!AtomicFile::write(path, bytes)) {
         _alerts.warning(tr("Data File %1 could not be opened for write!\n").arg(path));
         return false;
     }
     // At once: the commit's progress window lets events through, the
     // window's look for changes made by others among them.
-    _disk.note(path);
+    _disk.note(path, bytes, DiskVersion::Stamp::of(path));
     if (withOptionSync && _svnOpenState && _settings.syncData()) {
         doSvnCommit(path);
         // The commit may rewrite what it keeps expanded in the file.

@@ -1,6 +1,7 @@
 #include "BudgetChartsWindow.h"
 
 #include "help/HandbookPage.h"
+#include "platform/RefreshAfterBurst.h"
 #include "BudgetChartData.h"
 #include "document/BudgetDocument.h"
 #include "document/MonthDisplay.h"
@@ -12,9 +13,7 @@
 #include <QChartView>
 #include <QGraphicsLayout>
 #include <QHorizontalBarSeries>
-#include <QShortcut>
 #include <QTabWidget>
-#include <QTimer>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -112,7 +111,7 @@ QChart *categoriesChart(const BudgetChartData &data)
 } // namespace
 
 BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent)
-    : QDialog(parent)
+    : CompanionWindow(parent)
     , _document(document)
 {
     HandbookPage::set(*this, QStringLiteral("budget-grid"));
@@ -133,28 +132,11 @@ BudgetChartsWindow::BudgetChartsWindow(BudgetDocument &document, QWidget *parent
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addWidget(_tabs);
-    // Closed from the keyboard too, also where no window manager offers a key.
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Close) + QList{QKeySequence(Qt::Key_Escape)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 
-    // A recomputation emits once per month; redraw once after the burst.
-    _refreshTimer = new QTimer(this);
-    _refreshTimer->setSingleShot(true);
-    _refreshTimer->setInterval(0);
-    connect(_refreshTimer, &QTimer::timeout, this, &BudgetChartsWindow::refresh);
-    auto later = [this] { _refreshTimer->start(); };
-    connect(&_document, &BudgetDocument::redisplayRequested, this, later);
-    connect(&_document, &BudgetDocument::rowsChanged, this, later);
+    auto *later = new RefreshAfterBurst([this] { refresh(); }, this);
+    later->follow(&_document, &BudgetDocument::redisplayRequested);
+    later->follow(&_document, &BudgetDocument::rowsChanged);
     refresh();
-}
-
-void BudgetChartsWindow::closeEvent(QCloseEvent *event)
-{
-    // The main window takes the keyboard back: without a window manager
-    // (or with a slow one) nothing else would give it the focus.
-    if (QWidget *opener = parentWidget())
-        opener->window()->activateWindow();
-    QDialog::closeEvent(event);
 }
 
 void BudgetChartsWindow::refresh()

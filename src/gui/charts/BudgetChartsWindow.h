@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/CompanionWindow.h"
 
 class BudgetDocument;
 class QChartView;
 class QTabWidget;
-class QTimer;
 
 /// A window of two charts that follow the document as it changes: per month
 /// the budget against what was spent (and the envelopes in envelope mode),
 /// and per category the spending of the year. A modeless dialog.
-class BudgetChartsWindow final : public QDialog
+class BudgetChartsWindow final : public CompanionWindow
 {
     Q_OBJECT
 
@@ -20,13 +19,9 @@ public:
     /// Redraws both charts from the document now.
     void refresh();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     BudgetDocument &_document;
     QTabWidget *_tabs = nullptr;
     QChartView *_monthsView = nullptr;
     QChartView *_categoriesView = nullptr;
-    QTimer *_refreshTimer = nullptr;
 };

@@ -60,9 +60,10 @@ void ImportCommand::importStatementFile(const QString &path)
     const bool accepted = preview.run();
     // Keyboard work goes on in the main window, also where no window manager hands the focus back.
     _dataSource.mainWindow().activateWindow();
-    const AddRecords add(preview.plan().records());
-    if (accepted && add.count() > 0)
+    const AddRecords add(preview.plan().records(), preview.plan().corrections());
+    const qsizetype count = add.count() + add.corrections().size();
+    if (accepted && !add.isEmpty())
         (void)_dataSource.edits().addRecords(
-            add, add.count() == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(add.count()),
+            add, count == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(count),
             preview.plan().year(), preview.plan().newCategories(), preview.plan().enteredOccurrences());
 }

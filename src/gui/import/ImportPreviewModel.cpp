@@ -59,9 +59,11 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             return sourceText(line.categorySource);
         return {};
     case Qt::AccessibleTextRole:
-        if (column(index) == Column::Tick)
-            return line.ticked ? tr("Import") : tr("Leave out");
-        return {};
+        if (column(index) != Column::Tick)
+            return {};
+        if (line.correction)
+            return line.ticked ? tr("Book the bank's amount") : tr("Keep the entered amount");
+        return line.ticked ? tr("Import") : tr("Leave out");
     case Qt::TextAlignmentRole:
         if (column(index) == Column::Amount)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

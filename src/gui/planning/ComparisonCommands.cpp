@@ -14,9 +14,8 @@
 #include "platform/ExportPath.h"
 #include "platform/FilePanels.h"
 #include "platform/ModalLoop.h"
-#include "print/PrintPageSetup.h"
-#include "print/PrintRenderer.h"
-#include "print/PrintoutHtml.h"
+#include "platform/RefreshAfterBurst.h"
+#include "print/LandscapeTablePdf.h"
 #include "ui_MainMenu.h"
 #include "year/BudgetYear.h"
 #include "year/ComparisonCsv.h"
@@ -24,8 +23,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QPageLayout>
-#include <QTimer>
 
 ComparisonCommands::ComparisonCommands(MyDataSource &dataSource, PlanningCommands &planning, FilePanels &filePanels,
                                        Alerts &alerts, QObject *parent)
@@ -35,7 +32,7 @@ ComparisonCommands::ComparisonCommands(MyDataSource &dataSource, PlanningCommand
     , _filePanels(filePanels)
     , _alerts(alerts)
     , _action(new QAction(tr("Compare with &Last Year"), &dataSource.mainWindow()))
-    , _refreshTimer(new QTimer(this))
+    , _refresh(new RefreshAfterBurst([this] { refresh(); }, this))
 {
     _action->setObjectName(QStringLiteral("actionCompareWithLastYear"));
     _action->setToolTip(tr("Compare what was booked per category and month with last year's budget"));
@@ -43,19 +40,11 @@ ComparisonCommands::ComparisonCommands(MyDataSource &dataSource, PlanningCommand
     connect(_action, &QAction::triggered, this, &ComparisonCommands::menuCompare);
     _dataSource.mainWindow().ui().menuWindow->addAction(_action);
 
-    // A recomputation emits once per month; show the figures once after the burst.
-    _refreshTimer->setSingleShot(true);
-    _refreshTimer->setInterval(0);
-    connect(_refreshTimer, &QTimer::timeout, this, &ComparisonCommands::refresh);
-    const auto later = [this] {
-        if (_window)
-            _refreshTimer->start();
-    };
     const BudgetDocument &document = _dataSource.document();
-    connect(&document, &BudgetDocument::redisplayRequested, this, later);
-    connect(&document, &BudgetDocument::rowsChanged, this, later);
-    connect(&document, &BudgetDocument::extensionsChanged, this, later);
-    connect(&_planning, &PlanningCommands::lastYearChanged, this, later);
+    _refresh->follow(&document, &BudgetDocument::redisplayRequested);
+    _refresh->follow(&document, &BudgetDocument::rowsChanged);
+    _refresh->follow(&document, &BudgetDocument::extensionsChanged);
+    _refresh->follow(&_planning, &PlanningCommands::lastYearChanged);
 }
 
 ComparisonCommands::~ComparisonCommands()
@@ -177,11 +166,7 @@ void ComparisonCommands::exportPdf()
     const QString lastFile = QFileInfo(_planning.lastYear().path()).fileName();
     const QString subtitle = lastFile.isEmpty() ? tr("Booked per category and month, without last year's budget")
                                                 : tr("Booked per category and month, against %1").arg(lastFile);
-    // Sixteen columns: across the page.
-    QPageLayout layout = PrintPageSetup::pageLayoutFor(QLocale());
-    layout.setOrientation(QPageLayout::Landscape);
-    const QByteArray pdf = PrintRenderer::pdf(PrintoutHtml::table(table, title, subtitle), layout, true,
-                                              title + u' ' + tr("Compared with Last Year"));
+    const QByteArray pdf = LandscapeTablePdf::of(table, title, subtitle, title + u' ' + tr("Compared with Last Year"));
     if (!AtomicFile::write(*path, pdf))
         _alerts.warning(tr("The PDF could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }

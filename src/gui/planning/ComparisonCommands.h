@@ -13,7 +13,7 @@ class FilePanels;
 class MyDataSource;
 class PlanningCommands;
 class QAction;
-class QTimer;
+class RefreshAfterBurst;
 
 /// Window → Compare with Last Year: opens the comparison window and keeps it
 /// following this year's budget and last year's file, matches a renamed
@@ -55,6 +55,6 @@ private:
     FilePanels &_filePanels;
     Alerts &_alerts;
     QAction *_action;
-    QTimer *_refreshTimer;
+    RefreshAfterBurst *_refresh;
     QPointer<YearComparisonWindow> _window;
 };

@@ -8,16 +8,14 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
 YearComparisonWindow::YearComparisonWindow(QWidget *parent)
-    : QDialog(parent)
+    : CompanionWindow(parent)
     , _model(new YearComparisonModel(this))
     , _note(new QLabel(this))
     , _chooseButton(new QPushButton(tr("&Last Year's Budget…"), this))
@@ -45,12 +43,7 @@ YearComparisonWindow::YearComparisonWindow(QWidget *parent)
     _table->setAccessibleName(tr("This year against last, per category and month"));
     _table->setToolTip(tr("What was booked per category and month this year and last, the difference and the "
                           "change in percent; select a category to chart it"));
-    _table->setModel(_model);
-    _table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    _table->setSelectionMode(QAbstractItemView::SingleSelection);
-    _table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    _table->verticalHeader()->hide();
-    _table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    showReadOnly(*_table, _model);
     connect(_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
         if (current.isValid()) {
             const int row = _model->comparisonRow(current.row());
@@ -112,22 +105,9 @@ YearComparisonWindow::YearComparisonWindow(QWidget *parent)
                                    tr("Closes this window"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
-    // Closed from the keyboard too, also where no window manager offers a key.
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Close) + QList{QKeySequence(Qt::Key_Escape)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     updateMatchButton();
 }
 
-QPushButton *YearComparisonWindow::addButton(const QString &objectName, const QString &text, const QString &name,
-                                             const QString &tip)
-{
-    auto *button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    button->setAccessibleName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 void YearComparisonWindow::showComparison(const YearComparison &comparison, const QDate &toDateEnd,
                                           const QString &note)
@@ -201,11 +181,3 @@ void YearComparisonWindow::updateMatchButton()
     _matchButton->setEnabled(_lastYearRead && !selectedCategory().isEmpty());
 }
 
-void YearComparisonWindow::closeEvent(QCloseEvent *event)
-{
-    // The main window takes the keyboard back: without a window manager
-    // (or with a slow one) nothing else would give it the focus.
-    if (QWidget *opener = parentWidget())
-        opener->window()->activateWindow();
-    QDialog::closeEvent(event);
-}

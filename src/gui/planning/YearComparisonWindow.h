@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/CompanionWindow.h"
 
 class QChartView;
 class QComboBox;
@@ -13,7 +13,7 @@ struct YearComparison;
 /// Window → Compare with Last Year: the table of this year against last,
 /// and a chart of both years per month for the category chosen (or all). It
 /// only shows; what it asks for it signals. A modeless dialog.
-class YearComparisonWindow final : public QDialog
+class YearComparisonWindow final : public CompanionWindow
 {
     Q_OBJECT
 
@@ -37,12 +37,7 @@ signals:
     void exportCsvRequested();
     void exportPdfRequested();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
-    [[nodiscard]] QPushButton *addButton(const QString &objectName, const QString &text, const QString &name,
-                                         const QString &tip);
     void fillChartChoices();
     void drawChart();
     void updateMatchButton();

@@ -10,9 +10,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/ExportPath.h"
 #include "platform/FilePanels.h"
-#include "print/PrintPageSetup.h"
-#include "print/PrintRenderer.h"
-#include "print/PrintoutHtml.h"
+#include "platform/RefreshAfterBurst.h"
+#include "print/LandscapeTablePdf.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
 #include "tags/TagTotalsCsv.h"
@@ -20,8 +19,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QTimer>
 
 TagsCommands::TagsCommands(MyDataSource &dataSource, FilePanels &filePanels, Alerts &alerts, QObject *parent)
     : QObject(parent)
@@ -29,7 +26,7 @@ TagsCommands::TagsCommands(MyDataSource &dataSource, FilePanels &filePanels, Ale
     , _filePanels(filePanels)
     , _alerts(alerts)
     , _action(new QAction(tr("&Tags"), &dataSource.mainWindow()))
-    , _refreshTimer(new QTimer(this))
+    , _refresh(new RefreshAfterBurst([this] { refresh(); }, this))
 {
     _action->setObjectName(QStringLiteral("actionTags"));
     _action->setToolTip(tr("Show what was booked per tag of the notes and month"));
@@ -37,23 +34,15 @@ TagsCommands::TagsCommands(MyDataSource &dataSource, FilePanels &filePanels, Ale
     connect(_action, &QAction::triggered, this, &TagsCommands::menuTags);
     _dataSource.mainWindow().ui().menuWindow->addAction(_action);
 
-    // A recomputation emits once per month; show the figures once after the burst.
-    _refreshTimer->setSingleShot(true);
-    _refreshTimer->setInterval(0);
-    connect(_refreshTimer, &QTimer::timeout, this, &TagsCommands::refresh);
-    const auto later = [this] {
-        if (_window)
-            _refreshTimer->start();
-    };
     const BudgetDocument &document = _dataSource.document();
-    connect(&document, &BudgetDocument::redisplayRequested, this, later);
-    connect(&document, &BudgetDocument::rowsChanged, this, later);
+    _refresh->follow(&document, &BudgetDocument::redisplayRequested);
+    _refresh->follow(&document, &BudgetDocument::rowsChanged);
     // Notes typed into the register count before the month is written back.
     const voCheckViewData &month = _dataSource.checkView().tableData();
-    connect(&month, &QAbstractItemModel::dataChanged, this, later);
-    connect(&month, &QAbstractItemModel::rowsInserted, this, later);
-    connect(&month, &QAbstractItemModel::rowsRemoved, this, later);
-    connect(&month, &QAbstractItemModel::modelReset, this, later);
+    _refresh->follow(&month, &QAbstractItemModel::dataChanged);
+    _refresh->follow(&month, &QAbstractItemModel::rowsInserted);
+    _refresh->follow(&month, &QAbstractItemModel::rowsRemoved);
+    _refresh->follow(&month, &QAbstractItemModel::modelReset);
 }
 
 TagsCommands::~TagsCommands()
@@ -116,11 +105,7 @@ void TagsCommands::exportPdf()
     table.setTotals(TagTotals::of(_dataSource.snapshot()));
     const QString dataFile = _dataSource.dataFileName();
     const QString title = dataFile.isEmpty() ? tr("Budget") : QFileInfo(dataFile).completeBaseName();
-    // Fourteen columns: across the page.
-    QPageLayout layout = PrintPageSetup::pageLayoutFor(QLocale());
-    layout.setOrientation(QPageLayout::Landscape);
-    const QByteArray pdf = PrintRenderer::pdf(PrintoutHtml::table(table, title, tr("Booked per tag and month")),
-                                              layout, true, title + u' ' + tr("Tags"));
+    const QByteArray pdf = LandscapeTablePdf::of(table, title, tr("Booked per tag and month"), title + u' ' + tr("Tags"));
     if (!AtomicFile::write(*path, pdf))
         _alerts.warning(tr("The PDF could not be written to \"%1\". Nothing was saved there.").arg(*path));
 }

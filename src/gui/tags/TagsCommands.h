@@ -11,7 +11,7 @@ class Alerts;
 class FilePanels;
 class MyDataSource;
 class QAction;
-class QTimer;
+class RefreshAfterBurst;
 
 /// Window → Tags: opens the Tags window and keeps it following the budget,
 /// and exports its table as CSV or PDF. The figures are TagTotals', the
@@ -43,6 +43,6 @@ private:
     FilePanels &_filePanels;
     Alerts &_alerts;
     QAction *_action;
-    QTimer *_refreshTimer;
+    RefreshAfterBurst *_refresh;
     QPointer<TagsWindow> _window;
 };

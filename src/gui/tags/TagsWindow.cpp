@@ -7,16 +7,14 @@
 
 #include <QChartView>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
 TagsWindow::TagsWindow(QWidget *parent)
-    : QDialog(parent)
+    : CompanionWindow(parent)
     , _model(new TagTotalsModel(this))
     , _empty(new QLabel(this))
     , _table(new QTableView(this))
@@ -37,12 +35,7 @@ TagsWindow::TagsWindow(QWidget *parent)
     _table->setAccessibleName(tr("Booked per tag and month"));
     _table->setToolTip(tr("What was booked under each tag of the year's notes, per month and for the year; "
                           "select a tag to chart it"));
-    _table->setModel(_model);
-    _table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    _table->setSelectionMode(QAbstractItemView::SingleSelection);
-    _table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    _table->verticalHeader()->hide();
-    _table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    showReadOnly(*_table, _model);
     connect(_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TagsWindow::drawChart);
 
     _chart->setObjectName(QStringLiteral("tagsChart"));
@@ -78,22 +71,9 @@ TagsWindow::TagsWindow(QWidget *parent)
                                    tr("Closes this window"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(close);
-    // Closed from the keyboard too, also where no window manager offers a key.
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Close) + QList{QKeySequence(Qt::Key_Escape)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     drawChart();
 }
 
-QPushButton *TagsWindow::addButton(const QString &objectName, const QString &text, const QString &name,
-                                   const QString &tip)
-{
-    auto *button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    button->setAccessibleName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
 
 void TagsWindow::showTotals(const TagTotals &totals)
 {
@@ -134,11 +114,3 @@ void TagsWindow::drawChart()
     delete old;
 }
 
-void TagsWindow::closeEvent(QCloseEvent *event)
-{
-    // The main window takes the keyboard back: without a window manager
-    // (or with a slow one) nothing else would give it the focus.
-    if (QWidget *opener = parentWidget())
-        opener->window()->activateWindow();
-    QDialog::closeEvent(event);
-}

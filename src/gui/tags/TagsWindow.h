@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/CompanionWindow.h"
 
 class QChartView;
 class QLabel;
@@ -12,7 +12,7 @@ struct TagTotals;
 /// Window → Tags: what was booked per tag and month with the year's total,
 /// and beside it a chart of the selected tag's months. It only shows; the
 /// exports it asks for it signals. A modeless dialog.
-class TagsWindow final : public QDialog
+class TagsWindow final : public CompanionWindow
 {
     Q_OBJECT
 
@@ -31,12 +31,7 @@ signals:
     void exportCsvRequested();
     void exportPdfRequested();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
-    [[nodiscard]] QPushButton *addButton(const QString &objectName, const QString &text, const QString &name,
-                                         const QString &tip);
     void drawChart();
 
     TagTotalsModel *_model;
