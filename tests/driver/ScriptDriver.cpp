@@ -10,8 +10,8 @@
 #include "register/voCheckViewData.h"
 #include "safety/DocumentSafety.h"
 #include "sync/DocumentSync.h"
-#include "ui_MainMenu.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -155,9 +155,9 @@ void ScriptDriver::run(const QStringList &command)
     if (verb == u"wait") {
         QTest::qWait(command.value(1).toInt());
     } else if (verb == u"save") {
-        app.mainWindow().ui().actionSave->trigger();
+        app.mainWindow().action(MenuCommand::Save)->trigger();
     } else if (verb == u"quit") {
-        app.mainWindow().ui().actionQuit->trigger();
+        app.mainWindow().action(MenuCommand::Quit)->trigger();
     } else if (verb == u"trigger") {
         auto *action = app.mainWindow().findChild<QAction *>(command.value(1));
         if (!action)
@@ -175,7 +175,7 @@ void ScriptDriver::run(const QStringList &command)
         editCell(grid, app.gridModel().index(row, 0), command.value(2));
     } else if (verb == u"category") {
         toTab(0);
-        app.mainWindow().ui().newCategoryButton->click();
+        app.mainWindow().findChild<QPushButton *>(QStringLiteral("newCategoryButton"))->click();
         const QModelIndex name = app.gridModel().index(app.gridModel().rowCount() - 1, 0);
         auto *editor = qobject_cast<QLineEdit *>(grid.indexWidget(name));
         if (!editor)

@@ -17,6 +17,7 @@
 #include "import/ImportRulesDialog.h"
 #include "import/ImportSettings.h"
 #include "planning/FillPreviewDialog.h"
+#include "planning/ComparisonCommands.h"
 #include "planning/PlanningCommands.h"
 #include "editing/DocumentEditing.h"
 #include "recurring/DueTransactionsDialog.h"
@@ -29,6 +30,7 @@
 #include "register/voCategoryEditWinCtrl.h"
 #include "register/voEnvelopeWinController.h"
 #include "safety/RestoreBackupDialog.h"
+#include "tags/TagsCommands.h"
 #include "tags/TagsWindow.h"
 #include "tags/TagTotals.h"
 #include "welcome/CommonCategoriesDialog.h"
@@ -135,6 +137,8 @@ struct FullWindow
     std::unique_ptr<DesktopCommands> desktop;
     std::unique_ptr<YearCommands> year;
     std::unique_ptr<PlanningCommands> planning;
+    std::unique_ptr<ComparisonCommands> comparison;
+    std::unique_ptr<TagsCommands> tags;
     std::unique_ptr<ImportCommand> import;
     std::unique_ptr<RecurringCommands> recurring;
     std::unique_ptr<SplitCommands> splits;
@@ -150,6 +154,8 @@ struct FullWindow
         desktop = std::make_unique<DesktopCommands>(app, fixture.panels, fixture.alerts);
         year = std::make_unique<YearCommands>(app, fixture.panels, fixture.alerts);
         planning = std::make_unique<PlanningCommands>(app, fixture.panels, fixture.alerts);
+        comparison = std::make_unique<ComparisonCommands>(app, *planning, fixture.panels, fixture.alerts);
+        tags = std::make_unique<TagsCommands>(app, fixture.panels, fixture.alerts);
         import = std::make_unique<ImportCommand>(app, *fixture.settings, fixture.panels, fixture.alerts);
         recurring = std::make_unique<RecurringCommands>(app, *fixture.settings, fixture.alerts);
         splits = std::make_unique<SplitCommands>(app, fixture.alerts);
@@ -383,6 +389,41 @@ private slots:
         QAction *save = window.findChild<QAction *>(QStringLiteral("actionSave"));
         QVERIFY(save->showStatusText(&window));
         QCOMPARE(bar->currentMessage(), save->statusTip());
+    }
+
+    void everyPartPutsItsMenuItemsInTheirPlace_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("File") << "menuFile"
+                              << QStringList{"actionNew", "actionNewYear", "actionOpen", "menuOpenRecent",
+                                             "actionLastYearsBudget", "-", "actionSave", "actionSaveAs",
+                                             "actionRestoreBackup", "-", "actionImportTransactions", "menuExport",
+                                             "actionExportPdf", "actionPrint", "-", "actionQuit"};
+        QTest::newRow("Edit") << "menuEdit"
+                              << QStringList{"actionUndo", "actionRedo", "-", "actionNewCategory",
+                                             "actionDeleteCategory", "actionFindTransactions", "actionRecurringTransactions",
+                                             "actionMakeRecurring", "-", "actionPreferences"};
+        QTest::newRow("Window") << "menuWindow"
+                                << QStringList{"actionCharts", "actionCompareWithLastYear", "actionTags"};
+        QTest::newRow("Help") << "menuHelp"
+                              << QStringList{"actionHandbook", "actionKeyboardShortcuts", "-", "actionOpenSample", "-",
+                                             "actionAbout"};
+        QTest::newRow("menu bar") << "menuBar" << QStringList{"menuFile", "menuEdit", "menuFill", "menuWindow", "menuHelp"};
+    }
+
+    void everyPartPutsItsMenuItemsInTheirPlace()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, items);
+        FullWindow full;
+        MyDataSource &app = full.start(true);
+        QWidget *holder = app.mainWindow().findChild<QWidget *>(menu);
+        QVERIFY(holder);
+        QStringList names;
+        for (const QAction *action : holder->actions())
+            names << (action->isSeparator() ? u"-"_qs : action->menu() ? action->menu()->objectName() : action->objectName());
+        QCOMPARE(names, items);
     }
 
     void theShortcutListHoldsEveryShortcutOfTheWindowOnce()

@@ -21,15 +21,6 @@ namespace {
 const QString kVersion = QStringLiteral(ORRINWICK_VERSION);
 const QString kPanelMessage = QStringLiteral("save: Enter File / Path for new File");
 
-QAction *actionTagged(MainWindow &window, int tag)
-{
-    for (QAction *action : window.taggedActions()) {
-        if (MainWindow::tagOf(action) == tag)
-            return action;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -382,7 +373,7 @@ private slots:
         fixture.settings->setValue(Settings::kDataFile, first);
         MyDataSource &app = fixture.knownVersion().start();
         QVERIFY(app.openFile(second));
-        QMenu *menu = app.mainWindow().openRecentMenu();
+        QMenu *menu = app.mainWindow().menu(MainMenuName::OpenRecent);
         emit menu->aboutToShow();
         QStringList items;
         QAction *firstItem = nullptr;
@@ -431,14 +422,18 @@ private slots:
             QVERIFY(!fixture.alerts.titles().isEmpty());
             QCOMPARE(app.dataFileName(), hasFile ? other : QString());
         }
-        for (int tag : {MyDataSource::kOpenTag, MyDataSource::kNewTag, MyDataSource::kSaveAsTag}) {
-            QCOMPARE(app.validateMenuItem(tag), openNewSaveAs);
-            QCOMPARE(actionTagged(app.mainWindow(), tag)->isEnabled(), openNewSaveAs);
+        // As the user finds them: enabled or not when the File menu opens.
+        QMenu *fileMenu = app.mainWindow().menu(MainMenuName::File);
+        emit fileMenu->aboutToShow();
+        for (MenuCommand command : {MenuCommand::Open, MenuCommand::OpenRecent, MenuCommand::New, MenuCommand::SaveAs}) {
+            QCOMPARE(app.validateMenuItem(command), openNewSaveAs);
+            QCOMPARE(app.mainWindow().action(command)->isEnabled(), openNewSaveAs);
         }
-        QCOMPARE(app.validateMenuItem(MyDataSource::kSaveTag), save);
-        QCOMPARE(actionTagged(app.mainWindow(), MyDataSource::kSaveTag)->isEnabled(), save);
-        QVERIFY(app.validateMenuItem(0));
-        QVERIFY(app.validateMenuItem(20006));
+        for (MenuCommand command : {MenuCommand::Save, MenuCommand::RestoreBackup}) {
+            QCOMPARE(app.validateMenuItem(command), save);
+            QCOMPARE(app.mainWindow().action(command)->isEnabled(), save);
+        }
+        QVERIFY(app.validateMenuItem(MenuCommand::Quit));
         if (locked) {
             // Quit cannot save any more, warns once and ends all the same,
             // without asking for a name no save could use.

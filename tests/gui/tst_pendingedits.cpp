@@ -107,7 +107,7 @@ struct EditFixture : AppFixture
             panels.answer({other});
             app->menuOpenFile();
         } else if (command == u"Open Recent") {
-            QMenu *menu = app->mainWindow().openRecentMenu();
+            QMenu *menu = app->mainWindow().menu(MainMenuName::OpenRecent);
             emit menu->aboutToShow();
             for (QAction *item : menu->actions()) {
                 if (item->statusTip() == other)

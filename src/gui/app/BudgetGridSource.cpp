@@ -3,7 +3,6 @@
 #include "BudgetGridModel.h"
 #include "BudgetGridView.h"
 #include "MainWindow.h"
-#include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "document/NumberText.h"
@@ -15,6 +14,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QMimeData>
+#include <QPushButton>
 
 namespace {
 
@@ -56,11 +56,10 @@ BudgetGridSource::BudgetGridSource(DocumentEditing &edits, Alerts &alerts, MainW
         return shouldEditTableColumn(BudgetGridModel::columnId(column), row);
     });
 
-    Ui::MainMenu &ui = _mainWindow.ui();
-    connect(ui.newCategoryButton, &QPushButton::clicked, this, &BudgetGridSource::btnNewCategory);
-    connect(ui.deleteCategoryButton, &QPushButton::clicked, this, &BudgetGridSource::btnDeleteCategory);
-    connect(ui.actionNewCategory, &QAction::triggered, this, &BudgetGridSource::btnNewCategory);
-    connect(ui.actionDeleteCategory, &QAction::triggered, this, &BudgetGridSource::btnDeleteCategory);
+    // The grid's buttons run the same menu commands.
+    connect(_mainWindow.action(MenuCommand::NewCategory), &QAction::triggered, this, &BudgetGridSource::btnNewCategory);
+    connect(_mainWindow.action(MenuCommand::DeleteCategory), &QAction::triggered, this,
+            &BudgetGridSource::btnDeleteCategory);
 }
 
 bool BudgetGridSource::envelopeView() const

@@ -2,7 +2,6 @@
 
 #include "MainWindow.h"
 #include "MyDataSource.h"
-#include "ui_MainMenu.h"
 
 #include "charts/BudgetChartsWindow.h"
 #include "document/BudgetDocument.h"
@@ -15,6 +14,8 @@
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,12 +25,14 @@ DesktopCommands::DesktopCommands(MyDataSource &dataSource, FilePanels &filePanel
     , _filePanels(filePanels)
     , _alerts(alerts)
 {
-    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
-    connect(ui.actionExportGrid, &QAction::triggered, this, &DesktopCommands::menuExportGrid);
-    connect(ui.actionExportShownMonth, &QAction::triggered, this, &DesktopCommands::menuExportShownMonth);
-    connect(ui.menuExportMonth, &QMenu::triggered, this, [this](QAction *item) { menuExportMonth(item->data().toInt()); });
-    connect(ui.menuExport, &QMenu::aboutToShow, this, &DesktopCommands::updateExportMenu);
-    connect(ui.actionCharts, &QAction::triggered, this, &DesktopCommands::menuShowCharts);
+    const MainWindow &window = _dataSource.mainWindow();
+    connect(window.action(MenuCommand::ExportGrid), &QAction::triggered, this, &DesktopCommands::menuExportGrid);
+    connect(window.action(MenuCommand::ExportShownMonth), &QAction::triggered, this,
+            &DesktopCommands::menuExportShownMonth);
+    connect(window.menu(MainMenuName::ExportMonth), &QMenu::triggered, this,
+            [this](QAction *item) { menuExportMonth(item->data().toInt()); });
+    connect(window.menu(MainMenuName::Export), &QMenu::aboutToShow, this, &DesktopCommands::updateExportMenu);
+    connect(window.action(MenuCommand::Charts), &QAction::triggered, this, &DesktopCommands::menuShowCharts);
     updateExportMenu();
 }
 
@@ -95,13 +98,14 @@ BudgetChartsWindow *DesktopCommands::chartsWindow() const
 
 void DesktopCommands::updateExportMenu()
 {
-    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
+    const MainWindow &window = _dataSource.mainWindow();
     const QString shownMonth = MonthDisplay::name(_dataSource.checkView().tableData().getMonthId());
     const bool registerShown = _dataSource.selectedTabIndex() == 1 && !shownMonth.isNull();
-    ui.actionExportShownMonth->setVisible(registerShown);
+    QAction *exportShown = window.action(MenuCommand::ExportShownMonth);
+    exportShown->setVisible(registerShown);
     if (registerShown)
-        ui.actionExportShownMonth->setText(tr("&Register of %1 as CSV…").arg(shownMonth));
-    ui.menuExportMonth->menuAction()->setVisible(!registerShown);
+        exportShown->setText(tr("&Register of %1 as CSV…").arg(shownMonth));
+    window.menu(MainMenuName::ExportMonth)->menuAction()->setVisible(!registerShown);
 }
 
 void DesktopCommands::exportCsv(const QString &title, const QString &suggestedName, const QByteArray &csv)

@@ -2,7 +2,6 @@
 
 #include "BudgetGridSource.h"
 #include "MainWindow.h"
-#include "ui_MainMenu.h"
 
 #include "dialogs/voAboutWinCtrl.h"
 #include "dialogs/voPrefWindowCtrl.h"
@@ -16,8 +15,8 @@ DialogCommands::DialogCommands(Settings &settings, MainWindow &mainWindow, Budge
     , _grid(grid)
     , _version(std::move(version))
 {
-    connect(_mainWindow.ui().actionPreferences, &QAction::triggered, this, &DialogCommands::openPrefsPanel);
-    connect(_mainWindow.ui().actionAbout, &QAction::triggered, this, &DialogCommands::openAboutPanel);
+    connect(_mainWindow.action(MenuCommand::Preferences), &QAction::triggered, this, &DialogCommands::openPrefsPanel);
+    connect(_mainWindow.action(MenuCommand::About), &QAction::triggered, this, &DialogCommands::openAboutPanel);
 }
 
 void DialogCommands::openPrefsPanel()

@@ -3,7 +3,6 @@
 #include "MainWindow.h"
 #include "PendingEdits.h"
 #include "UndoHistory.h"
-#include "ui_MainMenu.h"
 
 #include "document/NumberText.h"
 #include "platform/Alerts.h"
@@ -13,6 +12,8 @@
 #include "sync/DocumentHost.h"
 #include "sync/DocumentSync.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
@@ -31,13 +32,12 @@ FileCommands::FileCommands(DocumentSync &sync, DocumentHost &host, FilePanels &f
     , _alerts(alerts)
     , _changedOnDisk(safety, alerts)
 {
-    Ui::MainMenu &ui = _mainWindow.ui();
-    connect(ui.actionNew, &QAction::triggered, this, &FileCommands::menuNewFile);
-    connect(ui.actionOpen, &QAction::triggered, this, &FileCommands::menuOpenFile);
-    connect(ui.actionSave, &QAction::triggered, this, &FileCommands::menuSave);
-    connect(ui.actionSaveAs, &QAction::triggered, this, &FileCommands::menuSaveAs);
-    connect(ui.menuFile, &QMenu::aboutToShow, this, &FileCommands::validateMenuItems);
-    connect(ui.menuOpenRecent, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    connect(_mainWindow.action(MenuCommand::New), &QAction::triggered, this, &FileCommands::menuNewFile);
+    connect(_mainWindow.action(MenuCommand::Open), &QAction::triggered, this, &FileCommands::menuOpenFile);
+    connect(_mainWindow.action(MenuCommand::Save), &QAction::triggered, this, &FileCommands::menuSave);
+    connect(_mainWindow.action(MenuCommand::SaveAs), &QAction::triggered, this, &FileCommands::menuSaveAs);
+    connect(_mainWindow.menu(MainMenuName::File), &QMenu::aboutToShow, this, &FileCommands::validateMenuItems);
+    connect(_mainWindow.menu(MainMenuName::OpenRecent), &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
     connect(&_sync, &DocumentSync::updateHandled, this, &FileCommands::validateMenuItems);
 }
 
@@ -247,14 +247,16 @@ void FileCommands::offerMissingFile(const QString &path)
         menuOpenFile();
 }
 
-bool FileCommands::validateMenuItem(int tag) const
+bool FileCommands::validateMenuItem(MenuCommand command) const
 {
-    switch (tag) {
-    case kOpenTag:
-    case kNewTag:
-    case kSaveAsTag:
+    switch (command) {
+    case MenuCommand::Open:
+    case MenuCommand::New:
+    case MenuCommand::SaveAs:
+    case MenuCommand::OpenRecent:
         return _sync.fileCommandsEnabled();
-    case kSaveTag:
+    case MenuCommand::Save:
+    case MenuCommand::RestoreBackup:
         return !_host.dataFileName().isEmpty() && _sync.fileCommandsEnabled();
     default:
         return true;
@@ -263,13 +265,14 @@ bool FileCommands::validateMenuItem(int tag) const
 
 void FileCommands::validateMenuItems()
 {
-    for (QAction *action : _mainWindow.taggedActions())
-        action->setEnabled(validateMenuItem(MainWindow::tagOf(action)));
+    for (MenuCommand command : {MenuCommand::New, MenuCommand::Open, MenuCommand::OpenRecent, MenuCommand::Save,
+                                MenuCommand::SaveAs, MenuCommand::RestoreBackup})
+        _mainWindow.action(command)->setEnabled(validateMenuItem(command));
 }
 
 void FileCommands::fillRecentMenu()
 {
-    QMenu *menu = _mainWindow.openRecentMenu();
+    QMenu *menu = _mainWindow.menu(MainMenuName::OpenRecent);
     menu->clear();
     for (const QString &path : _recents.paths()) {
         QAction *item = menu->addAction(QFileInfo(path).fileName(), this, [this, path] { openFile(path); });

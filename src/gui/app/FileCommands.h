@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChangedOnDisk.h"
+#include "MenuCommand.h"
 
 #include <QObject>
 #include <QString>
@@ -30,12 +31,6 @@ class FileCommands final : public QObject
     Q_OBJECT
 
 public:
-    /// Menu tags of the file commands.
-    static constexpr int kOpenTag = 20002;
-    static constexpr int kNewTag = 20003;
-    static constexpr int kSaveAsTag = 20004;
-    static constexpr int kSaveTag = 20005;
-
     /// How a Save As ended.
     enum class SaveAsResult { Saved, Cancelled, Failed };
 
@@ -91,7 +86,10 @@ public:
     /// leaves the budget empty and the name remembered for the next start.
     void offerMissingFile(const QString &path);
 
-    [[nodiscard]] bool validateMenuItem(int tag) const;
+    /// Whether the command can run now: the file commands while file
+    /// operations are allowed, Save and Restore from Backup only with a
+    /// current file; any other command always.
+    [[nodiscard]] bool validateMenuItem(MenuCommand command) const;
     /// Enables the File menu's commands as validateMenuItem() answers.
     void validateMenuItems();
 

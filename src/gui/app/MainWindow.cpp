@@ -8,6 +8,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -45,7 +47,6 @@ MainWindow::MainWindow(QWidget *parent)
     _ui->actionNewCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     // Not the bare Delete key: that one belongs to the cell being edited.
     _ui->actionDeleteCategory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    _ui->menuOpenRecent->menuAction()->setProperty("tag", _ui->menuOpenRecent->property("tag"));
 
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         QAction *item = _ui->menuExportMonth->addAction(MonthDisplay::name(month) + QStringLiteral("…"));
@@ -59,6 +60,9 @@ MainWindow::MainWindow(QWidget *parent)
         tr("Add a category at the end of the budget (%1)").arg(keysText(*_ui->actionNewCategory)));
     _ui->deleteCategoryButton->setToolTip(
         tr("Delete the selected category and all its transactions (%1)").arg(keysText(*_ui->actionDeleteCategory)));
+    // The buttons are the menu's commands, enabled and run alike.
+    connect(_ui->newCategoryButton, &QPushButton::clicked, _ui->actionNewCategory, &QAction::trigger);
+    connect(_ui->deleteCategoryButton, &QPushButton::clicked, _ui->actionDeleteCategory, &QAction::trigger);
     _ui->_ourTableView->setToolTip(tr("The budget by month: select a cell and type to change it"));
     _ui->_ourTabView->setTabToolTip(0, tr("The budget grid: the categories by month"));
     _ui->_ourTabView->setTabToolTip(1, tr("The register: the transactions of one month"));
@@ -92,20 +96,110 @@ QTabWidget *MainWindow::tabView() const
     return _ui->_ourTabView;
 }
 
-QMenu *MainWindow::openRecentMenu() const
+QAction *MainWindow::action(MenuCommand command) const
 {
-    return _ui->menuOpenRecent;
+    switch (command) {
+    case MenuCommand::Open:
+        return _ui->actionOpen;
+    case MenuCommand::New:
+        return _ui->actionNew;
+    case MenuCommand::SaveAs:
+        return _ui->actionSaveAs;
+    case MenuCommand::Save:
+        return _ui->actionSave;
+    case MenuCommand::OpenRecent:
+        return _ui->menuOpenRecent->menuAction();
+    case MenuCommand::RestoreBackup:
+        return _ui->actionRestoreBackup;
+    case MenuCommand::ExportGrid:
+        return _ui->actionExportGrid;
+    case MenuCommand::ExportShownMonth:
+        return _ui->actionExportShownMonth;
+    case MenuCommand::Quit:
+        return _ui->actionQuit;
+    case MenuCommand::NewCategory:
+        return _ui->actionNewCategory;
+    case MenuCommand::DeleteCategory:
+        return _ui->actionDeleteCategory;
+    case MenuCommand::Preferences:
+        return _ui->actionPreferences;
+    case MenuCommand::Charts:
+        return _ui->actionCharts;
+    case MenuCommand::About:
+        return _ui->actionAbout;
+    }
+    return nullptr;
 }
 
-QList<QAction *> MainWindow::taggedActions() const
+QMenu *MainWindow::menu(MainMenuName name) const
 {
-    return {_ui->actionNew, _ui->actionOpen, _ui->actionSave, _ui->actionSaveAs,
-            _ui->menuOpenRecent->menuAction(), _ui->actionRestoreBackup};
+    switch (name) {
+    case MainMenuName::File:
+        return _ui->menuFile;
+    case MainMenuName::OpenRecent:
+        return _ui->menuOpenRecent;
+    case MainMenuName::Export:
+        return _ui->menuExport;
+    case MainMenuName::ExportMonth:
+        return _ui->menuExportMonth;
+    case MainMenuName::Edit:
+        return _ui->menuEdit;
+    case MainMenuName::Help:
+        return _ui->menuHelp;
+    }
+    return nullptr;
 }
 
-int MainWindow::tagOf(const QAction *action)
+void MainWindow::insertActions(MenuPlace place, const QList<QAction *> &actions)
 {
-    return action->property("tag").toInt();
+    const auto after = [](QMenu *menu, QAction *item) { return menu->actions().value(menu->actions().indexOf(item) + 1); };
+    const auto before = [](QMenu *menu, QAction *item) { return menu->actions().value(menu->actions().indexOf(item) - 1); };
+    QMenu *menu = _ui->menuFile;
+    QAction *at = nullptr;
+    bool separatorBelow = false;
+    switch (place) {
+    case MenuPlace::FileBeforeOpen:
+        at = _ui->actionOpen;
+        break;
+    case MenuPlace::FileAfterOpenRecent:
+        at = after(menu, _ui->menuOpenRecent->menuAction());
+        break;
+    case MenuPlace::FileBeforeExport:
+        at = _ui->menuExport->menuAction();
+        break;
+    case MenuPlace::FileAfterExport:
+        at = after(menu, _ui->menuExport->menuAction());
+        break;
+    case MenuPlace::EditFirst:
+        menu = _ui->menuEdit;
+        at = menu->actions().value(0);
+        separatorBelow = true;
+        break;
+    case MenuPlace::EditBeforePreferences:
+        menu = _ui->menuEdit;
+        at = before(menu, _ui->actionPreferences);
+        break;
+    case MenuPlace::WindowLast:
+        menu = _ui->menuWindow;
+        break;
+    case MenuPlace::HelpBeforeAbout:
+        menu = _ui->menuHelp;
+        at = _ui->actionAbout;
+        break;
+    }
+    for (QAction *action : actions) {
+        if (action)
+            menu->insertAction(at, action);
+        else
+            menu->insertSeparator(at);
+    }
+    if (separatorBelow)
+        menu->insertSeparator(at);
+}
+
+void MainWindow::insertMenuBeforeWindow(QMenu *menu)
+{
+    menuBar()->insertMenu(_ui->menuWindow->menuAction(), menu);
 }
 
 void MainWindow::showGrid()

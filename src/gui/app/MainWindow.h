@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MenuCommand.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -27,13 +29,16 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    [[nodiscard]] Ui::MainMenu &ui() const { return *_ui; }
     [[nodiscard]] BudgetGridView *tableView() const;
     [[nodiscard]] QTabWidget *tabView() const;
-    [[nodiscard]] QMenu *openRecentMenu() const;
-    /// The file menu's commands with their enabling tag (20002 … 20005).
-    [[nodiscard]] QList<QAction *> taggedActions() const;
-    [[nodiscard]] static int tagOf(const QAction *action);
+    /// The menu item of one of the window's commands.
+    [[nodiscard]] QAction *action(MenuCommand command) const;
+    [[nodiscard]] QMenu *menu(MainMenuName name) const;
+    /// Puts another part's items into the menus, in their order; a null
+    /// item stands for a separator.
+    void insertActions(MenuPlace place, const QList<QAction *> &actions);
+    /// Puts another part's menu into the menu bar, before the Window menu.
+    void insertMenuBeforeWindow(QMenu *menu);
     /// Selects the grid's tab (tab 0).
     void showGrid();
     /// Puts the register's view on the second tab.

@@ -7,7 +7,6 @@
 #include "PendingEdits.h"
 #include "StartupAndQuit.h"
 #include "UndoHistory.h"
-#include "ui_MainMenu.h"
 
 #include "dialogs/voProgressWinController.h"
 #include "document/BudgetDocument.h"
@@ -22,6 +21,8 @@
 #include "safety/RestoreBackupDialog.h"
 #include "sync/DocumentSync.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
@@ -113,10 +114,9 @@ void MyDataSource::connectWindow()
     // the loaded month, never its copy of the one it held while waiting.
     connect(_sync, &DocumentSync::updateHandled, _checkView, &voCheckViewCtrl::reloadMonth);
     connect(_sync, &DocumentSync::updateHandled, _history, &UndoHistory::clear);
-    Ui::MainMenu &ui = _mainWindow->ui();
-    _history->addActionsTo(*ui.menuEdit);
+    _mainWindow->insertActions(MenuPlace::EditFirst, {_history->undoAction(), _history->redoAction()});
     // Undo acts on what the user sees: an edit still open is committed first.
-    connect(ui.menuEdit, &QMenu::aboutToShow, this, [this] { (void)flushPendingEdits(); });
+    connect(_mainWindow->menu(MainMenuName::Edit), &QMenu::aboutToShow, this, [this] { (void)flushPendingEdits(); });
     _mainWindow->setCloseHandler([this] { menuQuit(); });
     // Another program may have changed the file while the user was away.
     _mainWindow->setActivationHandler([this] { _files->checkDisk(); });
@@ -127,7 +127,7 @@ void MyDataSource::connectWindow()
             _safety->documentChanged();
     });
     connect(_safety, &DocumentSafety::crashProtectionChanged, _mainWindow.get(), &MainWindow::showCrashProtection);
-    connect(ui.actionRestoreBackup, &QAction::triggered, this, [this] {
+    connect(_mainWindow->action(MenuCommand::RestoreBackup), &QAction::triggered, this, [this] {
         if (!_files->flushToGrid())
             return;
         RestoreBackupDialog::run(*_safety, _dataFileName, envelopeView(), _mainWindow.get());
@@ -269,9 +269,9 @@ bool MyDataSource::openFile(const QString &path)
     return _files->openFile(path);
 }
 
-bool MyDataSource::validateMenuItem(int tag) const
+bool MyDataSource::validateMenuItem(MenuCommand command) const
 {
-    return _files->validateMenuItem(tag);
+    return _files->validateMenuItem(command);
 }
 
 // Preferences and About ------------------------------------------------------

@@ -52,11 +52,6 @@ public:
         RecentFileList &recents;
     };
 
-    static constexpr int kOpenTag = FileCommands::kOpenTag;
-    static constexpr int kNewTag = FileCommands::kNewTag;
-    static constexpr int kSaveAsTag = FileCommands::kSaveAsTag;
-    static constexpr int kSaveTag = FileCommands::kSaveTag;
-
     explicit MyDataSource(const Services &services, QObject *parent = nullptr);
     ~MyDataSource() override;
     Q_DISABLE_COPY_MOVE(MyDataSource)
@@ -117,7 +112,7 @@ public:
     void menuSave();
     void menuSaveAs();
     bool openFile(const QString &path);
-    [[nodiscard]] bool validateMenuItem(int tag) const;
+    [[nodiscard]] bool validateMenuItem(MenuCommand command) const;
 
     void openPrefsPanel();
     void openAboutPanel();

@@ -5,7 +5,6 @@
 #include "DialogCommands.h"
 #include "FileCommands.h"
 #include "MainWindow.h"
-#include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "platform/Settings.h"
@@ -18,7 +17,7 @@ StartupAndQuit::StartupAndQuit(const Parts &parts, QString version, QObject *par
     , _parts(parts)
     , _version(std::move(version))
 {
-    connect(_parts.mainWindow.ui().actionQuit, &QAction::triggered, this, &StartupAndQuit::menuQuit);
+    connect(_parts.mainWindow.action(MenuCommand::Quit), &QAction::triggered, this, &StartupAndQuit::menuQuit);
 }
 
 void StartupAndQuit::awakeFromNib()

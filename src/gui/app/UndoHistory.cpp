@@ -1,7 +1,6 @@
 #include "UndoHistory.h"
 
 #include <QAction>
-#include <QMenu>
 
 namespace {
 
@@ -31,14 +30,6 @@ UndoHistory::UndoHistory(Applied applied, QObject *parent)
     _undo->setShortcuts(keysWith(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}));
     _redo->setShortcuts(keysWith(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                                       QKeySequence(Qt::CTRL | Qt::Key_Y)}));
-}
-
-void UndoHistory::addActionsTo(QMenu &menu) const
-{
-    QAction *first = menu.actions().value(0);
-    menu.insertAction(first, _undo);
-    menu.insertAction(first, _redo);
-    menu.insertSeparator(first);
 }
 
 void UndoHistory::record(std::unique_ptr<DocumentChange> change)

@@ -8,7 +8,6 @@
 #include <functional>
 
 class QAction;
-class QMenu;
 
 /// The undo history of the document: the document's operations record each
 /// change the user makes, after it is made, as a step that holds just what
@@ -31,8 +30,6 @@ public:
     /// after the change they act on and enabled only when there is one.
     [[nodiscard]] QAction *undoAction() const { return _undo; }
     [[nodiscard]] QAction *redoAction() const { return _redo; }
-    /// Puts Undo and Redo, then a separator, at the top of the menu.
-    void addActionsTo(QMenu &menu) const;
 
     /// A change has just been made.
     void record(std::unique_ptr<DocumentChange> change) override;

@@ -4,7 +4,6 @@
 
 #include "MainWindow.h"
 #include "MyDataSource.h"
-#include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
@@ -75,25 +74,18 @@ QAction *YearCommands::addAction(const QString &objectName, const QString &text,
 
 void YearCommands::installInMenus()
 {
-    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
-    ui.menuFile->insertAction(ui.actionOpen, _newYearAction);
-    // After Export, before the separator above Quit.
-    const QList<QAction *> fileItems = ui.menuFile->actions();
-    QAction *afterExport = fileItems.value(fileItems.indexOf(ui.menuExport->menuAction()) + 1);
-    ui.menuFile->insertActions(afterExport, {_exportPdfAction, _printAction});
-    connect(ui.menuFile, &QMenu::aboutToShow, this, [this] {
-        _newYearAction->setEnabled(_dataSource.validateMenuItem(MyDataSource::kNewTag));
+    MainWindow &window = _dataSource.mainWindow();
+    window.insertActions(MenuPlace::FileBeforeOpen, {_newYearAction});
+    window.insertActions(MenuPlace::FileAfterExport, {_exportPdfAction, _printAction});
+    connect(window.menu(MainMenuName::File), &QMenu::aboutToShow, this, [this] {
+        _newYearAction->setEnabled(_dataSource.validateMenuItem(MenuCommand::New));
     });
-
-    // Between the category commands and the separator above Preferences.
-    const QList<QAction *> editItems = ui.menuEdit->actions();
-    QAction *beforePreferences = editItems.value(editItems.indexOf(ui.actionPreferences) - 1);
-    ui.menuEdit->insertAction(beforePreferences, _findAction);
+    window.insertActions(MenuPlace::EditBeforePreferences, {_findAction});
 }
 
 void YearCommands::menuNewYear()
 {
-    if (!_dataSource.validateMenuItem(MyDataSource::kNewTag))
+    if (!_dataSource.validateMenuItem(MenuCommand::New))
         return;
     const QString current = _dataSource.dataFileName();
     // Without a year in the name, the panel still starts beside this budget.

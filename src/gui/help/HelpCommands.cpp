@@ -9,8 +9,8 @@
 #include "app/MyDataSource.h"
 #include "platform/ModalLoop.h"
 #include "platform/Settings.h"
-#include "ui_MainMenu.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -32,13 +32,7 @@ HelpCommands::HelpCommands(MyDataSource &dataSource, Settings &settings, QObject
     _sample->setStatusTip(tr("Open a copy of a household's sample budget to try things out; your own file stays as it is"));
 
     MainWindow &window = _dataSource.mainWindow();
-    QMenu &help = *window.ui().menuHelp;
-    QAction *about = window.ui().actionAbout;
-    help.insertAction(about, _handbook);
-    help.insertAction(about, _shortcuts);
-    help.insertSeparator(about);
-    help.insertAction(about, _sample);
-    help.insertSeparator(about);
+    window.insertActions(MenuPlace::HelpBeforeAbout, {_handbook, _shortcuts, nullptr, _sample, nullptr});
 
     connect(_handbook, &QAction::triggered, this, [this] { openHandbook(); });
     connect(_shortcuts, &QAction::triggered, this, &HelpCommands::showKeyboardShortcuts);

@@ -12,7 +12,6 @@
 #include "import/StatementSource.h"
 #include "platform/Alerts.h"
 #include "platform/FilePanels.h"
-#include "ui_MainMenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -29,8 +28,7 @@ ImportCommand::ImportCommand(MyDataSource &dataSource, Settings &settings, FileP
     _action->setObjectName(QStringLiteral("actionImportTransactions"));
     _action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     _action->setStatusTip(tr("Add the transactions of a bank statement (OFX, QFX, QIF or CSV) to the registers"));
-    Ui::MainMenu &ui = _dataSource.mainWindow().ui();
-    ui.menuFile->insertAction(ui.menuExport->menuAction(), _action);
+    _dataSource.mainWindow().insertActions(MenuPlace::FileBeforeExport, {_action});
     connect(_action, &QAction::triggered, this, &ImportCommand::menuImport);
 }
 

@@ -16,7 +16,6 @@
 #include "platform/ModalLoop.h"
 #include "platform/RefreshAfterBurst.h"
 #include "print/LandscapeTablePdf.h"
-#include "ui_MainMenu.h"
 #include "year/BudgetYear.h"
 #include "year/ComparisonCsv.h"
 
@@ -38,7 +37,7 @@ ComparisonCommands::ComparisonCommands(MyDataSource &dataSource, PlanningCommand
     _action->setToolTip(tr("Compare what was booked per category and month with last year's budget"));
     _action->setStatusTip(_action->toolTip());
     connect(_action, &QAction::triggered, this, &ComparisonCommands::menuCompare);
-    _dataSource.mainWindow().ui().menuWindow->addAction(_action);
+    _dataSource.mainWindow().insertActions(MenuPlace::WindowLast, {_action});
 
     const BudgetDocument &document = _dataSource.document();
     _refresh->follow(&document, &BudgetDocument::redisplayRequested);

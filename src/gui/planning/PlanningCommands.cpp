@@ -14,14 +14,12 @@
 #include "platform/FilePanels.h"
 #include "platform/ModalLoop.h"
 #include "sync/DocumentSync.h"
-#include "ui_MainMenu.h"
 #include "year/LastYearLink.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
-#include <QMenuBar>
 
 #include <algorithm>
 
@@ -34,14 +32,12 @@ PlanningCommands::PlanningCommands(MyDataSource &dataSource, FilePanels &filePan
     , _lastYearAction(new QAction(tr("&Last Year's Budget…"), &dataSource.mainWindow()))
 {
     MainWindow &window = _dataSource.mainWindow();
-    Ui::MainMenu &ui = window.ui();
     _lastYearAction->setObjectName(QStringLiteral("actionLastYearsBudget"));
     _lastYearAction->setToolTip(tr("Choose the budget file of the year before, to plan with"));
     _lastYearAction->setStatusTip(_lastYearAction->toolTip());
     connect(_lastYearAction, &QAction::triggered, this, &PlanningCommands::menuLastYearsBudget);
     // Beside the other commands that open a file.
-    const QList<QAction *> fileItems = ui.menuFile->actions();
-    ui.menuFile->insertAction(fileItems.value(fileItems.indexOf(ui.menuOpenRecent->menuAction()) + 1), _lastYearAction);
+    window.insertActions(MenuPlace::FileAfterOpenRecent, {_lastYearAction});
 
     _fillMenu->setObjectName(QStringLiteral("menuFill"));
     _fillMenu->setToolTipsVisible(true);
@@ -56,7 +52,7 @@ PlanningCommands::PlanningCommands(MyDataSource &dataSource, FilePanels &filePan
     addFillAction(QStringLiteral("actionFillBudgetLastYear"), BudgetFill::Rule::BudgetSameMonthLastYear);
     _fillMenu->addSeparator();
     addFillAction(QStringLiteral("actionFillPercent"), BudgetFill::Rule::ChangeByPercent);
-    window.menuBar()->insertMenu(ui.menuWindow->menuAction(), _fillMenu);
+    window.insertMenuBeforeWindow(_fillMenu);
     connect(_fillMenu, &QMenu::aboutToShow, this, [this] {
         const bool fillable = selectedFill().has_value();
         for (QAction *action : _fillMenu->actions())

@@ -6,7 +6,6 @@
 
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
-#include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "editing/DocumentEditing.h"
@@ -39,11 +38,8 @@ RecurringCommands::RecurringCommands(MyDataSource &dataSource, Settings &setting
     _makeAction->setStatusTip(tr("Make the register's selected transaction one that comes back"));
     connect(_listAction, &QAction::triggered, this, &RecurringCommands::showList);
     connect(_makeAction, &QAction::triggered, this, &RecurringCommands::makeRecurring);
-    Ui::MainMenu &ui = dataSource.mainWindow().ui();
-    // With the other commands of the register, before the separator above Preferences.
-    const QList<QAction *> items = ui.menuEdit->actions();
-    QAction *beforePreferences = items.value(items.indexOf(ui.actionPreferences) - 1);
-    ui.menuEdit->insertActions(beforePreferences, {_listAction, _makeAction});
+    // With the other commands of the register.
+    dataSource.mainWindow().insertActions(MenuPlace::EditBeforePreferences, {_listAction, _makeAction});
     connect(dataSource.checkView().recurringButton(), &QPushButton::clicked, this, &RecurringCommands::showList);
 
     // After the load's own steps: its history is cleared once it is done.

@@ -15,7 +15,6 @@
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
 #include "tags/TagTotalsCsv.h"
-#include "ui_MainMenu.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -32,7 +31,7 @@ TagsCommands::TagsCommands(MyDataSource &dataSource, FilePanels &filePanels, Ale
     _action->setToolTip(tr("Show what was booked per tag of the notes and month"));
     _action->setStatusTip(_action->toolTip());
     connect(_action, &QAction::triggered, this, &TagsCommands::menuTags);
-    _dataSource.mainWindow().ui().menuWindow->addAction(_action);
+    _dataSource.mainWindow().insertActions(MenuPlace::WindowLast, {_action});
 
     const BudgetDocument &document = _dataSource.document();
     _refresh->follow(&document, &BudgetDocument::redisplayRequested);
