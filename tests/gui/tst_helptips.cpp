@@ -403,7 +403,7 @@ private slots:
         QTest::newRow("Edit") << "menuEdit"
                               << QStringList{"actionUndo", "actionRedo", "-", "actionNewCategory",
                                              "actionDeleteCategory", "actionFindTransactions", "actionRecurringTransactions",
-                                             "actionMakeRecurring", "-", "actionPreferences"};
+                                             "actionMakeRecurring", "actionSplit", "-", "actionPreferences"};
         QTest::newRow("Window") << "menuWindow"
                                 << QStringList{"actionCharts", "actionCompareWithLastYear", "actionTags"};
         QTest::newRow("Help") << "menuHelp"

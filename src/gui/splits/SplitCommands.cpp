@@ -4,7 +4,6 @@
 
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
-#include "ui_MainMenu.h"
 
 #include "document/BudgetDocument.h"
 #include "editing/DocumentEditing.h"
@@ -13,7 +12,6 @@
 #include "register/voCheckViewData.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 
@@ -28,10 +26,8 @@ SplitCommands::SplitCommands(MyDataSource &dataSource, Alerts &alerts, QObject *
     // Ctrl+Shift+L is no standard key on any desktop.
     _splitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     connect(_splitAction, &QAction::triggered, this, &SplitCommands::split);
-    Ui::MainMenu &ui = dataSource.mainWindow().ui();
-    const QList<QAction *> items = ui.menuEdit->actions();
-    QAction *beforePreferences = items.value(items.indexOf(ui.actionPreferences) - 1);
-    ui.menuEdit->insertAction(beforePreferences, _splitAction);
+    // With the other commands of the register.
+    dataSource.mainWindow().insertActions(MenuPlace::EditBeforePreferences, {_splitAction});
     connect(dataSource.checkView().splitButton(), &QPushButton::clicked, this, &SplitCommands::split);
     QTableView *table = dataSource.checkView().tableView();
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
