@@ -1814,6 +1814,18 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>added, %1</source>
         <translation>hinzugefügt, %1</translation>
     </message>
+    <message>
+        <source>added whole; the window proposes to split it as last time</source>
+        <translation>ganz hinzugefügt; das Fenster schlägt vor, sie wie zuletzt aufzuteilen</translation>
+    </message>
+    <message>
+        <source>added as a split of %1 parts</source>
+        <translation>als Aufteilung in %1 Teile hinzugefügt</translation>
+    </message>
+    <message>
+        <source>added; %1</source>
+        <translation>hinzugefügt; %1</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>
@@ -1836,6 +1848,46 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>credit</source>
         <translation>Gutschrift</translation>
+    </message>
+    <message>
+        <source>a part&apos;s amount cannot be read, so it enters whole</source>
+        <translation>der Betrag eines Teils ist nicht lesbar, daher geht sie ganz ein</translation>
+    </message>
+    <message>
+        <source>its parts add up to %1, not %2, so it enters whole</source>
+        <translation>ihre Teile ergeben %1, nicht %2, daher geht sie ganz ein</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>split as last time: %1 — tick to confirm</source>
+        <translation>aufgeteilt wie zuletzt: %1 — zum Bestätigen anhaken</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Only a line of the budget&apos;s year can be split.</source>
+        <translation>Nur eine Zeile aus dem Jahr des Budgets lässt sich aufteilen.</translation>
+    </message>
+    <message>
+        <source>Choose a category of the budget.</source>
+        <translation>Wählen Sie eine Kategorie des Budgets.</translation>
+    </message>
+    <message>
+        <source>Choose a category for each part.</source>
+        <translation>Wählen Sie für jeden Teil eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>The parts add up to %1, but the total is %2.</source>
+        <translation>Die Teile ergeben %1, der Gesamtbetrag ist aber %2.</translation>
     </message>
 </context>
 <context>
@@ -2024,6 +2076,18 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>The statement&apos;s lines: tick those to import and choose a category for each</source>
         <translation>Die Zeilen des Kontoauszugs: Die zu importierenden anhaken und für jede eine Kategorie wählen</translation>
     </message>
+    <message>
+        <source>Sp&amp;lit…</source>
+        <translation>A&amp;ufteilen…</translation>
+    </message>
+    <message>
+        <source>Split the line</source>
+        <translation>Die Zeile aufteilen</translation>
+    </message>
+    <message>
+        <source>Split the selected line over several categories, or change or undo its split</source>
+        <translation>Die gewählte Zeile auf mehrere Kategorien aufteilen oder ihre Aufteilung ändern oder aufheben</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewDialog</name>
@@ -2161,6 +2225,10 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     <message>
         <source>Keep the entered amount</source>
         <translation>Den eingetragenen Betrag behalten</translation>
+    </message>
+    <message>
+        <source>A split: Split… changes its parts or puts it back whole.</source>
+        <translation>Eine Aufteilung: Aufteilen… ändert ihre Teile oder macht sie wieder zu einer Zeile.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "FileContents.h"
 #include "ImportFixtures.h"
 #include "safety/OpenFileLock.h"
+#include "splits/SplitLinks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +133,45 @@ private slots:
         const std::unique_ptr<BudgetDocument> after = DocumentCompare::loaded(budget, false, true);
         QVERIFY(after);
         QCOMPARE(CsvExport::monthRegister(*after, 4), may);
+    }
+
+    void qifSplitsEnterOnceAndLastTimesSplitIsForTheWindow()
+    {
+        QTemporaryDir home;
+        const QString budget = home.filePath(QStringLiteral("household.txt"));
+        QVERIFY(QFile::copy(ImportFixtures::kSample, budget));
+        QFile::setPermissions(budget, QFile::ReadOwner | QFile::WriteOwner);
+        const auto run = [&home, &budget](const QString &statement) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("HOME"), home.path());
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+            environment.remove(QStringLiteral("DISPLAY"));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(ORRINWICK_BINARY), QStringList{"--import", statement, budget});
+            process.waitForFinished(30000);
+            return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        };
+        const QString splits = ImportFixtures::kFolder + QStringLiteral("statement-splits.qif");
+        QString out = run(splits);
+        for (const char *said : {"2026-05-03\t84.20\tMarket\tGroceries, Health\tadded as a split of 2 parts",
+                                 "Garden centre\t(none), Health\tno category",
+                                 "Pharmacy\tHealth\tadded; its parts add up to 35, not 40.00, so it enters whole",
+                                 "Added 4 of 5 lines"})
+            QVERIFY2(out.contains(QString::fromUtf8(said)), qPrintable(out));
+        QVERIFY2(run(splits).contains(QStringLiteral("Added 0 of 5 lines")), qPrintable(out));
+
+        const QString another = home.filePath(QStringLiteral("another.qif"));
+        QFile file(another);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("!Type:Bank\nD2026-05-24\nT-42.10\nPMarket\n^\n");
+        file.close();
+        out = run(another);
+        QVERIFY2(out.contains(QStringLiteral("Market\tHealth\tadded whole; the window proposes to split it as last time")),
+                 qPrintable(out));
+        const std::unique_ptr<BudgetDocument> after = DocumentCompare::loaded(budget, false, true);
+        QVERIFY(after);
+        QCOMPARE(SplitLinks::read(after->extensions()).size(), 2);
     }
 };
 

@@ -4,9 +4,12 @@
 
 #include "document/AddRecords.h"
 #include "document/CsvExport.h"
+#include "editing/DocumentEditing.h"
 #include "import/CsvStatement.h"
 #include "import/ImportPlan.h"
 #include "import/StatementSource.h"
+#include "splits/Proportions.h"
+#include "splits/SplitLinks.h"
 
 #include <QTest>
 
@@ -16,7 +19,7 @@ using DocumentFixtures::addItem;
 
 StatementLine line(const QString &date, const QString &amount, const QString &description)
 {
-    return {QDate::fromString(date, Qt::ISODate), description, QString(), amount, 0};
+    return {QDate::fromString(date, Qt::ISODate), description, QString(), amount, 0, {}};
 }
 
 /// A budget with the fixed rows and the named categories.
@@ -44,6 +47,18 @@ QString states(const ImportPlan &plan)
     for (const PlannedLine &planned : plan.lines())
         names << ImportPlan::stateName(planned.state()) + (planned.ticked ? QStringLiteral("+") : QString());
     return names.join(u',');
+}
+
+const QString kSplits = QStringLiteral("statement-splits.qif");
+
+/// Each line as "categories|state|+" (ticked) the way the preview shows it.
+QStringList shownLines(const ImportPlan &plan)
+{
+    QStringList shown;
+    for (const PlannedLine &planned : plan.lines())
+        shown << ImportPlan::categoryText(planned) + u'|' + ImportPlan::stateText(planned)
+                + (planned.ticked ? QStringLiteral("|+") : QString());
+    return shown;
 }
 
 } // namespace
@@ -172,6 +187,123 @@ private slots:
 
         const ImportPlan taken(*document, lines, 2026, {{QStringLiteral("D"), QStringLiteral("Food")}}, true);
         QCOMPARE(states(taken), QStringLiteral("other year,needs a category,needs a category,credit+"));
+    }
+
+    void qifSplitPartsFindTheirCategories_data()
+    {
+        QTest::addColumn<QList<CategoryRule>>("rules");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("by name in another letter case")
+            << QList<CategoryRule>() << 0 << "Groceries, Health|new|+";
+        QTest::newRow("unknown name: the register's category for the description")
+            << QList<CategoryRule>() << 1 << "Groceries, Groceries|new|+";
+        QTest::newRow("unknown name, nothing known: the part needs one")
+            << QList<CategoryRule>() << 2 << "(none), Health|needs a category";
+        QTest::newRow("unknown name: the rule's category")
+            << QList<CategoryRule>{{QStringLiteral("Garden centre"), QStringLiteral("Transport")}} << 2
+            << "Transport, Health|new|+";
+        QTest::newRow("parts that do not add up: whole, said")
+            << QList<CategoryRule>() << 3 << "Health|new; its parts add up to 35, not 40.00, so it enters whole|+";
+        QTest::newRow("no split") << QList<CategoryRule>() << 4 << "Groceries|new|+";
+    }
+
+    void qifSplitPartsFindTheirCategories()
+    {
+        QFETCH(QList<CategoryRule>, rules);
+        QFETCH(int, index);
+        QFETCH(QString, shown);
+        const std::unique_ptr<BudgetDocument> sample = DocumentCompare::loaded(ImportFixtures::kSample, false, false);
+        const ImportPlan plan(*sample, statementLines(kSplits), 2026, rules);
+        QCOMPARE(shownLines(plan).value(index), shown);
+    }
+
+    void aQifSplitEntersLinkedAndIsADuplicateTheSecondTime()
+    {
+        const std::unique_ptr<BudgetDocument> sample = DocumentCompare::loaded(ImportFixtures::kSample, false, false);
+        DocumentEditing editing(*sample);
+        const ImportPlan first(*sample, statementLines(kSplits), 2026, {});
+        const AddRecords addition = first.addition();
+        QCOMPARE(addition.splits(), (QList<QList<qsizetype>>{{0, 1}, {2, 3}}));
+        QCOMPARE(addition.records().first(),
+                 (NewRecord{QStringLiteral("Groceries"), 4,
+                            Entry{QStringLiteral("3"), QStringLiteral("Market"), QStringLiteral("60.00"),
+                                  QStringLiteral("food"), QStringLiteral(" ")}}));
+        QCOMPARE(addition.records().at(1).entry.note, QStringLiteral("plasters"));
+        QVERIFY(editing.addRecords(addition, QStringLiteral("Import 4 Transactions"), 2026));
+        const QList<SplitLink> links = SplitLinks::read(sample->extensions());
+        QCOMPARE(links.size(), 2);
+        QCOMPARE(links.first().month, 4);
+        QCOMPARE(links.first().parts.size(), 2);
+
+        const ImportPlan second(*sample, statementLines(kSplits), 2026, {});
+        QCOMPARE(states(second), QStringLiteral("duplicate,duplicate,needs a category,duplicate,duplicate"));
+    }
+
+    void proportionalSharesRoundToCentsWithTheRestFirst_data()
+    {
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("shares"); // empty: none
+        QTest::newRow("same total") << QStringList{"60", "24.20"} << "84.20" << "60|24.2";
+        QTest::newRow("rounded down") << QStringList{"60", "24.20"} << "100" << "71.26|28.74";
+        QTest::newRow("thirds, the cent on the first") << QStringList{"1", "1", "1"} << "10" << "3.34|3.33|3.33";
+        QTest::newRow("half a cent rounds away from zero") << QStringList{"1", "1"} << "0.01" << "0|0.01";
+        QTest::newRow("a refund") << QStringList{"60", "24.20"} << "-42.10" << "-30|-12.1";
+        QTest::newRow("a negative part") << QStringList{"100", "-20"} << "40" << "50|-10";
+        QTest::newRow("finer digits last time") << QStringList{"0.333", "0.667"} << "3" << "1|2";
+        QTest::newRow("parts adding up to zero") << QStringList{"10", "-10"} << "5" << "";
+    }
+
+    void proportionalSharesRoundToCentsWithTheRestFirst()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(QString, total);
+        QFETCH(QString, shares);
+        QList<Decimal> values;
+        for (const QString &part : parts)
+            values.append(Decimal::fromText(part));
+        QStringList shown;
+        for (const Decimal &share : Proportions::shares(values, Decimal::fromText(total)).value_or(QList<Decimal>()))
+            shown.append(share.toText());
+        QCOMPARE(shown.join(u'|'), shares);
+    }
+
+    void aDescriptionSplitLastTimeIsProposedSplitAlike()
+    {
+        const std::unique_ptr<BudgetDocument> document
+            = budget({QStringLiteral("Food"), QStringLiteral("Household"), QStringLiteral("Fun")});
+        DocumentEditing editing(*document);
+        const auto record = [](const char *category, int month, const char *day, const char *amount) {
+            return NewRecord{QString::fromLatin1(category), month,
+                             Entry{QString::fromLatin1(day), QStringLiteral("Market"), QString::fromLatin1(amount),
+                                   QString(), QStringLiteral(" ")}};
+        };
+        // April's split is older than May's, which is proposed.
+        QVERIFY(editing.addRecords(AddRecords({record("Food", 4, "3", "50"), record("Household", 4, "3", "24.20"),
+                                               record("Fun", 4, "3", "10"), record("Fun", 3, "28", "5"),
+                                               record("Food", 3, "28", "5")},
+                                              {}, {{0, 1, 2}, {3, 4}}),
+                                   QStringLiteral("Split"), 2026));
+        ImportPlan plan(*document, {line("2026-05-03", "-84.20", "Market"), line("2026-05-20", "-42.10", "Market")},
+                        2026, {});
+        QCOMPARE(states(plan), QStringLiteral("duplicate,new")); // the split of the 3rd is the first line
+        QCOMPARE(shownLines(plan).last(),
+                 QStringLiteral("Food, Household, Fun|split as last time: Food 25.00, Household 12.10, Fun 5.00 — "
+                                "tick to confirm"));
+        QVERIFY(plan.setTicked(1, true));
+        QVERIFY(!plan.lines()[1].proposed);
+        QCOMPARE(plan.addition().splits(), (QList<QList<qsizetype>>{{0, 1, 2}}));
+        QCOMPARE(plan.records().at(1).entry.amount, QStringLiteral("12.1"));
+        QCOMPARE(plan.setParts(1, {{QStringLiteral("Food"), QStringLiteral("40"), {}, {}},
+                                   {QStringLiteral("Fun"), QStringLiteral("2"), {}, {}}}),
+                 QStringLiteral("The parts add up to 42, but the total is 42.1."));
+        QCOMPARE(plan.setParts(1, {{QStringLiteral("Food"), QStringLiteral("40"), {}, {}},
+                                   {QStringLiteral("Drink"), QStringLiteral("2.10"), {}, {}}}),
+                 QStringLiteral("Choose a category for each part."));
+        QCOMPARE(plan.setParts(1, {{QStringLiteral("Fun"), QStringLiteral("42.10"), {}, {}}}), QString());
+        QCOMPARE(plan.records().size(), 1);
+        QCOMPARE(plan.records().first().category, QStringLiteral("Fun"));
     }
 
     void addRecordsAddsEveryRecordOrNone()

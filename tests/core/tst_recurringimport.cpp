@@ -56,7 +56,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         BudgetDocument document;
         fillBudget(document);
-        const ImportPlan plan(document, {{QDate::fromString(date, Qt::ISODate), description, {}, amount, 1}}, 2026, kRules);
+        const ImportPlan plan(document, {{QDate::fromString(date, Qt::ISODate), description, {}, amount, 1, {}}}, 2026, kRules);
         QCOMPARE(ImportPlan::stateText(plan.lines()[0]), state);
         QCOMPARE(plan.lines()[0].ticked, ticked);
     }
@@ -66,8 +66,8 @@ private slots:
         BudgetDocument document;
         fillBudget(document);
         const ImportPlan plan(document,
-                              {{QDate(2026, 5, 30), QStringLiteral("RENT JUNE"), {}, QStringLiteral("-900"), 1},
-                               {QDate(2026, 5, 31), QStringLiteral("RENT JUNE AGAIN"), {}, QStringLiteral("-900"), 2}},
+                              {{QDate(2026, 5, 30), QStringLiteral("RENT JUNE"), {}, QStringLiteral("-900"), 1, {}},
+                               {QDate(2026, 5, 31), QStringLiteral("RENT JUNE AGAIN"), {}, QStringLiteral("-900"), 2, {}}},
                               2026, kRules);
         // One occurrence is met once: the second line is a new one.
         QCOMPARE(plan.enteredOccurrences().size(), 1);
@@ -106,7 +106,7 @@ private slots:
                                   QStringLiteral("80"));
         DocumentFixtures::addItem(document, QStringLiteral("Power"), 3, QStringLiteral("10"), bookedDescription,
                                   QStringLiteral("80"));
-        ImportPlan plan(document, {{QDate(2026, 4, 12), QStringLiteral("CITY POWER"), {}, amount, 1}}, 2026, kRules);
+        ImportPlan plan(document, {{QDate(2026, 4, 12), QStringLiteral("CITY POWER"), {}, amount, 1, {}}}, 2026, kRules);
         const PlannedLine &line = plan.lines()[0];
         QVERIFY(!line.ticked);
         QCOMPARE(line.correction.has_value(), !offer.isEmpty());

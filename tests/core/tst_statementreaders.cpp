@@ -1,6 +1,7 @@
 #include "import/AmountText.h"
 #include "import/CsvStatement.h"
 #include "import/DateText.h"
+#include "import/QifReader.h"
 #include "import/StatementSource.h"
 
 #include <QFile>
@@ -286,6 +287,38 @@ private slots:
         const DateText::OrderGuess guess = DateText::guessOrder(dates);
         QCOMPARE(guess.order, order);
         QCOMPARE(guess.open, open);
+    }
+
+    void qifSplitLinesBecomeTheLinesParts_data()
+    {
+        QTest::addColumn<QByteArray>("transaction");
+        QTest::addColumn<QString>("parts"); // "category|amount|memo", one per part
+        QTest::newRow("S, E and $ with a memo per part")
+            << QByteArray("SFood\nEbread\n$-60.00\nSHousehold\nEsoap\n$-24.20\n") << "Food|-60.00|bread;Household|-24.20|soap";
+        QTest::newRow("$ before E, a part without a memo")
+            << QByteArray("SFood\n$-60.00\nEbread\nSHousehold\n$-24.20\n") << "Food|-60.00|bread;Household|-24.20|";
+        QTest::newRow("parts that do not add up are read as written")
+            << QByteArray("SFood\n$-50\nSHousehold\n$-24.20\n") << "Food|-50|;Household|-24.20|";
+        QTest::newRow("a $ with no S is a part without a category")
+            << QByteArray("SFood\n$-60.00\n$-24.20\n") << "Food|-60.00|;|-24.20|";
+        QTest::newRow("an amount that is none is left empty")
+            << QByteArray("SFood\n$sixty\nSHousehold\n$-24.20\n") << "Food||;Household|-24.20|";
+        QTest::newRow("no split") << QByteArray("LFood\n") << "";
+    }
+
+    void qifSplitLinesBecomeTheLinesParts()
+    {
+        QFETCH(QByteArray, transaction);
+        QFETCH(QString, parts);
+        const StatementRead read
+            = QifReader::read("!Type:Bank\nD2026-05-03\nT-84.20\nPMarket\n" + transaction + "^\n");
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QCOMPARE(read.lines.size(), 1);
+        QStringList shownParts;
+        for (const StatementPart &part : read.lines.first().parts)
+            shownParts.append(QStringList{part.category, part.amount, part.memo}.join(u'|'));
+        QCOMPARE(shownParts.join(u';'), parts);
+        QCOMPARE(read.lines.first().amount, QStringLiteral("-84.20"));
     }
 
     void amountsReadInTheFormsBanksWrite_data()

@@ -12,6 +12,9 @@
 #include "import/ImportSettings.h"
 #include "register/voCheckViewCtrl.h"
 #include "register/voCheckViewData.h"
+#include "platform/CategoryComboBox.h"
+#include "splits/SplitEditorDialog.h"
+#include "splits/SplitLinks.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -123,6 +126,25 @@ QString writeStatement(const QTemporaryDir &folder, const QString &name, const Q
     return file.fileName();
 }
 
+/// The control of the window with the accessible name.
+template<typename Widget>
+Widget *named(const QWidget &window, const QString &name)
+{
+    for (Widget *widget : window.findChildren<Widget *>()) {
+        if (widget->accessibleName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
+void type(QLineEdit *line, const QString &text)
+{
+    QVERIFY(line);
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClicks(line, text);
+}
+
 } // namespace
 
 class ImportTest : public QObject
@@ -157,6 +179,44 @@ private slots:
         fixture.command->importStatementFile(ImportFixtures::kFolder + QStringLiteral("statement-ofx102.ofx"));
         QCOMPARE(fixture.may(), ImportFixtures::kImportedMay);
         QCOMPARE(fixture.app->undoHistory().stack().count(), 1);
+    }
+
+    void aLineSplitInThePreviewEntersAsASplitInTheImportsStep()
+    {
+        ImportApp fixture;
+        const DocumentSnapshot before = DocumentSnapshot::take(fixture.app->document());
+        QString shown;
+        fixture.answerPreview([&fixture, &shown](ImportPreviewDialog &preview) {
+            const QList<PlannedLine> &lines = preview.plan().lines();
+            const auto bakery = std::find_if(lines.cbegin(), lines.cend(),
+                                             [](const PlannedLine &line) { return line.description == u"Bakery"; });
+            QVERIFY(bakery != lines.cend());
+            const int row = int(bakery - lines.cbegin());
+            preview.findChild<QTableView *>(QStringLiteral("previewTable"))
+                ->setCurrentIndex(preview.model().index(row, int(Column::Description)));
+            fixture.loop.answer([](QWidget *window) {
+                auto *editor = qobject_cast<SplitEditorDialog *>(window);
+                QVERIFY(editor);
+                // The line is the first part; the editor offers a second.
+                type(named<QLineEdit>(*editor, QStringLiteral("Amount of part 1")), QStringLiteral("8"));
+                type(named<CategoryComboBox>(*editor, QStringLiteral("Category of part 2"))->lineEdit(),
+                     QStringLiteral("Health"));
+                type(named<QLineEdit>(*editor, QStringLiteral("Amount of part 2")), QStringLiteral("4"));
+                type(named<QLineEdit>(*editor, QStringLiteral("Note of part 2")), QStringLiteral("tea"));
+                editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
+            preview.findChild<QPushButton *>(QStringLiteral("splitButton"))->click();
+            shown = preview.model().index(row, int(Column::Category)).data().toString();
+        });
+        fixture.command->importStatementFile(ImportFixtures::kFolder + QStringLiteral("statement-splits.qif"));
+        QCOMPARE(fixture.loop.titles().last(), QStringLiteral("Split Transaction"));
+        QCOMPARE(shown, QStringLiteral("Groceries, Health"));
+        const QByteArray may = fixture.may();
+        QVERIFY2(may.contains("14,Groceries,Bakery,8,,no") && may.contains("14,Health,Bakery,4,tea,no"), may.constData());
+        QCOMPARE(SplitLinks::read(fixture.app->document().extensions()).size(), 3); // two of the file's, the Bakery
+        QVERIFY(UndoMenu::undoesAndRedoes(fixture.app->undoHistory(), QStringLiteral("Import 4 Transactions"),
+                                          [&fixture] { return DocumentSnapshot::take(fixture.app->document()); },
+                                          before));
     }
 
     void anOpenRegisterFollowsAndKeepsItsEdits()

@@ -32,9 +32,10 @@ Entry *correctedEntry(BudgetDocument &document, const AmountCorrection &correcti
 
 } // namespace
 
-AddRecords::AddRecords(QList<NewRecord> records, QList<AmountCorrection> corrections)
+AddRecords::AddRecords(QList<NewRecord> records, QList<AmountCorrection> corrections, QList<QList<qsizetype>> splits)
     : _records(std::move(records))
     , _corrections(std::move(corrections))
+    , _splits(std::move(splits))
 {
 }
 
@@ -105,5 +106,5 @@ AddRecords AddRecords::withIds(BudgetDocument &document) const
             correction.entry.id = booked->id;
         }
     }
-    return AddRecords(std::move(records), std::move(corrections));
+    return AddRecords(std::move(records), std::move(corrections), _splits);
 }

@@ -37,7 +37,10 @@ struct AmountCorrection
 class AddRecords final
 {
 public:
-    explicit AddRecords(QList<NewRecord> records, QList<AmountCorrection> corrections = {});
+    /// `splits` are the records that form one split each, by their index
+    /// in `records` (the parts of one month, in part order).
+    explicit AddRecords(QList<NewRecord> records, QList<AmountCorrection> corrections = {},
+                        QList<QList<qsizetype>> splits = {});
 
     /// Adds every record and makes every correction, or nothing when a
     /// record names a category the document lacks or a month outside 0–11,
@@ -56,8 +59,10 @@ public:
     [[nodiscard]] bool isEmpty() const { return _records.isEmpty() && _corrections.isEmpty(); }
     [[nodiscard]] const QList<NewRecord> &records() const { return _records; }
     [[nodiscard]] const QList<AmountCorrection> &corrections() const { return _corrections; }
+    [[nodiscard]] const QList<QList<qsizetype>> &splits() const { return _splits; }
 
 private:
     QList<NewRecord> _records;
     QList<AmountCorrection> _corrections;
+    QList<QList<qsizetype>> _splits;
 };

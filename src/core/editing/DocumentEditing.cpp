@@ -46,10 +46,12 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
             || newCategories.count(category) > 1)
             return false;
     }
-    // Ids fixed once, so that later steps find the records after an undo and redo.
+    // Ids fixed once, so that later steps find the records after an undo and
+    // redo, and the splits among them link them as the register does.
     const AddRecords added = records.withIds(document());
     const DocumentExtensions before = document().extensions();
-    DocumentExtensions after = RecurringMatch::withEntered(document(), before, recurring);
+    DocumentExtensions after
+        = SplitLinks::withAdded(RecurringMatch::withEntered(document(), before, recurring), added);
     if (year)
         after.setYear(*year);
     const int firstNewRow = int(document().getCatArray().size());

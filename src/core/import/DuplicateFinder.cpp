@@ -3,7 +3,9 @@
 #include "AmountText.h"
 
 #include "document/BudgetDocument.h"
+#include "document/Decimal.h"
 #include "document/NumberText.h"
+#include "splits/SplitLinks.h"
 
 #include <QSet>
 
@@ -19,11 +21,38 @@ DuplicateFinder::DuplicateFinder(const BudgetDocument &document, const QList<std
         days.set(std::size_t(month * 32 + NumberText::intValue(entry.day)));
         descriptions.insert(entry.desc);
     }
-    document.forEachBookedEntry([this, &days, &descriptions](int, int month, const Entry &entry) {
+    const QList<SplitLink> links = SplitLinks::read(document.extensions());
+    QHash<quint64, qsizetype> splitOfPart;
+    for (qsizetype at = 0; at < links.size(); ++at) {
+        for (const quint64 id : links[at].parts)
+            splitOfPart.insert(id, at);
+    }
+    QHash<qsizetype, QList<std::pair<int, Entry>>> parts;
+    const auto count = [this, &days, &descriptions](int month, const Entry &entry) {
         const int day = NumberText::intValue(entry.day);
         if (day >= 1 && day <= 31 && days.test(std::size_t(month * 32 + day)) && descriptions.contains(entry.desc))
             ++_unmatched[key(month, entry)];
+    };
+    document.forEachBookedEntry([&](int, int month, const Entry &entry) {
+        const auto split = splitOfPart.constFind(entry.id);
+        if (entry.id != 0 && split != splitOfPart.cend())
+            parts[*split].append({month, entry});
+        else
+            count(month, entry);
     });
+    for (const QList<std::pair<int, Entry>> &split : std::as_const(parts)) {
+        // A split with one part left is a whole record again.
+        if (split.size() == 1) {
+            count(split.first().first, split.first().second);
+            continue;
+        }
+        Entry whole = split.first().second;
+        Decimal total;
+        for (const auto &part : split)
+            total += Decimal::fromText(part.second.amount);
+        whole.amount = total.toText();
+        count(split.first().first, whole);
+    }
 }
 
 bool DuplicateFinder::take(int month, const Entry &entry)

@@ -14,6 +14,7 @@ class BudgetDocument;
 /// and day, with the same amount (as a number) and description, in any
 /// category. Each stored entry answers for one line only, so two equal
 /// purchases on one day are both kept when the register has one of them.
+/// A split answers as one entry of its total, its parts not on their own.
 class DuplicateFinder final
 {
 public:

@@ -10,6 +10,7 @@
 #include "document/BudgetFileReader.h"
 #include "platform/StderrAlerts.h"
 #include "safety/UnattendedSave.h"
+#include "splits/SplitLinks.h"
 
 #include <QFileInfo>
 
@@ -107,13 +108,23 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
         print(stdout, tr("Every date reads alike month first or day first; they were read month first."));
 
     const int budgetYear = year.value_or(ImportPlan::startingYear(read.lines, saved.yearOf(document, dataFile)));
-    const ImportPlan plan(document, read.lines, budgetYear, saved.rules(),
-                          arguments.contains(QStringLiteral("--credits")));
-    for (const PlannedLine &line : plan.lines()) {
+    ImportPlan plan(document, read.lines, budgetYear, saved.rules(), arguments.contains(QStringLiteral("--credits")));
+    for (int index = 0; index < plan.lines().size(); ++index) {
+        // Nobody confirms here: a split as last time is the window's to propose.
+        const bool proposed = plan.lines()[index].proposed;
+        if (proposed)
+            (void)plan.setParts(index, {});
+        const PlannedLine &line = plan.lines()[index];
         // Nobody ticks here: a line that could correct an estimate only meets it.
         QString outcome = line.correction && line.recurring ? RecurringMatch::note(*line.recurring)
                                                             : ImportPlan::stateText(line);
-        if (line.ticked)
+        if (line.ticked && proposed)
+            outcome = tr("added whole; the window proposes to split it as last time");
+        else if (line.ticked && line.isSplit())
+            outcome = tr("added as a split of %1 parts").arg(line.parts.size());
+        else if (line.ticked && !line.splitNote.isEmpty())
+            outcome = tr("added; %1").arg(line.splitNote);
+        else if (line.ticked)
             outcome = line.recurring ? tr("added, %1").arg(outcome) : tr("added");
         else if (line.state() == LineState::Credit)
             outcome = line.category.isEmpty() ? tr("credit, no category") : tr("credit, left out");
@@ -121,11 +132,11 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
             outcome = tr("no category");
         print(stdout, QStringList{line.source.line > 0 ? QString::number(line.source.line) : QStringLiteral("-"),
                                   line.source.date.toString(Qt::ISODate), line.amount, line.description,
-                                  line.category, outcome}
+                                  ImportPlan::categoryText(line), outcome}
                           .join(u'\t'));
     }
 
-    const AddRecords add(plan.records());
+    const AddRecords add = plan.addition().withIds(document);
     const auto creditsLeftOut = std::count_if(plan.lines().cbegin(), plan.lines().cend(), [](const PlannedLine &line) {
         return line.state() == LineState::Credit && !line.ticked;
     });
@@ -134,7 +145,7 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
                        "%7, credits left out: %8.")
                   : tr("Added %1 of %2 lines to %3 (%4). Duplicates: %5, other years: %6, without a category: %7, "
                        "credits left out: %8."))
-              .arg(add.count())
+              .arg(plan.tickedCount())
               .arg(plan.lines().size())
               .arg(QFileInfo(dataFile).fileName())
               .arg(budgetYear)
@@ -142,11 +153,12 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
               .arg(plan.count(LineState::OtherYear))
               .arg(plan.count(LineState::NeedsCategory))
               .arg(creditsLeftOut);
-    if (dryRun || add.count() == 0) {
+    if (dryRun || add.isEmpty()) {
         print(stdout, summary);
         return 0;
     }
-    DocumentExtensions extensions = RecurringMatch::withEntered(document, document.extensions(), plan.enteredOccurrences());
+    DocumentExtensions extensions = SplitLinks::withAdded(
+        RecurringMatch::withEntered(document, document.extensions(), plan.enteredOccurrences()), add);
     extensions.setYear(budgetYear);
     document.setExtensions(std::move(extensions));
     if (!add.apply(document)) {

@@ -8,6 +8,8 @@
 #include "document/TextRules.h"
 #include "editing/DescriptionLookup.h"
 #include "register/voCheckViewData.h"
+#include "splits/Proportions.h"
+#include "splits/SplitLinks.h"
 
 #include <QHash>
 #include <QSet>
@@ -59,7 +61,113 @@ std::optional<AmountCorrection> estimateCorrection(const BudgetDocument &documen
     return AmountCorrection{line.category, month, *nearest, line.amount};
 }
 
+/// An amount with two decimals at least: "60.00".
+QString withCents(const QString &amount)
+{
+    QString text = Decimal::fromText(amount).toText();
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0)
+        return text + QStringLiteral(".00");
+    return text.size() - point == 2 ? text + u'0' : text;
+}
+
+/// Splits made before, by description: the latest of each (by month, then
+/// day), its parts' categories and amounts in part order.
+struct LastSplit
+{
+    int monthAndDay = -1;
+    QStringList categories;
+    QList<Decimal> amounts;
+};
+
+QHash<QString, LastSplit> lastSplits(const BudgetDocument &document, const QSet<QString> &descriptions)
+{
+    QHash<QString, LastSplit> last;
+    const QList<SplitLink> links = SplitLinks::read(document.extensions());
+    if (links.isEmpty())
+        return last;
+    QHash<quint64, std::pair<int, const Entry *>> entries;
+    document.forEachBookedEntry([&entries, &descriptions](int row, int, const Entry &entry) {
+        if (entry.id != 0 && descriptions.contains(entry.desc))
+            entries.insert(entry.id, {row, &entry});
+    });
+    const QList<CategoryRow> &rows = document.getCatArray();
+    for (const SplitLink &link : links) {
+        LastSplit split;
+        QString desc;
+        for (const quint64 id : link.parts) {
+            const auto found = entries.constFind(id);
+            if (found == entries.cend())
+                continue;
+            const Entry &entry = *found->second;
+            desc = entry.desc;
+            split.monthAndDay = link.month * 32 + entry.day.toInt();
+            split.categories.append(rows[found->first].desc);
+            split.amounts.append(Decimal::fromText(entry.amount));
+        }
+        // Links come in file order, so a later one of the same day wins.
+        if (split.categories.size() > 1 && split.monthAndDay >= last.value(desc).monthAndDay)
+            last.insert(desc, split);
+    }
+    return last;
+}
+
+/// The statement's own parts as the line's: each category the budget's of
+/// that name in any letter case, else the line's own (from the rules or the
+/// register). Empty, with the reason in the line's split note, when they
+/// cannot be taken.
+QList<PlannedPart> statementParts(const PlannedLine &line, const QStringList &categories)
+{
+    const QList<StatementPart> &source = line.source.parts;
+    if (source.size() < 2)
+        return {};
+    QList<PlannedPart> parts;
+    Decimal sum;
+    for (const StatementPart &part : source) {
+        if (part.amount.isEmpty())
+            return {};
+        sum += Decimal::fromText(part.amount);
+        PlannedPart planned;
+        planned.amount = AmountText::negated(part.amount);
+        planned.note = registerText(part.memo);
+        const auto named = std::find_if(categories.cbegin(), categories.cend(), [&part](const QString &name) {
+            return name.compare(part.category.trimmed(), Qt::CaseInsensitive) == 0;
+        });
+        if (named != categories.cend()) {
+            planned.category = *named;
+            planned.categorySource = CategorySource::Chosen;
+        } else {
+            planned.category = line.category;
+            planned.categorySource = line.categorySource;
+        }
+        parts.append(planned);
+    }
+    if (!(sum == Decimal::fromText(line.source.amount)))
+        return {};
+    return parts;
+}
+
+/// Why the statement's split of the line was not taken.
+QString splitProblem(const StatementLine &line)
+{
+    Decimal sum;
+    for (const StatementPart &part : line.parts) {
+        if (part.amount.isEmpty())
+            return ImportPlan::tr("a part's amount cannot be read, so it enters whole");
+        sum += Decimal::fromText(part.amount);
+    }
+    return ImportPlan::tr("its parts add up to %1, not %2, so it enters whole")
+        .arg(AmountText::negated(sum.toText()), AmountText::negated(line.amount));
+}
+
 } // namespace
+
+bool PlannedLine::hasCategories() const
+{
+    if (!isSplit())
+        return !category.isEmpty();
+    return std::none_of(parts.cbegin(), parts.cend(), [](const PlannedPart &part) { return part.category.isEmpty(); });
+}
 
 LineState PlannedLine::state() const
 {
@@ -69,7 +177,7 @@ LineState PlannedLine::state() const
         return LineState::Duplicate;
     if (credit)
         return LineState::Credit;
-    if (category.isEmpty())
+    if (!hasCategories())
         return LineState::NeedsCategory;
     return LineState::New;
 }
@@ -119,7 +227,10 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
             planned.categorySource = planned.category.isEmpty() ? CategorySource::None : CategorySource::Lookup;
         }
         planned.duplicate = duplicates.take(planned.month, entries[next++].second);
-        if (!planned.duplicate && !planned.credit && !planned.category.isEmpty()) {
+        planned.parts = statementParts(planned, _categories);
+        if (planned.parts.isEmpty() && planned.source.parts.size() > 1)
+            planned.splitNote = splitProblem(planned.source);
+        if (!planned.duplicate && !planned.credit && !planned.isSplit() && !planned.category.isEmpty()) {
             planned.recurring = recurring.take(planned.category, planned.source.date, planned.amount);
             // The record an entered occurrence made is this line: it would count twice.
             planned.duplicate = planned.recurring && planned.recurring->entered;
@@ -128,6 +239,28 @@ ImportPlan::ImportPlan(const BudgetDocument &document, const QList<StatementLine
         }
         planned.ticked = planned.canTick() && (planned.state() == LineState::New
                                                || (takeCredits && planned.state() == LineState::Credit));
+    }
+    proposeLastSplits(document, descriptions);
+}
+
+void ImportPlan::proposeLastSplits(const BudgetDocument &document, const QSet<QString> &descriptions)
+{
+    const QHash<QString, LastSplit> last = lastSplits(document, descriptions);
+    if (last.isEmpty())
+        return;
+    for (PlannedLine &planned : _lines) {
+        const auto found = last.constFind(planned.description);
+        if (planned.month < 0 || planned.duplicate || planned.credit || planned.recurring
+            || !planned.source.parts.isEmpty() || found == last.cend())
+            continue;
+        const std::optional<QList<Decimal>> shares = Proportions::shares(found->amounts, Decimal::fromText(planned.amount));
+        if (!shares)
+            continue;
+        planned.parts.clear();
+        for (qsizetype at = 0; at < shares->size(); ++at)
+            planned.parts.append({found->categories[at], (*shares)[at].toText(), QString(), CategorySource::Lookup});
+        planned.proposed = true;
+        planned.ticked = false;
     }
 }
 
@@ -174,9 +307,27 @@ QString ImportPlan::stateName(LineState state)
 
 QString ImportPlan::stateText(const PlannedLine &line)
 {
+    if (line.proposed) {
+        QStringList parts;
+        for (const PlannedPart &part : line.parts)
+            parts.append(tr("%1 %2").arg(part.category, withCents(part.amount)));
+        return tr("split as last time: %1 — tick to confirm").arg(parts.join(QStringLiteral(", ")));
+    }
+    if (!line.splitNote.isEmpty())
+        return tr("%1; %2").arg(stateName(line.state()), line.splitNote);
     if (line.recurring && line.correction)
         return RecurringMatch::correctionNote(*line.recurring, *line.correction, line.ticked);
     return line.recurring ? RecurringMatch::note(*line.recurring) : stateName(line.state());
+}
+
+QString ImportPlan::categoryText(const PlannedLine &line)
+{
+    if (!line.isSplit())
+        return line.category;
+    QStringList names;
+    for (const PlannedPart &part : line.parts)
+        names.append(part.category.isEmpty() ? tr("(none)") : part.category);
+    return names.join(QStringLiteral(", "));
 }
 
 bool ImportPlan::setTicked(int index, bool ticked)
@@ -184,12 +335,58 @@ bool ImportPlan::setTicked(int index, bool ticked)
     if (index < 0 || index >= _lines.size() || (ticked && !_lines[index].canTick()))
         return false;
     _lines[index].ticked = ticked;
+    if (ticked)
+        _lines[index].proposed = false;
     return true;
+}
+
+QString ImportPlan::setParts(int index, const QList<PlannedPart> &parts, const QLocale &locale)
+{
+    if (index < 0 || index >= _lines.size() || _lines[index].month < 0)
+        return tr("Only a line of the budget's year can be split.");
+    PlannedLine &line = _lines[index];
+    if (parts.size() < 2) {
+        if (!parts.isEmpty() && !parts.first().category.isEmpty() && !_categories.contains(parts.first().category))
+            return tr("Choose a category of the budget.");
+        if (!parts.isEmpty() && !parts.first().category.isEmpty()) {
+            line.category = parts.first().category;
+            line.categorySource = CategorySource::Chosen;
+        }
+        line.parts.clear();
+    } else {
+        QList<PlannedPart> checked;
+        Decimal sum;
+        for (const PlannedPart &part : parts) {
+            if (!_categories.contains(part.category))
+                return tr("Choose a category for each part.");
+            const CheckedText amount = TextRules::checkAmount(part.amount, locale);
+            if (!amount.ok())
+                return amount.error;
+            const CheckedText note = TextRules::checkNote(part.note);
+            if (!note.ok())
+                return note.error;
+            sum += Decimal::fromText(amount.text);
+            checked.append({part.category, amount.text, note.text, CategorySource::Chosen});
+        }
+        const Decimal total = Decimal::fromText(line.amount);
+        if (!(sum == total))
+            return tr("The parts add up to %1, but the total is %2.").arg(sum.toText(), total.toText());
+        line.parts = checked;
+    }
+    // The occurrence a whole line would enter is no split.
+    if (line.recurring && !line.recurring->entered)
+        line.recurring.reset();
+    line.correction.reset();
+    line.proposed = false;
+    line.splitNote.clear();
+    line.ticked = line.canTick() && !line.duplicate;
+    return {};
 }
 
 bool ImportPlan::setCategory(int index, const QString &category)
 {
-    if (index < 0 || index >= _lines.size() || _lines[index].month < 0 || !_categories.contains(category))
+    if (index < 0 || index >= _lines.size() || _lines[index].month < 0 || _lines[index].isSplit()
+        || !_categories.contains(category))
         return false;
     PlannedLine &line = _lines[index];
     const bool neededOne = line.state() == LineState::NeedsCategory;
@@ -217,8 +414,14 @@ QStringList ImportPlan::newCategories() const
 {
     QStringList used;
     for (const QString &name : _added) {
+        const auto uses = [&name](const PlannedLine &line) {
+            if (!line.isSplit())
+                return line.category == name;
+            return std::any_of(line.parts.cbegin(), line.parts.cend(),
+                               [&name](const PlannedPart &part) { return part.category == name; });
+        };
         if (std::any_of(_lines.cbegin(), _lines.cend(),
-                        [&name](const PlannedLine &line) { return line.ticked && line.category == name; }))
+                        [&uses](const PlannedLine &line) { return line.ticked && uses(line); }))
             used.append(name);
     }
     return used;
@@ -237,10 +440,27 @@ int ImportPlan::count(LineState state) const
 
 QList<NewRecord> ImportPlan::records() const
 {
+    return addition().records();
+}
+
+AddRecords ImportPlan::addition() const
+{
     QList<NewRecord> records;
+    QList<QList<qsizetype>> splits;
     for (const PlannedLine &line : _lines) {
         if (!line.ticked || line.correction)
             continue;
+        if (line.isSplit()) {
+            QList<qsizetype> split;
+            for (const PlannedPart &part : line.parts) {
+                split.append(records.size());
+                records.append({part.category, line.month,
+                                Entry{QString::number(line.source.date.day()), line.description, part.amount, part.note,
+                                      QStringLiteral(" ")}});
+            }
+            splits.append(split);
+            continue;
+        }
         NewRecord record;
         record.category = line.category;
         record.month = line.month;
@@ -248,7 +468,7 @@ QList<NewRecord> ImportPlan::records() const
                         QStringLiteral(" ")};
         records.append(record);
     }
-    return records;
+    return AddRecords(std::move(records), corrections(), std::move(splits));
 }
 
 QList<AmountCorrection> ImportPlan::corrections() const

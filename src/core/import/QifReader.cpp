@@ -17,6 +17,8 @@ struct QifRecord
     bool amountFromTotal = false; // T, which wins over U
     QString payee;
     QString memo;
+    /// S, E and $ lines, amounts as written.
+    QList<StatementPart> parts;
 
     [[nodiscard]] bool isEmpty() const { return line == 0; }
 };
@@ -108,9 +110,25 @@ StatementRead QifReader::read(QByteArrayView bytes, std::optional<DateOrder> ord
         case 'M':
             record.memo = value;
             break;
+        case 'S':
+            record.parts.append({value, QString(), QString()});
+            break;
+        case 'E':
+        case '$': {
+            // A part begins with S; an E or $ without one, or one the part
+            // has already, begins a part without a category.
+            StatementPart *part = record.parts.isEmpty() ? nullptr : &record.parts.last();
+            QString StatementPart::*field = code == u'E' ? &StatementPart::memo : &StatementPart::amount;
+            if (!part || !(part->*field).isNull()) {
+                record.parts.append(StatementPart{});
+                part = &record.parts.last();
+            }
+            part->*field = value;
+            break;
+        }
         default:
-            // Number, cleared mark, category, address and split lines add
-            // nothing a register entry holds.
+            // Number, cleared mark, category and address lines add nothing
+            // a register entry holds.
             break;
         }
     }
@@ -149,6 +167,11 @@ StatementRead QifReader::read(QByteArrayView bytes, std::optional<DateOrder> ord
         line.amount = *amount;
         line.description = each.payee.isEmpty() ? each.memo : each.payee;
         line.memo = each.payee.isEmpty() ? QString() : each.memo;
+        for (const StatementPart &part : each.parts) {
+            // A part whose amount cannot be read leaves the line unsplit, which the plan says.
+            const std::optional<QString> partAmount = AmountText::parse(part.amount, decimalMark);
+            line.parts.append({part.category, partAmount.value_or(QString()), part.memo});
+        }
         read.lines.append(line);
     }
     return read;

@@ -4,6 +4,18 @@
 #include <QList>
 #include <QString>
 
+/// One part of a transaction the file itself splits (QIF's S, $ and E lines).
+struct StatementPart
+{
+    /// The file's own category name, matched to the budget's later.
+    QString category;
+    /// Signed as the line's amount; empty when the file's text is no amount.
+    QString amount;
+    QString memo;
+
+    friend bool operator==(const StatementPart &, const StatementPart &) = default;
+};
+
 /// One transaction as a bank statement gives it. The amount is signed as
 /// banks sign it: money out of the account is negative.
 struct StatementLine
@@ -16,6 +28,8 @@ struct StatementLine
     /// The line of the file the transaction starts on; 0 where the reader
     /// cannot tell (an OFX file with blocks libofx does not count as transactions).
     int line = 0;
+    /// The parts of a split transaction; empty for one that is not split.
+    QList<StatementPart> parts;
 
     friend bool operator==(const StatementLine &, const StatementLine &) = default;
 };

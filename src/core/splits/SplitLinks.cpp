@@ -1,5 +1,6 @@
 #include "SplitLinks.h"
 
+#include "document/AddRecords.h"
 #include "document/BudgetDocument.h"
 
 namespace SplitLinks {
@@ -77,3 +78,20 @@ void renumber(BudgetDocument &document)
 }
 
 } // namespace SplitLinks
+
+DocumentExtensions SplitLinks::withAdded(const DocumentExtensions &extensions, const AddRecords &records)
+{
+    if (records.splits().isEmpty())
+        return extensions;
+    QList<SplitLink> links = read(extensions);
+    for (const QList<qsizetype> &split : records.splits()) {
+        SplitLink link;
+        for (const qsizetype at : split) {
+            const NewRecord &record = records.records().at(at);
+            link.month = record.month;
+            link.parts.append(record.entry.id);
+        }
+        links.append(link);
+    }
+    return with(extensions, links);
+}

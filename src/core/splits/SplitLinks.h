@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 
+class AddRecords;
 class BudgetDocument;
 
 namespace ExtensionKind {
@@ -34,6 +35,10 @@ namespace SplitLinks {
 [[nodiscard]] QList<SplitLink> ofMonth(const DocumentExtensions &extensions, int month);
 /// The extensions with `links` in the place of the split records.
 [[nodiscard]] DocumentExtensions with(const DocumentExtensions &extensions, const QList<SplitLink> &links);
+
+/// The extensions with the links of the splits among records to be added
+/// (each record with its id already).
+[[nodiscard]] DocumentExtensions withAdded(const DocumentExtensions &extensions, const AddRecords &records);
 
 /// Gives every booked entry of the document a new id and the links the
 /// same: a document read elsewhere (a backup, a recovered file) holds ids

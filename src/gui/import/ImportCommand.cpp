@@ -58,8 +58,9 @@ void ImportCommand::importStatementFile(const QString &path)
     const bool accepted = preview.run();
     // Keyboard work goes on in the main window, also where no window manager hands the focus back.
     _dataSource.mainWindow().activateWindow();
-    const AddRecords add(preview.plan().records(), preview.plan().corrections());
-    const qsizetype count = add.count() + add.corrections().size();
+    const AddRecords add = preview.plan().addition();
+    // A split line counts once, however many parts it has.
+    const int count = preview.plan().tickedCount();
     if (accepted && !add.isEmpty())
         (void)_dataSource.edits().addRecords(
             add, count == 1 ? tr("Import 1 Transaction") : tr("Import %1 Transactions").arg(count),

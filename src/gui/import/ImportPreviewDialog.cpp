@@ -6,10 +6,12 @@
 #include "ImportRulesDialog.h"
 #include "ui_ImportPreview.h"
 
+#include "document/Decimal.h"
 #include "import/CsvStatement.h"
 #include "import/ImportSettings.h"
 #include "platform/Alerts.h"
 #include "platform/ModalLoop.h"
+#include "splits/SplitEditorDialog.h"
 #include "welcome/CommonCategoriesDialog.h"
 
 #include <QFileInfo>
@@ -124,6 +126,7 @@ ImportPreviewDialog::ImportPreviewDialog(StatementSource source, const BudgetDoc
     connect(table.selectionModel(), &QItemSelectionModel::currentRowChanged, this, &ImportPreviewDialog::updateSummary);
     connect(_ui->rulesButton, &QPushButton::clicked, this, &ImportPreviewDialog::editRules);
     connect(_ui->saveRuleButton, &QPushButton::clicked, this, &ImportPreviewDialog::saveAsRule);
+    connect(_ui->splitButton, &QPushButton::clicked, this, &ImportPreviewDialog::splitLine);
     connect(_ui->buttonBox, &QDialogButtonBox::accepted, this, &ImportPreviewDialog::importAccepted);
     connect(_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(this, &QDialog::finished, this, [this] { ModalLoop::current().stop(this); });
@@ -208,6 +211,8 @@ void ImportPreviewDialog::replan()
         const int key = lineKey(plan.lines()[row], row);
         if (const auto chosen = _chosen.constFind(key); chosen != _chosen.cend())
             plan.setCategory(row, *chosen);
+        if (const auto parts = _splits.constFind(key); parts != _splits.cend())
+            (void)plan.setParts(row, *parts);
         if (const auto tick = _ticks.constFind(key); tick != _ticks.cend())
             plan.setTicked(row, *tick);
     }
@@ -237,8 +242,11 @@ void ImportPreviewDialog::updateSummary()
     _ui->dateOrderNote->setText(open ? tr("Every date reads alike either way: check them.") : QString());
 
     const QModelIndex currentRow = _ui->previewTable->currentIndex();
-    _ui->saveRuleButton->setEnabled(currentRow.isValid() && currentRow.row() < current.lines().size()
-                                    && !current.lines()[currentRow.row()].category.isEmpty());
+    const PlannedLine *selected = currentRow.isValid() && currentRow.row() < current.lines().size()
+        ? &current.lines()[currentRow.row()]
+        : nullptr;
+    _ui->saveRuleButton->setEnabled(selected && !selected->isSplit() && !selected->category.isEmpty());
+    _ui->splitButton->setEnabled(selected && selected->month >= 0);
     if (!_read.ok()) {
         _ui->summaryLabel->setText(_source.failureMessage(_read));
         return;
@@ -280,6 +288,45 @@ void ImportPreviewDialog::saveAsRule()
         return;
     _settings.setRules(rules.rules());
     replan();
+}
+
+void ImportPreviewDialog::splitLine()
+{
+    const QModelIndex current = _ui->previewTable->currentIndex();
+    if (!current.isValid() || current.row() >= plan().lines().size() || plan().lines()[current.row()].month < 0)
+        return;
+    const int row = current.row();
+    const PlannedLine &line = plan().lines()[row];
+    const SplitEditorDialog::Whole whole{QString::number(line.source.date.day()), line.description,
+                                         Decimal::fromText(line.amount)};
+    QList<SplitPart> parts;
+    for (const PlannedPart &part : line.parts)
+        parts.append({part.category, part.amount, part.note});
+    if (parts.isEmpty())
+        parts.append({line.category, line.amount, line.note});
+    const int key = lineKey(line, row);
+    const auto keep = [this, row, key](const QList<PlannedPart> &planned) {
+        const QString refusal = _model->setParts(row, planned);
+        if (!refusal.isEmpty())
+            return EditAnswer::refused(refusal);
+        _splits.insert(key, plan().lines()[row].parts);
+        return EditAnswer::changed();
+    };
+    SplitEditorDialog::Unsplit unsplit;
+    if (line.isSplit())
+        unsplit = [this, row, keep] {
+            const PlannedLine &now = plan().lines()[row];
+            return keep({{now.parts.first().category, now.amount, now.note, CategorySource::Chosen}});
+        };
+    SplitEditorDialog::edit(
+        whole, parts, plan().categories(),
+        [keep](const QList<SplitPart> &typed) {
+            QList<PlannedPart> planned;
+            for (const SplitPart &part : typed)
+                planned.append({part.category, part.amount, part.note, CategorySource::Chosen});
+            return keep(planned);
+        },
+        unsplit, _alerts, this);
 }
 
 void ImportPreviewDialog::importAccepted()

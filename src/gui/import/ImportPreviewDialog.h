@@ -47,6 +47,8 @@ private:
     void updateSummary();
     void editRules();
     void saveAsRule();
+    /// Opens the split editor on the selected line.
+    void splitLine();
     void importAccepted();
     /// The common categories of a household the budget and the plan lack,
     /// offered for lines as new categories.
@@ -65,6 +67,8 @@ private:
     /// The user's own ticks and categories, by line, kept across replans.
     QHash<int, bool> _ticks;
     QHash<int, QString> _chosen;
+    /// The parts the user gave lines in the split editor (none: put back whole).
+    QHash<int, QList<PlannedPart>> _splits;
     /// The categories the user added for lines, kept across replans.
     QStringList _added;
 };

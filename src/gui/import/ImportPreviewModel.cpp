@@ -15,6 +15,16 @@ void ImportPreviewModel::setPlan(ImportPlan plan)
     endResetModel();
 }
 
+QString ImportPreviewModel::setParts(int row, const QList<PlannedPart> &parts, const QLocale &locale)
+{
+    const QString refusal = _plan.setParts(row, parts, locale);
+    if (refusal.isEmpty()) {
+        emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+        emit lineEdited(row);
+    }
+    return refusal;
+}
+
 int ImportPreviewModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(_plan.lines().size());
@@ -47,7 +57,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         case Column::Amount:
             return line.amount;
         case Column::Category:
-            return line.category;
+            return role == Qt::DisplayRole ? ImportPlan::categoryText(line) : line.category;
         case Column::State:
             return ImportPlan::stateText(line);
         }
@@ -55,6 +65,8 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (column(index) == Column::Description && !line.note.isEmpty())
             return line.note;
+        if (column(index) == Column::Category && line.isSplit())
+            return tr("A split: Split… changes its parts or puts it back whole.");
         if (column(index) == Column::Category)
             return sourceText(line.categorySource);
         return {};
@@ -112,7 +124,7 @@ Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex &index) const
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     if (column(index) == Column::Tick && line.canTick())
         flags |= Qt::ItemIsUserCheckable;
-    if (column(index) == Column::Category && line.month >= 0)
+    if (column(index) == Column::Category && line.month >= 0 && !line.isSplit())
         flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -22,6 +22,10 @@ public:
     void setPlan(ImportPlan plan);
     [[nodiscard]] const ImportPlan &plan() const { return _plan; }
 
+    /// Splits the line in `row`, or puts it back whole (ImportPlan::setParts);
+    /// the refusal's text, or empty when done.
+    QString setParts(int row, const QList<PlannedPart> &parts, const QLocale &locale = {});
+
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -31,7 +35,7 @@ public:
                                       int role = Qt::DisplayRole) const override;
 
 signals:
-    /// The user ticked, unticked or gave a category to the line in this row.
+    /// The user ticked, unticked, split or gave a category to the line in this row.
     void lineEdited(int row);
 
 private:
