@@ -6,7 +6,6 @@
 #include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 #include <QTest>
@@ -52,9 +51,8 @@ struct Budget
     BudgetDocument document;
     DocumentEditing editing { document };
     RecordedSteps steps;
-    ScriptedAlerts alerts;
     RecordingHost host;
-    voCheckViewData records { editing, alerts, host };
+    voCheckViewData records { editing, host };
 
     Budget()
     {

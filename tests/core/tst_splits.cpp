@@ -3,6 +3,7 @@
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "document/DocumentSnapshot.h"
+#include "platform/ScriptedAlerts.h"
 #include "splits/SplitLinks.h"
 
 #include <QTemporaryDir>
