@@ -1,5 +1,6 @@
 #include "BadInputTable.h"
 #include "DocumentFixtures.h"
+#include "EditOutcome.h"
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
 #include "RegisterRecords.h"
@@ -16,19 +17,6 @@ namespace {
 
 constexpr int kJan = 0;
 constexpr int kDec = 11;
-
-QString outcomeOf(const EditAnswer &answer)
-{
-    switch (answer.outcome) {
-    case EditAnswer::Outcome::Changed:
-        return QStringLiteral("changed");
-    case EditAnswer::Outcome::Refused:
-        return QStringLiteral("refused");
-    case EditAnswer::Outcome::Unchanged:
-        break;
-    }
-    return QStringLiteral("unchanged");
-}
 
 /// Every category's entries of every month as text, each list in its order.
 QStringList storedEntries(const BudgetDocument &document)

@@ -1,3 +1,4 @@
+#include "EditOutcome.h"
 #include "SplitFixture.h"
 
 #include "document/BudgetFileReader.h"
@@ -10,19 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QString outcomeOf(const EditAnswer &answer)
-{
-    switch (answer.outcome) {
-    case EditAnswer::Outcome::Changed:
-        return QStringLiteral("changed");
-    case EditAnswer::Outcome::Refused:
-        return QStringLiteral("refused");
-    case EditAnswer::Outcome::Unchanged:
-        break;
-    }
-    return QStringLiteral("unchanged");
-}
 
 SplitPart part(const char *category, const char *amount, const char *note = "")
 {
