@@ -8,7 +8,6 @@
 #include "document/BudgetDocument.h"
 #include "editing/DocumentChange.h"
 #include "editing/DocumentEditing.h"
-#include "platform/StderrAlerts.h"
 #include "register/CheckViewHost.h"
 #include "register/voCheckViewData.h"
 
@@ -65,9 +64,8 @@ int main(int argc, char **argv)
     KeptSteps steps;
     DocumentEditing edits(document);
     edits.setChangeLog(&steps);
-    StderrAlerts alerts;
     SilentHost host;
-    voCheckViewData records(edits, alerts, host);
+    voCheckViewData records(edits, host);
     records.loadMonthData(MonthTables::monthIdString(kMarch));
     const int rows = records.numberOfRowsInTableView();
     const int amount = int(RecordField::Amount);

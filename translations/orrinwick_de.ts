@@ -4652,7 +4652,7 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
     </message>
 </context>
 <context>
-    <name>voCategoryEditWinData</name>
+    <name>voCategoryEditWinCtrl</name>
     <message>
         <source>No Entry Selected</source>
         <translation>Kein Eintrag ausgewählt</translation>
@@ -4669,6 +4669,9 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>WARNING</source>
         <translation>WARNUNG</translation>
     </message>
+</context>
+<context>
+    <name>voCategoryEditWinData</name>
     <message>
         <source>Category</source>
         <translation>Kategorie</translation>
@@ -4708,9 +4711,6 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>Delete These Parts</source>
         <translation>Diese Teile löschen</translation>
     </message>
-</context>
-<context>
-    <name>voCheckViewData</name>
     <message>
         <source>No Entry Selected</source>
         <translation>Kein Eintrag ausgewählt</translation>
@@ -4747,6 +4747,9 @@ Sie liegt vielleicht auf einem Laufwerk oder einer Netzwerkfreigabe, die noch ni
         <source>Insert</source>
         <translation>Einfügen</translation>
     </message>
+</context>
+<context>
+    <name>voCheckViewData</name>
     <message>
         <source>R</source>
         <translation>A</translation>

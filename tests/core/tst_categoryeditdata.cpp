@@ -1,7 +1,6 @@
 #include "BadInputTable.h"
 #include "DocumentFixtures.h"
 #include "editing/DocumentEditing.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCategoryEditWinData.h"
 
 #include <QAbstractItemModelTester>
@@ -31,15 +30,12 @@ private slots:
     void renamingChecksTheName_data();
     void renamingChecksTheName();
     void renamingKeepsEveryValueOfTheCategory();
-    void deletingWarnsAndRemovesOnlyOnOk_data();
-    void deletingWarnsAndRemovesOnlyOnOk();
-    void deletingWithoutSelectionOnlyWarns();
+    void deletingRemovesTheSelectedCategoryAndItsData();
     void modelPassesTheItemModelTester();
 
 private:
     BudgetDocument *_document = nullptr;
     DocumentEditing *_edits = nullptr;
-    ScriptedAlerts *_alerts = nullptr;
     voCategoryEditWinData *_data = nullptr;
 };
 
@@ -47,18 +43,16 @@ void TestCategoryEditData::init()
 {
     _document = new BudgetDocument;
     _edits = new DocumentEditing(*_document);
-    _alerts = new ScriptedAlerts;
     _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
         _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    _data = new voCategoryEditWinData(*_edits, *_alerts);
+    _data = new voCategoryEditWinData(*_edits);
     _data->initData();
 }
 
 void TestCategoryEditData::cleanup()
 {
     delete _data;
-    delete _alerts;
     delete _edits;
     delete _document;
 }
@@ -76,7 +70,7 @@ void TestCategoryEditData::anEmptyBudgetGivesAnEmptyList()
     BudgetDocument empty;
     empty.addFixedRows();
     DocumentEditing emptyEdits(empty);
-    voCategoryEditWinData data(emptyEdits, *_alerts);
+    voCategoryEditWinData data(emptyEdits);
     data.initData();
     QCOMPARE(data.rowCount(), 0);
     data.addCategory();
@@ -104,7 +98,7 @@ void TestCategoryEditData::renamingChecksTheName_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("message"); // empty: no alert
+    QTest::addColumn<QString>("message"); // empty: not refused
     QTest::addColumn<QString>("name");
 
     QTest::newRow("new name") << "Groceries" << true << "" << "Groceries";
@@ -123,16 +117,14 @@ void TestCategoryEditData::renamingChecksTheName()
     QFETCH(QString, message);
     QFETCH(QString, name);
 
+    QSignalSpy refusals(_data, &voCategoryEditWinData::editRefused);
     QCOMPARE(_data->setData(_data->index(1), typed), accepted);
     QCOMPARE(_data->categoryList().at(1), name);
     QCOMPARE(categoryNames(*_document), (QStringList{"Food", name, "Fun"}));
     QVERIFY(_document->entryList(name, kJan) != nullptr);
-    if (message.isEmpty()) {
-        QVERIFY(_alerts->shown().isEmpty());
-    } else {
-        QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("WARNING")});
-        QCOMPARE(_alerts->shown().first().message, message);
-    }
+    QCOMPARE(refusals.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(refusals.first().first().toString(), message);
 }
 
 void TestCategoryEditData::renamingKeepsEveryValueOfTheCategory()
@@ -149,45 +141,20 @@ void TestCategoryEditData::renamingKeepsEveryValueOfTheCategory()
     QCOMPARE(_document->getCatArray()[kFirstCategoryRow + 1].months[kJan], QStringLiteral("800"));
 }
 
-void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk_data()
+void TestCategoryEditData::deletingRemovesTheSelectedCategoryAndItsData()
 {
-    QTest::addColumn<Alerts::Button>("answer");
-    QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("Cancel, the default") << Alerts::Button::Cancel << QStringList{"Food", "Rent", "Fun"};
-    QTest::newRow("OK") << Alerts::Button::Ok << QStringList{"Food", "Fun"};
-}
-
-void TestCategoryEditData::deletingWarnsAndRemovesOnlyOnOk()
-{
-    QFETCH(Alerts::Button, answer);
-    QFETCH(QStringList, remaining);
     addItem(*_document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
             QStringLiteral("9"));
-
+    QCOMPARE(_data->selectedRow(), -1);
     _data->selectionModel()->select(_data->index(1), QItemSelectionModel::ClearAndSelect);
-    _alerts->answer({answer});
-    _data->delCategory();
+    QCOMPARE(_data->selectedRow(), 1);
+    _data->delCategory(_data->selectedRow());
 
-    QCOMPARE(_alerts->shown().size(), 1);
-    const ScriptedAlerts::Shown &warning = _alerts->shown().first();
-    QCOMPARE(warning.title, QStringLiteral("WARNING"));
-    QCOMPARE(warning.message, QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
-    QCOMPARE(warning.kind, Alerts::Kind::Warning);
-    QCOMPARE(warning.defaultButton, Alerts::Button::Cancel);
-    QCOMPARE(ScriptedAlerts::buttonsOf(warning), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
-    QCOMPARE(_data->categoryList(), remaining);
-    QCOMPARE(categoryNames(*_document), remaining);
+    QCOMPARE(_data->categoryList(), (QStringList{"Food", "Fun"}));
+    QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Fun"}));
     // The rows after the deleted one still name their own data.
     QCOMPARE(_document->entryList(QStringLiteral("Fun"), kJan)->at(1).desc, QStringLiteral("Cinema"));
-    QCOMPARE(_data->selectionModel()->hasSelection(), answer == Alerts::Button::Cancel);
-}
-
-void TestCategoryEditData::deletingWithoutSelectionOnlyWarns()
-{
-    _data->delCategory();
-    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
-    QCOMPARE(_alerts->shown().first().message, QStringLiteral("Please select item to delete."));
-    QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Fun"}));
+    QVERIFY(!_data->selectionModel()->hasSelection());
 }
 
 void TestCategoryEditData::modelPassesTheItemModelTester()
@@ -196,8 +163,7 @@ void TestCategoryEditData::modelPassesTheItemModelTester()
     _data->addCategory();
     QVERIFY(_data->setData(_data->index(3), QStringLiteral("Travel")));
     _data->selectionModel()->select(_data->index(0), QItemSelectionModel::ClearAndSelect);
-    _alerts->answer({Alerts::Button::Ok});
-    _data->delCategory();
+    _data->delCategory(0);
     _data->initData();
     QCOMPARE(_data->categoryList(), (QStringList{"Rent", "Fun", "Travel"}));
 }

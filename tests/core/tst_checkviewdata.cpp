@@ -2,7 +2,6 @@
 #include "editing/DocumentEditing.h"
 #include "RecordingHost.h"
 #include "RegisterRecords.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 #include "document/EntryCompare.h"
@@ -52,17 +51,15 @@ private slots:
     void sortingKeepsTheSelectionOnTheSameRows();
     void sortMethodAndLastDaySurviveUnloading();
     void addedRecordStartsWithDefaultsAndIsEdited();
-    void addingWithoutCategoriesOnlyWarns();
+    void addingWithoutCategoriesIsRefused();
     void newRecordsLookUpTheirCategoryFromTheDescription_data();
     void newRecordsLookUpTheirCategoryFromTheDescription();
     void lookupRunsOnceAndNeverAfterAChosenCategory();
     void loadedRecordsNeverLookUpTheirCategory();
-    void deletingAsksAndRemovesOnlyOnOk_data();
-    void deletingAsksAndRemovesOnlyOnOk();
-    void deletingOrCarryingOverWithoutSelectionOnlyWarns();
+    void deletingRemovesTheSelectedRecords();
+    void deletingOrCarryingOverNothingChangesNothing();
     void carryOverAppendsToTheNextMonthOnly();
-    void carryOverFromDecemberOrCancelledDoesNothing_data();
-    void carryOverFromDecemberOrCancelledDoesNothing();
+    void carryOverFromDecemberDoesNothing();
     void modelPassesTheItemModelTester();
 
 private:
@@ -70,7 +67,6 @@ private:
 
     BudgetDocument *_document = nullptr;
     DocumentEditing *_edits = nullptr;
-    ScriptedAlerts *_alerts = nullptr;
     RecordingHost *_host = nullptr;
     voCheckViewData *_data = nullptr;
 };
@@ -79,18 +75,16 @@ void TestCheckViewData::init()
 {
     _document = new BudgetDocument;
     _edits = new DocumentEditing(*_document);
-    _alerts = new ScriptedAlerts;
     _host = new RecordingHost;
     fillRegisterSample(*_document, kJan);
     setEnvelope(*_document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
-    _data = new voCheckViewData(*_edits, *_alerts, *_host);
+    _data = new voCheckViewData(*_edits, *_host);
 }
 
 void TestCheckViewData::cleanup()
 {
     delete _data;
     delete _host;
-    delete _alerts;
     delete _edits;
     delete _document;
 }
@@ -272,18 +266,19 @@ void TestCheckViewData::typedTextIsCheckedBeforeItIsStored()
     _data->loadMonthData(QStringLiteral("jan"));
     const RegisterRecord before = _data->record(0);
     QSignalSpy changed(_data, &QAbstractItemModel::dataChanged);
+    QSignalSpy refusals(_data, &voCheckViewData::editRefused);
     const bool accepted = _data->setData(_data->index(0, columnOf(column)), typed);
 
     if (stored.isEmpty()) {
         QVERIFY(!accepted);
-        QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("WARNING")});
-        QVERIFY(!_alerts->shown().first().message.isEmpty());
+        QCOMPARE(refusals.size(), 1);
+        QVERIFY(!refusals.first().first().toString().isEmpty());
         QCOMPARE(_data->record(0).value(column), before.value(column));
         QVERIFY(!_data->isDirty());
         QCOMPARE(changed.count(), 0);
     } else {
         QVERIFY(accepted);
-        QVERIFY(_alerts->shown().isEmpty());
+        QVERIFY(refusals.isEmpty());
         QCOMPARE(_data->record(0).value(column), stored);
         QCOMPARE(_data->data(_data->index(0, columnOf(column))).toString(), stored);
         QVERIFY(_data->isDirty());
@@ -432,20 +427,16 @@ void TestCheckViewData::addedRecordStartsWithDefaultsAndIsEdited()
              (QStringList{"Unknown", "Unknown"}));
 }
 
-void TestCheckViewData::addingWithoutCategoriesOnlyWarns()
+void TestCheckViewData::addingWithoutCategoriesIsRefused()
 {
     BudgetDocument empty;
     empty.addFixedRows();
     DocumentEditing emptyEdits(empty);
-    voCheckViewData data(emptyEdits, *_alerts, *_host);
+    voCheckViewData data(emptyEdits, *_host);
     data.loadMonthData(QStringLiteral("jan"));
-    data.addData();
+    QVERIFY(data.addData().isRefused());
     QCOMPARE(data.rowCount(), 0);
     QVERIFY(!data.isDirty());
-    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Categories Defined")});
-    QCOMPARE(_alerts->shown().first().message,
-             QStringLiteral("Please create a category first. Categories can be edited by clicking the category "
-                            "action icon."));
 }
 
 void TestCheckViewData::newRecordsLookUpTheirCategoryFromTheDescription_data()
@@ -488,9 +479,7 @@ void TestCheckViewData::newRecordsLookUpTheirCategoryFromTheDescription()
     _data->loadMonthData(month);
     if (month == u"mar") {
         select({0});
-        _alerts->answer({Alerts::Button::Ok});
         _data->delData();
-        _alerts->clear();
     }
     if (month == u"feb") {
         // "Later" in February's register would answer for February itself.
@@ -532,52 +521,27 @@ void TestCheckViewData::loadedRecordsNeverLookUpTheirCategory()
     QCOMPARE(_data->record(market).lookup, CategoryLookup::Never);
 }
 
-void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk_data()
+void TestCheckViewData::deletingRemovesTheSelectedRecords()
 {
-    QTest::addColumn<Alerts::Button>("answer");
-    QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("Cancel") << Alerts::Button::Cancel << QStringList{"Landlord", "Bakery", "Cinema", "Market"};
-    QTest::newRow("OK") << Alerts::Button::Ok << QStringList{"Bakery", "Market"};
-}
-
-void TestCheckViewData::deletingAsksAndRemovesOnlyOnOk()
-{
-    QFETCH(Alerts::Button, answer);
-    QFETCH(QStringList, remaining);
-
     _data->loadMonthData(QStringLiteral("jan"));
     select({0, 2});
-    _alerts->answer({answer});
     _data->delData();
 
-    QCOMPARE(_alerts->shown().size(), 1);
-    const ScriptedAlerts::Shown &confirm = _alerts->shown().first();
-    QCOMPARE(confirm.title, QStringLiteral("Confirm Delete"));
-    QCOMPARE(confirm.message, QStringLiteral("Are you sure you want to delete selected items?"));
-    QCOMPARE(confirm.kind, Alerts::Kind::Question);
-    QCOMPARE(confirm.defaultButton, Alerts::Button::Cancel);
-    QCOMPARE(ScriptedAlerts::buttonsOf(confirm), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
-    QCOMPARE(shownDescs(*_data), remaining);
+    QCOMPARE(shownDescs(*_data), (QStringList{"Bakery", "Market"}));
     QVERIFY(_data->selectedRows().isEmpty());
-    const bool deleted = answer == Alerts::Button::Ok;
-    QCOMPARE(_data->isDirty(), deleted);
-    QCOMPARE(_host->remaining, deleted ? QStringLiteral("946.4") : QStringLiteral("149.4"));
-
+    QVERIFY(_data->isDirty());
+    QCOMPARE(_host->remaining, QStringLiteral("946.4"));
     _data->storeAndReleaseMonthData();
-    const QStringList rent = deleted ? QStringList() : QStringList{"Landlord"};
-    QCOMPARE(storedDescs(*_document, QStringLiteral("Rent"), kJan), rent);
+    QCOMPARE(storedDescs(*_document, QStringLiteral("Rent"), kJan), QStringList());
 }
 
-void TestCheckViewData::deletingOrCarryingOverWithoutSelectionOnlyWarns()
+void TestCheckViewData::deletingOrCarryingOverNothingChangesNothing()
 {
     _data->loadMonthData(QStringLiteral("jan"));
     _data->delData();
-    _data->carryOverData();
-    QCOMPARE(_alerts->titles(), (QStringList{"No Entry Selected", "No Entry Selected"}));
-    QCOMPARE(_alerts->shown()[0].message, QStringLiteral("Please select item(s) to delete."));
-    QCOMPARE(_alerts->shown()[1].message, QStringLiteral("Please select item(s) to carry-over."));
-    QCOMPARE(ScriptedAlerts::buttonsOf(_alerts->shown()[1]), QList{Alerts::Button::Ok});
+    QVERIFY(!_data->carryOverData().isChanged());
     QCOMPARE(_data->rowCount(), 4);
+    QVERIFY(!_data->isDirty());
     QCOMPARE(storedDescs(*_document, QStringLiteral("Food"), kFeb), QStringList());
 }
 
@@ -589,13 +553,8 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
     _data->loadMonthData(QStringLiteral("jan"));
     // Day order: Landlord (Rent), Bakery (Food), Cinema (Fun), Market (Food).
     select({1, 2, 3});
-    _data->carryOverData();
+    QVERIFY(_data->carryOverData().isChanged());
 
-    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("Confirm Carry-Over")});
-    QCOMPARE(_alerts->shown().first().message, QStringLiteral("Insert data into February ?"));
-    QCOMPARE(_alerts->shown().first().defaultButton, Alerts::Button::Action);
-    QCOMPARE(_alerts->shown().first().buttons.first().label, QStringLiteral("Insert"));
-    QCOMPARE(ScriptedAlerts::buttonsOf(_alerts->shown().first()), (QList{Alerts::Button::Action, Alerts::Button::Cancel}));
     QCOMPARE(*_document->entryList(QStringLiteral("Food"), kFeb),
              (EntryList{Entry::envelope(), Entry{"2", "Already", "1", "", " "}, Entry{"5", "Bakery", "8.5", "", " "},
                         Entry{"20", "Market", "45.10", "", " "}}));
@@ -613,33 +572,18 @@ void TestCheckViewData::carryOverAppendsToTheNextMonthOnly()
     QCOMPARE(*_document->entryList(QStringLiteral("Food"), kJan), january);
 }
 
-void TestCheckViewData::carryOverFromDecemberOrCancelledDoesNothing_data()
+void TestCheckViewData::carryOverFromDecemberDoesNothing()
 {
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<Alerts::Button>("answer");
-    QTest::addColumn<QStringList>("titles");
-    QTest::newRow("December") << "dec" << Alerts::Button::Action << QStringList();
-    QTest::newRow("Cancel") << "jan" << Alerts::Button::Cancel << QStringList{"Confirm Carry-Over"};
-}
-
-void TestCheckViewData::carryOverFromDecemberOrCancelledDoesNothing()
-{
-    QFETCH(QString, month);
-    QFETCH(Alerts::Button, answer);
-    QFETCH(QStringList, titles);
-
     addItem(*_document, QStringLiteral("Food"), kDec, QStringLiteral("24"), QStringLiteral("Gifts"),
             QStringLiteral("70"));
     std::vector<EntryList> before;
     for (const auto &[name, lists] : _document->getCatDataDictionary())
         before.insert(before.end(), lists.begin(), lists.end());
 
-    _data->loadMonthData(month);
+    _data->loadMonthData(QStringLiteral("dec"));
     select({0});
-    _alerts->answer({answer});
-    _data->carryOverData();
+    QVERIFY(!_data->carryOverData().isChanged());
 
-    QCOMPARE(_alerts->titles(), titles);
     std::vector<EntryList> after;
     for (const auto &[name, lists] : _document->getCatDataDictionary())
         after.insert(after.end(), lists.begin(), lists.end());
@@ -654,7 +598,6 @@ void TestCheckViewData::modelPassesTheItemModelTester()
     _data->addData();
     QVERIFY(_data->setData(_data->index(0, columnOf("amount")), QStringLiteral("1")));
     select({1, 2});
-    _alerts->answer({Alerts::Button::Ok});
     _data->delData();
     _data->storeAndReleaseMonthData();
     _data->loadMonthData(QStringLiteral("feb"));

@@ -1,12 +1,12 @@
 #include "BadInputTable.h"
 #include "DocumentFixtures.h"
+#include "EditOutcome.h"
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
 #include "RegisterRecords.h"
 #include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 #include <QTest>
@@ -17,19 +17,6 @@ namespace {
 
 constexpr int kJan = 0;
 constexpr int kDec = 11;
-
-QString outcomeOf(const EditAnswer &answer)
-{
-    switch (answer.outcome) {
-    case EditAnswer::Outcome::Changed:
-        return QStringLiteral("changed");
-    case EditAnswer::Outcome::Refused:
-        return QStringLiteral("refused");
-    case EditAnswer::Outcome::Unchanged:
-        break;
-    }
-    return QStringLiteral("unchanged");
-}
 
 /// Every category's entries of every month as text, each list in its order.
 QStringList storedEntries(const BudgetDocument &document)
@@ -52,9 +39,8 @@ struct Budget
     BudgetDocument document;
     DocumentEditing editing { document };
     RecordedSteps steps;
-    ScriptedAlerts alerts;
     RecordingHost host;
-    voCheckViewData records { editing, alerts, host };
+    voCheckViewData records { editing, host };
 
     Budget()
     {

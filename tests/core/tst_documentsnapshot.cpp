@@ -2,7 +2,6 @@
 #include "editing/DocumentEditing.h"
 #include "RecordingHost.h"
 #include "document/DocumentSnapshot.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 #include <QSignalSpy>
@@ -157,10 +156,9 @@ private slots:
     {
         BudgetDocument document;
         fillDocument(document);
-        ScriptedAlerts alerts;
         RecordingHost host;
         DocumentEditing edits(document);
-        voCheckViewData data(edits, alerts, host);
+        voCheckViewData data(edits, host);
         data.loadMonthData(QStringLiteral("mar"));
         data.sortByMethod(voCheckViewData::kSortByAmount);
 

@@ -6,7 +6,6 @@
 #include "document/EnvelopeCarry.h"
 #include "editing/DocumentEditing.h"
 #include "editing/PlanningEdits.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 #include "year/BudgetFill.h"
 #include "year/LastYearBudget.h"
@@ -37,9 +36,8 @@ QStringList recordLines(const BudgetDocument &document)
 QString registerRemaining(BudgetDocument &document, int month)
 {
     DocumentEditing edits(document);
-    ScriptedAlerts alerts;
     RecordingHost host;
-    voCheckViewData data(edits, alerts, host);
+    voCheckViewData data(edits, host);
     data.loadMonthData(MonthTables::monthIdString(month));
     return host.remaining;
 }

@@ -1,27 +1,16 @@
+#include "EditOutcome.h"
 #include "SplitFixture.h"
 
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
 #include "document/DocumentSnapshot.h"
+#include "platform/ScriptedAlerts.h"
 #include "splits/SplitLinks.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QString outcomeOf(const EditAnswer &answer)
-{
-    switch (answer.outcome) {
-    case EditAnswer::Outcome::Changed:
-        return QStringLiteral("changed");
-    case EditAnswer::Outcome::Refused:
-        return QStringLiteral("refused");
-    case EditAnswer::Outcome::Unchanged:
-        break;
-    }
-    return QStringLiteral("unchanged");
-}
 
 SplitPart part(const char *category, const char *amount, const char *note = "")
 {

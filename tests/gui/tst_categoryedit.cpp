@@ -190,8 +190,11 @@ void TestCategoryEditor::deleteButtonWarnsWithCancelAsDefault()
                       table()->visualRect(table()->model()->index(1, 0)).center());
     click("deleteButton"); // Return at the warning: the default, Cancel
     QCOMPARE(shownNames(), (QStringList{"Food", "Rent", "Fun"}));
-    QCOMPARE(_alerts->shown().first().message,
-             QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
+    const ScriptedAlerts::Shown &warning = _alerts->shown().first();
+    QCOMPARE(warning.message, QStringLiteral("Removing Category 'Rent' will permanently remove all associated data!"));
+    QCOMPARE(warning.kind, Alerts::Kind::Warning);
+    QCOMPARE(warning.defaultButton, Alerts::Button::Cancel);
+    QCOMPARE(ScriptedAlerts::buttonsOf(warning), (QList{Alerts::Button::Ok, Alerts::Button::Cancel}));
 
     _alerts->answer({Alerts::Button::Ok});
     click("deleteButton");
@@ -206,6 +209,7 @@ void TestCategoryEditor::deleteWithoutSelectionOnlyWarns()
     open(*_edits);
     click("deleteButton");
     QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Entry Selected")});
+    QCOMPARE(_alerts->shown().first().message, QStringLiteral("Please select item to delete."));
     QCOMPARE(categoryNames(*_document), (QStringList{"Food", "Rent", "Fun"}));
 }
 

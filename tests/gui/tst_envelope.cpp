@@ -50,8 +50,7 @@ private slots:
 
     void rowsFollowTheBudgetOrder()
     {
-        ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_edits, alerts);
+        voEnvelopeWinData data(*_edits);
         QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
         data.initData(QStringLiteral("mar"));
         QCOMPARE(data.rowCount(), 3);
@@ -68,9 +67,8 @@ private slots:
     {
         BudgetDocument empty;
         empty.addFixedRows();
-        ScriptedAlerts alerts;
         DocumentEditing emptyEdits(empty);
-        voEnvelopeWinData data(emptyEdits, alerts);
+        voEnvelopeWinData data(emptyEdits);
         data.initData(QStringLiteral("jan"));
         QCOMPARE(data.rowCount(), 0);
     }
@@ -96,13 +94,13 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, refused);
         (*_document->entryList(QStringLiteral("Food"), kMarch))[0].amount = QStringLiteral("40");
-        ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_edits, alerts);
+        voEnvelopeWinData data(*_edits);
         data.initData(QStringLiteral("mar"));
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
+        QSignalSpy refusals(&data, &voEnvelopeWinData::editRefused);
         QCOMPARE(data.setData(data.index(1, 1), typed, Qt::EditRole), !refused);
         QCOMPARE(envelope(*_document, QStringLiteral("Food"), kMarch), stored);
-        QCOMPARE(alerts.titles(), refused ? QStringList{QStringLiteral("WARNING")} : QStringList());
+        QCOMPARE(refusals.size(), refused ? 1 : 0);
         QCOMPARE(changed.size(), refused ? 0 : 1);
         // Nothing else moved.
         QCOMPARE(envelope(*_document, QStringLiteral("Food"), kMarch + 1), QStringLiteral("0"));
@@ -111,8 +109,7 @@ private slots:
 
     void reenteringTheShownAmountChangesNothing()
     {
-        ScriptedAlerts alerts;
-        voEnvelopeWinData data(*_edits, alerts);
+        voEnvelopeWinData data(*_edits);
         data.initData(QStringLiteral("mar"));
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
         QVERIFY(!data.setData(data.index(0, 1), QStringLiteral("0"), Qt::EditRole));
@@ -151,6 +148,18 @@ private slots:
         QVERIFY(!editor.isVisible());
         QCOMPARE(envelope(*_document, QStringLiteral("Car"), kMarch), QStringLiteral("120"));
         QCOMPARE(envelope(*_document, QStringLiteral("Car"), kMarch + 1), QStringLiteral("0"));
+    }
+
+    void theEditorTellsWhyATypedAmountIsRefused()
+    {
+        ScriptedAlerts alerts;
+        QWidget parent;
+        voEnvelopeWinController editor(*_edits, alerts, &parent);
+        editor.openMonth(QStringLiteral("mar"), &parent);
+        voEnvelopeWinData &data = editor.tableData();
+        QVERIFY(!data.setData(data.index(1, 1), QStringLiteral("forty"), Qt::EditRole));
+        QCOMPARE(alerts.titles(), QStringList{QStringLiteral("WARNING")});
+        QVERIFY(alerts.shown().first().message.contains(QStringLiteral("forty")));
     }
 };
 

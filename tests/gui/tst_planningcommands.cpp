@@ -139,8 +139,8 @@ private slots:
         PlanningFixture::fillEnvelopes(document, {"30", "150"});
         PlanningFixture::addRecords(document, {{"opening", "Food", "25"}});
         DocumentEditing edits(document);
-        ScriptedAlerts alerts;
-        voEnvelopeWinData data(edits, alerts);
+        voEnvelopeWinData data(edits);
+        QSignalSpy refusals(&data, &voEnvelopeWinData::editRefused);
         QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
         data.initData(QStringLiteral("feb"));
         QCOMPARE(data.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Carried In"));
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(data.setData(data.index(0, 2), QStringLiteral("40"), Qt::EditRole));
         QCOMPARE(DocumentFixtures::cell(document, QStringLiteral("Food"), u"jan"), QStringLiteral("110"));
         QVERIFY(!data.setData(data.index(0, 2), QStringLiteral("forty"), Qt::EditRole));
-        QCOMPARE(alerts.shown().size(), 1);
+        QCOMPARE(refusals.size(), 1);
     }
 };
 

@@ -52,6 +52,9 @@ private slots:
     void remainderIsRedOnlyBelowZero();
     void deleteButtonDeletesTheClickedRowsOnOk();
     void carryOverButtonCopiesTheClickedRowsIntoTheNextMonth();
+    void theRegisterAsksBeforeDeletingOrCarryingOver_data();
+    void theRegisterAsksBeforeDeletingOrCarryingOver();
+    void addingWithoutCategoriesOnlyTells();
     void envelopeButtonFollowsTheEditedEnvelopes();
     void categoryButtonWritesBackAndReloadsUnderTheNewName();
     void everyControlHasItsOwnAccessibleName();
@@ -378,6 +381,94 @@ void TestRegister::carryOverButtonCopiesTheClickedRowsIntoTheNextMonth()
     QCOMPARE(_alerts->shown().size(), 1);
     QCOMPARE(_alerts->shown().first().message, QStringLiteral("Insert data into April ?"));
     QCOMPARE(storedDescs(*_document, kApr), (QStringList{"Landlord", "Cinema"}));
+}
+
+void TestRegister::theRegisterAsksBeforeDeletingOrCarryingOver_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("month"); // 0–11
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<Alerts::Button>("answer");
+    QTest::addColumn<QString>("title"); // empty: nothing asked
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QList<Alerts::Button>>("buttons");
+    QTest::addColumn<Alerts::Button>("defaultButton");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("april");
+
+    const QStringList all{"Landlord", "Bakery", "Cinema", "Market"};
+    const QList<Alerts::Button> okCancel{Alerts::Button::Ok, Alerts::Button::Cancel};
+    const QList<Alerts::Button> insertCancel{Alerts::Button::Action, Alerts::Button::Cancel};
+    const QString deleting = QStringLiteral("Are you sure you want to delete selected items?");
+    QTest::newRow("delete, Cancel") << "deleteButton" << kMar << true << Alerts::Button::Cancel << "Confirm Delete"
+                                    << deleting << okCancel << Alerts::Button::Cancel << all << QStringList();
+    QTest::newRow("delete, OK") << "deleteButton" << kMar << true << Alerts::Button::Ok << "Confirm Delete" << deleting
+                                << okCancel << Alerts::Button::Cancel << QStringList{"Bakery", "Market"} << QStringList();
+    QTest::newRow("delete, nothing selected")
+        << "deleteButton" << kMar << false << Alerts::Button::Ok << "No Entry Selected"
+        << "Please select item(s) to delete." << QList{Alerts::Button::Ok} << Alerts::Button::Ok << all << QStringList();
+    QTest::newRow("carry over, Cancel") << "carryOverButton" << kMar << true << Alerts::Button::Cancel
+                                        << "Confirm Carry-Over" << "Insert data into April ?" << insertCancel
+                                        << Alerts::Button::Action << all << QStringList();
+    QTest::newRow("carry over, Insert") << "carryOverButton" << kMar << true << Alerts::Button::Action
+                                        << "Confirm Carry-Over" << "Insert data into April ?" << insertCancel
+                                        << Alerts::Button::Action << all << QStringList{"Landlord", "Cinema"};
+    QTest::newRow("carry over, nothing selected")
+        << "carryOverButton" << kMar << false << Alerts::Button::Ok << "No Entry Selected"
+        << "Please select item(s) to carry-over." << QList{Alerts::Button::Ok} << Alerts::Button::Ok << all
+        << QStringList();
+    QTest::newRow("carry over from December: nothing to ask")
+        << "carryOverButton" << 11 << true << Alerts::Button::Action << "" << "" << QList<Alerts::Button>()
+        << Alerts::Button::Ok << QStringList{"Gifts"} << QStringList();
+}
+
+void TestRegister::theRegisterAsksBeforeDeletingOrCarryingOver()
+{
+    QFETCH(QString, button);
+    QFETCH(int, month);
+    QFETCH(bool, selected);
+    QFETCH(Alerts::Button, answer);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    QFETCH(QList<Alerts::Button>, buttons);
+    QFETCH(Alerts::Button, defaultButton);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, april);
+
+    addItem(*_document, QStringLiteral("Food"), 11, QStringLiteral("24"), QStringLiteral("Gifts"), QStringLiteral("70"));
+    while (_ctrl->monthIndex() < month)
+        _ctrl->incrementMonth();
+    if (selected)
+        selectRows(month == kMar ? QList{rowOf("Landlord"), rowOf("Cinema")} : QList{0});
+    _alerts->answer({answer});
+    click(button.toLatin1().constData());
+
+    QCOMPARE(_alerts->titles(), title.isEmpty() ? QStringList() : QStringList{title});
+    if (!title.isEmpty()) {
+        const ScriptedAlerts::Shown &asked = _alerts->shown().first();
+        QCOMPARE(asked.message, message);
+        QCOMPARE(ScriptedAlerts::buttonsOf(asked), buttons);
+        QCOMPARE(asked.defaultButton, defaultButton);
+        if (buttons.first() == Alerts::Button::Action)
+            QCOMPARE(asked.buttons.first().label, QStringLiteral("Insert"));
+    }
+    QCOMPARE(shownColumn("desc"), shown);
+    QCOMPARE(storedDescs(*_document, kApr), april);
+}
+
+void TestRegister::addingWithoutCategoriesOnlyTells()
+{
+    BudgetDocument empty;
+    empty.addFixedRows();
+    DocumentEditing emptyEdits(empty);
+    voCheckViewCtrl ctrl(emptyEdits, *_alerts, *_calendar);
+    ctrl.initView();
+    ctrl.addData();
+    QCOMPARE(ctrl.tableData().rowCount(), 0);
+    QCOMPARE(_alerts->titles(), QStringList{QStringLiteral("No Categories Defined")});
+    QCOMPARE(_alerts->shown().first().message,
+             QStringLiteral("Please create a category first. Categories can be edited by clicking the category "
+                            "action icon."));
 }
 
 void TestRegister::envelopeButtonFollowsTheEditedEnvelopes()

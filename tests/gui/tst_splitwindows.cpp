@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(w.shown(), after);
     }
 
-    /// Every figure counts each part in its category: with the split, with
+    /// Every figure counts each part in its category (the envelopes too): with the split, with
     /// it carried into June as well, after its undo and after Unsplit.
     void figures_data()
     {
@@ -312,20 +312,20 @@ private slots:
         QTest::newRow("split") << "split"
                                << QStringList{"grid May 56 24.2 10", "Remain May 409.8", "average Food 56",
                                               "chart May 90.2 Household 24.2", "find 3 84.2 84.20, 2 of 3",
-                                              "csv Market 2026-05-03 84.20, 2 of 3", "pdf 24", "report 24.2 0"};
+                                              "csv Market 2026-05-03 84.20, 2 of 3", "pdf 24", "report 24.2 0", "envelope -24.2 -10"};
         QTest::newRow("carried into June")
             << "carried"
             << QStringList{"grid May 56 24.2 10", "Remain May 409.8", "average Food 53",
                            "chart May 90.2 Household 48.4", "find 6 168.4 84.20, 2 of 3",
-                           "csv Market 2026-05-03 84.20, 2 of 3", "pdf 24", "report 24.2 24.2"};
+                           "csv Market 2026-05-03 84.20, 2 of 3", "pdf 24", "report 24.2 24.2", "envelope -24.2 -10"};
         QTest::newRow("undone") << "undone"
                                 << QStringList{"grid May 90.2 0 0", "Remain May 409.8", "average Food 90",
                                                "chart May 90.2 Household 0", "find 1 84.2 ", "csv", "pdf 0",
-                                               "report 0 0"};
+                                               "report 0 0", "envelope 0 0"};
         QTest::newRow("unsplit") << "unsplit"
                                  << QStringList{"grid May 90.2 0 0", "Remain May 409.8", "average Food 90",
                                                 "chart May 90.2 Household 0", "find 1 84.2 ", "csv", "pdf 0",
-                                                "report 0 0"};
+                                                "report 0 0", "envelope 0 0"};
     }
 
     void figures()
@@ -392,6 +392,17 @@ private slots:
                     + QString::fromUtf8(line.split('\t').value(kMay + 2));
         }
         shown << reported;
+        // In envelope mode each part comes out of its own category's envelope.
+        const ProgramRun envelopes = ProgramRun::start(
+            QStringLiteral(ORRINWICK_BINARY), {QStringLiteral("--report"), w.path, QStringLiteral("--envelope")},
+            w.fixture.folder.path());
+        QCOMPARE(envelopes.exitCode, 0);
+        QString enveloped = QStringLiteral("envelope");
+        for (const QByteArray &line : envelopes.out.split('\n')) {
+            if (line.startsWith("Household\t") || line.startsWith("Fun\t"))
+                enveloped += u' ' + QString::fromUtf8(line.split('\t').value(kMay + 1));
+        }
+        shown << enveloped;
         QCOMPARE(shown, figures);
     }
 };

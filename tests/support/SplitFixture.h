@@ -6,7 +6,6 @@
 #include "RegisterRecords.h"
 
 #include "editing/DocumentEditing.h"
-#include "platform/ScriptedAlerts.h"
 #include "register/voCheckViewData.h"
 
 /// A receipt of 84.20 at the market on 3 May, with May's register checked
@@ -20,9 +19,8 @@ struct SplitBudget
     BudgetDocument document;
     DocumentEditing editing{document};
     RecordedSteps steps;
-    ScriptedAlerts alerts;
     RecordingHost host;
-    voCheckViewData records{editing, alerts, host};
+    voCheckViewData records{editing, host};
 
     SplitBudget()
     {

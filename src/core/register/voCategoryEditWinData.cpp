@@ -2,13 +2,11 @@
 
 #include "document/BudgetDocument.h"
 #include "editing/DocumentEditing.h"
-#include "platform/Alerts.h"
 
-voCategoryEditWinData::voCategoryEditWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent)
+voCategoryEditWinData::voCategoryEditWinData(DocumentEditing &edits, QObject *parent)
     : QAbstractListModel(parent)
     , _edits(edits)
     , _document(edits.document())
-    , _alerts(alerts)
 { }
 
 void voCategoryEditWinData::initData()
@@ -34,7 +32,7 @@ bool voCategoryEditWinData::setObjectValue(const QString &value, int column, int
         return false;
     const EditAnswer answer = _edits.categories().renameCategory(row + kFirstCategoryRow, value);
     if (answer.isRefused()) {
-        _alerts.warning(answer.message);
+        emit editRefused(answer.message);
         return false;
     }
     if (answer.isChanged()) {
@@ -56,19 +54,15 @@ void voCategoryEditWinData::addCategory()
     emit editRequested(index(row));
 }
 
-void voCategoryEditWinData::delCategory()
+int voCategoryEditWinData::selectedRow() const
 {
     const QModelIndexList selected = _selection.selectedIndexes();
-    if (selected.isEmpty()) {
-        _alerts.inform(tr("No Entry Selected"), tr("Please select item to delete."));
-        return;
-    }
-    const int row = selected.first().row();
-    const QString message
-        = tr("Removing Category '%1' will permanently remove all associated data!").arg(_categoryList.at(row));
-    if (_alerts.show({Alerts::Kind::Warning, tr("WARNING"), message, {{Alerts::Button::Ok}, {Alerts::Button::Cancel}},
-                      Alerts::Button::Cancel})
-        != Alerts::Button::Ok)
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void voCategoryEditWinData::delCategory(int row)
+{
+    if (row < 0 || row >= numberOfRowsInTableView())
         return;
     (void)_edits.categories().deleteCategory(row + kFirstCategoryRow);
     _selection.clearSelection();

@@ -4,7 +4,6 @@
 #include <QItemSelectionModel>
 #include <QStringList>
 
-class Alerts;
 class BudgetDocument;
 class DocumentEditing;
 
@@ -20,7 +19,7 @@ class voCategoryEditWinData final : public QAbstractListModel
     Q_DISABLE_COPY_MOVE(voCategoryEditWinData)
 
 public:
-    voCategoryEditWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent = nullptr);
+    explicit voCategoryEditWinData(DocumentEditing &edits, QObject *parent = nullptr);
 
     [[nodiscard]] QItemSelectionModel *selectionModel() { return &_selection; }
 
@@ -31,13 +30,15 @@ public:
     [[nodiscard]] QString objectValueForTableColumn(int column, int row) const;
     /// Renames the category at the row. An empty or unchanged name changes
     /// nothing; a name that another category has, or that the data file
-    /// cannot hold, is refused with a message (false).
+    /// cannot hold, is refused (false) with its message in editRefused.
     bool setObjectValue(const QString &value, int column, int row);
     /// Appends a category with a free name ("New Category", "New Category 2",
     /// …) and asks the table to edit its name.
     void addCategory();
-    /// Deletes the selected category and all its data after a warning.
-    void delCategory();
+    /// The selected category's row, or -1.
+    [[nodiscard]] int selectedRow() const;
+    /// Deletes the category at the row and all its data.
+    void delCategory(int row);
 
     [[nodiscard]] const QStringList &categoryList() const { return _categoryList; }
 
@@ -51,11 +52,12 @@ public:
 signals:
     /// The table should start editing this name with its text selected.
     void editRequested(const QModelIndex &index);
+    /// A typed name was refused, for the reason given.
+    void editRefused(const QString &message);
 
 private:
     QItemSelectionModel _selection{this};
     DocumentEditing &_edits;
     BudgetDocument &_document;
-    Alerts &_alerts;
     QStringList _categoryList;
 };

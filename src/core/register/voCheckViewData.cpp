@@ -8,9 +8,7 @@
 #include "document/EnvelopeCarry.h"
 #include "document/NumberText.h"
 #include "editing/DocumentEditing.h"
-#include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
-#include "document/MonthDisplay.h"
 
 #include <QHash>
 
@@ -47,12 +45,11 @@ void writeRecords(const QList<CategoryRow> &categories, std::unordered_map<QStri
 
 } // namespace
 
-voCheckViewData::voCheckViewData(DocumentEditing &edits, Alerts &alerts, CheckViewHost &window, QObject *parent)
+voCheckViewData::voCheckViewData(DocumentEditing &edits, CheckViewHost &window, QObject *parent)
     : QAbstractTableModel(parent)
     , _ourWindow(window)
     , _edits(edits)
     , _mainDataSrc(edits.document())
-    , _alerts(alerts)
 {
     _edits.setCheckedOutMonth(this);
     connect(&_mainDataSrc, &BudgetDocument::extensionsChanged, this, [this] {
@@ -270,18 +267,10 @@ QString voCheckViewData::categoryFromDesc(const QString &desc) const
     return _edits.records().categoryFromDesc(*this, desc);
 }
 
-bool voCheckViewData::validateSelection(const QList<int> &rows, const QString &errorMessage)
-{
-    if (!rows.isEmpty())
-        return true;
-    _alerts.inform(tr("No Entry Selected"), errorMessage);
-    return false;
-}
-
-void voCheckViewData::addData()
+EditAnswer voCheckViewData::addData()
 {
     if (_monthId.isNull())
-        return;
+        return EditAnswer::unchanged();
     RegisterRecord record;
     record.reconciled = kOpenMark;
     record.amount = QStringLiteral("0");
@@ -291,25 +280,17 @@ void voCheckViewData::addData()
     record.category = _categorySelect.value(0);
     record.lookup = CategoryLookup::Pending;
     const EditAnswer answer = _edits.records().addRecord(*this, record);
-    if (answer.isRefused()) {
-        _alerts.inform(tr("No Categories Defined"), answer.message);
-        return;
-    }
+    if (answer.isRefused())
+        return answer;
     const int row = numberOfRowsInTableView() - 1;
     selectOnly(row);
     emit editRequested(index(row, int(RecordField::Day)));
+    return answer;
 }
 
 void voCheckViewData::delData()
 {
-    const QList<int> rows = selectedRows();
-    if (!validateSelection(rows, tr("Please select item(s) to delete.")))
-        return;
-    _selection.clearSelection();
-    if (!_alerts.confirm(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"),
-                         Alerts::Button::Cancel))
-        return;
-    deleteRows(rows);
+    deleteRows(selectedRows());
 }
 
 void voCheckViewData::deleteRows(const QList<int> &rows)
@@ -319,19 +300,9 @@ void voCheckViewData::deleteRows(const QList<int> &rows)
     _selection.clearSelection();
 }
 
-void voCheckViewData::carryOverData()
+EditAnswer voCheckViewData::carryOverData()
 {
-    const QList<int> rows = selectedRows();
-    if (!validateSelection(rows, tr("Please select item(s) to carry-over.")))
-        return;
-    const int next = MonthTables::monthIndex(_monthId) + 1;
-    if (next >= MonthTables::kMonthCount)
-        return;
-    const QString nextName = MonthDisplay::name(next);
-    if (!_alerts.confirm(tr("Confirm Carry-Over"), tr("Insert data into %1 ?").arg(nextName), Alerts::Button::Action,
-                         tr("Insert")))
-        return;
-    (void)_edits.records().carryOver(*this, rows);
+    return _edits.records().carryOver(*this, selectedRows());
 }
 
 QVariant voCheckViewData::objectValueForTableColumn(const QString &column, int row) const
@@ -352,7 +323,7 @@ bool voCheckViewData::setObjectValue(const QString &value, const QString &column
         return false;
     const EditAnswer answer = _edits.records().setField(*this, row, *field, value);
     if (answer.isRefused()) {
-        _alerts.warning(answer.message);
+        emit editRefused(answer.message);
         return false;
     }
     if (answer.isChanged() && field == RecordField::Day)

@@ -5,13 +5,13 @@
 #include "recurring/RecurringMarks.h"
 #include "splits/MonthSplits.h"
 #include "editing/CheckedOutMonth.h"
+#include "editing/EditAnswer.h"
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
 #include <QList>
 #include <QStringList>
 
-class Alerts;
 class BudgetDocument;
 class DocumentEditing;
 class CheckViewHost;
@@ -37,7 +37,7 @@ public:
     /// Sort methods, as sortByMethod() takes them.
     enum SortMethod { kSortByDay, kSortByCategory, kSortByAmount, kSortByDesc, kSortByNote };
 
-    voCheckViewData(DocumentEditing &edits, Alerts &alerts, CheckViewHost &window, QObject *parent = nullptr);
+    voCheckViewData(DocumentEditing &edits, CheckViewHost &window, QObject *parent = nullptr);
     ~voCheckViewData() override;
 
     /// The column identifiers in table order: "reconciled", "day", "desc",
@@ -69,25 +69,24 @@ public:
     /// else of the first stored entry so described in the earlier months
     /// (latest month first), else the first category.
     [[nodiscard]] QString categoryFromDesc(const QString &desc) const;
-    /// True when rows are selected; otherwise tells the user with the message.
-    bool validateSelection(const QList<int> &rows, const QString &errorMessage);
-    /// Appends a record and asks the table to edit its description.
-    void addData();
-    /// Deletes the selected records after a confirmation.
+    /// Appends a record and asks the table to edit its day; refused when
+    /// the budget has no category.
+    EditAnswer addData();
+    /// Deletes the selected records.
     void delData();
-    /// Deletes the records at the rows, asking nothing (the caller asked).
+    /// Deletes the records at the rows.
     void deleteRows(const QList<int> &rows);
     /// Copies the selected records into the next month's stored lists.
-    void carryOverData();
+    EditAnswer carryOverData();
 
     [[nodiscard]] int numberOfRowsInTableView() const { return int(_monthData.size()); }
     /// The record's text under the column identifier; for "reconciled" 1 when
     /// reconciled and 0 otherwise.
     [[nodiscard]] QVariant objectValueForTableColumn(const QString &column, int row) const;
     /// Applies an edit. Day, amount, description, note and category are
-    /// checked first: refused text leaves the record as it was and tells the
-    /// user why (false). For "reconciled", "R" checks the box and anything
-    /// else clears it.
+    /// checked first: refused text leaves the record as it was and says why
+    /// in editRefused (false). For "reconciled", "R" checks the box and
+    /// anything else clears it.
     bool setObjectValue(const QString &value, const QString &column, int row);
 
     /// The splits among the month's records.
@@ -129,6 +128,8 @@ public:
 signals:
     /// The table should start editing this cell with its text selected.
     void editRequested(const QModelIndex &index);
+    /// A typed value was refused, for the reason given.
+    void editRefused(const QString &message);
 
 private:
     [[nodiscard]] static RecordField fieldOf(int column) { return RecordField(column); }
@@ -143,7 +144,6 @@ private:
     QStringList _categorySelect;
     DocumentEditing &_edits;
     BudgetDocument &_mainDataSrc;
-    Alerts &_alerts;
     QString _monthId;
     QList<RegisterRecord> _monthData;
     /// The records of the month that came from a recurring transaction.

@@ -4,14 +4,12 @@
 #include "document/CarriedAmounts.h"
 #include "editing/DocumentEditing.h"
 #include "editing/PlanningEdits.h"
-#include "platform/Alerts.h"
 #include "platform/MoneyDisplay.h"
 
-voEnvelopeWinData::voEnvelopeWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent)
+voEnvelopeWinData::voEnvelopeWinData(DocumentEditing &edits, QObject *parent)
     : QAbstractTableModel(parent)
     , _edits(edits)
     , _document(edits.document())
-    , _alerts(alerts)
 { }
 
 void voEnvelopeWinData::initData(const QString &monthId)
@@ -42,7 +40,7 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
     const EditAnswer answer
         = _edits.amounts().setEnvelope(_catKeys[row], MonthTables::findMonth(_monthId), value);
     if (answer.isRefused())
-        _alerts.warning(answer.message);
+        emit editRefused(answer.message);
     return answer.isChanged();
 }
 
@@ -99,7 +97,7 @@ bool voEnvelopeWinData::setCarryData(Column column, int row, const QString &valu
         answer = _edits.planning().setOpening(_catKeys[row], value);
     }
     if (answer.isRefused())
-        _alerts.warning(answer.message);
+        emit editRefused(answer.message);
     return answer.isChanged();
 }
 

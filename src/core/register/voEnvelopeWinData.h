@@ -5,7 +5,6 @@
 
 #include "document/EnvelopeCarry.h"
 
-class Alerts;
 class BudgetDocument;
 class DocumentEditing;
 
@@ -25,7 +24,7 @@ public:
     /// The carry column's modes, in its order, with the words the column shows.
     [[nodiscard]] static QList<std::pair<CarryMode, QString>> carryChoices();
 
-    voEnvelopeWinData(DocumentEditing &edits, Alerts &alerts, QObject *parent = nullptr);
+    explicit voEnvelopeWinData(DocumentEditing &edits, QObject *parent = nullptr);
 
     /// Shows the month: the categories in budget order.
     void initData(const QString &monthId);
@@ -35,7 +34,7 @@ public:
     /// The name, or the envelope amount as stored.
     [[nodiscard]] QString objectValueForTableColumn(const QString &columnId, int row) const;
     /// Stores an amount typed into a row through the document's envelope
-    /// operation; a refused text is shown with its message. Answers whether
+    /// operation; a refused text says why in editRefused. Answers whether
     /// the document changed.
     bool setObjectValue(const QString &value, const QString &columnId, int row);
 
@@ -45,6 +44,10 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    /// A typed value was refused, for the reason given.
+    void editRefused(const QString &message);
 
 private:
     enum class Column { Category, Amount, CarriedIn, Carry };
@@ -56,7 +59,6 @@ private:
 
     DocumentEditing &_edits;
     BudgetDocument &_document;
-    Alerts &_alerts;
     QStringList _catKeys;
     QString _monthId;
 };

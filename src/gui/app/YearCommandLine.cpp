@@ -91,10 +91,9 @@ int pdf(const QString &in, const QString &out, bool envelope, const QStringList 
     const QString title = QFileInfo(in).completeBaseName();
     QString html;
     if (month) {
-        StderrAlerts alerts;
         NoWindow window;
         DocumentEditing edits(document);
-        voCheckViewData data(edits, alerts, window);
+        voCheckViewData data(edits, window);
         data.loadMonthData(MonthTables::monthIdString(*month));
         html = PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(data, document), title);
     } else {

@@ -1,6 +1,7 @@
 #include "voCategoryEditWinCtrl.h"
 
 #include "help/HandbookPage.h"
+#include "platform/Alerts.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_CategoryEdit.h"
 #include "ItemEditing.h"
@@ -9,7 +10,8 @@
 voCategoryEditWinCtrl::voCategoryEditWinCtrl(DocumentEditing &edits, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)
     , _ui(std::make_unique<Ui::CategoryEdit>())
-    , _data(new voCategoryEditWinData(edits, alerts, this))
+    , _alerts(alerts)
+    , _data(new voCategoryEditWinData(edits, this))
 {
     _ui->setupUi(this);
     HandbookPage::set(*this, QStringLiteral("categories"));
@@ -20,6 +22,7 @@ voCategoryEditWinCtrl::voCategoryEditWinCtrl(DocumentEditing &edits, Alerts &ale
     _ui->_ourTable->setSelectionModel(_data->selectionModel());
     keepFocusAfterEditing(*_ui->_ourTable);
     connect(_data, &voCategoryEditWinData::editRequested, this, &voCategoryEditWinCtrl::startEditing);
+    connect(_data, &voCategoryEditWinData::editRefused, this, [this](const QString &message) { _alerts.warning(message); });
     connect(_ui->addButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::addCategory);
     connect(_ui->deleteButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::delCategory);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voCategoryEditWinCtrl::closePressed);
@@ -36,7 +39,17 @@ void voCategoryEditWinCtrl::addCategory()
 void voCategoryEditWinCtrl::delCategory()
 {
     finishEditing(*_ui->_ourTable);
-    _data->delCategory();
+    const int row = _data->selectedRow();
+    if (row < 0) {
+        _alerts.inform(tr("No Entry Selected"), tr("Please select item to delete."));
+        return;
+    }
+    const QString message = tr("Removing Category '%1' will permanently remove all associated data!")
+                                .arg(_data->categoryList().at(row));
+    if (_alerts.show({Alerts::Kind::Warning, tr("WARNING"), message, {{Alerts::Button::Ok}, {Alerts::Button::Cancel}},
+                      Alerts::Button::Cancel})
+        == Alerts::Button::Ok)
+        _data->delCategory(row);
 }
 
 void voCategoryEditWinCtrl::closePressed()

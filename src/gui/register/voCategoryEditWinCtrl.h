@@ -33,5 +33,6 @@ private:
     void startEditing(const QModelIndex &index);
 
     std::unique_ptr<Ui::CategoryEdit> _ui;
+    Alerts &_alerts;
     voCategoryEditWinData *_data;
 };

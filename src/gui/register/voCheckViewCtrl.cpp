@@ -32,7 +32,7 @@ voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const C
     , _document(edits.document())
     , _alerts(alerts)
     , _calendar(calendar)
-    , _ourData(new voCheckViewData(edits, alerts, *this, this))
+    , _ourData(new voCheckViewData(edits, *this, this))
 {
     _ui->setupUi(this);
     _ourTableView = _ui->_ourTableView;
@@ -61,6 +61,7 @@ voCheckViewCtrl::voCheckViewCtrl(DocumentEditing &edits, Alerts &alerts, const C
 
     connect(_ourTableView->horizontalHeader(), &QHeaderView::sectionClicked, this, &voCheckViewCtrl::shouldSelectTableColumn);
     connect(_ourData, &voCheckViewData::editRequested, this, &voCheckViewCtrl::startEditing);
+    connect(_ourData, &voCheckViewData::editRefused, this, [this](const QString &message) { _alerts.warning(message); });
     connect(_ui->previousMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::decrementMonth);
     connect(_ui->nextMonthButton, &QToolButton::clicked, this, &voCheckViewCtrl::incrementMonth);
     connect(_ui->addButton, &QPushButton::clicked, this, &voCheckViewCtrl::addData);
@@ -173,20 +174,35 @@ void voCheckViewCtrl::shouldSelectTableColumn(int column)
     _ourData->sortByMethod(method);
 }
 
+bool voCheckViewCtrl::validateSelection(const QList<int> &rows, const QString &errorMessage)
+{
+    if (!rows.isEmpty())
+        return true;
+    _alerts.inform(tr("No Entry Selected"), errorMessage);
+    return false;
+}
+
 void voCheckViewCtrl::addData()
 {
     finishEditing(*_ourTableView);
-    _ourData->addData();
+    const EditAnswer answer = _ourData->addData();
+    if (answer.isRefused())
+        _alerts.inform(tr("No Categories Defined"), answer.message);
 }
 
 void voCheckViewCtrl::delData()
 {
     finishEditing(*_ourTableView);
     QList<int> rows = _ourData->selectedRows();
+    if (!validateSelection(rows, tr("Please select item(s) to delete.")))
+        return;
     const MonthSplits &splits = _ourData->splits();
     const auto isPart = [this, &splits](int row) { return splits.partOf(_ourData->record(row).id).has_value(); };
     if (!std::any_of(rows.cbegin(), rows.cend(), isPart)) {
-        _ourData->delData();
+        _ourData->selectionModel()->clearSelection();
+        if (_alerts.confirm(tr("Confirm Delete"), tr("Are you sure you want to delete selected items?"),
+                            Alerts::Button::Cancel))
+            _ourData->deleteRows(rows);
         return;
     }
     const int parts = int(std::count_if(rows.cbegin(), rows.cend(), isPart));
@@ -216,7 +232,14 @@ void voCheckViewCtrl::delData()
 void voCheckViewCtrl::carryOver()
 {
     finishEditing(*_ourTableView);
-    _ourData->carryOverData();
+    if (!validateSelection(_ourData->selectedRows(), tr("Please select item(s) to carry-over.")))
+        return;
+    const int next = _monthIndex + 1;
+    if (_ourData->getMonthId().isNull() || next >= MonthTables::kMonthCount)
+        return;
+    if (_alerts.confirm(tr("Confirm Carry-Over"), tr("Insert data into %1 ?").arg(MonthDisplay::name(next)),
+                        Alerts::Button::Action, tr("Insert")))
+        (void)_ourData->carryOverData();
 }
 
 void voCheckViewCtrl::btnEditEnvelopes()

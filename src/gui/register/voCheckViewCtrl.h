@@ -64,10 +64,14 @@ public:
     /// A click on a column header: sorts by that column, except the
     /// reconciled one. Never selects the column.
     void shouldSelectTableColumn(int column);
+    /// True when rows are selected; otherwise tells the user with the message.
+    bool validateSelection(const QList<int> &rows, const QString &errorMessage);
+    /// Adds a record and edits its day; tells the user when there is no category.
     void addData();
     /// Deletes the selected records after a question: for a part of a
     /// split, whether the whole split goes or that part.
     void delData();
+    /// Copies the selected records into the next month after a question.
     void carryOver();
     /// Opens the envelope editor for the month shown; the figures follow it.
     void btnEditEnvelopes();

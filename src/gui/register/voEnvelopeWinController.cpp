@@ -2,6 +2,7 @@
 
 #include "CarryModeDelegate.h"
 #include "help/HandbookPage.h"
+#include "platform/Alerts.h"
 #include "platform/TextCellDelegate.h"
 #include "ui_EnvelopeWindow.h"
 #include "register/voEnvelopeWinData.h"
@@ -12,7 +13,7 @@
 voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts &alerts, QWidget *parent)
     : voModalWinController(parent)
     , _ui(std::make_unique<Ui::EnvelopeWindow>())
-    , _data(new voEnvelopeWinData(edits, alerts, this))
+    , _data(new voEnvelopeWinData(edits, this))
 {
     _ui->setupUi(this);
     HandbookPage::set(*this, QStringLiteral("envelopes"));
@@ -20,6 +21,7 @@ voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts 
     _ui->_ourTableView->setItemDelegateForColumn(3, new CarryModeDelegate(_ui->_ourTableView));
     _ui->_ourTableView->setModel(_data);
     connect(_ui->closeButton, &QPushButton::clicked, this, &voEnvelopeWinController::closePressed);
+    connect(_data, &voEnvelopeWinData::editRefused, this, [&alerts](const QString &message) { alerts.warning(message); });
 }
 
 voEnvelopeWinController::~voEnvelopeWinController() = default;

@@ -80,10 +80,10 @@ SplitEditorDialog::SplitEditorDialog(const Whole &whole, const QList<SplitPart> 
     layout->addLayout(_grid);
 
     auto *partButtons = new QHBoxLayout;
-    auto *add = new QPushButton(tr("&Add Part"), this);
-    add->setAccessibleName(tr("Add a part"));
-    add->setToolTip(tr("Adds a line for one more category"));
-    connect(add, &QPushButton::clicked, this, [this] { addPart(); });
+    _add = new QPushButton(tr("&Add Part"), this);
+    _add->setAccessibleName(tr("Add a part"));
+    _add->setToolTip(tr("Adds a line for one more category"));
+    connect(_add, &QPushButton::clicked, this, [this] { addPart(); });
     _remove = new QPushButton(tr("&Remove Part"), this);
     _remove->setAccessibleName(tr("Remove the last part"));
     _remove->setToolTip(tr("Removes the last line; a split keeps two parts at least"));
@@ -92,7 +92,7 @@ SplitEditorDialog::SplitEditorDialog(const Whole &whole, const QList<SplitPart> 
     distribute->setAccessibleName(tr("Distribute evenly"));
     distribute->setToolTip(tr("Gives each part the same share of the total; cents left over go to the first parts"));
     connect(distribute, &QPushButton::clicked, this, &SplitEditorDialog::distributeEvenly);
-    partButtons->addWidget(add);
+    partButtons->addWidget(_add);
     partButtons->addWidget(_remove);
     partButtons->addWidget(distribute);
     partButtons->addStretch();
@@ -104,6 +104,8 @@ SplitEditorDialog::SplitEditorDialog(const Whole &whole, const QList<SplitPart> 
 
     _buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *ok = _buttons->button(QDialogButtonBox::Ok);
+    // Return in a part's line saves, whichever button was pressed last.
+    ok->setDefault(true);
     ok->setAccessibleName(tr("Save the split"));
     ok->setToolTip(tr("Keeps the parts, in one step that Undo takes back"));
     QPushButton *cancel = _buttons->button(QDialogButtonBox::Cancel);
@@ -125,6 +127,7 @@ SplitEditorDialog::SplitEditorDialog(const Whole &whole, const QList<SplitPart> 
     while (_lines.size() < 2)
         addPart();
     follow();
+    _lines.first().category->setFocus();
 }
 
 void SplitEditorDialog::addPart(const SplitPart &part)
@@ -143,6 +146,12 @@ void SplitEditorDialog::addPart(const SplitPart &part)
     line.note = new QLineEdit(part.note, this);
     line.note->setAccessibleName(tr("Note of part %1").arg(number));
     line.note->setToolTip(tr("The part's own note; a #word in it is a tag"));
+    // The parts' lines come first in the tab order, each in its order, then the buttons.
+    if (!_lines.isEmpty())
+        setTabOrder(_lines.last().note, line.category);
+    setTabOrder(line.category, line.amount);
+    setTabOrder(line.amount, line.note);
+    setTabOrder(line.note, _add);
     _grid->addWidget(line.category, number, 0);
     _grid->addWidget(line.amount, number, 1);
     _grid->addWidget(line.note, number, 2);

@@ -78,6 +78,7 @@ private:
     QList<Line> _lines;
     QGridLayout *_grid = nullptr;
     QLabel *_left = nullptr;
+    QPushButton *_add = nullptr;
     QPushButton *_remove = nullptr;
     QDialogButtonBox *_buttons = nullptr;
 };
