@@ -1,6 +1,7 @@
 #include "DocumentCompare.h"
 #include "FileContents.h"
 #include "ImportFixtures.h"
+#include "ProgramRun.h"
 #include "safety/OpenFileLock.h"
 #include "splits/SplitLinks.h"
 
@@ -142,15 +143,9 @@ private slots:
         QVERIFY(QFile::copy(ImportFixtures::kSample, budget));
         QFile::setPermissions(budget, QFile::ReadOwner | QFile::WriteOwner);
         const auto run = [&home, &budget](const QString &statement) {
-            QProcess process;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("HOME"), home.path());
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-            environment.remove(QStringLiteral("DISPLAY"));
-            process.setProcessEnvironment(environment);
-            process.start(QStringLiteral(ORRINWICK_BINARY), QStringList{"--import", statement, budget});
-            process.waitForFinished(30000);
-            return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+            const ProgramRun run = ProgramRun::start(QStringLiteral(ORRINWICK_BINARY),
+                                                     {QStringLiteral("--import"), statement, budget}, home.path());
+            return QString::fromUtf8(run.out + run.err);
         };
         const QString splits = ImportFixtures::kFolder + QStringLiteral("statement-splits.qif");
         QString out = run(splits);

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "DocumentCompare.h"
 #include "ImportFixtures.h"
+#include "NamedControls.h"
 #include "UndoMenu.h"
 
 #include "app/UndoHistory.h"
@@ -126,24 +127,7 @@ QString writeStatement(const QTemporaryDir &folder, const QString &name, const Q
     return file.fileName();
 }
 
-/// The control of the window with the accessible name.
-template<typename Widget>
-Widget *named(const QWidget &window, const QString &name)
-{
-    for (Widget *widget : window.findChildren<Widget *>()) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-void type(QLineEdit *line, const QString &text)
-{
-    QVERIFY(line);
-    line->selectAll();
-    QTest::keyClick(line, Qt::Key_Delete);
-    QTest::keyClicks(line, text);
-}
+using namespace NamedControls;
 
 } // namespace
 

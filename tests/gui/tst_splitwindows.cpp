@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "NamedControls.h"
 #include "ProgramRun.h"
 #include "RegisterRecords.h"
 
@@ -33,23 +34,7 @@ namespace {
 constexpr int kMay = 4;
 const QStringList kCategories{"Food", "Household", "Fun"};
 
-template<typename Widget>
-Widget *named(const QWidget &window, const QString &name)
-{
-    for (Widget *widget : window.findChildren<Widget *>()) {
-        if (widget->accessibleName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
-void type(QLineEdit *line, const QString &text)
-{
-    QVERIFY(line);
-    line->selectAll();
-    QTest::keyClick(line, Qt::Key_Delete);
-    QTest::keyClicks(line, text);
-}
+using namespace NamedControls;
 
 /// Fills part `number` (1 on) of the editor as the user types it.
 void typePart(const SplitEditorDialog &editor, int number, const QString &category, const QString &amount,
