@@ -1,6 +1,6 @@
 #include "BenchGenerator.h"
 
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 #include <QFile>
 
@@ -29,12 +29,15 @@ void fill(BudgetDocument &document, int entries, unsigned seed)
     std::mt19937 random(seed);
     const auto below = [&](int limit) { return std::uniform_int_distribution<int>(0, limit - 1)(random); };
 
-    document.budgetTotals().fill(QStringLiteral("2600"));
+    // Built as the file reader builds a document.
+    const DocumentWriter writer(document);
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
+        writer.setBudget(month, QStringLiteral("2600"));
     for (const char *name : kCategories)
-        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+        writer.appendCategory(QString::fromUtf8(name), QStringLiteral("0"));
     for (const char *name : kCategories) {
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            document.entryList(QString::fromUtf8(name), month)->first().amount = QString::number(50 + below(400));
+            writer.setEnvelope(QString::fromUtf8(name), month, QString::number(50 + below(400)));
     }
     for (int i = 0; i < entries; ++i) {
         const QString category = QString::fromUtf8(kCategories[below(kCategoryCount)]);
@@ -45,7 +48,7 @@ void fill(BudgetDocument &document, int entries, unsigned seed)
         item.amount = QStringLiteral("%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
         item.note = below(4) == 0 ? QString::fromUtf8(kNotes[below(int(std::size(kNotes)))]) : QString();
         item.reconciled = below(10) < 7 ? QStringLiteral("R") : QStringLiteral(" ");
-        document.entryList(category, below(MonthTables::kMonthCount))->append(item);
+        writer.entryList(category, below(MonthTables::kMonthCount))->append(item);
     }
 }
 

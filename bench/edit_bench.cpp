@@ -5,7 +5,7 @@
 //
 // Usage: edit_bench [ENTRIES] [RUNS]   (defaults: 1000000, 21)
 #include "BenchGenerator.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "editing/DocumentChange.h"
 #include "editing/DocumentEditing.h"
 #include "register/CheckViewHost.h"
@@ -27,7 +27,7 @@ constexpr int kMarch = 2;
 class SilentHost final : public CheckViewHost
 {
 public:
-    void setMonthTitle(const QString &) override { }
+    void setMonthTitle(int) override { }
     void setTotal(const QString &, const QString &) override { }
 };
 
@@ -58,9 +58,8 @@ int main(int argc, char **argv)
     }
 
     BudgetDocument document;
-    document.addFixedRows();
     BenchGenerator::fill(document, entries);
-    document.recalculate();
+    DocumentWriter(document).recalculate();
     KeptSteps steps;
     DocumentEditing edits(document);
     edits.setChangeLog(&steps);

@@ -90,7 +90,6 @@ int main(int argc, char *argv[])
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 9;
 
     BudgetDocument document;
-    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     const DocumentSnapshot year = DocumentSnapshot::take(document);
 

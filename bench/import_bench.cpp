@@ -5,9 +5,9 @@
 #include "BenchClock.h"
 #include "BenchGenerator.h"
 
-#include "document/AddRecords.h"
-#include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
+#include "document/DocumentWriter.h"
+#include "editing/AddRecords.h"
 #include "import/CsvStatement.h"
 #include "import/ImportPlan.h"
 #include "import/StatementSource.h"
@@ -67,9 +67,8 @@ int main(int argc, char *argv[])
     const int runs = argc > 3 ? QByteArray(argv[3]).toInt() : 11;
 
     BudgetDocument document;
-    document.addFixedRows();
     BenchGenerator::fill(document, entries);
-    document.recalculate();
+    DocumentWriter(document).recalculate();
     const DocumentSnapshot untouched = DocumentSnapshot::take(document);
 
     QTemporaryDir folder;
@@ -83,7 +82,7 @@ int main(int argc, char *argv[])
     qsizetype added = 0;
     int duplicates = 0;
     for (int run = 0; run < runs; ++run) {
-        untouched.restoreInto(document);
+        DocumentWriter(document).restore(untouched);
         QElapsedTimer wall;
         wall.start();
         const double start = BenchClock::threadMs();

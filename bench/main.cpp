@@ -2,9 +2,9 @@
 // a child process of its own so that its peak memory is its own.
 #include "BenchGenerator.h"
 
-#include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "document/DocumentWriter.h"
 #include "platform/StderrAlerts.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,6 @@ private:
 int generate(int entries, const QString &budgetPath, const QString &journalPath)
 {
     BudgetDocument document;
-    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     if (!BudgetFileWriter::writeFile(document, budgetPath) || !BenchGenerator::writeJournal(document, journalPath)) {
         std::fprintf(stderr, "could not write %s or %s\n", qPrintable(budgetPath), qPrintable(journalPath));
@@ -74,7 +73,6 @@ int generate(int entries, const QString &budgetPath, const QString &journalPath)
 int measure(const QString &path)
 {
     BudgetDocument document;
-    document.addFixedRows();
     StderrAlerts alerts;
     CpuTimer timer;
     if (BudgetFileReader::loadFile(document, path, alerts, {}) != BudgetFileReader::LoadResult::Loaded)
@@ -87,7 +85,7 @@ int measure(const QString &path)
         QElapsedTimer wall;
         wall.start();
         timer.restart();
-        document.recalculate();
+        DocumentWriter(document).recalculate();
         recomputes.push_back(timer.milliseconds());
         recomputesWall.push_back(double(wall.nsecsElapsed()) / 1e6);
     }

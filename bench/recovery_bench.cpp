@@ -5,9 +5,9 @@
 #include "BenchClock.h"
 #include "BenchGenerator.h"
 
-#include "document/BudgetDocument.h"
 #include "document/BudgetFileWriter.h"
 #include "document/DocumentSnapshot.h"
+#include "document/DocumentWriter.h"
 #include "safety/RecoveryWriter.h"
 
 #include <QCoreApplication>
@@ -67,7 +67,6 @@ int main(int argc, char *argv[])
     const QString path = dir.filePath(QStringLiteral("recovery"));
 
     BudgetDocument document;
-    document.addFixedRows();
     BenchGenerator::fill(document, entries);
     const QString category = document.getCatArray()[kFirstCategoryRow].desc;
 
@@ -90,7 +89,7 @@ int main(int argc, char *argv[])
         // The user's next change while the writer has the lists: the list it
         // changes is copied (a shared list is never written).
         const double editCpu = BenchClock::threadMs();
-        (*document.entryList(category, run % MonthTables::kMonthCount))[0].amount = QString::number(run);
+        DocumentWriter(document).setEnvelope(category, run % MonthTables::kMonthCount, QString::number(run));
         edits.push_back(BenchClock::threadMs() - editCpu);
 
         // The longest the event loop waits while the writer works, and for

@@ -12,9 +12,9 @@
 #include "BenchClock.h"
 #include "BenchGenerator.h"
 
-#include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "document/DocumentWriter.h"
 #include "editing/DocumentEditing.h"
 #include "recurring/RecurringDue.h"
 #include "recurring/RecurringRecords.h"
@@ -63,7 +63,6 @@ double timed(int runs, const std::function<void()> &run)
 
 bool load(BudgetDocument &document, const QByteArray &bytes)
 {
-    document.addFixedRows();
     return BudgetFileReader::loadBytes(document, bytes, {}) == BudgetFileReader::LoadResult::Loaded;
 }
 
@@ -77,15 +76,14 @@ int main(int argc, char *argv[])
     const int runs = argc > 3 ? std::atoi(argv[3]) : 9;
 
     BudgetDocument source;
-    source.addFixedRows();
     BenchGenerator::fill(source, entries);
     DocumentExtensions extensions;
     extensions.setYear(2026);
-    source.setExtensions(extensions);
+    DocumentWriter(source).setExtensions(extensions);
     const QByteArray plain = BudgetFileWriter::buildData(source);
     for (const ExtensionRecord &record : recurringRecords(source, count))
         extensions.append(record);
-    source.setExtensions(extensions);
+    DocumentWriter(source).setExtensions(extensions);
     const QByteArray withRecords = BudgetFileWriter::buildData(source);
 
     const double open = timed(runs, [&] {

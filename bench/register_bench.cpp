@@ -4,7 +4,7 @@
 // Usage: register_bench [RECORDS] [RUNS]   (defaults: 10000, 15)
 #include "BenchClock.h"
 
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "editing/DocumentEditing.h"
 #include "platform/Calendar.h"
 #include "platform/StderrAlerts.h"
@@ -27,20 +27,20 @@ constexpr int kCategories = 30;
 
 void fillMonth(BudgetDocument &document, int records)
 {
-    document.addFixedRows();
+    const DocumentWriter writer(document);
     for (int category = 0; category < kCategories; ++category)
-        document.createCategory(QStringLiteral("Category %1").arg(category + 1), QStringLiteral("0"));
-    document.budgetTotals()[kMarch] = QStringLiteral("250000");
+        writer.appendCategory(QStringLiteral("Category %1").arg(category + 1), QStringLiteral("0"));
+    writer.setBudget(kMarch, QStringLiteral("250000"));
     QRandomGenerator random(2026);
     for (int at = 0; at < records; ++at) {
         const QString category = QStringLiteral("Category %1").arg(random.bounded(kCategories) + 1);
         const int cents = random.bounded(1, 50000);
-        document.entryList(category, kMarch)
-            ->append(Entry{QString::number(random.bounded(1, 32)),
-                           QStringLiteral("Payee %1").arg(random.bounded(800)),
-                           QStringLiteral("%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0')),
-                           random.bounded(3) == 0 ? QStringLiteral("note %1").arg(random.bounded(50)) : QString(),
-                           random.bounded(2) == 0 ? QStringLiteral("R") : QStringLiteral(" ")});
+        writer.entryList(category, kMarch)
+            ->append(Entry { QString::number(random.bounded(1, 32)),
+                             QStringLiteral("Payee %1").arg(random.bounded(800)),
+                             QStringLiteral("%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0')),
+                             random.bounded(3) == 0 ? QStringLiteral("note %1").arg(random.bounded(50)) : QString(),
+                             random.bounded(2) == 0 ? QStringLiteral("R") : QStringLiteral(" ") });
     }
 }
 

@@ -37,7 +37,6 @@ int main(int argc, char **argv)
     for (int count = 1000; count <= largest; count *= 2) {
         const QByteArray file = sameNames(count);
         BudgetDocument document;
-        document.addFixedRows();
         const double start = BenchClock::threadMs();
         if (BudgetFileReader::loadBytes(document, file, {}) != BudgetFileReader::LoadResult::Loaded
             || document.categoryCount() != count)

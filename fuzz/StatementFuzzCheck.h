@@ -3,10 +3,11 @@
 // What every statement a reader accepts must give: lines with real dates
 // and plain amounts that, imported into a budget and saved, load back as
 // the same entries.
-#include "document/AddRecords.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "document/DocumentWriter.h"
+#include "editing/AddRecords.h"
 #include "import/AmountText.h"
 #include "import/ImportPlan.h"
 
@@ -19,13 +20,6 @@ namespace StatementFuzzCheck {
 {
     std::fprintf(stderr, "statement check failed: %s %s\n", what, qPrintable(detail));
     std::abort();
-}
-
-inline void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
 }
 
 inline void check(const StatementRead &read)
@@ -43,8 +37,7 @@ inline void check(const StatementRead &read)
     }
 
     BudgetDocument document;
-    addFixedRows(document);
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+    DocumentWriter(document).appendCategory(QStringLiteral("Food"), QStringLiteral("0"));
     ImportPlan plan(document, read.lines, ImportPlan::likelyYear(read.lines), {});
     for (int i = 0; i < plan.lines().size(); ++i) {
         if (plan.setCategory(i, QStringLiteral("Food")))
@@ -54,7 +47,6 @@ inline void check(const StatementRead &read)
         fail("the records were refused");
 
     BudgetDocument reloaded;
-    addFixedRows(reloaded);
     BudgetFileReader::Options options;
     options.sortData = false;
     if (BudgetFileReader::loadBytes(reloaded, BudgetFileWriter::buildData(document), options)

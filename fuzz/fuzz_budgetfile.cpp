@@ -3,6 +3,7 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "editing/DocumentSetup.h"
 #include "recurring/RecurringCarry.h"
 #include "recurring/RecurringDue.h"
 #include "recurring/RecurringRecords.h"
@@ -13,13 +14,6 @@
 #include <cstdlib>
 
 namespace {
-
-void addFixedRows(BudgetDocument &document)
-{
-    document.createCategory(QStringLiteral("Budget"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Remain"), QStringLiteral("0"));
-    document.createCategory(kRowLine, kRowLine);
-}
 
 [[noreturn]] void fail(const char *what)
 {
@@ -65,15 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.sortData = size % 2 == 0; // both loader paths, chosen by the input itself
 
     BudgetDocument first;
-    first.setEnvelopeView(size % 3 == 0);
-    addFixedRows(first);
+    DocumentSetup::setEnvelopeView(first, size % 3 == 0);
     if (BudgetFileReader::loadBytes(first, bytes, options) != BudgetFileReader::LoadResult::Loaded)
         return 0;
     const QByteArray image = BudgetFileWriter::buildData(first);
 
     BudgetDocument second;
-    second.setEnvelopeView(first.isEnvelopeEnabled());
-    addFixedRows(second);
+    DocumentSetup::setEnvelopeView(second, first.isEnvelopeEnabled());
     if (BudgetFileReader::loadBytes(second, image, options) != BudgetFileReader::LoadResult::Loaded)
         fail("a saved file does not load");
     if (second.budgetTotals() != first.budgetTotals())

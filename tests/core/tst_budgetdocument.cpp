@@ -2,6 +2,7 @@
 #include "document/BudgetDocument.h"
 #include "document/EntryCompare.h"
 #include "document/GridText.h"
+#include "editing/DocumentSetup.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -17,14 +18,57 @@ constexpr int kFeb = 1;
 /// items of 45.10 and 20, Rent with one item of 800.
 void fillWorkedExample(BudgetDocument &document)
 {
-    document.addFixedRows();
-    document.budgetTotals()[kJan] = QStringLiteral("2500");
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Rent"), QStringLiteral("0"));
+    DocumentFixtures::setBudget(document, kJan, QStringLiteral("2500"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Rent"));
     addItem(document, QStringLiteral("Food"), kJan, "5", "Market", "45.10");
     addItem(document, QStringLiteral("Food"), kJan, "9", "Bakery", "20");
     addItem(document, QStringLiteral("Rent"), kJan, "1", "Landlord", "800");
 }
+
+// The document is read-only to everyone but a DocumentWriter: each way of
+// changing it compiles on the writer and not on the document itself.
+template <typename Holder>
+concept WritesLists = requires(Holder &holder, const QString &name)
+{
+    holder.entryList(name, 0)->clear();
+};
+template <typename Holder>
+concept WritesRows = requires(Holder &holder)
+{
+    holder.appendCategory(QString(), QString());
+}
+|| requires(Holder &holder) { holder.deleteCategoryByIndex(0); }
+|| requires(Holder &holder) { holder.eraseAllData(); };
+template <typename Holder>
+concept WritesBudgets = requires(Holder &holder)
+{
+    holder.setBudget(0, QString());
+};
+template <typename Holder>
+concept WritesRecords = requires(Holder &holder)
+{
+    holder.setExtensions(DocumentExtensions());
+};
+template <typename Holder>
+concept WritesFigures = requires(Holder &holder)
+{
+    holder.recalculate();
+};
+template <typename Document>
+concept OpenContainers = requires(Document &document)
+{
+    document.getCatArray().clear();
+}
+|| requires(Document &document) { document.getCatDataDictionary().clear(); }
+|| requires(Document &document) { document.budgetTotals()[0] = QString(); };
+
+static_assert(WritesLists<DocumentWriter> && !WritesLists<BudgetDocument>);
+static_assert(WritesRows<DocumentWriter> && !WritesRows<BudgetDocument>);
+static_assert(WritesBudgets<DocumentWriter> && !WritesBudgets<BudgetDocument>);
+static_assert(WritesRecords<DocumentWriter> && !WritesRecords<BudgetDocument>);
+static_assert(WritesFigures<DocumentWriter> && !WritesFigures<BudgetDocument>);
+static_assert(!OpenContainers<BudgetDocument>);
 
 } // namespace
 
@@ -125,7 +169,6 @@ void TestBudgetDocument::monthFriendlyNameIsNullForNoMonth()
 void TestBudgetDocument::startsWithTheFixedRowsAndNoData()
 {
     BudgetDocument document;
-    document.addFixedRows();
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----"}));
     QVERIFY(document.getCatDataDictionary().empty());
     QCOMPARE(document.getCatArray()[kDashRowIndex].months[kJan], kRowLine);
@@ -137,10 +180,9 @@ void TestBudgetDocument::startsWithTheFixedRowsAndNoData()
 void TestBudgetDocument::createCategoryRefusesAnEmptyName()
 {
     BudgetDocument document;
-    document.addFixedRows();
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
     QSignalSpy rows(&document, &BudgetDocument::rowsChanged);
-    QCOMPARE(document.createCategory(QString(), QStringLiteral("0")), 0);
+    QCOMPARE(DocumentWriter(document).createCategory(QString(), QStringLiteral("0")), 0);
     QCOMPARE(document.getCatArray().size(), 3);
     QVERIFY(document.getCatDataDictionary().empty());
     QCOMPARE(redisplay.count(), 0);
@@ -150,9 +192,8 @@ void TestBudgetDocument::createCategoryRefusesAnEmptyName()
 void TestBudgetDocument::createCategoryGivesTwelveEnvelopeLists()
 {
     BudgetDocument document;
-    document.addFixedRows();
     QSignalSpy rows(&document, &BudgetDocument::rowsChanged);
-    QCOMPARE(document.createCategory(QStringLiteral("Food"), QStringLiteral("7")), 1);
+    QCOMPARE(DocumentWriter(document).createCategory(QStringLiteral("Food"), QStringLiteral("7")), 1);
     QCOMPARE(rows.count(), 1);
     const CategoryRow &row = document.getCatArray().last();
     QCOMPARE(row.desc, QStringLiteral("Food"));
@@ -177,14 +218,13 @@ void TestBudgetDocument::createCategoryGivesTwelveEnvelopeLists()
 void TestBudgetDocument::createCategoryRefusesANameInUse()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
     addItem(document, QStringLiteral("Food"), kJan, "5", "Market", "45.10");
-    QCOMPARE(document.createCategory(QStringLiteral("Food"), QStringLiteral("0")), 0);
+    QCOMPARE(DocumentWriter(document).createCategory(QStringLiteral("Food"), QStringLiteral("0")), 0);
     QCOMPARE(document.categoryCount(), 1);
     QCOMPARE(document.entryList(QStringLiteral("Food"), kJan)->size(), 2);
     // The fixed rows have no entries, so a category may share their names.
-    QCOMPARE(document.createCategory(QStringLiteral("Budget"), QStringLiteral("0")), 1);
+    QCOMPARE(DocumentWriter(document).createCategory(QStringLiteral("Budget"), QStringLiteral("0")), 1);
     QCOMPARE(document.rowOfCategory(QStringLiteral("Budget")), 4);
 }
 
@@ -206,9 +246,8 @@ void TestBudgetDocument::uniqueCategoryNameNumbersFromTwo()
     QFETCH(QStringList, existing);
     QFETCH(QString, unique);
     BudgetDocument document;
-    document.addFixedRows();
     for (const QString &name : existing)
-        document.createCategory(name, QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, name);
     QCOMPARE(document.uniqueCategoryName(kDefaultCategoryName), unique);
     QCOMPARE(document.uniqueCategoryName(QStringLiteral("Remain")), QStringLiteral("Remain"));
 }
@@ -217,9 +256,9 @@ void TestBudgetDocument::deleteCategoryByIndexRemovesRowAndEntries()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
-    document.deleteCategoryByIndex(3);
+    DocumentWriter(document).deleteCategoryByIndex(3);
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----", "Rent"}));
     QVERIFY(!document.entryList(QStringLiteral("Food"), kJan));
     QCOMPARE(document.getCatDataDictionary().size(), std::size_t(1));
@@ -228,12 +267,12 @@ void TestBudgetDocument::deleteCategoryByIndexRemovesRowAndEntries()
     QCOMPARE(redisplay.count(), MonthTables::kMonthCount);
 
     // A new category of the same name starts afresh.
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
     QCOMPARE(*document.entryList(QStringLiteral("Food"), kJan), EntryList{Entry::envelope()});
 
     // Fixed rows and rows past the end are not deleted.
-    document.deleteCategoryByIndex(kDashRowIndex);
-    document.deleteCategoryByIndex(99);
+    DocumentWriter(document).deleteCategoryByIndex(kDashRowIndex);
+    DocumentWriter(document).deleteCategoryByIndex(99);
     QCOMPARE(document.getCatArray().size(), 5);
 }
 
@@ -242,7 +281,7 @@ void TestBudgetDocument::renameCategoryMovesTheLists()
     BudgetDocument document;
     fillWorkedExample(document);
     const EntryList before = *document.entryList(QStringLiteral("Food"), kJan);
-    QVERIFY(document.renameCategory(3, QStringLiteral("Groceries")));
+    QVERIFY(DocumentWriter(document).renameCategory(3, QStringLiteral("Groceries")));
     QCOMPARE(document.getCatArray()[3].desc, QStringLiteral("Groceries"));
     QCOMPARE(*document.entryList(QStringLiteral("Groceries"), kJan), before);
     QVERIFY(!document.entryList(QStringLiteral("Food"), kJan));
@@ -253,7 +292,7 @@ void TestBudgetDocument::renameCategoryRefusesANameInUse()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    QVERIFY(!document.renameCategory(3, QStringLiteral("Rent")));
+    QVERIFY(!DocumentWriter(document).renameCategory(3, QStringLiteral("Rent")));
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----", "Food", "Rent"}));
     QCOMPARE(document.entryList(QStringLiteral("Food"), kJan)->size(), 3);
     QCOMPARE(document.entryList(QStringLiteral("Rent"), kJan)->size(), 2);
@@ -263,7 +302,7 @@ void TestBudgetDocument::renameCategoryToItsOwnNameChangesNothing()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    QVERIFY(document.renameCategory(3, QStringLiteral("Food")));
+    QVERIFY(DocumentWriter(document).renameCategory(3, QStringLiteral("Food")));
     QCOMPARE(document.entryList(QStringLiteral("Food"), kJan)->size(), 3);
     QCOMPARE(document.getCatDataDictionary().size(), std::size_t(2));
 }
@@ -290,11 +329,10 @@ void TestBudgetDocument::moveCategoryRowDropsBeforeTheTarget()
     QFETCH(int, to);
     QFETCH(QStringList, order);
     BudgetDocument document;
-    document.addFixedRows();
     for (const char *name : {"A", "B", "C"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
     addItem(document, QStringLiteral("A"), kJan, "1", "x", "5");
-    document.moveCategoryRow(from, to);
+    DocumentWriter(document).moveCategoryRow(from, to);
     QCOMPARE(rowNames(document).mid(3), order);
     QCOMPARE(rowNames(document).first(3), QStringList({"Budget", "Remain", "-----"}));
     QCOMPARE(document.entryList(QStringLiteral("A"), kJan)->size(), 2);
@@ -303,13 +341,13 @@ void TestBudgetDocument::moveCategoryRowDropsBeforeTheTarget()
 void TestBudgetDocument::eraseAllDataLeavesTheFixedRows()
 {
     BudgetDocument document;
-    document.addFixedRows();
     for (const char *name : {"A", "B", "C", "D", "E"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
     addItem(document, QStringLiteral("C"), kFeb, "3", "x", "5");
-    document.budgetTotals().fill(QStringLiteral("2500"));
-    document.recalculate();
-    document.eraseAllData();
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
+        DocumentFixtures::setBudget(document, month, QStringLiteral("2500"));
+    DocumentFixtures::recalculate(document);
+    DocumentSetup::eraseAllData(document);
     QCOMPARE(rowNames(document), QStringList({"Budget", "Remain", "-----"}));
     QVERIFY(document.getCatDataDictionary().empty());
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
@@ -317,7 +355,7 @@ void TestBudgetDocument::eraseAllDataLeavesTheFixedRows()
         QCOMPARE(document.getCatArray()[kBudgetRowIndex].months[month], QStringLiteral("0"));
     }
     // The same names can be used again, with fresh lists.
-    QCOMPARE(document.createCategory(QStringLiteral("C"), QStringLiteral("0")), 1);
+    QCOMPARE(DocumentWriter(document).createCategory(QStringLiteral("C"), QStringLiteral("0")), 1);
     QCOMPARE(document.entryList(QStringLiteral("C"), kFeb)->size(), 1);
 }
 
@@ -326,7 +364,7 @@ void TestBudgetDocument::workedExampleInStandardMode()
     BudgetDocument document;
     fillWorkedExample(document);
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
-    document.updateTotalsForMonth(QStringLiteral("jan"));
+    DocumentWriter(document).updateTotalsForMonth(kJan);
     QCOMPARE(redisplay.count(), 1);
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("2500"));
     QCOMPARE(cell(document, "Food", u"jan"), QStringLiteral("65.1"));
@@ -338,16 +376,16 @@ void TestBudgetDocument::workedExampleInStandardMode()
     QCOMPARE(cell(document, "Remain", u"average"), QString());
     QCOMPARE(cell(document, "-----", u"jan"), kRowLine);
     QCOMPARE(cell(document, "-----", u"average"), kRowLine);
-    QCOMPARE(document.calculateBudgetForColumnId(QStringLiteral("jan")), QStringLiteral("2500"));
+    QCOMPARE(document.calculateBudgetForColumnId(kJan), QStringLiteral("2500"));
 }
 
 void TestBudgetDocument::workedExampleAveragesOverActiveMonths()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    document.updateTotalsForMonth(QStringLiteral("jan"));
+    DocumentWriter(document).updateTotalsForMonth(kJan);
     addItem(document, QStringLiteral("Rent"), kFeb, "1", "Landlord", "30");
-    document.updateTotalsForMonth(QStringLiteral("feb"));
+    DocumentWriter(document).updateTotalsForMonth(kFeb);
     QCOMPARE(cell(document, "Food", u"average"), QStringLiteral("32"));
     QCOMPARE(cell(document, "Rent", u"average"), QStringLiteral("415"));
     QCOMPARE(cell(document, "Remain", u"feb"), QStringLiteral("-30"));
@@ -358,10 +396,10 @@ void TestBudgetDocument::workedExampleInEnvelopeMode()
 {
     BudgetDocument document;
     fillWorkedExample(document);
-    document.setEnvelopeView(true);
+    DocumentSetup::setEnvelopeView(document, true);
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     setEnvelope(document, QStringLiteral("Rent"), kJan, QStringLiteral("800"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("1100"));
     QCOMPARE(cell(document, "Food", u"jan"), QStringLiteral("234.9"));
     QCOMPARE(cell(document, "Rent", u"jan"), QStringLiteral("0"));
@@ -372,7 +410,7 @@ void TestBudgetDocument::workedExampleInEnvelopeMode()
 
     // An untouched envelope of an inactive month adds to the sum but not the divisor.
     setEnvelope(document, QStringLiteral("Rent"), kFeb, QStringLiteral("100"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     QCOMPARE(cell(document, "Rent", u"feb"), QStringLiteral("100"));
     QCOMPARE(cell(document, "Rent", u"average"), QStringLiteral("100"));
     QCOMPARE(cell(document, "Budget", u"feb"), QStringLiteral("100"));
@@ -396,16 +434,15 @@ void TestBudgetDocument::remainIsBudgetMinusAllBookedInBothModes()
     QFETCH(QString, foodCell);
     QFETCH(QString, remain);
     BudgetDocument document;
-    document.addFixedRows();
-    document.setEnvelopeView(envelope);
-    document.budgetTotals()[kJan] = QStringLiteral("1000.50");
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Fun"), QStringLiteral("0"));
+    DocumentSetup::setEnvelopeView(document, envelope);
+    DocumentFixtures::setBudget(document, kJan, QStringLiteral("1000.50"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Fun"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     setEnvelope(document, QStringLiteral("Fun"), kJan, QStringLiteral("150"));
     addItem(document, QStringLiteral("Food"), kJan, "2", "Market", "100.25");
     addItem(document, QStringLiteral("Food"), kJan, "3", "Market", "20");
-    document.updateTotalsForMonth(QStringLiteral("jan"));
+    DocumentWriter(document).updateTotalsForMonth(kJan);
     QCOMPARE(cell(document, "Budget", u"jan"), budget);
     QCOMPARE(cell(document, "Food", u"jan"), foodCell);
     QCOMPARE(cell(document, "Remain", u"jan"), remain);
@@ -414,26 +451,23 @@ void TestBudgetDocument::remainIsBudgetMinusAllBookedInBothModes()
 void TestBudgetDocument::budgetTextIsTakenUnchangedInStandardMode()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
-    document.budgetTotals()[kJan] = QStringLiteral("2500.00");
-    document.updateTotalsForMonth(QStringLiteral("jan"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
+    DocumentFixtures::setBudget(document, kJan, QStringLiteral("2500.00"));
+    DocumentWriter(document).updateTotalsForMonth(kJan);
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("2500.00"));
     QCOMPARE(cell(document, "Remain", u"jan"), QStringLiteral("2500"));
 
     BudgetDocument empty;
-    empty.addFixedRows();
-    empty.setEnvelopeView(true);
-    QCOMPARE(empty.calculateBudgetForColumnId(QStringLiteral("jan")), QStringLiteral("0"));
+    DocumentSetup::setEnvelopeView(empty, true);
+    QCOMPARE(empty.calculateBudgetForColumnId(kJan), QStringLiteral("0"));
 }
 
 void TestBudgetDocument::withoutCategoriesOnlyBudgetAndRemainChange()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.budgetTotals()[kJan] = QStringLiteral("12.50");
+    DocumentFixtures::setBudget(document, kJan, QStringLiteral("12.50"));
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
-    document.updateTotalsForMonth(QStringLiteral("jan"));
+    DocumentWriter(document).updateTotalsForMonth(kJan);
     QCOMPARE(cell(document, "Budget", u"jan"), QStringLiteral("12.50"));
     QCOMPARE(cell(document, "Remain", u"jan"), QStringLiteral("12.50"));
     QCOMPARE(cell(document, "Budget", u"average"), QString());
@@ -447,8 +481,8 @@ void TestBudgetDocument::descColumnChangesNothing()
     fillWorkedExample(document);
     const QList<CategoryRow> before = document.getCatArray();
     QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
-    document.updateTotalsForMonth(kDescId);
-    document.updateTotalsForMonth(kAverageId);
+    DocumentWriter(document).updateTotalsForMonth(-1);
+    DocumentWriter(document).updateTotalsForMonth(MonthTables::kMonthCount);
     QCOMPARE(document.getCatArray(), before);
     QCOMPARE(redisplay.count(), 0);
 }
@@ -456,16 +490,15 @@ void TestBudgetDocument::descColumnChangesNothing()
 void TestBudgetDocument::onlyEnvelopeEntriesGiveZeroEverywhere()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("9"));
+    DocumentWriter(document).createCategory(QStringLiteral("Food"), QStringLiteral("9"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     for (int month = 0; month < MonthTables::kMonthCount; ++month)
         QCOMPARE(document.getCatArray()[3].months[month], QStringLiteral("0"));
     QCOMPARE(cell(document, "Food", u"average"), QStringLiteral("0"));
 
-    document.setEnvelopeView(true);
-    document.recalculate();
+    DocumentSetup::setEnvelopeView(document, true);
+    DocumentFixtures::recalculate(document);
     QCOMPARE(cell(document, "Food", u"jan"), QStringLiteral("300"));
     QCOMPARE(cell(document, "Food", u"average"), QStringLiteral("0"));
 }
@@ -473,13 +506,12 @@ void TestBudgetDocument::onlyEnvelopeEntriesGiveZeroEverywhere()
 void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.createCategory(QStringLiteral("Returns"), QStringLiteral("0"));
-    document.createCategory(QStringLiteral("Other"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Returns"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Other"));
     addItem(document, QStringLiteral("Returns"), kJan, "3", "Shop", "-12.5");
     addItem(document, QStringLiteral("Returns"), kFeb, "4", "Shop", "-13");
     addItem(document, QStringLiteral("Returns"), kFeb, "5", "Shop", "-12");
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     QCOMPARE(cell(document, "Returns", u"jan"), QStringLiteral("-12.5"));
     QCOMPARE(cell(document, "Returns", u"feb"), QStringLiteral("-25"));
     // (-12 + -25) / 2 cut toward zero.
@@ -491,13 +523,12 @@ void TestBudgetDocument::refundsGiveNegativeCellsAndTruncatedAverages()
 void TestBudgetDocument::recalculateRecomputesEveryMonth()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-        document.budgetTotals()[month] = QString::number(100 + month);
+        DocumentFixtures::setBudget(document, month, QString::number(100 + month));
         addItem(document, QStringLiteral("Food"), month, "1", "x", QString::number(month + 1) + ".5");
     }
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         QCOMPARE(document.getCatArray()[3].months[month], QString::number(month + 1) + ".5");
         QCOMPARE(document.getCatArray()[kRemainingRowIndex].months[month], QStringLiteral("98.5"));
@@ -527,7 +558,7 @@ void TestBudgetDocument::gridShowsWholeUnitsExceptNamesAndFixedAverages()
     QFETCH(QString, shown);
     BudgetDocument document;
     fillWorkedExample(document);
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
     QCOMPARE(gridDisplayText(document.getCatArray()[row], row, columnId), shown);
     QCOMPARE(gridColumnIds().size(), 14);
 }

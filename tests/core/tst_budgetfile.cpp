@@ -54,12 +54,10 @@ QStringList categoryBlock(const QString &name, const QStringList &januaryLines)
 
 LoadResult load(BudgetDocument &document, const QByteArray &bytes, bool sort = true)
 {
-    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = sort;
     return BudgetFileReader::loadBytes(document, bytes, options);
 }
-
 
 /// The first difference between two documents' stored content, or nothing.
 QString difference(const BudgetDocument &a, const BudgetDocument &b)
@@ -149,9 +147,8 @@ private slots:
 void TestBudgetFile::writesTheWorkedExampleByteForByte()
 {
     BudgetDocument document;
-    document.addFixedRows();
-    document.budgetTotals().fill(QStringLiteral("2500"));
-    document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+    DocumentFixtures::setBudgets(document, QStringLiteral("2500"));
+    DocumentFixtures::addCategory(document, QStringLiteral("Food"));
     setEnvelope(document, QStringLiteral("Food"), kJan, QStringLiteral("300"));
     addItem(document, QStringLiteral("Food"), kJan, "5", "Market", "45.10", "weekly shop", "R");
     const QByteArray expected = fixture("food-market.txt");
@@ -181,7 +178,6 @@ void TestBudgetFile::readsTheWorkedExampleBack()
 void TestBudgetFile::emptyDocumentIsFourteenLines()
 {
     BudgetDocument document;
-    document.addFixedRows();
     QStringList lines{QStringLiteral("; ****** MONTHLY_BUDGET ******"), QStringLiteral("Ver 1")};
     for (int month = 0; month < MonthTables::kMonthCount; ++month)
         lines << QStringLiteral("0");
@@ -370,7 +366,6 @@ void TestBudgetFile::emptyNameLineKeepsItsEntries()
     const QString path = dir.filePath(QStringLiteral("budget.txt"));
     QVERIFY(writeFileContents(path, budgetFile(lines)));
     BudgetDocument document;
-    document.addFixedRows();
     ScriptedAlerts alerts;
     QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, {}), LoadResult::Loaded);
 
@@ -429,7 +424,6 @@ void TestBudgetFile::missingFileWarnsAndIsNotRemembered()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing.txt"));
     BudgetDocument document;
-    document.addFixedRows();
     ScriptedAlerts alerts;
     RecordingRecents recents;
     BudgetFileReader::Options options;
@@ -461,7 +455,6 @@ void TestBudgetFile::theBytesReadAreHandedOnAsTheFileHasThem()
     const QByteArray bytes = "\xEF\xBB\xBFVer 1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     QVERIFY(AtomicFile::write(path, bytes));
     BudgetDocument document;
-    document.addFixedRows();
     ScriptedAlerts alerts;
     QByteArray handed;
     BudgetFileReader::Options options;
@@ -474,7 +467,6 @@ void TestBudgetFile::nonBudgetFileIsRefusedWithAWarning()
 {
     const QString path = QStringLiteral(ORRINWICK_TEST_DATA "/notes.txt");
     BudgetDocument document;
-    document.addFixedRows();
     ScriptedAlerts alerts;
     RecordingRecents recents;
     BudgetFileReader::Options options;
@@ -583,7 +575,7 @@ void TestBudgetFile::decodesUtf8AndKeepsOtherBytesAsLatin1()
     QCOMPARE(document.entryList(QStringLiteral("Café"), kJan)->first().note, QStringLiteral("bad \u00ff\u00fe"));
 
     // An invisible mark that starts a typed text stays; one that starts the file is no part of it.
-    document.entryList(QStringLiteral("Café"), kJan)->first().note = QStringLiteral("\uFEFFmarked");
+    DocumentFixtures::entryAt(document, QStringLiteral("Café"), kJan, 0).note = QStringLiteral("\uFEFFmarked");
     const QByteArray saved = BudgetFileWriter::buildData(document);
     BudgetDocument again;
     QCOMPARE(load(again, "\xEF\xBB\xBF" + saved), LoadResult::Loaded);
@@ -613,7 +605,6 @@ void TestBudgetFile::writeFailureIsReported()
 {
     QTemporaryDir dir;
     BudgetDocument document;
-    document.addFixedRows();
     QVERIFY(!BudgetFileWriter::writeFile(document, dir.filePath(QStringLiteral("no/such/folder/budget.txt"))));
     // A folder's name is never replaced by a file.
     QVERIFY(!BudgetFileWriter::writeFile(document, dir.path()));

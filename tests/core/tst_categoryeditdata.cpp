@@ -43,9 +43,8 @@ void TestCategoryEditData::init()
 {
     _document = new BudgetDocument;
     _edits = new DocumentEditing(*_document);
-    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
-        _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(*_document, QString::fromLatin1(name));
     _data = new voCategoryEditWinData(*_edits);
     _data->initData();
 }
@@ -68,7 +67,6 @@ void TestCategoryEditData::listsTheCategoriesInBudgetOrder()
 void TestCategoryEditData::anEmptyBudgetGivesAnEmptyList()
 {
     BudgetDocument empty;
-    empty.addFixedRows();
     DocumentEditing emptyEdits(empty);
     voCategoryEditWinData data(emptyEdits);
     data.initData();
@@ -132,7 +130,7 @@ void TestCategoryEditData::renamingKeepsEveryValueOfTheCategory()
     addItem(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("1"), QStringLiteral("Landlord"),
             QStringLiteral("800"));
     setEnvelope(*_document, QStringLiteral("Rent"), kJan, QStringLiteral("750"));
-    _document->getCatArray()[kFirstCategoryRow + 1].months[kJan] = QStringLiteral("800");
+    DocumentFixtures::recalculate(*_document);
     const MonthLists lists = _document->getCatDataDictionary().at(QStringLiteral("Rent"));
 
     QVERIFY(_data->setData(_data->index(1), QStringLiteral("Housing")));

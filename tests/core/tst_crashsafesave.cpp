@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileWriter.h"
 
@@ -24,13 +25,12 @@ private:
     static QByteArray largeImage(const QString &budget, int entriesPerList)
     {
         BudgetDocument document;
-        document.addFixedRows();
-        document.budgetTotals().fill(budget);
+        DocumentFixtures::setBudgets(document, budget);
         for (int category = 0; category < 30; ++category) {
             const QString name = QStringLiteral("Category %1").arg(category);
-            document.createCategory(name, QStringLiteral("0"));
+            DocumentFixtures::addCategory(document, name);
             for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-                EntryList *list = document.entryList(name, month);
+                EntryList *list = &DocumentFixtures::entries(document, name, month);
                 for (int i = 0; i < entriesPerList; ++i)
                     list->append({QString::number(i % 28 + 1), QStringLiteral("Shop %1").arg(i),
                                   QStringLiteral("%1.%2").arg(i).arg(category), QStringLiteral("note"),

@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "document/CsvExport.h"
 
@@ -18,11 +19,10 @@ private slots:
     void gridHoldsExactFiguresAndLeavesOutTheSeparator()
     {
         BudgetDocument document;
-        document.addFixedRows();
-        document.budgetTotals().fill(QStringLiteral("2500"));
-        document.createCategory(QStringLiteral("Food, drink"), QStringLiteral("0"));
-        document.entryList(QStringLiteral("Food, drink"), 0)->append(item("5", "Market", "45.10", ""));
-        document.recalculate();
+        DocumentFixtures::setBudgets(document, QStringLiteral("2500"));
+        DocumentFixtures::addCategory(document, QStringLiteral("Food, drink"));
+        DocumentFixtures::addEntry(document, QStringLiteral("Food, drink"), 0, item("5", "Market", "45.10", ""));
+        DocumentFixtures::recalculate(document);
 
         const QList<QByteArray> lines = CsvExport::budgetGrid(document).split('\n');
         QCOMPARE(lines.size(), 5); // header, Budget, Remain, one category, and the empty rest after the last CR LF
@@ -36,12 +36,11 @@ private slots:
     void registerQuotesWhatSpreadsheetsWouldSplit()
     {
         BudgetDocument document;
-        document.addFixedRows();
-        document.createCategory(QStringLiteral("Café"), QStringLiteral("0"));
-        EntryList *march = document.entryList(QStringLiteral("Café"), 2);
+        DocumentFixtures::addCategory(document, QStringLiteral("Café"));
+        EntryList *march = &DocumentFixtures::entries(document, QStringLiteral("Café"), 2);
         march->append(item("3", "Say \"hi\"", "-2.5", "a, b", "R"));
         march->append(item("9", "Plain", "4", ""));
-        document.entryList(QStringLiteral("Café"), 3)->append(item("1", "April only", "1", ""));
+        DocumentFixtures::addEntry(document, QStringLiteral("Café"), 3, item("1", "April only", "1", ""));
 
         const QByteArray csv = CsvExport::monthRegister(document, 2);
         QCOMPARE(csv, QByteArray("Day,Category,Description,Amount,Note,Reconciled\r\n"
@@ -80,10 +79,9 @@ private slots:
         QFETCH(QString, note);
         QFETCH(QByteArray, line);
         BudgetDocument document;
-        document.addFixedRows();
-        document.createCategory(category, QStringLiteral("0"));
-        document.entryList(category, 0)->append(item(QStringLiteral("4"), payee, amount, note));
-        document.recalculate();
+        DocumentFixtures::addCategory(document, category);
+        DocumentFixtures::addEntry(document, category, 0, item(QStringLiteral("4"), payee, amount, note));
+        DocumentFixtures::recalculate(document);
 
         const QList<QByteArray> lines = CsvExport::monthRegister(document, 0).split('\n');
         QCOMPARE(lines.value(1), line + '\r');

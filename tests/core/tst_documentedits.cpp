@@ -4,9 +4,10 @@
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
 #include "RegisterRecords.h"
-#include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
+#include "editing/AddRecords.h"
 #include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "register/voCheckViewData.h"
 
 #include <QTest>
@@ -46,10 +47,10 @@ struct Budget
     {
         fillRegisterSample(document, kJan);
         // Unchecked boxes as other writers mark them.
-        document.entryList(QStringLiteral("Rent"), kJan)->last().reconciled = QStringLiteral("0");
-        document.entryList(QStringLiteral("Fun"), kJan)->last().reconciled = QString();
+        DocumentFixtures::entries(document, QStringLiteral("Rent"), kJan).last().reconciled = QStringLiteral("0");
+        DocumentFixtures::entries(document, QStringLiteral("Fun"), kJan).last().reconciled = QString();
         addItem(document, QStringLiteral("Food"), kJan + 1, "2", "Already", "1");
-        document.recalculate();
+        DocumentFixtures::recalculate(document);
         editing.setChangeLog(&steps);
     }
 
@@ -313,13 +314,13 @@ private slots:
         QFETCH(QString, envelopes);
         QFETCH(QString, message);
         Budget b;
-        b.document.setEnvelopeView(envelope);
+        DocumentSetup::setEnvelopeView(b.document, envelope);
         for (int month = 0; month < MonthTables::kMonthCount; ++month) {
             setBudget(b.document, month, QStringLiteral("100"));
             for (const QString &name : categoryNames(b.document))
                 setEnvelope(b.document, name, month, name == u"Food" ? QStringLiteral("100") : QStringLiteral("0"));
         }
-        b.document.recalculate();
+        DocumentFixtures::recalculate(b.document);
         const auto look = [&b] { return b.whole(); };
         const QStringList before = look();
         QList<CategoryEdits::NewCategory> categories;
@@ -331,7 +332,7 @@ private slots:
         QCOMPARE(answer.message, message);
         QCOMPARE(categoryNames(b.document), names);
         for (int month : { kJan, kDec })
-            QCOMPARE(b.document.calculateBudgetForColumnId(MonthTables::monthIdString(month)), budget);
+            QCOMPARE(b.document.calculateBudgetForColumnId(month), budget);
         QStringList december;
         for (qsizetype at = 3; at < names.size(); ++at)
             december << b.document.entryList(names[at], kDec)->first().amount;
@@ -498,7 +499,7 @@ private slots:
         Budget b;
         if (month == u"none") {
             while (b.document.categoryCount() > 0)
-                b.document.deleteCategoryByIndex(kFirstCategoryRow);
+                DocumentWriter(b.document).deleteCategoryByIndex(kFirstCategoryRow);
             month = QStringLiteral("jan");
         }
         b.records.loadMonthData(month);

@@ -1,7 +1,8 @@
 #include "DocumentFixtures.h"
-#include "editing/DocumentEditing.h"
 #include "RecordingHost.h"
 #include "document/DocumentSnapshot.h"
+#include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "register/voCheckViewData.h"
 
 #include <QSignalSpy>
@@ -22,10 +23,9 @@ using Change = std::function<void(BudgetDocument &)>;
 /// recomputed as the program holds it.
 void fillDocument(BudgetDocument &document)
 {
-    document.addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    document.budgetTotals()[kMar] = QStringLiteral("1000");
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
+    DocumentFixtures::setBudget(document, kMar, QStringLiteral("1000"));
     setEnvelope(document, QStringLiteral("Food"), kMar, QStringLiteral("300"));
     addItem(document, QStringLiteral("Food"), kMar, QStringLiteral("20"), QStringLiteral("Market"),
             QStringLiteral("45.10"));
@@ -35,7 +35,7 @@ void fillDocument(BudgetDocument &document)
             QStringLiteral("800"), {}, QStringLiteral("R"));
     addItem(document, QStringLiteral("Fun"), kJan, QStringLiteral("12"), QStringLiteral("Cinema"),
             QStringLiteral("-3"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
 }
 
 } // namespace
@@ -52,11 +52,11 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("rowsChange");
         QTest::newRow("budget") << Change([](BudgetDocument &d) {
-            d.budgetTotals()[kMar] = QStringLiteral("1200");
-            d.updateTotalsForMonth(QStringLiteral("mar"));
+            DocumentFixtures::setBudget(d, kMar, QStringLiteral("1200"));
+            DocumentFixtures::recalculate(d);
         }) << false;
         QTest::newRow("item amount") << Change([](BudgetDocument &d) {
-            (*d.entryList(QStringLiteral("Food"), kMar))[1].amount = QStringLiteral("46");
+            DocumentFixtures::entryAt(d, QStringLiteral("Food"), kMar, 1).amount = QStringLiteral("46");
         }) << false;
         QTest::newRow("items added") << Change([](BudgetDocument &d) {
             addItem(d, QStringLiteral("Fun"), kMar, QStringLiteral("3"), QStringLiteral("Tea"), QStringLiteral("4"));
@@ -65,14 +65,15 @@ private slots:
             setEnvelope(d, QStringLiteral("Rent"), kJan, QStringLiteral("900"));
         }) << false;
         QTest::newRow("rename") << Change([](BudgetDocument &d) {
-            d.renameCategory(4, QStringLiteral("Housing"));
+            DocumentWriter(d).renameCategory(4, QStringLiteral("Housing"));
         }) << true;
         QTest::newRow("new category") << Change([](BudgetDocument &d) {
-            d.createCategory(QStringLiteral("Savings"), QStringLiteral("0"));
+            DocumentFixtures::addCategory(d, QStringLiteral("Savings"));
         }) << true;
-        QTest::newRow("delete") << Change([](BudgetDocument &d) { d.deleteCategoryByIndex(3); }) << true;
-        QTest::newRow("move") << Change([](BudgetDocument &d) { d.moveCategoryRow(5, 3); }) << true;
-        QTest::newRow("erase all") << Change([](BudgetDocument &d) { d.eraseAllData(); }) << true;
+        QTest::newRow("delete") << Change([](BudgetDocument &d) { DocumentWriter(d).deleteCategoryByIndex(3); })
+                                << true;
+        QTest::newRow("move") << Change([](BudgetDocument &d) { DocumentWriter(d).moveCategoryRow(5, 3); }) << true;
+        QTest::newRow("erase all") << Change([](BudgetDocument &d) { DocumentSetup::eraseAllData(d); }) << true;
     }
 
     void restoringGivesTheDocumentBack()
@@ -84,14 +85,14 @@ private slots:
         const DocumentSnapshot before = DocumentSnapshot::take(document);
 
         change(document);
-        document.recalculate();
+        DocumentFixtures::recalculate(document);
         const DocumentSnapshot after = DocumentSnapshot::take(document);
         QVERIFY(after != before);
 
         QSignalSpy aboutToChange(&document, &BudgetDocument::rowsAboutToChange);
         QSignalSpy changed(&document, &BudgetDocument::rowsChanged);
         QSignalSpy redisplay(&document, &BudgetDocument::redisplayRequested);
-        before.restoreInto(document);
+        DocumentSetup::restore(document, before);
         QCOMPARE(document.getCatArray(), before.catArray);
         QVERIFY(document.getCatDataDictionary() == before.catData);
         QCOMPARE(document.budgetTotals(), before.budgetTotals);
@@ -99,7 +100,7 @@ private slots:
         QCOMPARE(changed.size(), aboutToChange.size());
         QVERIFY(!redisplay.isEmpty());
 
-        after.restoreInto(document);
+        DocumentSetup::restore(document, after);
         QVERIFY(DocumentSnapshot::take(document) == after);
     }
 
@@ -110,10 +111,10 @@ private slots:
         const DocumentSnapshot snapshot = DocumentSnapshot::take(document);
         const DocumentSnapshot copy = snapshot;
 
-        (*document.entryList(QStringLiteral("Food"), kMar))[1].desc = QStringLiteral("Changed");
-        document.entryList(QStringLiteral("Rent"), kMar)->resize(1);
-        document.getCatArray()[3].desc = QStringLiteral("Changed");
-        document.budgetTotals()[kMar] = QStringLiteral("1");
+        DocumentFixtures::entryAt(document, QStringLiteral("Food"), kMar, 1).desc = QStringLiteral("Changed");
+        DocumentWriter(document).entryList(QStringLiteral("Rent"), kMar)->resize(1);
+        DocumentWriter(document).renameCategory(3, QStringLiteral("Changed"));
+        DocumentFixtures::setBudget(document, kMar, QStringLiteral("1"));
 
         QVERIFY(snapshot == copy);
         QCOMPARE(snapshot.catData.at(QStringLiteral("Food"))[kMar].at(1).desc, QStringLiteral("Market"));
@@ -127,9 +128,9 @@ private slots:
         const DocumentSnapshot snapshot = DocumentSnapshot::take(document);
         const EntryList *food = document.entryList(QStringLiteral("Food"), kMar);
 
-        document.createCategory(QStringLiteral("Savings"), QStringLiteral("0"));
-        document.entryList(QStringLiteral("Food"), kMar)->clear();
-        snapshot.restoreInto(document);
+        DocumentFixtures::addCategory(document, QStringLiteral("Savings"));
+        DocumentFixtures::entries(document, QStringLiteral("Food"), kMar).clear();
+        DocumentSetup::restore(document, snapshot);
 
         // Whoever holds a category's lists still reads the right ones.
         QCOMPARE(document.entryList(QStringLiteral("Food"), kMar), food);
@@ -145,8 +146,8 @@ private slots:
         const DocumentSnapshot standard = DocumentSnapshot::take(document);
         QCOMPARE(cell(document, QStringLiteral("Food"), u"mar"), QStringLiteral("53.6"));
 
-        document.setEnvelopeView(true);
-        standard.restoreInto(document);
+        DocumentSetup::setEnvelopeView(document, true);
+        DocumentSetup::restore(document, standard);
         QCOMPARE(cell(document, QStringLiteral("Budget"), u"mar"), QStringLiteral("300"));
         QCOMPARE(cell(document, QStringLiteral("Food"), u"mar"), QStringLiteral("246.4"));
         QCOMPARE(cell(document, QStringLiteral("Remain"), u"mar"), QStringLiteral("-553.6"));

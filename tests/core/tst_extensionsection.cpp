@@ -5,6 +5,7 @@
 #include "document/BudgetFileWriter.h"
 #include "document/DocumentSnapshot.h"
 #include "document/ExtensionRecord.h"
+#include "editing/DocumentSetup.h"
 
 #include <QTest>
 
@@ -28,7 +29,6 @@ QByteArray withSection(const QByteArrayList &lines)
 
 void load(BudgetDocument &document, const QByteArray &bytes)
 {
-    document.addFixedRows();
     QCOMPARE(BudgetFileReader::loadBytes(document, bytes, {}), BudgetFileReader::LoadResult::Loaded);
 }
 
@@ -203,12 +203,11 @@ private slots:
         load(document, withSection({kHeader, ";@year\t2026", ";@future\tx"}));
         const DocumentSnapshot taken = DocumentSnapshot::take(document);
         BudgetDocument other;
-        other.addFixedRows();
-        taken.restoreInto(other);
+        DocumentSetup::restore(other, taken);
         QCOMPARE(other.extensions(), document.extensions());
         QCOMPARE(BudgetFileWriter::buildData(other), BudgetFileWriter::buildData(document));
         // Emptying the document empties its section.
-        other.eraseAllData();
+        DocumentSetup::eraseAllData(other);
         QVERIFY(other.extensions().isEmpty());
     }
 };

@@ -39,11 +39,10 @@ private:
 
     void fillDocument()
     {
-        _document->addFixedRows();
-        _document->budgetTotals().fill(QStringLiteral("2500"));
-        _document->createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+        DocumentFixtures::setBudgets(*_document, QStringLiteral("2500"));
+        DocumentFixtures::addCategory(*_document, QStringLiteral("Food"));
         addItem(*_document, QStringLiteral("Food"), 0, QStringLiteral("5"), QStringLiteral("Market"), QStringLiteral("45.10"));
-        _document->recalculate();
+        DocumentFixtures::recalculate(*_document);
     }
 
     void writeOldFile(const QString &path)

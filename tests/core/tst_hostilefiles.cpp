@@ -96,7 +96,6 @@ private slots:
         // The data file, opened in the window or named on the command line.
         const QString path = make(kind);
         BudgetDocument document;
-        document.addFixedRows();
         ScriptedAlerts alerts;
         QVERIFY(BudgetFileReader::loadFile(document, path, alerts, {}) != BudgetFileReader::LoadResult::Loaded);
         QCOMPARE(alerts.shown().size(), 1);

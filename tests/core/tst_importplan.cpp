@@ -2,8 +2,8 @@
 #include "DocumentFixtures.h"
 #include "ImportFixtures.h"
 
-#include "document/AddRecords.h"
 #include "document/CsvExport.h"
+#include "editing/AddRecords.h"
 #include "editing/DocumentEditing.h"
 #include "import/CsvStatement.h"
 #include "import/ImportPlan.h"
@@ -26,9 +26,8 @@ StatementLine line(const QString &date, const QString &amount, const QString &de
 std::unique_ptr<BudgetDocument> budget(const QStringList &categories)
 {
     auto document = std::make_unique<BudgetDocument>();
-    document->addFixedRows();
     for (const QString &name : categories)
-        document->createCategory(name, QStringLiteral("0"));
+        DocumentFixtures::addCategory(*document, name);
     return document;
 }
 

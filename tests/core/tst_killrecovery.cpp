@@ -122,11 +122,10 @@ QString lostEdit(const DocumentSnapshot &document, const QList<Expectation> &exp
 QByteArray largeBudget(int items)
 {
     BudgetDocument document;
-    document.addFixedRows();
     const QStringList names{"Groceries", "Rent", "Utilities", "Transport", "Dining out", "Health"};
     for (const QString &name : names)
-        document.createCategory(name, QStringLiteral("0"));
-    document.budgetTotals().fill(QStringLiteral("2600"));
+        DocumentFixtures::addCategory(document, name);
+    DocumentFixtures::setBudgets(document, QStringLiteral("2600"));
     for (int i = 0; i < items; ++i)
         DocumentFixtures::addItem(document, names[i % names.size()], i % MonthTables::kMonthCount,
                                   QString::number(i % 28 + 1), QStringLiteral("Shop %1").arg(i),

@@ -1,6 +1,8 @@
+#include "DocumentFixtures.h"
 #include "PlanningFixture.h"
 #include "RecordedSteps.h"
 #include "RecordingHost.h"
+#include "editing/DocumentSetup.h"
 
 #include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
@@ -102,7 +104,7 @@ private slots:
         QFETCH(QStringList, remain);
 
         BudgetDocument document;
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         // Rent beside it carries nothing: its January is spent, the rest untouched.
         fillEnvelopes(document, booked, {"500"});
         QList<QStringList> records;
@@ -112,7 +114,7 @@ private slots:
             records << QStringList{"opening", kFood, opening};
         addRecords(document, records);
         if (!lastDecember.isEmpty() && !mode.isEmpty())
-            CarriedAmounts::setLastYearClosing(document, {{kFood, lastDecember}});
+            DocumentSetup::setLastYearClosing(document, { { kFood, lastDecember } });
 
         QCOMPARE(cells(document, kFood), food);
         QCOMPARE(cells(document, kRent), (QStringList{"0", "500", "500"}));
@@ -141,10 +143,10 @@ private slots:
         QFETCH(bool, envelope);
         QFETCH(QList<QStringList>, records);
         BudgetDocument plain;
-        plain.setEnvelopeView(envelope);
+        DocumentSetup::setEnvelopeView(plain, envelope);
         fillEnvelopes(plain, {"30", "150", "", "12.5"}, {"500"});
         BudgetDocument linked;
-        linked.setEnvelopeView(envelope);
+        DocumentSetup::setEnvelopeView(linked, envelope);
         fillEnvelopes(linked, {"30", "150", "", "12.5"}, {"500"});
         addRecords(linked, records);
         QCOMPARE(linked.getCatArray(), plain.getCatArray());
@@ -176,7 +178,7 @@ private slots:
         QFETCH(QStringList, records);
 
         BudgetDocument document;
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         fillEnvelopes(document, {"30", "150"});
         DocumentEditing edits(document);
         RecordedSteps steps;
@@ -229,7 +231,7 @@ private slots:
     void recordsFollowARenameAndGoWithADeletion()
     {
         BudgetDocument document;
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         fillEnvelopes(document, {"30"});
         addRecords(document, {{"year", "2026"}, {"carry", "Food", "left"}, {"opening", "Food", "5"},
                               {"renamed", "Food", "Groceries"}, {"carry", "Rent", "all"}});
@@ -321,7 +323,7 @@ private slots:
 
         QTemporaryDir dir;
         BudgetDocument lastYearDocument;
-        lastYearDocument.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(lastYearDocument, true);
         fillEnvelopes(lastYearDocument, {"12.50", "", "", "", "", "", "", "", "", "", "10", "20"});
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
             DocumentFixtures::setEnvelope(lastYearDocument, kFood, month, QStringLiteral("90"));
@@ -332,11 +334,11 @@ private slots:
             lastYear.open(lastPath);
 
         BudgetDocument document;
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         fillEnvelopes(document, {"30", "", "45"}, {"", "", "500"});
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
             DocumentFixtures::setEnvelope(document, kFood, month, QString::number(100 + 10 * month));
-        document.recalculate();
+        DocumentFixtures::recalculate(document);
 
         const BudgetFill::Preview preview
             = BudgetFill::preview(document, lastYear, {BudgetFill::Rule(rule), category, months, window, typed});
@@ -438,14 +440,14 @@ private slots:
     {
         BudgetDocument last;
         fillEnvelopes(last, {"10", "20"}, {"500"});
-        last.createCategory(QStringLiteral("Groceries"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(last, QStringLiteral("Groceries"));
         DocumentFixtures::addItem(last, QStringLiteral("Groceries"), 0, "1", "Shop", "40");
-        last.createCategory(QStringLiteral("Gone"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(last, QStringLiteral("Gone"));
         DocumentFixtures::addItem(last, QStringLiteral("Gone"), 1, "1", "Shop", "5");
         BudgetDocument now;
         fillEnvelopes(now, {"15"}, {"510"});
-        now.createCategory(QStringLiteral("Meals"), QStringLiteral("0"));
-        now.createCategory(QStringLiteral("New"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(now, QStringLiteral("Meals"));
+        DocumentFixtures::addCategory(now, QStringLiteral("New"));
         DocumentFixtures::addItem(now, QStringLiteral("Meals"), 0, "1", "Shop", "30");
         addRecords(now, {{"renamed", "Meals", "Groceries"}});
 
@@ -493,7 +495,7 @@ private slots:
         fillEnvelopes(last, {"10", "20"}, {"500"});
         BudgetDocument now;
         fillEnvelopes(now, {"15", "", "2.5"});
-        now.createCategory(QStringLiteral("Eating, out"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(now, QStringLiteral("Eating, out"));
         const QStringList lines = QString::fromUtf8(ComparisonCsv::of(YearComparison::of(now, &last, QDate(2026, 2, 10))))
                                       .split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 1 + 4 * 4 + 1);

@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "FileContents.h"
 #include "PlanningFixture.h"
 #include "ProgramRun.h"
@@ -80,15 +81,15 @@ private slots:
     {
         BudgetDocument last;
         fillEnvelopes(last, {"10", "20.50"}, {"500"});
-        last.createCategory(QStringLiteral("Groceries"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(last, QStringLiteral("Groceries"));
         DocumentFixtures::addItem(last, QStringLiteral("Groceries"), 11, "1", "Shop", "40");
-        last.recalculate();
+        DocumentFixtures::recalculate(last);
         QVERIFY(write(last, path("household-2025.txt")));
 
         BudgetDocument now;
         fillEnvelopes(now, {"15"}, {"510"});
-        now.createCategory(QStringLiteral("Meals"), QStringLiteral("0"));
-        now.createCategory(QStringLiteral("Pets"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(now, QStringLiteral("Meals"));
+        DocumentFixtures::addCategory(now, QStringLiteral("Pets"));
         DocumentFixtures::addItem(now, QStringLiteral("Meals"), 0, "1", "Shop", "30.25");
         addRecords(now, {{"lastyear", "household-2025.txt"}, {"renamed", "Meals", "Groceries"}});
         QVERIFY(write(now, path("household-2026.txt")));
@@ -117,7 +118,7 @@ private slots:
         // Given by hand, last year's file is the one compared; its unmatched categories come last.
         BudgetDocument other;
         fillEnvelopes(other, {"1"});
-        other.createCategory(QStringLiteral("Gone"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(other, QStringLiteral("Gone"));
         QVERIFY(write(other, path("other.txt")));
         const ProgramRun given = run({"--compare", path("household-2026.txt"), "--last", path("other.txt")});
         QCOMPARE(given.exitCode, 0);

@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileWriter.h"
 #include "document/DocumentSnapshot.h"
@@ -71,8 +72,7 @@ private slots:
         const auto restore = qScopeGuard([before] { ::umask(before); });
 
         BudgetDocument document;
-        document.addFixedRows();
-        document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QStringLiteral("Food"));
         const QString data = dataMode ? dir.filePath(QStringLiteral("budget.txt")) : QString();
         if (dataMode) {
             QVERIFY(BudgetFileWriter::writeFile(document, data));
@@ -84,7 +84,7 @@ private slots:
         if (otherGroup)
             QVERIFY(::chown(QFile::encodeName(data).constData(), uid_t(-1), 65534) == 0);
         if (dataMode & 0200) {
-            document.createCategory(QStringLiteral("Rent"), QStringLiteral("0"));
+            DocumentFixtures::addCategory(document, QStringLiteral("Rent"));
             QVERIFY(BudgetFileWriter::writeFile(document, data));
             QCOMPARE(modeOf(data), dataMode);
             if (otherGroup)

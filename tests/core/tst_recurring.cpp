@@ -1,5 +1,7 @@
+#include "DocumentFixtures.h"
 #include "RecordedSteps.h"
 #include "RecurringFixture.h"
+#include "editing/DocumentSetup.h"
 
 #include "document/DocumentSnapshot.h"
 #include "editing/DocumentEditing.h"
@@ -184,7 +186,7 @@ private slots:
         RecurringFixture::fill(document, 2026, {kRent});
         DocumentExtensions extensions = document.extensions();
         extensions.append(*ExtensionRecord::fromLine(u";@recurring\t2026\\q"));
-        document.setExtensions(extensions);
+        DocumentFixtures::setExtensions(document, extensions);
         QCOMPARE(RecurringRecords::read(document).size(), 2);
         QVERIFY(RecurringRecords::read(document)[1].isBroken());
         DocumentEditing editing(document);
@@ -225,7 +227,7 @@ private slots:
         QVERIFY(dueDates(document, 2026, may).isEmpty());
 
         // Reopened, with an entered record deleted: nothing comes back.
-        document.entryList(QStringLiteral("Rent"), 2)->removeLast();
+        DocumentFixtures::entries(document, QStringLiteral("Rent"), 2).removeLast();
         RecurringFixture::reopen(document);
         QVERIFY(dueDates(document, 2026, may).isEmpty());
         QCOMPARE(dueDates(document, 2026, QDate(2026, 5, 10)),
@@ -302,7 +304,7 @@ private slots:
         RecurringFixture::fill(document, 2026, {u"20251031\tFREQ=MONTHLY;INTERVAL=1;BYMONTHDAY=31;COUNT=20\tafter\tauto\tRent\tX\t1\t\t"_qs});
         const RecurrenceRule old = RecurringRecords::read(document)[0].transaction->rule;
         BudgetDocument next;
-        NewYearBudget::from(document, QStringLiteral("household-2026.txt")).restoreInto(next);
+        DocumentSetup::restore(next, NewYearBudget::from(document, QStringLiteral("household-2026.txt")));
         const RecurrenceRule carried = RecurringRecords::read(next)[0].transaction->rule;
         const QDate from(2027, 1, 1);
         const QDate to(2028, 12, 31);
@@ -347,7 +349,8 @@ private slots:
         BudgetDocument document;
         RecurringFixture::fill(document, 2026, {kRent});
         DocumentEditing editing(document);
-        QVERIFY(document.renameCategory(document.rowOfCategory(QStringLiteral("Rent")), QStringLiteral("Home")));
+        QVERIFY(DocumentWriter(document).renameCategory(document.rowOfCategory(QStringLiteral("Rent")),
+                                                        QStringLiteral("Home")));
         const QList<RecurringItem> items = RecurringRecords::read(document);
         QVERIFY(!items[0].isBroken());
         QCOMPARE(items[0].transaction->category, u"Home"_qs);

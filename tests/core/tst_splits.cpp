@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "EditOutcome.h"
 #include "SplitFixture.h"
 
@@ -27,9 +28,8 @@ int categoryRow(const BudgetDocument &document, const char *name)
 QByteArray unsortedMay()
 {
     BudgetDocument document;
-    document.addFixedRows();
     for (const char *name : {"Food", "Household"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
     DocumentFixtures::addItem(document, QStringLiteral("Food"), SplitBudget::kMay, "9", "Bakery", "6");
     DocumentFixtures::addItem(document, QStringLiteral("Food"), SplitBudget::kMay, "3", "Market", "60");
     DocumentFixtures::addItem(document, QStringLiteral("Household"), SplitBudget::kMay, "3", "Market", "24.20");
@@ -187,7 +187,6 @@ private slots:
                                ";@split\tjun\tFood\t1\tHousehold\t1\tFun\t1\r\n"));
 
         BudgetDocument read;
-        read.addFixedRows();
         QCOMPARE(BudgetFileReader::loadBytes(read, bytes, {}), BudgetFileReader::LoadResult::Loaded);
         QCOMPARE(SplitBudget::stored(read, SplitBudget::kMay), SplitBudget::stored(b.document, SplitBudget::kMay));
         QCOMPARE(SplitBudget::stored(read, SplitBudget::kMay + 1),
@@ -238,7 +237,6 @@ private slots:
         file.write(unsortedMay() + "; ****** ORRINWICK_EXTENSIONS 1 ******\r\n" + records + "\r\n");
         file.close();
         BudgetDocument document;
-        document.addFixedRows();
         ScriptedAlerts alerts;
         QCOMPARE(BudgetFileReader::loadFile(document, path, alerts, {}), BudgetFileReader::LoadResult::Loaded);
         QCOMPARE(SplitBudget::stored(document, SplitBudget::kMay), linked);
@@ -257,7 +255,6 @@ private slots:
     void restoredDocumentKeepsSplitsApart()
     {
         BudgetDocument elsewhere;
-        elsewhere.addFixedRows();
         const QByteArray file = unsortedMay() + "; ****** ORRINWICK_EXTENSIONS 1 ******\r\n"
                                                 ";@split\tmay\tFood\t2\tHousehold\t1\r\n";
         QCOMPARE(BudgetFileReader::loadBytes(elsewhere, file, {}), BudgetFileReader::LoadResult::Loaded);

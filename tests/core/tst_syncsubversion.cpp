@@ -1,13 +1,14 @@
 // Update before load, commit on leaving a file, and the lock after a failed
 // update, against a real Subversion repository in a temporary folder.
 
-#include "document/BudgetDocument.h"
-#include "document/BudgetFileWriter.h"
-#include "platform/ScriptedAlerts.h"
-#include "platform/Settings.h"
 #include "DocumentFixtures.h"
 #include "FileContents.h"
 #include "TestDocumentHost.h"
+#include "document/BudgetDocument.h"
+#include "document/BudgetFileWriter.h"
+#include "editing/DocumentSetup.h"
+#include "platform/ScriptedAlerts.h"
+#include "platform/Settings.h"
 #include "sync/DocumentSync.h"
 #include "sync/WorkingCopyConflict.h"
 
@@ -45,9 +46,8 @@ std::optional<QString> run(const QString &tool, const QStringList &arguments)
 [[nodiscard]] bool writeBudget(const QString &path, const QStringList &categoryNames)
 {
     BudgetDocument document;
-    document.addFixedRows();
     for (const QString &name : categoryNames)
-        document.createCategory(name, QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, name);
     return BudgetFileWriter::writeFile(document, path);
 }
 
@@ -210,7 +210,6 @@ void tst_SyncSubversion::init()
     _settings->setValue(QStringLiteral("TestSVNClient"), kFailingClient);
     _alerts.clear();
     _document = std::make_unique<BudgetDocument>();
-    _document->addFixedRows();
     _host = TestHost();
     _host.fileName = _repo->dataFile();
     _sync = std::make_unique<DocumentSync>(*_document, _host, *_settings, _alerts, nullptr);
@@ -279,7 +278,7 @@ void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
 {
     QFETCH(bool, newCommand);
     loadThroughUpdate();
-    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
     QVERIFY(_repo->writeNotes("changed beside the budget\n"));
     const QString newFile = _repo->path(QStringLiteral("elsewhere/new.txt"));
     QVERIFY(QDir().mkpath(QFileInfo(newFile).path()));
@@ -288,7 +287,7 @@ void tst_SyncSubversion::leavingTheFileCommitsItsFolder()
 
     QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
     if (newCommand) {
-        _document->eraseAllData();
+        DocumentSetup::eraseAllData(*_document);
         QVERIFY(_sync->saveToFile(newFile, false));
         QVERIFY(QFile::exists(newFile));
     }
@@ -315,7 +314,7 @@ void tst_SyncSubversion::saveAndSaveAsNeverCommit()
 {
     QFETCH(QString, fileName);
     loadThroughUpdate();
-    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
     const QString path = _repo->path(QStringLiteral("wc/") + fileName);
     _host.setFileName(path);
 
@@ -342,7 +341,7 @@ void tst_SyncSubversion::documentLoadedWithoutUpdateNeverCommits()
     _sync->loadFromFile(_repo->dataFile(), loadWithSync, false);
     QCOMPARE(categoryNames(*_document), QStringList{QStringLiteral("Food")});
     _settings->setValue(Settings::kSyncData, true);
-    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
 
     QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
 
@@ -370,7 +369,7 @@ void tst_SyncSubversion::failedCommitIsReportedAndKeepsTheSavedFile()
         QVERIFY(_repo->refuseCommits());
     else
         _sync->setSvnClient(kMissingClient);
-    _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
 
     QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
 
@@ -477,7 +476,7 @@ void tst_SyncSubversion::detachedUpdateHoldsBackCommandsUntilHandled()
     QCOMPARE(_host.progress.size(), 1);
 
     // Whatever reaches the empty document meanwhile does not mix into the file loaded after the update.
-    _document->createCategory(QStringLiteral("Stray"), QStringLiteral("0"));
+    DocumentFixtures::addCategory(*_document, QStringLiteral("Stray"));
     QStringList seenByHeldBack;
     _sync->whenUpdateHandled([&] { seenByHeldBack = categoryNames(*_document); });
     QVERIFY(seenByHeldBack.isEmpty());
@@ -503,7 +502,7 @@ void tst_SyncSubversion::requestsDuringABlockingWaitRunAfterIt()
     QFETCH(bool, commit);
     if (commit) {
         loadThroughUpdate();
-        _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
     }
     const QStringList expected = commit ? QStringList{QStringLiteral("Food"), QStringLiteral("Travel")}
                                         : QStringList{QStringLiteral("Food")};
@@ -634,7 +633,7 @@ void tst_SyncSubversion::aStalledRunIsCancelledAndLeavesTheFileAsItWas()
     QSignalSpy handled(_sync.get(), &DocumentSync::updateHandled);
 
     if (run == QLatin1String("commit")) {
-        _document->createCategory(QStringLiteral("Travel"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(*_document, QStringLiteral("Travel"));
         QVERIFY(_sync->saveToFile(_repo->dataFile(), true));
         QVERIFY(fileContents(_repo->dataFile()).contains("\r\nTravel\r\n"));
     } else {

@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "FileContents.h"
 #include "ProgramRun.h"
 #include "TagFixture.h"
@@ -101,8 +102,7 @@ private slots:
     void sortsTagsAsAReaderWould()
     {
         BudgetDocument document;
-        document.addFixedRows();
-        document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QStringLiteral("Food"));
         for (const char *note : {"#zoo", "#Äpfel", "#apfel", "#b", "#a-b", "#_"})
             DocumentFixtures::addItem(document, QStringLiteral("Food"), 0, "1", "Shop", "1", QString::fromUtf8(note));
         QCOMPARE(TagTotals::of(DocumentSnapshot::take(document)).tags(),
@@ -176,8 +176,7 @@ private slots:
         } else if (year == 1) {
             TagFixture::fillSplitReceipt(document);
         } else {
-            document.addFixedRows();
-            document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
+            DocumentFixtures::addCategory(document, QStringLiteral("Food"));
             DocumentFixtures::addItem(document, QStringLiteral("Food"), 0, "1", "Shop", "5", "No#5");
         }
         const QString path = _files.filePath(QStringLiteral("tagged.txt"));

@@ -1,4 +1,6 @@
+#include "DocumentFixtures.h"
 #include "YearFixture.h"
+#include "editing/DocumentSetup.h"
 
 #include "document/DocumentSnapshot.h"
 #include "year/MoneyText.h"
@@ -85,7 +87,7 @@ private slots:
     {
         BudgetDocument document;
         fillYearFixture(document);
-        document.deleteCategoryByIndex(kFirstCategoryRow + 1); // its empty lists stay behind
+        DocumentWriter(document).deleteCategoryByIndex(kFirstCategoryRow + 1); // its empty lists stay behind
         const DocumentSnapshot next = NewYearBudget::from(document, QString());
 
         QCOMPARE(next.budgetTotals, document.budgetTotals());
@@ -99,7 +101,7 @@ private slots:
                 QCOMPARE(list, EntryList{document.entryList(name, month)->first()});
             }
         }
-        next.restoreInto(document);
+        DocumentSetup::restore(document, next);
         QCOMPARE(DocumentFixtures::cell(document, QStringLiteral("Remain"), u"jan"), QStringLiteral("2000"));
         QCOMPARE(document.entryList(QStringLiteral("Groceries"), 0)->first().amount, QStringLiteral("450"));
     }
@@ -124,7 +126,7 @@ private slots:
         fillYearFixture(document);
         DocumentExtensions extensions;
         extensions.setYear(stored ? std::optional<int>(stored) : std::nullopt);
-        document.setExtensions(extensions);
+        DocumentFixtures::setExtensions(document, extensions);
         QCOMPARE(NewYearBudget::from(document, path).extensions.year().value_or(0), next);
     }
 

@@ -126,7 +126,7 @@ private slots:
         }
         else if (window == u"EnvelopeWindow") {
             auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts, parent);
-            editor->openMonth(QStringLiteral("jan"), parent);
+            editor->openMonth(0, parent);
             shown = std::move(editor);
         } else if (window == u"CategoryEdit")
             shown = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts, parent);

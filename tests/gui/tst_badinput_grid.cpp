@@ -1,4 +1,5 @@
 #include "BadInputFixture.h"
+#include "DocumentFixtures.h"
 
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
@@ -19,7 +20,7 @@ private slots:
         const QString entered = BadInputApp::enterText(*program.app().mainWindow().tableView(), march, input);
         QVERIFY2(entered.isEmpty(), qPrintable(entered));
         program.verifyOutcome([](BudgetDocument &document, const QString &stored) {
-            document.budgetTotals()[BadInputApp::kMar] = stored;
+            DocumentFixtures::setBudget(document, BadInputApp::kMar, stored);
         });
     }
 

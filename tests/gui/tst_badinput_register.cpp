@@ -1,4 +1,5 @@
 #include "BadInputFixture.h"
+#include "DocumentFixtures.h"
 #include "RegisterRecords.h"
 
 #include "register/voCheckViewCtrl.h"
@@ -37,8 +38,9 @@ private slots:
         QAbstractItemModel *model = const_cast<QAbstractItemModel *>(cell.model());
         model->setData(cell, input, Qt::EditRole);
         program.verifyOutcome([](BudgetDocument &document, const QString &stored) {
-            const Entry market = document.entryList(QStringLiteral("Food"), BadInputApp::kMar)->takeAt(1);
-            document.entryList(stored, BadInputApp::kMar)->append(market);
+            const Entry market
+                = DocumentFixtures::entries(document, QStringLiteral("Food"), BadInputApp::kMar).takeAt(1);
+            DocumentFixtures::addEntry(document, stored, BadInputApp::kMar, market);
         });
     }
 

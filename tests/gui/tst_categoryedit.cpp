@@ -60,9 +60,8 @@ void TestCategoryEditor::init()
     _alerts = new ScriptedAlerts;
     _modal = new ScriptedModalLoop;
     _modalScope = new ModalLoop::Scope(*_modal);
-    _document->addFixedRows();
     for (const char *name : {"Food", "Rent", "Fun"})
-        _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(*_document, QString::fromLatin1(name));
     _mainWindow = new QWidget;
     _mainWindow->setWindowTitle(QStringLiteral("Budget"));
     _mainWindow->setGeometry(100, 100, 800, 600);
@@ -126,7 +125,6 @@ QStringList TestCategoryEditor::shownNames() const
 void TestCategoryEditor::anEmptyBudgetOpensEmptyAndAddStartsEditingTheNewName()
 {
     BudgetDocument empty;
-    empty.addFixedRows();
     DocumentEditing emptyEdits(empty);
     open(emptyEdits);
     QCOMPARE(_editor->windowTitle(), QStringLiteral("Categories"));

@@ -1,6 +1,7 @@
 #include "DocumentFixtures.h"
 #include "charts/BudgetChartData.h"
 #include "charts/BudgetChartsWindow.h"
+#include "editing/DocumentSetup.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -17,17 +18,16 @@ class ChartsTest : public QObject
 private:
     static void fillSample(BudgetDocument &document)
     {
-        document.addFixedRows();
-        document.budgetTotals().fill(QStringLiteral("2500"));
-        document.createCategory(QStringLiteral("Food"), QStringLiteral("0"));
-        document.createCategory(QStringLiteral("Rent"), QStringLiteral("0"));
+        DocumentFixtures::setBudgets(document, QStringLiteral("2500"));
+        DocumentFixtures::addCategory(document, QStringLiteral("Food"));
+        DocumentFixtures::addCategory(document, QStringLiteral("Rent"));
         addItem(document, QStringLiteral("Food"), 0, QStringLiteral("5"), QStringLiteral("Market"), QStringLiteral("45.10"));
         addItem(document, QStringLiteral("Food"), 0, QStringLiteral("9"), QStringLiteral("Market"), QStringLiteral("20"));
         addItem(document, QStringLiteral("Rent"), 0, QStringLiteral("1"), QStringLiteral("Landlord"), QStringLiteral("800"));
         addItem(document, QStringLiteral("Rent"), 1, QStringLiteral("1"), QStringLiteral("Landlord"), QStringLiteral("30"));
         setEnvelope(document, QStringLiteral("Food"), 0, QStringLiteral("300"));
         setEnvelope(document, QStringLiteral("Rent"), 0, QStringLiteral("800"));
-        document.recalculate();
+        DocumentFixtures::recalculate(document);
     }
 
     static QBarSet *monthSet(BudgetChartsWindow &window, int index)
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(data.categories[0].spent, 65.1);
         QCOMPARE(data.categories[1].spent, 830.0);
 
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         data = BudgetChartData::fromDocument(document);
         QVERIFY(data.envelopeMode);
         QCOMPARE(data.envelopes[0], 1100.0);
@@ -70,10 +70,10 @@ private slots:
         QCOMPARE(spent->at(1), 30.0);
 
         addItem(document, QStringLiteral("Rent"), 1, QStringLiteral("2"), QStringLiteral("Fix"), QStringLiteral("12.5"));
-        document.updateTotalsForMonth(QStringLiteral("feb"));
+        DocumentFixtures::recalculate(document);
         QTRY_COMPARE(monthSet(window, 1) ? monthSet(window, 1)->at(1) : -1.0, 42.5);
 
-        document.deleteCategoryByIndex(kFirstCategoryRow + 1);
+        DocumentWriter(document).deleteCategoryByIndex(kFirstCategoryRow + 1);
         QTRY_COMPARE(monthSet(window, 1) ? monthSet(window, 1)->at(0) : -1.0, 65.1);
         auto *categories = window.findChild<QChartView *>(QStringLiteral("categoriesChart"));
         auto *bars = qobject_cast<QHorizontalBarSeries *>(categories->chart()->series().value(0));

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "DocumentFixtures.h"
 #include "PlanningFixture.h"
 
 #include "app/UndoHistory.h"
@@ -39,15 +40,15 @@ struct ComparisonApp : AppFixture
     {
         BudgetDocument last;
         PlanningFixture::fillEnvelopes(last, {"10", "20"}, {"500"});
-        last.createCategory(QStringLiteral("Groceries"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(last, QStringLiteral("Groceries"));
         DocumentFixtures::addItem(last, QStringLiteral("Groceries"), 0, "1", "Shop", "40");
-        last.createCategory(QStringLiteral("Gone"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(last, QStringLiteral("Gone"));
         DocumentFixtures::addItem(last, QStringLiteral("Gone"), 1, "1", "Shop", "5");
         BudgetDocument now;
         PlanningFixture::fillEnvelopes(now, {"15"}, {"510"});
-        now.createCategory(QStringLiteral("Meals"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(now, QStringLiteral("Meals"));
         DocumentFixtures::addItem(now, QStringLiteral("Meals"), 0, "1", "Shop", "30");
-        now.createCategory(QStringLiteral("New"), QStringLiteral("0"));
+        DocumentFixtures::addCategory(now, QStringLiteral("New"));
         PlanningFixture::addRecords(now, {{"lastyear", "household-2025.txt"}});
         if (!PlanningFixture::write(last, lastPath) || !PlanningFixture::write(now, thisPath))
             qFatal("the budgets could not be written");
@@ -168,7 +169,7 @@ private slots:
 
         // A booking after the 15th counts for January, not for the year to date.
         DocumentFixtures::addItem(fixture.app->document(), kFood, 0, "20", "Late", "7");
-        fixture.app->document().recalculate();
+        DocumentFixtures::recalculate(fixture.app->document());
         QTRY_COMPARE(ComparisonApp::column(window.model(), kFood, kJanuary).first(), QStringLiteral("22.00"));
         QCOMPARE(ComparisonApp::column(window.model(), kFood, kToDate),
                  (QStringList{"15.00", "10.00", "5.00", "50%"}));

@@ -1,3 +1,4 @@
+#include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "editing/DocumentEditing.h"
 #include "platform/ScriptedAlerts.h"
@@ -36,10 +37,9 @@ private slots:
     {
         _document = new BudgetDocument(this);
         _edits = new DocumentEditing(*_document);
-        _document->addFixedRows();
         // Created out of alphabetical order: rows follow the budget's order.
         for (const char *name : {"Rent", "Food", "Car"})
-            _document->createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+            DocumentFixtures::addCategory(*_document, QString::fromLatin1(name));
     }
 
     void cleanup()
@@ -52,7 +52,7 @@ private slots:
     {
         voEnvelopeWinData data(*_edits);
         QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        data.initData(QStringLiteral("mar"));
+        data.initData(2);
         QCOMPARE(data.rowCount(), 3);
         QStringList names;
         for (int row = 0; row < data.rowCount(); ++row)
@@ -66,10 +66,9 @@ private slots:
     void noCategoriesGiveAnEmptyTable()
     {
         BudgetDocument empty;
-        empty.addFixedRows();
         DocumentEditing emptyEdits(empty);
         voEnvelopeWinData data(emptyEdits);
-        data.initData(QStringLiteral("jan"));
+        data.initData(0);
         QCOMPARE(data.rowCount(), 0);
     }
 
@@ -93,9 +92,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         QFETCH(bool, refused);
-        (*_document->entryList(QStringLiteral("Food"), kMarch))[0].amount = QStringLiteral("40");
+        DocumentFixtures::setEnvelope(*_document, QStringLiteral("Food"), kMarch, QStringLiteral("40"));
         voEnvelopeWinData data(*_edits);
-        data.initData(QStringLiteral("mar"));
+        data.initData(2);
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
         QSignalSpy refusals(&data, &voEnvelopeWinData::editRefused);
         QCOMPARE(data.setData(data.index(1, 1), typed, Qt::EditRole), !refused);
@@ -110,7 +109,7 @@ private slots:
     void reenteringTheShownAmountChangesNothing()
     {
         voEnvelopeWinData data(*_edits);
-        data.initData(QStringLiteral("mar"));
+        data.initData(2);
         QSignalSpy changed(&data, &QAbstractItemModel::dataChanged);
         QVERIFY(!data.setData(data.index(0, 1), QStringLiteral("0"), Qt::EditRole));
         QCOMPARE(changed.size(), 0);
@@ -141,7 +140,7 @@ private slots:
             window->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
         });
         voEnvelopeWinController editor(*_edits, alerts, &parent);
-        editor.openMonth(QStringLiteral("mar"), &parent);
+        editor.openMonth(2, &parent);
         QVERIFY(editor.windowTitle().size() > 0);
         editor.startModal();
         QCOMPARE(loop.titles().size(), 1);
@@ -155,7 +154,7 @@ private slots:
         ScriptedAlerts alerts;
         QWidget parent;
         voEnvelopeWinController editor(*_edits, alerts, &parent);
-        editor.openMonth(QStringLiteral("mar"), &parent);
+        editor.openMonth(2, &parent);
         voEnvelopeWinData &data = editor.tableData();
         QVERIFY(!data.setData(data.index(1, 1), QStringLiteral("forty"), Qt::EditRole));
         QCOMPARE(alerts.titles(), QStringList{QStringLiteral("WARNING")});

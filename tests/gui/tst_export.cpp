@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "editing/DocumentEditing.h"
 
 #include "app/DesktopCommands.h"
 #include "charts/BudgetChartsWindow.h"
@@ -229,7 +230,7 @@ private slots:
             return series ? series->barSets().value(0)->count() : -1;
         };
         QCOMPARE(categoryBars(), 6);
-        fixture.app->document().deleteCategoryByIndex(kFirstCategoryRow);
+        (void)fixture.app->edits().categories().deleteCategory(kFirstCategoryRow);
         QTRY_COMPARE(categoryBars(), 5);
 
         // A file opened later is followed too.

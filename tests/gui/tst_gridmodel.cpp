@@ -1,5 +1,8 @@
 #include "AppFixture.h"
 #include "DocumentFixtures.h"
+#include "RegisterRecords.h"
+#include "editing/DocumentEditing.h"
+#include "register/voCheckViewCtrl.h"
 
 #include "app/BudgetGridModel.h"
 #include "app/BudgetGridView.h"
@@ -67,8 +70,8 @@ private slots:
         Grid grid(kFive);
         QAbstractItemModelTester tester(grid.model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         grid.app->btnNewCategory();
-        grid.app->document().deleteCategoryByIndex(3);
-        grid.app->document().moveCategoryRow(3, 6);
+        (void)grid.app->edits().categories().deleteCategory(3);
+        (void)grid.app->edits().categories().moveCategory(3, 6);
     }
 
     void freshDocumentShowsTheFixedRows()
@@ -170,8 +173,8 @@ private slots:
         QFETCH(bool, refused);
         Grid grid({QStringLiteral("Rent")});
         DocumentFixtures::addItem(grid.app->document(), QStringLiteral("Rent"), 0, "1", "rent", "300");
-        grid.app->document().budgetTotals()[0] = QStringLiteral("800");
-        grid.app->updateView();
+        DocumentFixtures::setBudget(grid.app->document(), 0, QStringLiteral("800"));
+        DocumentFixtures::recalculate(grid.app->document());
         QVERIFY(grid.startEdit(kBudgetRowIndex, kJan));
         QCOMPARE(grid.fixture.loop.titles(), QStringList());
         auto *editor = grid.view->findChild<QLineEdit *>();
@@ -251,7 +254,7 @@ private slots:
         QFETCH(QStringList, order);
         Grid grid(kFive);
         DocumentFixtures::addItem(grid.app->document(), QStringLiteral("A"), 0, "1", "x", "7");
-        grid.app->document().recalculate();
+        DocumentFixtures::recalculate(grid.app->document());
         const std::unique_ptr<QMimeData> data = grid.drag(from);
         QVERIFY(data);
         QCOMPARE(data->formats(), QStringList{QStringLiteral("MyPrivateTableViewDataType")});
@@ -400,8 +403,8 @@ private slots:
     {
         Grid grid({QStringLiteral("Rent")});
         DocumentFixtures::addItem(grid.app->document(), QStringLiteral("Rent"), 0, "1", "rent", "900.75");
-        grid.app->document().budgetTotals()[0] = QStringLiteral("500");
-        grid.app->updateView();
+        DocumentFixtures::setBudget(grid.app->document(), 0, QStringLiteral("500"));
+        DocumentFixtures::recalculate(grid.app->document());
         const QModelIndex rent = grid.model->index(3, kJan);
         const QModelIndex remain = grid.model->index(kRemainingRowIndex, kJan);
         QCOMPARE(rent.data().toString(), QStringLiteral("900"));
@@ -415,14 +418,18 @@ private slots:
         QVERIFY(!rent.data(Qt::BackgroundRole).isValid());
     }
 
-    void leavingTheRegisterTabRecomputesTheGrid()
+    void aRecordTypedInTheRegisterShowsInTheGrid()
     {
         Grid grid({QStringLiteral("Rent")});
         grid.app->mainWindow().tabView()->setCurrentIndex(1);
-        DocumentFixtures::addItem(grid.app->document(), QStringLiteral("Rent"), 0, "1", "rent", "40");
+        voCheckViewData &register_ = grid.app->checkView().tableData();
+        const int month = register_.heldMonth();
+        QVERIFY(register_.addData().isChanged());
+        QVERIFY(register_.setData(register_.index(0, RegisterRecords::columnOf(QStringLiteral("amount"))),
+                                  QStringLiteral("40"), Qt::EditRole));
         grid.app->mainWindow().tabView()->setCurrentIndex(0);
         QCOMPARE(grid.app->selectedTabIndex(), 0);
-        QCOMPARE(grid.model->index(3, kJan).data().toString(), QStringLiteral("40"));
+        QCOMPARE(grid.model->index(3, kJan + month).data().toString(), QStringLiteral("40"));
     }
 };
 

@@ -98,7 +98,7 @@ private slots:
         std::unique_ptr<QWidget> shown;
         if (window == u"EnvelopeWindow") {
             auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts, &app.mainWindow());
-            editor->openMonth(QStringLiteral("jan"), &app.mainWindow());
+            editor->openMonth(0, &app.mainWindow());
             shown = std::move(editor);
         } else if (window == u"CategoryEdit") {
             shown = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts, &app.mainWindow());

@@ -187,7 +187,7 @@ void build(Dialog &dialog, const QString &name)
         dialog.window = std::move(about);
     } else if (name == u"envelope editor") {
         auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts, parent);
-        editor->openMonth(QStringLiteral("mar"), parent);
+        editor->openMonth(2, parent);
         dialog.window = std::move(editor);
     } else if (name == u"category editor") {
         dialog.window = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts, parent);

@@ -1,5 +1,7 @@
 #include "AppFixture.h"
+#include "DocumentFixtures.h"
 #include "PlanningFixture.h"
+#include "editing/DocumentSetup.h"
 
 #include "app/BudgetGridView.h"
 #include "app/UndoHistory.h"
@@ -109,7 +111,7 @@ private slots:
         BudgetGridView *grid = fixture.app->mainWindow().tableView();
         grid->selectionModel()->select(grid->model()->index(kFirstCategoryRow, 3), QItemSelectionModel::ClearAndSelect);
         QVERIFY(!fixture.commands->selectedFill());
-        fixture.app->document().setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(fixture.app->document(), true);
         const std::optional<BudgetFill::Request> request = fixture.commands->selectedFill();
         QVERIFY(request);
         QCOMPARE(request->category, fixture.app->document().getCatArray()[kFirstCategoryRow].desc);
@@ -135,14 +137,14 @@ private slots:
     void theEnvelopeEditorShowsAndSetsTheCarry()
     {
         BudgetDocument document;
-        document.setEnvelopeView(true);
+        DocumentSetup::setEnvelopeView(document, true);
         PlanningFixture::fillEnvelopes(document, {"30", "150"});
         PlanningFixture::addRecords(document, {{"opening", "Food", "25"}});
         DocumentEditing edits(document);
         voEnvelopeWinData data(edits);
         QSignalSpy refusals(&data, &voEnvelopeWinData::editRefused);
         QAbstractItemModelTester tester(&data, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        data.initData(QStringLiteral("feb"));
+        data.initData(1);
         QCOMPARE(data.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Carried In"));
         QCOMPARE(data.index(0, 2).data().toString(), QStringLiteral("–"));
         QVERIFY(!(data.flags(data.index(0, 2)) & Qt::ItemIsEditable));
@@ -154,7 +156,7 @@ private slots:
         QCOMPARE(DocumentFixtures::cell(document, QStringLiteral("Food"), u"feb"), QStringLiteral("45"));
 
         // January's carried-in amount is the opening amount, typed here.
-        data.initData(QStringLiteral("jan"));
+        data.initData(0);
         QVERIFY(data.flags(data.index(0, 2)) & Qt::ItemIsEditable);
         QCOMPARE(data.index(0, 2).data(Qt::EditRole).toString(), QStringLiteral("25"));
         QVERIFY(data.setData(data.index(0, 2), QStringLiteral("40"), Qt::EditRole));

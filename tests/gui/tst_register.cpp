@@ -1,6 +1,7 @@
 #include "DocumentFixtures.h"
-#include "editing/DocumentEditing.h"
 #include "RegisterRecords.h"
+#include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "platform/Calendar.h"
 #include "platform/ScriptedAlerts.h"
 #include "platform/ScriptedModalLoop.h"
@@ -459,7 +460,6 @@ void TestRegister::theRegisterAsksBeforeDeletingOrCarryingOver()
 void TestRegister::addingWithoutCategoriesOnlyTells()
 {
     BudgetDocument empty;
-    empty.addFixedRows();
     DocumentEditing emptyEdits(empty);
     voCheckViewCtrl ctrl(emptyEdits, *_alerts, *_calendar);
     ctrl.initView();
@@ -473,7 +473,7 @@ void TestRegister::addingWithoutCategoriesOnlyTells()
 
 void TestRegister::envelopeButtonFollowsTheEditedEnvelopes()
 {
-    _document->setEnvelopeView(true);
+    DocumentSetup::setEnvelopeView(*_document, true);
     _ctrl->closeView();
     _ctrl->initView();
     QCOMPARE(label("_totalAmount"), QStringLiteral("0"));

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "DocumentFixtures.h"
 #include "NamedControls.h"
 #include "ProgramRun.h"
 #include "RegisterRecords.h"
@@ -65,15 +66,14 @@ SplitEditorDialog::Whole market() { return {QStringLiteral("3"), QStringLiteral(
 QString writeBudget(const AppFixture &fixture)
 {
     BudgetDocument document;
-    document.addFixedRows();
     for (const QString &name : kCategories)
-        document.createCategory(name, QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, name);
     DocumentFixtures::setBudget(document, kMay, QStringLiteral("500"));
     DocumentFixtures::addItem(document, QStringLiteral("Food"), kMay, "3", "Market", "84.20");
     DocumentFixtures::addItem(document, QStringLiteral("Food"), kMay, "9", "Bakery", "6");
     DocumentExtensions extensions;
     extensions.setYear(2026);
-    document.setExtensions(extensions);
+    DocumentFixtures::setExtensions(document, extensions);
     const QString path = fixture.folder.filePath(QStringLiteral("split-2026.txt"));
     return BudgetFileWriter::writeFile(document, path) ? path : QString();
 }

@@ -34,8 +34,6 @@ struct TagsApp : AppFixture
         BudgetDocument year;
         if (tagged)
             TagFixture::fillTaggedYear(year);
-        else
-            year.addFixedRows();
         if (!BudgetFileWriter::writeFile(year, path))
             qFatal("the budget could not be written");
         knownVersion().settings->setValue(Settings::kDataFile, path);

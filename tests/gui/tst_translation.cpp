@@ -101,7 +101,7 @@ void build(Window &window, const QString &name)
         window.own = std::move(about);
     } else if (name == u"envelope editor") {
         auto editor = std::make_unique<voEnvelopeWinController>(app.edits(), fixture.alerts);
-        editor->openMonth(QStringLiteral("mar"), &app.mainWindow());
+        editor->openMonth(2, &app.mainWindow());
         window.own = std::move(editor);
     } else if (name == u"category editor") {
         window.own = std::make_unique<voCategoryEditWinCtrl>(app.edits(), fixture.alerts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DocumentFixtures.h"
 #include "FileContents.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
@@ -18,12 +19,11 @@ namespace AnotherProgram {
 [[nodiscard]] inline bool setBudget(const QString &path, const QString &budget)
 {
     BudgetDocument document;
-    document.addFixedRows();
     BudgetFileReader::Options unsorted;
     unsorted.sortData = false;
     if (BudgetFileReader::loadBytes(document, fileContents(path), unsorted) != BudgetFileReader::LoadResult::Loaded)
         return false;
-    document.budgetTotals()[0] = budget;
+    DocumentFixtures::setBudget(document, 0, budget);
     if (!BudgetFileWriter::writeFile(document, path))
         return false;
     QFile file(path);

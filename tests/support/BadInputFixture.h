@@ -113,7 +113,7 @@ public:
     {
         const QString field = key.toString();
         return [field](BudgetDocument &document, const QString &stored) {
-            Entry &market = (*document.entryList(QStringLiteral("Food"), kMar))[1];
+            Entry &market = DocumentFixtures::entryAt(document, QStringLiteral("Food"), kMar, 1);
             if (field == u"day")
                 market.day = stored;
             else if (field == u"amount")
@@ -127,7 +127,7 @@ public:
 
     static void renameFood(BudgetDocument &document, const QString &stored)
     {
-        document.renameCategory(document.rowOfCategory(QStringLiteral("Food")), stored);
+        DocumentWriter(document).renameCategory(document.rowOfCategory(QStringLiteral("Food")), stored);
     }
 
 private:
@@ -136,10 +136,9 @@ private:
     static void fillSample(BudgetDocument &document)
     {
         using namespace DocumentFixtures;
-        document.addFixedRows();
         for (const char *name : {"Food", "Rent", "Fun"})
-            document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-        document.budgetTotals()[kMar] = QStringLiteral("1000");
+            DocumentFixtures::addCategory(document, QString::fromLatin1(name));
+        DocumentFixtures::setBudget(document, kMar, QStringLiteral("1000"));
         setEnvelope(document, QStringLiteral("Food"), kMar, QStringLiteral("40"));
         setEnvelope(document, QStringLiteral("Rent"), kMar, QStringLiteral("800"));
         addItem(document, QStringLiteral("Food"), kMar, QStringLiteral("20"), QStringLiteral("Market"),
@@ -175,7 +174,7 @@ private:
             return QStringLiteral("the sample budget does not load");
         if (result == BadInput::Result::Stored) {
             store(*want, expected);
-            want->recalculate();
+            DocumentFixtures::recalculate(*want);
         }
         const QString difference = DocumentCompare::firstDifference(_app->document(), *want);
         if (!difference.isEmpty())

@@ -3,6 +3,7 @@
 #include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
+#include "editing/DocumentSetup.h"
 #include "platform/ScriptedAlerts.h"
 
 #include <QString>
@@ -95,8 +96,7 @@ inline QString firstDifference(const BudgetDocument &a, const BudgetDocument &b)
 inline std::unique_ptr<BudgetDocument> loaded(const QString &path, bool envelopeView, bool sortData)
 {
     auto document = std::make_unique<BudgetDocument>();
-    document->setEnvelopeView(envelopeView);
-    document->addFixedRows();
+    DocumentSetup::setEnvelopeView(*document, envelopeView);
     ScriptedAlerts alerts;
     BudgetFileReader::Options options;
     options.sortData = sortData;

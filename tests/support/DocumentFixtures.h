@@ -1,31 +1,79 @@
 #pragma once
 
 #include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 #include <QString>
 #include <QStringList>
 
-/// Helpers that build documents the way the program holds them.
+/// Helpers that build documents the way the program holds them, as the file
+/// reader would: no undo step, and the figures recomputed only when asked
+/// (`recalculate`), so that a large fixture costs one recomputation.
 namespace DocumentFixtures {
+
+/// Appends a category of this name (new and not empty) with its twelve envelopes.
+inline void addCategory(BudgetDocument &document, const QString &name)
+{
+    DocumentWriter(document).appendCategory(name, QStringLiteral("0"));
+}
+
+inline void addCategories(BudgetDocument &document, const QStringList &names)
+{
+    for (const QString &name : names)
+        addCategory(document, name);
+}
+
+/// Appends an entry to a category's month list (the category must exist).
+inline void addEntry(BudgetDocument &document, const QString &category, int month, const Entry &entry)
+{
+    DocumentWriter(document).entryList(category, month)->append(entry);
+}
 
 /// Appends a booked item to a category's month list (the category must exist).
 inline void addItem(BudgetDocument &document, const QString &category, int month, const QString &day,
                     const QString &desc, const QString &amount, const QString &note = {},
                     const QString &reconciled = QStringLiteral(" "))
 {
-    document.entryList(category, month)->append(Entry{day, desc, amount, note, reconciled});
+    addEntry(document, category, month, Entry { day, desc, amount, note, reconciled });
 }
 
 inline void setEnvelope(BudgetDocument &document, const QString &category, int month, const QString &amount)
 {
-    document.entryList(category, month)->first().amount = amount;
+    DocumentWriter(document).setEnvelope(category, month, amount);
 }
 
 /// The typed budget of month 0–11 (standard mode's).
 inline void setBudget(BudgetDocument &document, int month, const QString &amount)
 {
-    document.budgetTotals()[std::size_t(month)] = amount;
+    DocumentWriter(document).setBudget(month, amount);
 }
+
+/// Every month's typed budget.
+inline void setBudgets(BudgetDocument &document, const QString &amount)
+{
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
+        setBudget(document, month, amount);
+}
+
+/// A category's month list (the envelope entry first), for a test that
+/// fills or changes it in place as the reader or an edit would.
+inline EntryList &entries(BudgetDocument &document, const QString &category, int month)
+{
+    return *DocumentWriter(document).entryList(category, month);
+}
+
+inline Entry &entryAt(BudgetDocument &document, const QString &category, int month, qsizetype at)
+{
+    return entries(document, category, month)[at];
+}
+
+inline void setExtensions(BudgetDocument &document, const DocumentExtensions &extensions)
+{
+    DocumentWriter(document).setExtensions(extensions);
+}
+
+/// Recomputes every figure, as the reader does once a file is read.
+inline void recalculate(BudgetDocument &document) { DocumentWriter(document).recalculate(); }
 
 /// The descriptions of a category's booked entries for month 0–11, in stored
 /// order (the envelope entry left out).
@@ -72,10 +120,8 @@ inline QStringList rowNames(const BudgetDocument &document)
 /// reconciled), Rent's Landlord (day 1, 800), Fun's Cinema (day 12, -3).
 inline void fillRegisterSample(BudgetDocument &document, int month)
 {
-    document.addFixedRows();
-    for (const char *name : {"Food", "Rent", "Fun"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
-    document.budgetTotals()[std::size_t(month)] = QStringLiteral("1000");
+    addCategories(document, { QStringLiteral("Food"), QStringLiteral("Rent"), QStringLiteral("Fun") });
+    setBudget(document, month, QStringLiteral("1000"));
     addItem(document, QStringLiteral("Food"), month, QStringLiteral("20"), QStringLiteral("Market"),
             QStringLiteral("45.10"));
     addItem(document, QStringLiteral("Food"), month, QStringLiteral("5"), QStringLiteral("Bakery"),

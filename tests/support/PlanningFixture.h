@@ -15,9 +15,8 @@ namespace PlanningFixture {
 /// (one item per month, none for an empty text).
 inline void fillEnvelopes(BudgetDocument &document, const QStringList &food, const QStringList &rent = {})
 {
-    document.addFixedRows();
     for (const char *name : {"Food", "Rent"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
     for (int month = 0; month < MonthTables::kMonthCount; ++month) {
         DocumentFixtures::setEnvelope(document, QStringLiteral("Food"), month, QStringLiteral("100"));
         DocumentFixtures::setEnvelope(document, QStringLiteral("Rent"), month, QStringLiteral("500"));
@@ -31,7 +30,7 @@ inline void fillEnvelopes(BudgetDocument &document, const QStringList &food, con
     };
     book(QStringLiteral("Food"), food);
     book(QStringLiteral("Rent"), rent);
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
 }
 
 /// The document's extension records with these added, as a file would hold them.
@@ -40,8 +39,8 @@ inline void addRecords(BudgetDocument &document, const QList<QStringList> &recor
     DocumentExtensions extensions = document.extensions();
     for (const QStringList &record : records)
         extensions.append(ExtensionRecord::of(record.first(), record.mid(1)));
-    document.setExtensions(extensions);
-    document.recalculate();
+    DocumentFixtures::setExtensions(document, extensions);
+    DocumentFixtures::recalculate(document);
 }
 
 /// The cells of a row for January, February, March …, `count` of them.

@@ -20,15 +20,14 @@ public:
 
     void fill(BudgetDocument &document)
     {
-        document.addFixedRows();
-        for (QString &budget : document.budgetTotals())
-            budget = oneIn(8) ? text(6) : amount();
+        for (int month = 0; month < MonthTables::kMonthCount; ++month)
+            DocumentFixtures::setBudget(document, month, oneIn(8) ? text(6) : amount());
         const int categories = below(6);
         for (int c = 0; c < categories; ++c) {
             QString name = document.uniqueCategoryName(line(12));
-            document.createCategory(name, QStringLiteral("0"));
+            DocumentFixtures::addCategory(document, name);
             for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-                EntryList &list = *document.entryList(name, month);
+                EntryList &list = DocumentFixtures::entries(document, name, month);
                 list.first().amount = amount();
                 if (oneIn(10))
                     list.first().note = text(8);

@@ -2,21 +2,20 @@
 
 #include "register/CheckViewHost.h"
 
-#include <QStringList>
+#include <QString>
 
-/// The register tab as the register data sees it: keeps the month titles it
-/// was told and the last budget and remaining figures.
+/// The register tab as the register data sees it: keeps the last budget and
+/// remaining figures it was told.
 class RecordingHost final : public CheckViewHost
 {
 public:
-    void setMonthTitle(const QString &monthId) override { titles.append(monthId); }
+    void setMonthTitle(int) override { }
     void setTotal(const QString &newTotal, const QString &newRemaining) override
     {
         total = newTotal;
         remaining = newRemaining;
     }
 
-    QStringList titles;
     QString total;
     QString remaining;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "DocumentFixtures.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "editing/DocumentSetup.h"
 #include "recurring/RecurringRecords.h"
 
 #include <QStringList>
@@ -19,21 +21,20 @@ inline ExtensionRecord record(const QString &fields)
 /// A budget of `year` with the categories Rent, Phone and Power and the records given.
 inline void fill(BudgetDocument &document, int year, const QStringList &records)
 {
-    document.addFixedRows();
     for (const char *name : {"Rent", "Phone", "Power"})
-        document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromLatin1(name));
     DocumentExtensions extensions;
     extensions.setYear(year);
     for (const QString &fields : records)
         extensions.append(record(fields));
-    document.setExtensions(extensions);
+    DocumentFixtures::setExtensions(document, extensions);
 }
 
 /// The document written and read again, as a save and an open would.
 inline void reopen(BudgetDocument &document)
 {
     const QByteArray bytes = BudgetFileWriter::buildData(document);
-    document.eraseAllData();
+    DocumentSetup::eraseAllData(document);
     BudgetFileReader::Options options;
     options.sortData = false;
     (void)BudgetFileReader::loadBytes(document, bytes, options);

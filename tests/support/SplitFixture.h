@@ -25,16 +25,15 @@ struct SplitBudget
     SplitBudget()
     {
         using DocumentFixtures::addItem;
-        document.addFixedRows();
         for (const char *name : {"Food", "Household", "Fun"})
-            document.createCategory(QString::fromLatin1(name), QStringLiteral("0"));
+            DocumentFixtures::addCategory(document, QString::fromLatin1(name));
         DocumentFixtures::setBudget(document, kMay, QStringLiteral("500"));
         DocumentFixtures::setBudget(document, kMay + 1, QStringLiteral("500"));
         addItem(document, QStringLiteral("Food"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
                 QStringLiteral("84.20"), QStringLiteral("receipt"));
         addItem(document, QStringLiteral("Food"), kMay, QStringLiteral("9"), QStringLiteral("Bakery"),
                 QStringLiteral("6"));
-        document.recalculate();
+        DocumentFixtures::recalculate(document);
         records.loadMonthData(MonthTables::monthIdString(kMay));
         editing.setChangeLog(&steps);
     }

@@ -11,9 +11,8 @@ namespace TagFixture {
 inline void fillTaggedYear(BudgetDocument &document)
 {
     using DocumentFixtures::addItem;
-    document.addFixedRows();
     for (const char *name : {"Travel", "Dining out", "Groceries"})
-        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromUtf8(name));
     const QString travel = QStringLiteral("Travel"), dining = QStringLiteral("Dining out");
     const QString groceries = QStringLiteral("Groceries");
     addItem(document, travel, 0, QStringLiteral("4"), QStringLiteral("Train"), QStringLiteral("0.1"),
@@ -28,9 +27,9 @@ inline void fillTaggedYear(BudgetDocument &document)
             QStringLiteral("refund #holiday"));
     addItem(document, groceries, 11, QStringLiteral("20"), QStringLiteral("Bakery"), QStringLiteral("8"),
             QStringLiteral("#ann's cake (#birthday)"));
-    document.entryList(groceries, 3)->first().note = QStringLiteral("#holiday");
+    DocumentFixtures::entryAt(document, groceries, 3, 0).note = QStringLiteral("#holiday");
     DocumentFixtures::setEnvelope(document, groceries, 3, QStringLiteral("400"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
 }
 
 /// A receipt of 84.20 at the market on 3 May split three ways, each part
@@ -40,9 +39,8 @@ inline void fillTaggedYear(BudgetDocument &document)
 inline void fillSplitReceipt(BudgetDocument &document)
 {
     using DocumentFixtures::addItem;
-    document.addFixedRows();
     for (const char *name : {"Groceries", "Dining out", "Household"})
-        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromUtf8(name));
     constexpr int kMay = 4;
     addItem(document, QStringLiteral("Groceries"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
             QStringLiteral("50.00"), QStringLiteral("#party"));
@@ -50,7 +48,7 @@ inline void fillSplitReceipt(BudgetDocument &document)
             QStringLiteral("20.20"), QStringLiteral("#Party #ann"));
     addItem(document, QStringLiteral("Household"), kMay, QStringLiteral("3"), QStringLiteral("Market"),
             QStringLiteral("14.00"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
 }
 
 inline const QByteArray kSplitReceiptRecord = "; ****** ORRINWICK_EXTENSIONS 1 ******\r\n"

@@ -7,11 +7,10 @@
 inline void fillYearFixture(BudgetDocument &document)
 {
     using DocumentFixtures::addItem;
-    document.addFixedRows();
-    document.budgetTotals().fill(QStringLiteral("2000"));
-    document.budgetTotals()[1] = QStringLiteral("2100");
+    DocumentFixtures::setBudgets(document, QStringLiteral("2000"));
+    DocumentFixtures::setBudget(document, 1, QStringLiteral("2100"));
     for (const char *name : {"Groceries", "Dining out", "Rent"})
-        document.createCategory(QString::fromUtf8(name), QStringLiteral("0"));
+        DocumentFixtures::addCategory(document, QString::fromUtf8(name));
     DocumentFixtures::setEnvelope(document, QStringLiteral("Groceries"), 0, QStringLiteral("450"));
     DocumentFixtures::setEnvelope(document, QStringLiteral("Rent"), 2, QStringLiteral("1200"));
     addItem(document, QStringLiteral("Groceries"), 0, QStringLiteral("3"), QStringLiteral("Market"),
@@ -28,5 +27,5 @@ inline void fillYearFixture(BudgetDocument &document)
             QStringLiteral("-20"), QStringLiteral("voucher"));
     addItem(document, QStringLiteral("Rent"), 2, QStringLiteral("1"), QStringLiteral("Landlord"),
             QStringLiteral("1200"));
-    document.recalculate();
+    DocumentFixtures::recalculate(document);
 }

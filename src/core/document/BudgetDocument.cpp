@@ -9,21 +9,17 @@
 BudgetDocument::BudgetDocument(QObject *parent)
     : QObject(parent)
 {
-    _catArray.reserve(3);
+    _catArray.reserve(kFirstCategoryRow);
     _budgetTotals.fill(QStringLiteral("0"));
+    addFixedRows();
 }
 
-EntryList *BudgetDocument::entryList(const QString &category, int month)
+const EntryList *BudgetDocument::entryList(const QString &category, int month) const
 {
     const auto found = _catData.find(category);
     if (found == _catData.end() || month < 0 || month >= MonthTables::kMonthCount)
         return nullptr;
     return &found->second[std::size_t(month)];
-}
-
-const EntryList *BudgetDocument::entryList(const QString &category, int month) const
-{
-    return const_cast<BudgetDocument *>(this)->entryList(category, month);
 }
 
 int BudgetDocument::rowOfCategory(const QString &name) const
@@ -189,9 +185,10 @@ void BudgetDocument::setExtensions(DocumentExtensions extensions)
     emit extensionsChanged();
 }
 
-QString BudgetDocument::calculateBudgetForColumnId(const QString &monthId) const
+QString BudgetDocument::calculateBudgetForColumnId(int month) const
 {
-    const int month = MonthTables::monthIndex(monthId);
+    if (month < 0 || month >= MonthTables::kMonthCount)
+        return {};
     if (!_envelopeView)
         return _budgetTotals[std::size_t(month)];
     Decimal sum;
@@ -203,16 +200,16 @@ QString BudgetDocument::calculateBudgetForColumnId(const QString &monthId) const
     return sum.toText();
 }
 
-void BudgetDocument::updateTotalsForMonth(const QString &columnId)
+void BudgetDocument::updateTotalsForMonth(int month)
 {
-    const int month = MonthTables::findMonth(columnId);
-    if (month < 0 || _catArray.size() <= kRemainingRowIndex)
+    if (month < 0 || month >= MonthTables::kMonthCount || _catArray.size() <= kRemainingRowIndex)
         return;
     const auto column = std::size_t(month);
-    const QString budget = calculateBudgetForColumnId(columnId);
+    const QString budget = calculateBudgetForColumnId(month);
     _catArray[kBudgetRowIndex].months[column] = budget;
     _catArray[kRemainingRowIndex].months[column] = budget;
-    updateAveragesForCategory(kBudgetRowIndex);
+    // The fixed rows show no average.
+    _catArray[kBudgetRowIndex].average = QString();
     if (_catArray.size() <= kFirstCategoryRow)
         return;
     // Once for every row: asked per row, a budget of many categories with
@@ -251,7 +248,7 @@ void BudgetDocument::updateTotalsForMonth(const QString &columnId)
     emit redisplayRequested();
     // What is carried runs on through the rest of the year.
     if (carries && month + 1 < MonthTables::kMonthCount)
-        updateTotalsForMonth(MonthTables::monthIdString(month + 1));
+        updateTotalsForMonth(month + 1);
 }
 
 bool BudgetDocument::isActiveMonth(int month) const
@@ -274,11 +271,6 @@ int BudgetDocument::activeMonthCount() const
     return active;
 }
 
-void BudgetDocument::updateAveragesForCategory(int row)
-{
-    updateAverage(row, activeMonthCount());
-}
-
 void BudgetDocument::updateAverage(int row, int activeMonths)
 {
     if (row < 0 || row >= _catArray.size())
@@ -299,9 +291,9 @@ void BudgetDocument::recalculate()
 {
     // With carry, January's recomputation runs on through the year by itself.
     if (_envelopeView && categoryCount() > 0 && !EnvelopeCarry(_extensions).isEmpty()) {
-        updateTotalsForMonth(MonthTables::monthIdString(0));
+        updateTotalsForMonth(0);
         return;
     }
-    for (const QString &month : MonthTables::monthKeys())
+    for (int month = 0; month < MonthTables::kMonthCount; ++month)
         updateTotalsForMonth(month);
 }

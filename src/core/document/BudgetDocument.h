@@ -23,26 +23,26 @@ inline constexpr int kFirstCategoryRow = 3;
 inline const QString kRowLine = QStringLiteral("-----");
 inline const QString kDefaultCategoryName = QStringLiteral("New Category");
 
+class DocumentWriter;
+
 /// The one budget year in memory: the grid rows, every category's entry
-/// lists, the monthly budgets, and the figures computed from them. Changes
-/// are made in place; the views hear of them through the signals.
+/// lists, the monthly budgets, and the figures computed from them. Read it
+/// here; change it through the editing layer, which alone (with the file
+/// readers) holds a `DocumentWriter`. The views hear of changes through the
+/// signals.
 class BudgetDocument final : public QObject
 {
     Q_OBJECT
 
 public:
+    /// A document holding the Budget, Remain and separator rows and zero budgets.
     explicit BudgetDocument(QObject *parent = nullptr);
 
-    // Live containers.
-    [[nodiscard]] QList<CategoryRow> &getCatArray() { return _catArray; }
     [[nodiscard]] const QList<CategoryRow> &getCatArray() const { return _catArray; }
-    [[nodiscard]] std::unordered_map<QString, MonthLists> &getCatDataDictionary() { return _catData; }
     [[nodiscard]] const std::unordered_map<QString, MonthLists> &getCatDataDictionary() const { return _catData; }
-    [[nodiscard]] std::array<QString, MonthTables::kMonthCount> &budgetTotals() { return _budgetTotals; }
     [[nodiscard]] const std::array<QString, MonthTables::kMonthCount> &budgetTotals() const { return _budgetTotals; }
 
     /// The entry list of a category and month, or none when the category has no data.
-    [[nodiscard]] EntryList *entryList(const QString &category, int month);
     [[nodiscard]] const EntryList *entryList(const QString &category, int month) const;
 
     /// Calls `visit(row, month, entry)` for every booked item of every
@@ -63,15 +63,11 @@ public:
     /// What the file keeps beyond the Ver 1 layout: the year, and the
     /// records of later features.
     [[nodiscard]] const DocumentExtensions &extensions() const { return _extensions; }
-    void setExtensions(DocumentExtensions extensions);
     /// December's figures of last year's categories that carry, under this
     /// year's names; read from last year's file, never saved.
     [[nodiscard]] const std::unordered_map<QString, QString> &lastYearClosing() const { return _lastYearClosing; }
-    /// Answers whether they changed; the caller recomputes.
-    bool setLastYearClosing(std::unordered_map<QString, QString> figures);
 
     [[nodiscard]] bool isEnvelopeEnabled() const { return _envelopeView; }
-    void setEnvelopeView(bool on) { _envelopeView = on; }
 
     [[nodiscard]] int categoryCount() const { return int(_catArray.size()) - kFirstCategoryRow; }
     /// The row of the category with this name, or -1.
@@ -80,47 +76,9 @@ public:
     /// by the first free number from 2 on ("New Category 2").
     [[nodiscard]] QString uniqueCategoryName(const QString &name) const;
 
-    /// Appends a row named `name` with every month and the average set to
-    /// `withValue`; a category row (index 3 up) also gets twelve lists, each
-    /// holding a fresh envelope entry. An empty name, or the name of an
-    /// existing category, creates nothing (0).
-    int createCategory(const QString &name, const QString &withValue);
-    /// The same without the search for the name, for a caller that keeps
-    /// track of the names itself (the file reader): `name` must be new and
-    /// not empty.
-    void appendCategory(const QString &name, const QString &withValue);
-    /// Removes a category row (index 3 up) and all its entries, then recomputes.
-    void deleteCategoryByIndex(int row);
-    /// Renames a row; its entry lists move with it to the new name. A name
-    /// that another category uses is refused (false) and changes nothing.
-    bool renameCategory(int row, const QString &toName);
-    /// Moves the row at `from` so that it lands before the row at `to`
-    /// (at `to` when moving up, at `to` - 1 when moving down), then recomputes.
-    void moveCategoryRow(int from, int to);
-    /// Puts a category row back at `row` with its lists, as it was before
-    /// it was deleted, then recomputes.
-    void insertCategory(int row, const CategoryRow &category, const MonthLists &lists);
-    /// Empties the document down to the three fixed rows and zero budgets.
-    void eraseAllData();
-    /// Adds the Budget, Remain and separator rows to an empty document, as
-    /// start-up and every reader of a file without the window begin.
-    void addFixedRows();
-
-    /// The month's budget: the typed budget, or in envelope mode the sum of
-    /// the categories' envelopes.
-    [[nodiscard]] QString calculateBudgetForColumnId(const QString &monthId) const;
-    /// Recomputes the Budget, Remain and category cells of one month column
-    /// and the averages; "desc" changes nothing.
-    void updateTotalsForMonth(const QString &columnId);
-    /// Recomputes the average of one row.
-    void updateAveragesForCategory(int row);
-    /// Recomputes all twelve months.
-    void recalculate();
-
-    /// An id no entry of this document has had yet.
-    [[nodiscard]] quint64 newEntryId() { return ++_lastEntryId; }
-    /// Gives each booked entry of month 0–11 that has no id one.
-    void identifyEntries(int month);
+    /// The budget of month 0–11: the typed budget, or in envelope mode the
+    /// sum of the categories' envelopes.
+    [[nodiscard]] QString calculateBudgetForColumnId(int month) const;
 
 signals:
     /// The grid should redraw its cells; the rows are the same.
@@ -133,6 +91,23 @@ signals:
     void extensionsChanged();
 
 private:
+    friend class DocumentWriter;
+
+    int createCategory(const QString &name, const QString &withValue);
+    void appendCategory(const QString &name, const QString &withValue);
+    void deleteCategoryByIndex(int row);
+    bool renameCategory(int row, const QString &toName);
+    void moveCategoryRow(int from, int to);
+    void insertCategory(int row, const CategoryRow &category, const MonthLists &lists);
+    void eraseAllData();
+    void addFixedRows();
+    void setExtensions(DocumentExtensions extensions);
+    bool setLastYearClosing(std::unordered_map<QString, QString> figures);
+    void updateTotalsForMonth(int month);
+    void recalculate();
+    quint64 newEntryId() { return ++_lastEntryId; }
+    void identifyEntries(int month);
+
     [[nodiscard]] bool isActiveMonth(int month) const;
     /// The months in which any category has a booked entry: what the averages divide by.
     [[nodiscard]] int activeMonthCount() const;

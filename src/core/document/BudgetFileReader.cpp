@@ -1,12 +1,12 @@
 #include "BudgetFileReader.h"
 
-#include "BudgetDocument.h"
 #include "BudgetFileWriter.h"
+#include "DocumentWriter.h"
 #include "NumberText.h"
-#include "voLineArray.h"
 #include "platform/Alerts.h"
 #include "platform/RecentDocuments.h"
 #include "splits/SplitFile.h"
+#include "voLineArray.h"
 
 #include <QCoreApplication>
 #include <QHashFunctions>
@@ -86,7 +86,10 @@ class Reader
 {
 public:
     Reader(BudgetDocument &document, voLineArray &lines, const Options &options)
-        : _document(document), _lines(lines), _options(options), _pool(lines.byteCount())
+        : _writer(document)
+        , _lines(lines)
+        , _options(options)
+        , _pool(lines.byteCount())
     {
         const QList<CategoryRow> &rows = document.getCatArray();
         for (int row = kFirstCategoryRow; row < rows.size(); ++row)
@@ -100,16 +103,16 @@ public:
         _version1 = firstLine == kFileVersion1;
         readExtensions();
         std::optional<QString> current = versionLine ? nextText() : firstLine;
-        for (QString &budget : _document.budgetTotals()) {
-            budget = current.value_or(QStringLiteral("0"));
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            _writer.setBudget(month, current.value_or(QStringLiteral("0")));
             current = nextText();
         }
         while (current) {
             readCategory(*current);
             current = nextText();
         }
-        _damagedSplits = _splits->finish(_document);
-        _document.recalculate();
+        _damagedSplits = _splits->finish(_writer);
+        _writer.recalculate();
     }
 
     /// The extension records come first, so that what refers to entries can
@@ -122,7 +125,7 @@ public:
                 extensions.append(std::move(*record));
         }
         _splits.emplace(extensions);
-        _document.setExtensions(std::move(extensions));
+        _writer.setExtensions(std::move(extensions));
     }
 
     /// The next data line. The empty line after the file's final CR LF is no
@@ -157,10 +160,10 @@ private:
         }
         const QString name = uniqueName(line);
         _names.insert(name);
-        _document.appendCategory(name, QStringLiteral("0"));
+        _writer.appendCategory(name, QStringLiteral("0"));
         _splits->beginCategory(line);
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            readMonth(_document.entryList(name, month), month);
+            readMonth(_writer.entryList(name, month), month);
     }
 
     /// A category whose name line is empty: dropping it would lose its
@@ -181,9 +184,9 @@ private:
             return;
         const QString name = uniqueName(QCoreApplication::translate("BudgetFileReader", "Unnamed category"));
         _names.insert(name);
-        _document.appendCategory(name, QStringLiteral("0"));
+        _writer.appendCategory(name, QStringLiteral("0"));
         for (int month = 0; month < MonthTables::kMonthCount; ++month)
-            *_document.entryList(name, month) = std::move(lists[std::size_t(month)]);
+            *_writer.entryList(name, month) = std::move(lists[std::size_t(month)]);
         ++_unnamedCategories;
     }
 
@@ -220,7 +223,7 @@ private:
                 _items.push_back(std::move(*entry));
                 // By its place in the file, before the month is sorted.
                 if (!_splits->isEmpty())
-                    _splits->entryRead(month, j, _items.back(), _document);
+                    _splits->entryRead(month, j, _items.back(), _writer);
             }
         }
         if (!list)
@@ -283,7 +286,7 @@ private:
         _items.swap(sorted);
     }
 
-    BudgetDocument &_document;
+    const DocumentWriter _writer;
     voLineArray &_lines;
     const Options &_options;
     bool _version1 = false;

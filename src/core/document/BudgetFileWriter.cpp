@@ -1,7 +1,7 @@
 #include "BudgetFileWriter.h"
 
 #include "AppendString.h"
-#include "BudgetDocument.h"
+#include "DocumentSnapshot.h"
 #include "TextRules.h"
 #include "platform/AtomicFile.h"
 #include "splits/SplitFile.h"
@@ -23,10 +23,10 @@ void appendEntry(QByteArray &buffer, const Entry &entry)
     appendString(buffer, fileSafeLine(entry.desc));
 }
 
-qsizetype estimatedSize(const BudgetDocument &document)
+qsizetype estimatedSize(const DocumentSnapshot &contents)
 {
     qsizetype entries = 0;
-    for (const auto &[name, lists] : document.getCatDataDictionary()) {
+    for (const auto &[name, lists] : contents.catData) {
         for (const EntryList &list : lists)
             entries += list.size();
     }
@@ -35,24 +35,27 @@ qsizetype estimatedSize(const BudgetDocument &document)
 
 } // namespace
 
-QByteArray buildData(const BudgetDocument &document)
+QByteArray buildData(const BudgetDocument &document) { return buildData(DocumentSnapshot::take(document)); }
+
+QByteArray buildData(const DocumentSnapshot &contents)
 {
     QByteArray buffer;
-    buffer.reserve(estimatedSize(document));
+    buffer.reserve(estimatedSize(contents));
     appendString(buffer, kFileHeader);
     appendString(buffer, kFileVersion1);
-    for (const QString &budget : document.budgetTotals())
+    for (const QString &budget : contents.budgetTotals)
         appendString(buffer, TextRules::fileSafeLine(budget));
 
     // The splits are kept by the places their parts are written at.
-    SplitFileWriter splits(document.extensions());
-    const QList<CategoryRow> &rows = document.getCatArray();
+    SplitFileWriter splits(contents.extensions);
+    const QList<CategoryRow> &rows = contents.catArray;
     for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
         const QString name = TextRules::fileSafeLine(rows[row].desc);
         appendString(buffer, u"; ****** CATEGORY_ID ******");
         appendString(buffer, name);
+        const auto lists = contents.catData.find(rows[row].desc);
         for (int month = 0; month < MonthTables::kMonthCount; ++month) {
-            const EntryList *list = document.entryList(rows[row].desc, month);
+            const EntryList *list = lists == contents.catData.end() ? nullptr : &lists->second[std::size_t(month)];
             const qsizetype count = list ? list->size() : 0;
             appendString(buffer, QStringLiteral("; ****** [%1] %2 %3 Entries ******")
                                      .arg(MonthTables::monthNames()[month], name, QString::number(count)));
@@ -68,8 +71,7 @@ QByteArray buildData(const BudgetDocument &document)
         }
     }
     // Nothing to keep, nothing written: such a file stays as it always was.
-    const DocumentExtensions extensions = splits.isEmpty() ? document.extensions()
-                                                           : splits.forFile(document.extensions());
+    const DocumentExtensions extensions = splits.isEmpty() ? contents.extensions : splits.forFile(contents.extensions);
     if (!extensions.isEmpty()) {
         appendString(buffer, kExtensionHeader);
         for (const ExtensionRecord &record : extensions.records())

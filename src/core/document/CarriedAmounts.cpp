@@ -35,10 +35,4 @@ Decimal intoMonth(const BudgetDocument &document, int month)
     return sum;
 }
 
-void setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures)
-{
-    if (document.setLastYearClosing(figures))
-        document.recalculate();
-}
-
 } // namespace CarriedAmounts

@@ -5,8 +5,6 @@
 #include <QHash>
 #include <QString>
 
-#include <unordered_map>
-
 class BudgetDocument;
 
 /// What the envelopes of a document carry over, as its figures show it.
@@ -18,8 +16,5 @@ namespace CarriedAmounts {
 [[nodiscard]] Decimal into(const BudgetDocument &document, const QString &category, int month);
 /// The sum of what every category took over into the month.
 [[nodiscard]] Decimal intoMonth(const BudgetDocument &document, int month);
-/// Hands last year's closing figures to the document (EnvelopeCarry::
-/// setLastYearClosing) and recomputes it when they changed.
-void setLastYearClosing(BudgetDocument &document, const std::unordered_map<QString, QString> &figures);
 
 } // namespace CarriedAmounts

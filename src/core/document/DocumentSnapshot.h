@@ -21,11 +21,5 @@ struct DocumentSnapshot
 
     [[nodiscard]] static DocumentSnapshot take(const BudgetDocument &document);
 
-    /// Makes the document hold this data again, then recomputes every month
-    /// in the document's present mode. A category that stays keeps its lists
-    /// (refilled in place); the views hear of a row change only when the row
-    /// names or their order differ.
-    void restoreInto(BudgetDocument &document) const;
-
     friend bool operator==(const DocumentSnapshot &, const DocumentSnapshot &) = default;
 };

@@ -1,7 +1,7 @@
 #include "AmountEdits.h"
 
 #include "TypedTextEdit.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 namespace {
 
@@ -23,8 +23,9 @@ EditAnswer AmountEdits::setBudget(int month, const QString &typed, const QLocale
         return EditAnswer::unchanged();
     const QString before = _document.budgetTotals()[std::size_t(month)];
     const auto put = [this, month](const QString &text) {
-        _document.budgetTotals()[std::size_t(month)] = text;
-        _document.updateTotalsForMonth(MonthTables::monthIdString(month));
+        const DocumentWriter writer(_document);
+        writer.setBudget(month, text);
+        writer.updateTotalsForMonth(month);
     };
     return applyTypedValue(_editing, tr("Edit Budget"), before, typed, amountCheck(locale), put);
 }
@@ -36,9 +37,9 @@ EditAnswer AmountEdits::setEnvelope(const QString &category, int month, const QS
         return EditAnswer::unchanged();
     const QString before = list->first().amount;
     const auto put = [this, category, month](const QString &text) {
-        if (EntryList *envelopes = _document.entryList(category, month); envelopes && !envelopes->isEmpty())
-            (*envelopes)[0].amount = text;
-        _document.updateTotalsForMonth(MonthTables::monthIdString(month));
+        const DocumentWriter writer(_document);
+        writer.setEnvelope(category, month, text);
+        writer.updateTotalsForMonth(month);
     };
     return applyTypedValue(_editing, tr("Edit Envelope"), before, typed, amountCheck(locale), put);
 }

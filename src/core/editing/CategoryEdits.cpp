@@ -1,8 +1,8 @@
 #include "CategoryEdits.h"
 
 #include "TypedTextEdit.h"
-#include "document/BudgetDocument.h"
 #include "document/Decimal.h"
+#include "document/DocumentWriter.h"
 
 #include <QSet>
 
@@ -37,13 +37,14 @@ EditAnswer CategoryEdits::createCategory(const QString &name)
     if (!checked.ok())
         return EditAnswer::refused(checked.error);
     const auto create = [this, name = checked.text] {
-        _editing.restructure([this, &name] { _document.createCategory(name, QStringLiteral("0")); });
+        _editing.restructure([this, &name] { DocumentWriter(_document).createCategory(name, QStringLiteral("0")); });
     };
     create();
     const int row = int(_document.getCatArray().size()) - 1;
     _editing.record(std::make_unique<ReversibleChange>(
         tr("New Category"),
-        [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); }, create));
+        [this, row] { _editing.restructure([this, row] { DocumentWriter(_document).deleteCategoryByIndex(row); }); },
+        create));
     return EditAnswer::changed();
 }
 
@@ -80,23 +81,25 @@ EditAnswer CategoryEdits::createCategories(const QList<NewCategory> &categories,
         budgetsAfter.fill(sum.toText());
     const auto create = [this, checked, envelopes, budgetsAfter] {
         _editing.restructure([&] {
+            const DocumentWriter writer(_document);
             for (const NewCategory &category : checked) {
-                _document.createCategory(category.name, QStringLiteral("0"));
+                writer.createCategory(category.name, QStringLiteral("0"));
                 if (!envelopes)
                     continue;
                 for (int month = 0; month < MonthTables::kMonthCount; ++month)
-                    (*_document.entryList(category.name, month))[0].amount = category.monthlyAmount;
+                    writer.setEnvelope(category.name, month, category.monthlyAmount);
             }
-            _document.budgetTotals() = budgetsAfter;
-            _document.recalculate();
+            writer.setBudgets(budgetsAfter);
+            writer.recalculate();
         });
     };
     const auto remove = [this, firstRow, count = int(checked.size()), budgetsBefore] {
         _editing.restructure([&] {
+            const DocumentWriter writer(_document);
             for (int row = firstRow + count - 1; row >= firstRow; --row)
-                _document.deleteCategoryByIndex(row);
-            _document.budgetTotals() = budgetsBefore;
-            _document.recalculate();
+                writer.deleteCategoryByIndex(row);
+            writer.setBudgets(budgetsBefore);
+            writer.recalculate();
         });
     };
     create();
@@ -111,7 +114,7 @@ EditAnswer CategoryEdits::renameCategory(int row, const QString &typed)
         return EditAnswer::unchanged();
     const QString before = _document.getCatArray()[row].desc;
     const auto put = [this, row](const QString &name) {
-        _editing.restructure([this, row, &name] { _document.renameCategory(row, name); });
+        _editing.restructure([this, row, &name] { DocumentWriter(_document).renameCategory(row, name); });
     };
     return applyTypedValue(
         _editing, tr("Rename Category"), before, typed, [this](const QString &text) { return checkNewName(text); },
@@ -135,14 +138,15 @@ EditAnswer CategoryEdits::deleteCategory(int row)
             found != _document.getCatDataDictionary().end())
             lists = found->second;
         extensions = _document.extensions();
-        _document.deleteCategoryByIndex(row);
+        DocumentWriter(_document).deleteCategoryByIndex(row);
     });
-    const auto remove = [this, row] { _editing.restructure([this, row] { _document.deleteCategoryByIndex(row); }); };
+    const auto remove
+        = [this, row] { _editing.restructure([this, row] { DocumentWriter(_document).deleteCategoryByIndex(row); }); };
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Delete Category"),
         [this, row, category, lists, extensions] {
-            _document.setExtensions(extensions);
-            _editing.restructure([&] { _document.insertCategory(row, category, lists); });
+            DocumentWriter(_document).setExtensions(extensions);
+            _editing.restructure([&] { DocumentWriter(_document).insertCategory(row, category, lists); });
         },
         remove));
     return EditAnswer::changed();
@@ -157,7 +161,9 @@ EditAnswer CategoryEdits::moveCategory(int from, int to)
     // Back from where it landed to where it was: before the row now at
     // `from` when that lies above, before the one after it when below.
     const int back = from < landed ? from : from + 1;
-    const auto move = [this](int a, int b) { _editing.restructure([this, a, b] { _document.moveCategoryRow(a, b); }); };
+    const auto move = [this](int a, int b) {
+        _editing.restructure([this, a, b] { DocumentWriter(_document).moveCategoryRow(a, b); });
+    };
     move(from, to);
     _editing.record(std::make_unique<ReversibleChange>(
         tr("Move Category"), [move, landed, back] { move(landed, back); }, [move, from, to] { move(from, to); }));

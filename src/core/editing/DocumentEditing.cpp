@@ -1,11 +1,44 @@
 #include "DocumentEditing.h"
 
 #include "ReversibleChange.h"
-#include "document/AddRecords.h"
 #include "document/DocumentSnapshot.h"
+#include "document/DocumentWriter.h"
 #include "document/TextRules.h"
+#include "editing/AddRecords.h"
 #include "recurring/RecurringMatch.h"
 #include "splits/SplitLinks.h"
+
+#include <QHash>
+
+namespace {
+
+/// Gives every booked entry a new id, and the split links the ids of their parts.
+void renumber(const DocumentWriter &writer)
+{
+    QList<SplitLink> links = SplitLinks::read(writer.document().extensions());
+    QHash<quint64, quint64> renumbered;
+    writer.forEachList([&](EntryList &list) {
+        for (qsizetype at = 1; at < list.size(); ++at) {
+            const quint64 id = writer.newEntryId();
+            if (list.at(at).id != 0)
+                renumbered.insert(list.at(at).id, id);
+            list[at].id = id;
+        }
+    });
+    if (links.isEmpty())
+        return;
+    for (SplitLink &link : links) {
+        QList<quint64> parts;
+        for (const quint64 id : std::as_const(link.parts)) {
+            if (const auto found = renumbered.constFind(id); found != renumbered.cend())
+                parts.append(*found);
+        }
+        link.parts = parts;
+    }
+    writer.setExtensions(SplitLinks::with(writer.document().extensions(), links));
+}
+
+} // namespace
 
 DocumentEditing::DocumentEditing(BudgetDocument &document)
     : EditingSession(document)
@@ -22,15 +55,16 @@ void DocumentEditing::replaceDocument(const DocumentSnapshot &to, const QString 
     // The lists are shared with the snapshots, so both ends of the step cost
     // little more than their maps until either side changes.
     const auto put = [this](const DocumentSnapshot &snapshot) {
-        restructure([this, &snapshot] { snapshot.restoreInto(document()); });
+        restructure([this, &snapshot] { DocumentWriter(document()).restore(snapshot); });
     };
     const DocumentSnapshot before = DocumentSnapshot::take(document());
     // A snapshot read from a file has no ids: hand them out now, once, so that
     // a redo brings back the very ids later steps look their records up by.
     restructure([this, &to] {
-        to.restoreInto(document());
+        const DocumentWriter writer(document());
+        writer.restore(to);
         // Its split links name its entries by ids of the counter it was read with.
-        SplitLinks::renumber(document());
+        renumber(writer);
     });
     const DocumentSnapshot after = DocumentSnapshot::take(document());
     record(std::make_unique<ReversibleChange>(
@@ -57,11 +91,11 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
     const int firstNewRow = int(document().getCatArray().size());
     const auto createCategories = [this, newCategories] {
         for (const QString &category : newCategories)
-            document().createCategory(category, QStringLiteral("0"));
+            DocumentWriter(document()).createCategory(category, QStringLiteral("0"));
     };
     const auto removeCategories = [this, firstNewRow, count = int(newCategories.size())] {
         for (int row = firstNewRow + count - 1; row >= firstNewRow; --row)
-            document().deleteCategoryByIndex(row);
+            DocumentWriter(document()).deleteCategoryByIndex(row);
     };
     const auto apply = [this, added, createCategories, removeCategories] {
         bool done = false;
@@ -76,8 +110,8 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
     if (!apply())
         return false;
     if (!newCategories.isEmpty())
-        document().recalculate();
-    document().setExtensions(after);
+        DocumentWriter(document()).recalculate();
+    DocumentWriter(document()).setExtensions(after);
     record(std::make_unique<ReversibleChange>(
         name,
         [this, added, before, removeCategories, hasNew = !newCategories.isEmpty()] {
@@ -86,14 +120,14 @@ bool DocumentEditing::addRecords(const AddRecords &records, const QString &name,
                 removeCategories();
             });
             if (hasNew)
-                document().recalculate();
-            document().setExtensions(before);
+                DocumentWriter(document()).recalculate();
+            DocumentWriter(document()).setExtensions(before);
         },
         [this, apply, after, hasNew = !newCategories.isEmpty()] {
             (void)apply();
             if (hasNew)
-                document().recalculate();
-            document().setExtensions(after);
+                DocumentWriter(document()).recalculate();
+            DocumentWriter(document()).setExtensions(after);
         }));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "CheckedOutMonth.h"
 #include "DocumentChange.h"
+#include "document/DocumentWriter.h"
 
 EditingSession::EditingSession(BudgetDocument &document)
     : _document(document)
@@ -32,4 +33,11 @@ void EditingSession::changeApplied()
 {
     if (_checkedOut && _checkedOut->heldMonth() >= 0)
         _checkedOut->amountsChanged();
+}
+
+void EditingSession::identifyEntries(int month) { DocumentWriter(_document).identifyEntries(month); }
+
+void EditingSession::writeBack(int month, const QList<RegisterRecord> &records)
+{
+    DocumentWriter(_document).replaceMonthRecords(month, records);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
 
 #include <functional>
@@ -9,6 +10,7 @@ class BudgetDocument;
 class ChangeLog;
 class CheckedOutMonth;
 class DocumentChange;
+struct RegisterRecord;
 
 /// What every operation on a document shares: the document, where its
 /// changes are recorded, and the month the register has checked out, so
@@ -36,6 +38,13 @@ public:
     void restructure(const std::function<void()> &change);
     /// An undo or redo was applied: the checked-out month's figures follow.
     void changeApplied();
+
+    /// Gives each booked entry of month 0–11 that has none an id, so that
+    /// the month can be checked out and its records found again.
+    void identifyEntries(int month);
+    /// Makes month 0–11 hold the checked-out records, in their order, each
+    /// in its category after the envelope entry; the figures follow.
+    void writeBack(int month, const QList<RegisterRecord> &records);
 
 protected:
     ~EditingSession() = default;

@@ -2,7 +2,7 @@
 
 #include "CheckedOutMonth.h"
 #include "EditingSession.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 #include <QHash>
 
@@ -17,11 +17,11 @@ struct EntryPosition
 };
 
 /// The stored entry with this id in the month, searched category by category.
-EntryPosition findEntry(BudgetDocument &document, int month, quint64 id)
+EntryPosition findEntry(const DocumentWriter &writer, int month, quint64 id)
 {
-    const QList<CategoryRow> &categories = document.getCatArray();
+    const QList<CategoryRow> &categories = writer.document().getCatArray();
     for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-        EntryList *list = document.entryList(categories[row].desc, month);
+        EntryList *list = writer.entryList(categories[row].desc, month);
         if (!list)
             continue;
         for (qsizetype at = 1; at < list->size(); ++at) {
@@ -78,7 +78,7 @@ void MonthRecords::putRecord(int month, const RegisterRecord &record, const Reco
         held->insertRecord(place.afterInList != 0 && above < 0 ? held->recordCount() : above + 1, record);
         return;
     }
-    if (EntryList *list = _document.entryList(record.category, month))
+    if (EntryList *list = DocumentWriter(_document).entryList(record.category, month))
         list->insert(indexAfter(*list, place.afterInCategory), record.toEntry());
 }
 
@@ -89,7 +89,7 @@ void MonthRecords::takeRecord(int month, quint64 id)
             held->removeRecord(row);
         return;
     }
-    if (const EntryPosition found = findEntry(_document, month, id); found.list)
+    if (const EntryPosition found = findEntry(DocumentWriter(_document), month, id); found.list)
         found.list->removeAt(found.at);
 }
 
@@ -100,7 +100,7 @@ void MonthRecords::replaceRecord(int month, quint64 id, const RegisterRecord &re
             held->replaceRecord(row, record);
         return;
     }
-    const EntryPosition found = findEntry(_document, month, id);
+    const EntryPosition found = findEntry(DocumentWriter(_document), month, id);
     if (!found.list)
         return;
     if (found.list == _document.entryList(record.category, month)) {
@@ -116,5 +116,5 @@ void MonthRecords::recordsChanged(int month)
     if (CheckedOutMonth *held = _editing.checkedOut(month))
         held->amountsChanged();
     else
-        _document.updateTotalsForMonth(MonthTables::monthIdString(month));
+        DocumentWriter(_document).updateTotalsForMonth(month);
 }

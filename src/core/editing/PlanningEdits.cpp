@@ -2,7 +2,7 @@
 
 #include "EditingSession.h"
 #include "ReversibleChange.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "document/PlanningRecords.h"
 #include "document/TextRules.h"
 
@@ -13,21 +13,22 @@ namespace {
 
 void putExtensions(BudgetDocument &document, const DocumentExtensions &extensions)
 {
-    document.setExtensions(extensions);
-    document.recalculate();
+    const DocumentWriter writer(document);
+    writer.setExtensions(extensions);
+    writer.recalculate();
 }
 
 void putAmounts(BudgetDocument &document, const QList<FilledAmount> &amounts, bool after)
 {
+    const DocumentWriter writer(document);
     for (const FilledAmount &amount : amounts) {
         const QString &text = after ? amount.after : amount.before;
-        if (amount.category.isEmpty()) {
-            document.budgetTotals()[std::size_t(amount.month)] = text;
-        } else if (EntryList *list = document.entryList(amount.category, amount.month); list && !list->isEmpty()) {
-            (*list)[0].amount = text;
-        }
+        if (amount.category.isEmpty())
+            writer.setBudget(amount.month, text);
+        else
+            writer.setEnvelope(amount.category, amount.month, text);
     }
-    document.recalculate();
+    writer.recalculate();
 }
 
 } // namespace

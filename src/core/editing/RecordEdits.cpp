@@ -5,7 +5,7 @@
 #include "EditingSession.h"
 #include "RecordSteps.h"
 #include "TypedTextEdit.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "splits/MonthSplits.h"
 
 #include <QHash>
@@ -151,7 +151,7 @@ EditAnswer RecordEdits::addRecord(CheckedOutMonth &month, RegisterRecord draft)
     if (_document.categoryCount() <= 0)
         return EditAnswer::refused(tr("Please create a category first. Categories can be edited by clicking the "
                                       "category action icon."));
-    draft.id = _document.newEntryId();
+    draft.id = DocumentWriter(_document).newEntryId();
     const int row = month.recordCount();
     const PlacedRecord placed {
         draft, { row > 0 ? month.recordAt(row - 1).id : 0, previousInCategory(month, row, draft.category) }
@@ -188,7 +188,7 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
                                                });
     const QList<int> ascending = withWholeSplits(month, splits, rows);
     // The carried records go after the ones there, which need ids for that.
-    _document.identifyEntries(next);
+    DocumentWriter(_document).identifyEntries(next);
     QList<PlacedRecord> carried;
     QHash<int, QList<std::pair<int, quint64>>> carriedParts; // split → (part number, copy's id)
     for (const int row : std::as_const(ascending)) {
@@ -196,9 +196,9 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
         const EntryList *list = _document.entryList(source.category, next);
         if (!list)
             continue;
-        RegisterRecord copy = RegisterRecord::fromEntry(
-            Entry { source.day, source.desc, source.amount, QString(), kOpenMark, _document.newEntryId() },
-            source.category);
+        RegisterRecord copy = RegisterRecord::fromEntry(Entry { source.day, source.desc, source.amount, QString(),
+                                                                kOpenMark, DocumentWriter(_document).newEntryId() },
+                                                        source.category);
         // After whatever the month holds, the earlier carried ones included.
         const quint64 last = list->size() > 1 ? list->last().id : 0;
         carried.append({ copy, { RecordPlace::kLast, last } });
@@ -224,7 +224,7 @@ EditAnswer RecordEdits::carryOver(CheckedOutMonth &month, const QList<int> &rows
     }
     const DocumentExtensions before = _document.extensions();
     const DocumentExtensions after = SplitLinks::with(before, links);
-    _document.setExtensions(after);
+    DocumentWriter(_document).setExtensions(after);
     auto group = std::make_unique<StepGroup>(tr("Carry Over"));
     group->add(std::move(added));
     group->add(std::make_unique<ExtensionsReplaced>(_document, before, after));

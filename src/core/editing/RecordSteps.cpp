@@ -1,6 +1,6 @@
 #include "RecordSteps.h"
 
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 RecordsAdded::RecordsAdded(const QString &name, MonthRecords &monthRecords, int month, QList<PlacedRecord> records)
     : DocumentChange(name)
@@ -61,9 +61,9 @@ ExtensionsReplaced::ExtensionsReplaced(BudgetDocument &document, DocumentExtensi
     , _after(std::move(after))
 { }
 
-void ExtensionsReplaced::undo() { _document.setExtensions(_before); }
+void ExtensionsReplaced::undo() { DocumentWriter(_document).setExtensions(_before); }
 
-void ExtensionsReplaced::redo() { _document.setExtensions(_after); }
+void ExtensionsReplaced::redo() { DocumentWriter(_document).setExtensions(_after); }
 
 void StepGroup::undo()
 {

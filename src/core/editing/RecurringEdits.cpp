@@ -2,10 +2,10 @@
 
 #include "EditingSession.h"
 #include "ReversibleChange.h"
-#include "document/AddRecords.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "document/RegisterRecord.h"
 #include "document/TextRules.h"
+#include "editing/AddRecords.h"
 #include "recurring/RecurringDue.h"
 #include "recurring/RecurringRecords.h"
 
@@ -43,10 +43,10 @@ EditAnswer RecurringEdits::changeExtensions(const QString &name, const DocumentE
     if (before == to)
         return EditAnswer::unchanged();
     BudgetDocument *document = &_document;
-    document->setExtensions(to);
+    DocumentWriter(*document).setExtensions(to);
     _editing.record(std::make_unique<ReversibleChange>(
-        name, [document, before] { document->setExtensions(before); },
-        [document, to] { document->setExtensions(to); }));
+        name, [document, before] { DocumentWriter(*document).setExtensions(before); },
+        [document, to] { DocumentWriter(*document).setExtensions(to); }));
     return EditAnswer::changed();
 }
 
@@ -130,18 +130,18 @@ EditAnswer RecurringEdits::handle(const QList<HandledOccurrence> &occurrences, i
     BudgetDocument *document = &_document;
     const auto apply = [editing, document, added, after] {
         editing->restructure([&] { (void)added.apply(*document); });
-        document->setExtensions(after);
+        DocumentWriter(*document).setExtensions(after);
     };
     bool done = false;
     _editing.restructure([&] { done = added.apply(_document); });
     if (!done)
         return EditAnswer::refused(tr("The category of a recurring transaction is not in this budget."));
-    _document.setExtensions(after);
+    DocumentWriter(_document).setExtensions(after);
     _editing.record(std::make_unique<ReversibleChange>(
         name,
         [editing, document, added, before] {
             editing->restructure([&] { added.takeBack(*document); });
-            document->setExtensions(before);
+            DocumentWriter(*document).setExtensions(before);
         },
         apply));
     return EditAnswer::changed();

@@ -3,7 +3,7 @@
 #include "CheckedOutMonth.h"
 #include "EditingSession.h"
 #include "RecordSteps.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 #include "document/TextRules.h"
 
 #include <algorithm>
@@ -126,7 +126,7 @@ EditAnswer SplitEdits::replaceRecords(const QString &name, CheckedOutMonth &mont
     QList<int> added;
     QList<quint64> ids;
     for (qsizetype part = 0; part < records.size(); ++part) {
-        records[part].id = _document.newEntryId();
+        records[part].id = DocumentWriter(_document).newEntryId();
         ids.append(records[part].id);
         month.insertRecord(at + int(part), records[part]);
         added.append(at + int(part));
@@ -146,7 +146,7 @@ EditAnswer SplitEdits::replaceRecords(const QString &name, CheckedOutMonth &mont
         links.erase(old);
     const DocumentExtensions before = _document.extensions();
     const DocumentExtensions after = SplitLinks::with(before, links);
-    _document.setExtensions(after);
+    DocumentWriter(_document).setExtensions(after);
 
     auto group = std::make_unique<StepGroup>(name);
     group->add(std::make_unique<RecordsRemoved>(name, _monthRecords, month.heldMonth(), removed));

@@ -5,12 +5,12 @@
 #include "ImportSettings.h"
 #include "StatementSource.h"
 
-#include "document/AddRecords.h"
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
+#include "editing/AddRecords.h"
+#include "editing/DocumentEditing.h"
 #include "platform/StderrAlerts.h"
 #include "safety/UnattendedSave.h"
-#include "splits/SplitLinks.h"
 
 #include <QFileInfo>
 
@@ -75,7 +75,6 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
 
     StderrAlerts alerts;
     BudgetDocument document;
-    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false; // the file keeps its order; only the new records are added
     if (BudgetFileReader::loadFile(document, dataFile, alerts, options) != BudgetFileReader::LoadResult::Loaded)
@@ -136,7 +135,7 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
                           .join(u'\t'));
     }
 
-    const AddRecords add = plan.addition().withIds(document);
+    const AddRecords add = plan.addition();
     const auto creditsLeftOut = std::count_if(plan.lines().cbegin(), plan.lines().cend(), [](const PlannedLine &line) {
         return line.state() == LineState::Credit && !line.ticked;
     });
@@ -157,11 +156,8 @@ int ImportCommandLine::run(const QString &statementPath, const QString &dataFile
         print(stdout, summary);
         return 0;
     }
-    DocumentExtensions extensions = SplitLinks::withAdded(
-        RecurringMatch::withEntered(document, document.extensions(), plan.enteredOccurrences()), add);
-    extensions.setYear(budgetYear);
-    document.setExtensions(std::move(extensions));
-    if (!add.apply(document)) {
+    // No window records the step: the file is written once it is made.
+    if (!DocumentEditing(document).addRecords(add, QString(), budgetYear, {}, plan.enteredOccurrences())) {
         print(stderr, tr("The budget file %1 could not be written; it is unchanged.").arg(dataFile));
         return 1;
     }

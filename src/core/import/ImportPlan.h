@@ -3,7 +3,7 @@
 #include "CategoryRules.h"
 #include "StatementLine.h"
 
-#include "document/AddRecords.h"
+#include "editing/AddRecords.h"
 #include "recurring/RecurringMatch.h"
 
 #include <QCoreApplication>

@@ -44,7 +44,6 @@ int DueCommandLine::run(const QString &path, const QStringList &arguments, const
     }
     StderrAlerts alerts;
     BudgetDocument document;
-    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false;
     if (BudgetFileReader::loadFile(document, path, alerts, options) != BudgetFileReader::LoadResult::Loaded)

@@ -2,7 +2,7 @@
 
 #include "RecurringRecords.h"
 
-#include "document/AddRecords.h"
+#include "editing/AddRecords.h"
 
 #include <QCoreApplication>
 #include <QDate>

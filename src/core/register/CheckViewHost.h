@@ -7,8 +7,8 @@ class CheckViewHost
 {
 public:
     virtual ~CheckViewHost() = default;
-    /// A month was loaded; the tab shows its full name.
-    virtual void setMonthTitle(const QString &monthId) = 0;
+    /// Month 0–11 was loaded; the tab shows its full name.
+    virtual void setMonthTitle(int month) = 0;
     /// The month's budget and what remains of it, as exact decimal texts.
     virtual void setTotal(const QString &total, const QString &remaining) = 0;
 };

@@ -21,28 +21,6 @@ namespace {
 constexpr RecordField kSortFields[]
     = { RecordField::Day, RecordField::Category, RecordField::Amount, RecordField::Desc, RecordField::Note };
 
-// Cuts each category's list for the month back to its envelope entry, then
-// appends the records, in register order, to the lists of their categories.
-void writeRecords(const QList<CategoryRow> &categories, std::unordered_map<QString, MonthLists> &catData, int month,
-                  const QList<RegisterRecord> &records)
-{
-    const auto listOf = [&catData, month](const QString &category) -> EntryList * {
-        const auto found = catData.find(category);
-        return found == catData.end() ? nullptr : &found->second[std::size_t(month)];
-    };
-    for (int row = kFirstCategoryRow; row < categories.size(); ++row) {
-        if (EntryList *list = listOf(categories[row].desc); list && list->size() > 1)
-            list->resize(1);
-    }
-    for (const RegisterRecord &record : records) {
-        // Every record's category is one of the budget's: the category
-        // cell refuses anything else, and the categories cannot change
-        // while a month is loaded.
-        if (EntryList *list = listOf(record.category))
-            list->append(record.toEntry());
-    }
-}
-
 } // namespace
 
 voCheckViewData::voCheckViewData(DocumentEditing &edits, CheckViewHost &window, QObject *parent)
@@ -70,20 +48,23 @@ int voCheckViewData::sortMethodForColumn(QStringView columnId)
     return field && found != std::end(kSortFields) ? int(found - std::begin(kSortFields)) : -1;
 }
 
-void voCheckViewData::loadMonthData(const QString &monthId)
+QString voCheckViewData::getMonthId() const { return _month < 0 ? QString() : MonthTables::monthIdString(_month); }
+
+void voCheckViewData::loadMonthData(const QString &monthId) { loadMonth(MonthTables::findMonth(monthId)); }
+
+void voCheckViewData::loadMonth(int month)
 {
-    if (MonthTables::findMonth(monthId) < 0)
+    if (month < 0 || month >= MonthTables::kMonthCount)
         return;
     beginResetModel();
     _dirty = false;
-    _monthId = monthId;
+    _month = month;
     _monthData.clear();
     _splits.reset();
-    _ourWindow.setMonthTitle(monthId);
+    _ourWindow.setMonthTitle(month);
     reloadCategoryList();
 
-    const int month = MonthTables::monthIndex(monthId);
-    _mainDataSrc.identifyEntries(month);
+    _edits.identifyEntries(month);
     _recurringMarks = RecurringMarks::forMonth(_mainDataSrc,
                                                _mainDataSrc.extensions().year().value_or(QDate::currentDate().year()), month);
     const QList<CategoryRow> &categories = _mainDataSrc.getCatArray();
@@ -115,7 +96,7 @@ void voCheckViewData::storeAndReleaseMonthData()
     writeBack();
     beginResetModel();
     _monthData = {}; // releases the memory too
-    _monthId.clear();
+    _month = -1;
     _splits.reset();
     endResetModel();
 }
@@ -125,19 +106,17 @@ void voCheckViewData::writeBack()
     if (!_dirty)
         return;
     _dirty = false;
-    writeRecords(_mainDataSrc.getCatArray(), _mainDataSrc.getCatDataDictionary(), MonthTables::monthIndex(_monthId),
-                 _monthData);
     // The grid's figures follow at once: an export or the recovery file may read them before any view does.
-    _mainDataSrc.updateTotalsForMonth(_monthId);
+    _edits.writeBack(_month, _monthData);
 }
 
 void voCheckViewData::reload()
 {
-    if (!_monthId.isNull())
-        loadMonthData(_monthId);
+    if (_month >= 0)
+        loadMonth(_month);
 }
 
-int voCheckViewData::heldMonth() const { return _monthId.isNull() ? -1 : MonthTables::monthIndex(_monthId); }
+int voCheckViewData::heldMonth() const { return _month; }
 
 int voCheckViewData::rowOfRecord(quint64 id) const
 {
@@ -254,11 +233,11 @@ void voCheckViewData::reloadCategoryList()
 
 void voCheckViewData::updateTotals()
 {
-    if (_monthId.isNull())
+    if (_month < 0)
         return;
-    const QString budget = _mainDataSrc.calculateBudgetForColumnId(_monthId);
+    const QString budget = _mainDataSrc.calculateBudgetForColumnId(_month);
     // What the envelopes carried over from the month before is money left too.
-    const Decimal carried = CarriedAmounts::intoMonth(_mainDataSrc, MonthTables::findMonth(_monthId));
+    const Decimal carried = CarriedAmounts::intoMonth(_mainDataSrc, _month);
     _ourWindow.setTotal(budget, (Decimal::fromText(budget) + carried - _spent).toText());
 }
 
@@ -269,7 +248,7 @@ QString voCheckViewData::categoryFromDesc(const QString &desc) const
 
 EditAnswer voCheckViewData::addData()
 {
-    if (_monthId.isNull())
+    if (_month < 0)
         return EditAnswer::unchanged();
     RegisterRecord record;
     record.reconciled = kOpenMark;

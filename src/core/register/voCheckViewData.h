@@ -49,10 +49,12 @@ public:
     [[nodiscard]] QItemSelectionModel *selectionModel() { return &_selection; }
 
     /// The month now loaded, or a null text when none is.
-    [[nodiscard]] QString getMonthId() const { return _monthId; }
+    [[nodiscard]] QString getMonthId() const;
     /// Loads the booked items of every category for the month, in budget
     /// order, then sorts them by the method last used.
     void loadMonthData(const QString &monthId);
+    /// The same for month 0–11.
+    void loadMonth(int month);
     /// Writes the month back when it changed (each category's items after
     /// its envelope entry replaced by the records in register order), then
     /// unloads it.
@@ -144,7 +146,8 @@ private:
     QStringList _categorySelect;
     DocumentEditing &_edits;
     BudgetDocument &_mainDataSrc;
-    QString _monthId;
+    /// The month loaded, 0–11, or -1.
+    int _month = -1;
     QList<RegisterRecord> _monthData;
     /// The records of the month that came from a recurring transaction.
     RecurringMarks _recurringMarks;

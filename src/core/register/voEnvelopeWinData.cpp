@@ -12,10 +12,10 @@ voEnvelopeWinData::voEnvelopeWinData(DocumentEditing &edits, QObject *parent)
     , _document(edits.document())
 { }
 
-void voEnvelopeWinData::initData(const QString &monthId)
+void voEnvelopeWinData::initData(int month)
 {
     beginResetModel();
-    _monthId = monthId;
+    _month = month;
     _catKeys.clear();
     const QList<CategoryRow> &rows = _document.getCatArray();
     for (int row = kFirstCategoryRow; row < rows.size(); ++row)
@@ -29,7 +29,7 @@ QString voEnvelopeWinData::objectValueForTableColumn(const QString &columnId, in
         return {};
     if (columnId == kCategoryId)
         return _catKeys[row];
-    const EntryList *list = _document.entryList(_catKeys[row], MonthTables::findMonth(_monthId));
+    const EntryList *list = _document.entryList(_catKeys[row], _month);
     return list && !list->isEmpty() ? list->first().amount : QString();
 }
 
@@ -37,8 +37,7 @@ bool voEnvelopeWinData::setObjectValue(const QString &value, const QString &colu
 {
     if (columnId == kCategoryId || row < 0 || row >= _catKeys.size())
         return false;
-    const EditAnswer answer
-        = _edits.amounts().setEnvelope(_catKeys[row], MonthTables::findMonth(_monthId), value);
+    const EditAnswer answer = _edits.amounts().setEnvelope(_catKeys[row], _month, value);
     if (answer.isRefused())
         emit editRefused(answer.message);
     return answer.isChanged();
@@ -53,7 +52,7 @@ int voEnvelopeWinData::rowCount(const QModelIndex &parent) const
 
 int voEnvelopeWinData::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
 
-int voEnvelopeWinData::month() const { return MonthTables::findMonth(_monthId); }
+int voEnvelopeWinData::month() const { return _month; }
 
 bool voEnvelopeWinData::carries(int row) const
 {

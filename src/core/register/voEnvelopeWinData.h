@@ -26,9 +26,8 @@ public:
 
     explicit voEnvelopeWinData(DocumentEditing &edits, QObject *parent = nullptr);
 
-    /// Shows the month: the categories in budget order.
-    void initData(const QString &monthId);
-    [[nodiscard]] const QString &monthId() const { return _monthId; }
+    /// Shows month 0–11: the categories in budget order.
+    void initData(int month);
 
     [[nodiscard]] int numberOfRowsInTableView() const { return int(_catKeys.size()); }
     /// The name, or the envelope amount as stored.
@@ -60,5 +59,5 @@ private:
     DocumentEditing &_edits;
     BudgetDocument &_document;
     QStringList _catKeys;
-    QString _monthId;
+    int _month = -1;
 };

@@ -6,23 +6,11 @@
 
 namespace SnapshotFile {
 
-QByteArray bytes(const DocumentSnapshot &snapshot)
-{
-    // The writer reads only the rows, the lists, the budgets and the
-    // extension records, so they are
-    // handed over as they are; nothing is recomputed.
-    BudgetDocument document;
-    document.getCatArray() = snapshot.catArray;
-    document.getCatDataDictionary() = snapshot.catData;
-    document.budgetTotals() = snapshot.budgetTotals;
-    document.setExtensions(snapshot.extensions);
-    return BudgetFileWriter::buildData(document);
-}
+QByteArray bytes(const DocumentSnapshot &snapshot) { return BudgetFileWriter::buildData(snapshot); }
 
 std::optional<DocumentSnapshot> read(const QByteArray &bytes)
 {
     BudgetDocument document;
-    document.addFixedRows();
     BudgetFileReader::Options options;
     options.sortData = false;
     if (BudgetFileReader::loadBytes(document, bytes, options) != BudgetFileReader::LoadResult::Loaded)

@@ -1,6 +1,6 @@
 #include "SplitFile.h"
 
-#include "document/BudgetDocument.h"
+#include "document/DocumentWriter.h"
 
 #include <optional>
 
@@ -63,7 +63,7 @@ void SplitFileReader::beginCategory(const QString &nameLine)
         _current = &*found;
 }
 
-void SplitFileReader::entryRead(int month, qsizetype place, Entry &entry, BudgetDocument &document)
+void SplitFileReader::entryRead(int month, qsizetype place, Entry &entry, const DocumentWriter &writer)
 {
     if (!_current)
         return;
@@ -79,11 +79,11 @@ void SplitFileReader::entryRead(int month, qsizetype place, Entry &entry, Budget
         return;
     }
     if (entry.id == 0)
-        entry.id = document.newEntryId();
+        entry.id = writer.newEntryId();
     split.ids[found->part] = entry.id;
 }
 
-int SplitFileReader::finish(BudgetDocument &document)
+int SplitFileReader::finish(const DocumentWriter &writer)
 {
     if (isEmpty())
         return 0;
@@ -98,11 +98,11 @@ int SplitFileReader::finish(BudgetDocument &document)
     }
     DocumentExtensions extensions;
     // The unreadable split records go: the links replace what was read.
-    for (const ExtensionRecord &record : document.extensions().records()) {
+    for (const ExtensionRecord &record : writer.document().extensions().records()) {
         if (record.kind != ExtensionKind::kSplit || record.isReadable())
             extensions.append(record);
     }
-    document.setExtensions(SplitLinks::with(extensions, links));
+    writer.setExtensions(SplitLinks::with(extensions, links));
     return damaged;
 }
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <utility>
 
-class BudgetDocument;
+class DocumentWriter;
 struct Entry;
 
 /// The file's split records: `;@split<TAB>MONTH` then `<TAB>CATEGORY<TAB>PLACE`
@@ -29,10 +29,10 @@ public:
     /// category of the same name line (read under another name) has no parts.
     void beginCategory(const QString &nameLine);
     /// An entry of the category was read at `place` of the month's block.
-    void entryRead(int month, qsizetype place, Entry &entry, BudgetDocument &document);
+    void entryRead(int month, qsizetype place, Entry &entry, const DocumentWriter &writer);
     /// Puts the links in the place of the file's split records; answers how
     /// many of those could not be resolved (their entries stay, unlinked).
-    int finish(BudgetDocument &document);
+    int finish(const DocumentWriter &writer);
 
 private:
     struct FileSplit

@@ -1,7 +1,8 @@
 #include "SplitLinks.h"
 
-#include "document/AddRecords.h"
-#include "document/BudgetDocument.h"
+#include "document/DocumentExtensions.h"
+#include "document/MonthTables.h"
+#include "editing/AddRecords.h"
 
 namespace SplitLinks {
 
@@ -48,33 +49,6 @@ DocumentExtensions with(const DocumentExtensions &extensions, const QList<SplitL
     DocumentExtensions changed = extensions;
     changed.replaceKind(ExtensionKind::kSplit, records);
     return changed;
-}
-
-void renumber(BudgetDocument &document)
-{
-    QList<SplitLink> links = read(document.extensions());
-    QHash<quint64, quint64> renumbered;
-    for (auto &[name, months] : document.getCatDataDictionary()) {
-        for (EntryList &list : months) {
-            for (qsizetype at = 1; at < list.size(); ++at) {
-                const quint64 id = document.newEntryId();
-                if (list.at(at).id != 0)
-                    renumbered.insert(list.at(at).id, id);
-                list[at].id = id;
-            }
-        }
-    }
-    if (links.isEmpty())
-        return;
-    for (SplitLink &link : links) {
-        QList<quint64> parts;
-        for (const quint64 id : std::as_const(link.parts)) {
-            if (const auto found = renumbered.constFind(id); found != renumbered.cend())
-                parts.append(*found);
-        }
-        link.parts = parts;
-    }
-    document.setExtensions(with(document.extensions(), links));
 }
 
 } // namespace SplitLinks

@@ -6,7 +6,6 @@
 #include <QList>
 
 class AddRecords;
-class BudgetDocument;
 
 namespace ExtensionKind {
 inline const QString kSplit = QStringLiteral("split");
@@ -39,10 +38,5 @@ namespace SplitLinks {
 /// The extensions with the links of the splits among records to be added
 /// (each record with its id already).
 [[nodiscard]] DocumentExtensions withAdded(const DocumentExtensions &extensions, const AddRecords &records);
-
-/// Gives every booked entry of the document a new id and the links the
-/// same: a document read elsewhere (a backup, a recovered file) holds ids
-/// of another counter, which this one would hand out again.
-void renumber(BudgetDocument &document);
 
 } // namespace SplitLinks

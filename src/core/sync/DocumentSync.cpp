@@ -6,6 +6,7 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "editing/DocumentSetup.h"
 #include "platform/Alerts.h"
 #include "platform/AtomicFile.h"
 #include "platform/Settings.h"
@@ -45,7 +46,7 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
     _fileLoaded = false;
     _disk.forget();
     if (!path.isEmpty()) {
-        _document.eraseAllData();
+        DocumentSetup::eraseAllData(_document);
         if (!fileOperationsAllowed())
             return;
         if (withOptionSync && _settings.syncData()) {
@@ -108,7 +109,7 @@ void DocumentSync::newDocument()
 {
     _svnOpenState = false;
     _disk.forget();
-    _document.eraseAllData();
+    DocumentSetup::eraseAllData(_document);
 }
 
 bool DocumentSync::fileOperationsAllowed()
@@ -154,7 +155,7 @@ void DocumentSync::doSvnUpdate(bool detach)
     closeProgress();
     // The document was emptied when the update began; whatever reached it
     // since belongs to no file and must not mix into the one loaded now.
-    _document.eraseAllData();
+    DocumentSetup::eraseAllData(_document);
     if (outcome.cancelled) {
         loadAfterCancelledUpdate();
     } else if (WorkingCopyConflict::isConflicted(_loadFileName)) {
@@ -177,7 +178,7 @@ void DocumentSync::svnUpdateFinished(const ChildProcess::Outcome &outcome)
     closeProgress();
     // The document was emptied when the update began; whatever reached it
     // since belongs to no file and must not mix into the one loaded now.
-    _document.eraseAllData();
+    DocumentSetup::eraseAllData(_document);
     if (outcome.cancelled) {
         loadAfterCancelledUpdate();
     } else if (WorkingCopyConflict::isConflicted(_loadFileName)) {

@@ -15,7 +15,6 @@ namespace TagsCommandLine {
 int run(const QString &path)
 {
     BudgetDocument document;
-    document.addFixedRows();
     StderrAlerts alerts;
     if (BudgetFileReader::loadFile(document, path, alerts, {}) != BudgetFileReader::LoadResult::Loaded)
         return 1;

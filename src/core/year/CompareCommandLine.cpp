@@ -22,7 +22,6 @@ class Text
 
 bool load(BudgetDocument &document, const QString &path)
 {
-    document.addFixedRows();
     StderrAlerts alerts;
     return BudgetFileReader::loadFile(document, path, alerts, {}) == BudgetFileReader::LoadResult::Loaded;
 }

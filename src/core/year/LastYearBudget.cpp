@@ -6,6 +6,7 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/EnvelopeCarry.h"
+#include "editing/DocumentSetup.h"
 #include "platform/FileRead.h"
 
 #include <QFileInfo>
@@ -59,8 +60,7 @@ void LastYearBudget::read()
     _size = file.size;
     _modified = info.lastModified();
     auto document = std::make_unique<BudgetDocument>();
-    document->setEnvelopeView(true);
-    document->addFixedRows();
+    DocumentSetup::setEnvelopeView(*document, true);
     if (BudgetFileReader::loadBytes(*document, file.bytes, {}) != BudgetFileReader::LoadResult::Loaded) {
         _unreadable = true;
         return;

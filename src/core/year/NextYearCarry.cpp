@@ -2,9 +2,9 @@
 
 #include "document/BudgetDocument.h"
 #include "document/DocumentSnapshot.h"
-#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/PlanningRecords.h"
+#include "editing/DocumentSetup.h"
 
 namespace NextYearCarry {
 
@@ -15,9 +15,9 @@ void addTo(DocumentExtensions &nextYear, const BudgetDocument &thisYear)
         return;
     // December's figures as the envelope mode shows them, whatever mode the window is in.
     BudgetDocument envelopes;
-    envelopes.setEnvelopeView(true);
-    CarriedAmounts::setLastYearClosing(envelopes, thisYear.lastYearClosing());
-    DocumentSnapshot::take(thisYear).restoreInto(envelopes);
+    DocumentSetup::setEnvelopeView(envelopes, true);
+    DocumentSetup::setLastYearClosing(envelopes, thisYear.lastYearClosing());
+    DocumentSetup::restore(envelopes, DocumentSnapshot::take(thisYear));
     const QList<CategoryRow> &rows = envelopes.getCatArray();
     for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
         const QString &name = rows[row].desc;

@@ -7,6 +7,7 @@
 #include "document/BudgetDocument.h"
 #include "document/NumberText.h"
 #include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "platform/Alerts.h"
 #include "register/voEnvelopeWinController.h"
 #include "register/voEnvelopeWinData.h"
@@ -69,7 +70,7 @@ bool BudgetGridSource::envelopeView() const
 
 void BudgetGridSource::setEnvelopeView(bool on)
 {
-    _document->setEnvelopeView(on);
+    DocumentSetup::setEnvelopeView(*_document, on);
     _fillEnvelope.setEnabled(on);
 }
 
@@ -112,7 +113,7 @@ bool BudgetGridSource::shouldEditTableColumn(const QString &columnId, int row)
         return true;
     _ourTableView->clearSelection();
     voEnvelopeWinController editor(_edits, _alerts, &_mainWindow);
-    editor.openMonth(columnId, &_mainWindow);
+    editor.openMonth(MonthTables::findMonth(columnId), &_mainWindow);
     editor.startModal();
     return false;
 }
@@ -143,7 +144,7 @@ bool BudgetGridSource::acceptDrop(const QMimeData &pasteboard, int row)
 
 void BudgetGridSource::updateView()
 {
-    _document->recalculate();
+    // The editing layer keeps the figures current; they only need showing.
     _gridModel->redisplay();
 }
 

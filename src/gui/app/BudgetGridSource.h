@@ -39,7 +39,7 @@ public:
     [[nodiscard]] bool validateDrop(int proposedRow) const override;
     bool acceptDrop(const QMimeData &pasteboard, int row) override;
 
-    /// Recomputes every figure and redraws the grid.
+    /// Redraws the grid.
     void updateView();
     void btnNewCategory();
     void btnDeleteCategory();

@@ -4,13 +4,13 @@
 
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
-#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "document/GridText.h"
+#include "editing/DocumentSetup.h"
 #include "import/ImportCommandLine.h"
 #include "platform/Settings.h"
-#include "recurring/DueCommandLine.h"
 #include "platform/StderrAlerts.h"
+#include "recurring/DueCommandLine.h"
 #include "safety/UnattendedSave.h"
 #include "tags/TagsCommandLine.h"
 #include "year/CompareCommandLine.h"
@@ -278,7 +278,7 @@ void carryFromLastYear(BudgetDocument &document, const QString &path)
     last.follow(document.extensions(), path);
     if (!last.note().isEmpty())
         std::fputs(qPrintable(QStringLiteral("orrinwick: ") + last.note() + u'\n'), stderr);
-    CarriedAmounts::setLastYearClosing(document, last.closingFor(document));
+    DocumentSetup::setLastYearClosing(document, last.closingFor(document));
 }
 
 int report(const Invocation &invocation)
@@ -289,8 +289,7 @@ int report(const Invocation &invocation)
     // checkers do not report it.
     static BudgetDocument *const kept = new BudgetDocument;
     BudgetDocument &document = *kept;
-    document.setEnvelopeView(invocation.has(QStringLiteral("--envelope")));
-    document.addFixedRows();
+    DocumentSetup::setEnvelopeView(document, invocation.has(QStringLiteral("--envelope")));
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     if (document.isEnvelopeEnabled() && !EnvelopeCarry(document.extensions()).isEmpty())
@@ -333,7 +332,6 @@ int convert(const Invocation &invocation)
     if (const std::optional<OpenFileLock::Holder> holder = save.lock())
         return failed(UnattendedSave::heldMessage(out, *holder));
     BudgetDocument document;
-    document.addFixedRows();
     if (!load(document, invocation.operands.at(0), !invocation.has(QStringLiteral("--no-sort"))))
         return 1;
     if (const std::optional<QString> error = save.write(document))

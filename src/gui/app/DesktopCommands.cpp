@@ -62,7 +62,7 @@ void DesktopCommands::menuExportShownMonth()
     if (!_dataSource.flushPendingEdits())
         return;
     const voCheckViewData &data = _dataSource.checkView().tableData();
-    const int month = MonthTables::findMonth(data.getMonthId());
+    const int month = data.heldMonth();
     if (_dataSource.selectedTabIndex() != 1 || month < 0) {
         // Nothing shown in the register: the document holds every edit.
         menuExportMonth(month);
@@ -99,7 +99,7 @@ BudgetChartsWindow *DesktopCommands::chartsWindow() const
 void DesktopCommands::updateExportMenu()
 {
     const MainWindow &window = _dataSource.mainWindow();
-    const QString shownMonth = MonthDisplay::name(_dataSource.checkView().tableData().getMonthId());
+    const QString shownMonth = MonthDisplay::name(_dataSource.checkView().tableData().heldMonth());
     const bool registerShown = _dataSource.selectedTabIndex() == 1 && !shownMonth.isNull();
     QAction *exportShown = window.action(MenuCommand::ExportShownMonth);
     exportShown->setVisible(registerShown);

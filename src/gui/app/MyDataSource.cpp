@@ -189,9 +189,10 @@ std::unique_ptr<ProgressWindow> MyDataSource::startProgress(const QString &messa
 
 // The document's file work -----------------------------------------------------
 
-int MyDataSource::createCategory(const QString &name, const QString &withValue)
+int MyDataSource::createCategory(const QString &name, const QString &)
 {
-    return _document->createCategory(name, withValue);
+    // A category's cells are figures the document computes, whatever they start as.
+    return _edits->categories().createCategory(name).isChanged() ? 1 : 0;
 }
 
 void MyDataSource::loadFromFile(const QString &path, bool withOptionSync, bool detach)

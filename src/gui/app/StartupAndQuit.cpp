@@ -28,7 +28,6 @@ void StartupAndQuit::awakeFromNib()
         settings.setValue(Settings::kCurrentVersion, _version);
         _parts.dialogs.openAboutPanel();
     }
-    _parts.document.addFixedRows();
     _parts.sync.launchTunnelHelper();
     _parts.mainWindow.showGrid();
     const QString dataFileName = _parts.host.dataFileName();

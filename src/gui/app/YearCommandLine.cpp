@@ -4,6 +4,7 @@
 #include "document/BudgetFileReader.h"
 #include "document/MonthTables.h"
 #include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "platform/AtomicFile.h"
 #include "platform/StderrAlerts.h"
 #include "print/PrintPageSetup.h"
@@ -37,7 +38,6 @@ int fail(int status, const QString &message)
 /// The budget file read as the program reads it at start-up: fixed rows first, items sorted by day.
 bool load(BudgetDocument &document, const QString &path)
 {
-    document.addFixedRows();
     StderrAlerts alerts;
     return BudgetFileReader::loadFile(document, path, alerts, {}) == BudgetFileReader::LoadResult::Loaded;
 }
@@ -46,7 +46,7 @@ bool load(BudgetDocument &document, const QString &path)
 class NoWindow final : public CheckViewHost
 {
 public:
-    void setMonthTitle(const QString &) override {}
+    void setMonthTitle(int) override { }
     void setTotal(const QString &, const QString &) override {}
 };
 
@@ -67,7 +67,7 @@ int newYear(const QString &in, const QString &out, const Settings &settings)
         return 1;
     DocumentSnapshot next = NewYearBudget::from(document, in);
     LastYearLink::setLink(next.extensions, out, in);
-    next.restoreInto(document);
+    DocumentSetup::restore(document, next);
     if (const std::optional<QString> error = save.write(document))
         return fail(1, *error);
     return 0;
@@ -85,7 +85,7 @@ int pdf(const QString &in, const QString &out, bool envelope, const QStringList 
     }
 
     BudgetDocument document;
-    document.setEnvelopeView(envelope);
+    DocumentSetup::setEnvelopeView(document, envelope);
     if (!load(document, in))
         return 1;
     const QString title = QFileInfo(in).completeBaseName();
@@ -94,7 +94,7 @@ int pdf(const QString &in, const QString &out, bool envelope, const QStringList 
         NoWindow window;
         DocumentEditing edits(document);
         voCheckViewData data(edits, window);
-        data.loadMonthData(MonthTables::monthIdString(*month));
+        data.loadMonth(*month);
         html = PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(data, document), title);
     } else {
         html = PrintoutHtml::budgetGrid(document, title);

@@ -9,6 +9,7 @@
 #include "document/DocumentSnapshot.h"
 #include "document/MonthDisplay.h"
 #include "document/NumberText.h"
+#include "editing/DocumentSetup.h"
 #include "find/FindTransactionsDialog.h"
 #include "platform/Alerts.h"
 #include "platform/AtomicFile.h"
@@ -106,7 +107,7 @@ void YearCommands::menuNewYear()
     DocumentSnapshot nextYear = NewYearBudget::from(document, current);
     if (!current.isEmpty())
         LastYearLink::setLink(nextYear.extensions, path, current);
-    _dataSource.files().newFileAt(path, [&document, nextYear] { nextYear.restoreInto(document); });
+    _dataSource.files().newFileAt(path, [&document, nextYear] { DocumentSetup::restore(document, nextYear); });
 }
 
 void YearCommands::menuFindTransactions()
@@ -148,9 +149,9 @@ YearCommands::Printout YearCommands::currentPrintout() const
     const QString dataFile = _dataSource.dataFileName();
     const QString title = dataFile.isEmpty() ? tr("Budget") : QFileInfo(dataFile).completeBaseName();
     const voCheckViewData &month = _dataSource.checkView().tableData();
-    if (_dataSource.selectedTabIndex() == 1 && !month.getMonthId().isNull()) {
-        return {PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(month, _dataSource.document()), title),
-                title, tr("%1 Register").arg(MonthDisplay::name(month.getMonthId())), false};
+    if (_dataSource.selectedTabIndex() == 1 && month.heldMonth() >= 0) {
+        return { PrintoutHtml::monthRegisterPage(PrintoutHtml::monthRegister(month, _dataSource.document()), title),
+                 title, tr("%1 Register").arg(MonthDisplay::name(month.heldMonth())), false };
     }
     return {PrintoutHtml::budgetGrid(_dataSource.document(), title), title, tr("Budget Grid"), true};
 }

@@ -40,8 +40,7 @@ BudgetChartData BudgetChartData::fromDocument(const BudgetDocument &document)
         const auto index = std::size_t(month);
         // What the envelopes carried in is money to spend as much as the month's own.
         const Decimal carried = CarriedAmounts::intoMonth(document, month);
-        data.budget[index] = toDouble(
-            Decimal::fromText(document.calculateBudgetForColumnId(MonthTables::monthIdString(month))) + carried);
+        data.budget[index] = toDouble(Decimal::fromText(document.calculateBudgetForColumnId(month)) + carried);
         data.spent[index] = toDouble(spent[index]);
         data.envelopes[index] = toDouble(envelopes[index] + carried);
     }

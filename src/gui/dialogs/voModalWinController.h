@@ -11,10 +11,9 @@
 /// How an opener uses a window (a new controller per showing, owned by the
 /// opener, for instance on the stack):
 ///
-///     voEnvelopeWinController editor(document, alerts, mainWindow);
-///     editor.openMonth(QStringLiteral("mar"), mainWindow); // shows it
-///     editor.startModal();            // returns once the window has closed
-///     document.updateTotalsForMonth(QStringLiteral("mar"));
+///     voEnvelopeWinController editor(edits, alerts, mainWindow);
+///     editor.openMonth(2, mainWindow); // shows March
+///     editor.startModal();             // returns once the window has closed
 ///
 /// A subclass builds its controls from its .ui layout in its constructor and
 /// is shown with showFromTitleBar(parent, animate); startModal() runs it

@@ -5,8 +5,8 @@
 
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
-#include "document/AddRecords.h"
 #include "document/BudgetDocument.h"
+#include "editing/AddRecords.h"
 #include "editing/DocumentEditing.h"
 #include "import/ImportSettings.h"
 #include "import/StatementSource.h"

@@ -7,9 +7,9 @@
 #include "app/MainWindow.h"
 #include "app/MyDataSource.h"
 #include "document/BudgetDocument.h"
-#include "document/CarriedAmounts.h"
 #include "document/EnvelopeCarry.h"
 #include "editing/DocumentEditing.h"
+#include "editing/DocumentSetup.h"
 #include "platform/Alerts.h"
 #include "platform/FilePanels.h"
 #include "platform/ModalLoop.h"
@@ -93,7 +93,7 @@ void PlanningCommands::followLink()
         _watcher.removePaths(_watcher.files());
     if (_lastYear.isLinked() && QFileInfo::exists(_lastYear.path()))
         _watcher.addPath(_lastYear.path());
-    CarriedAmounts::setLastYearClosing(document, _lastYear.closingFor(document));
+    DocumentSetup::setLastYearClosing(document, _lastYear.closingFor(document));
     emit lastYearChanged();
 }
 

@@ -42,8 +42,8 @@ const QString kTable = QStringLiteral(
 PrintoutHtml::MonthRegister PrintoutHtml::monthRegister(const voCheckViewData &data, const BudgetDocument &document)
 {
     MonthRegister month;
-    month.month = MonthTables::findMonth(data.getMonthId());
-    month.budget = document.calculateBudgetForColumnId(data.getMonthId());
+    month.month = data.heldMonth();
+    month.budget = document.calculateBudgetForColumnId(month.month);
     month.records.reserve(data.numberOfRowsInTableView());
     for (int row = 0; row < data.numberOfRowsInTableView(); ++row)
         month.records.append(data.record(row));

@@ -149,7 +149,7 @@ void RecurringCommands::makeRecurring()
     voCheckViewData &data = _dataSource.checkView().tableData();
     const QModelIndexList rows = data.selectionModel()->selectedRows();
     const int month = _dataSource.checkView().monthIndex();
-    if (rows.isEmpty() || data.getMonthId().isEmpty()) {
+    if (rows.isEmpty() || data.heldMonth() < 0) {
         _alerts.warning(tr("Select a transaction in the register first."));
         return;
     }

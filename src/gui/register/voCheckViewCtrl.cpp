@@ -130,7 +130,7 @@ void voCheckViewCtrl::showRecord(int month, const QString &category, const Entry
     if (month < 0 || month >= MonthTables::kMonthCount)
         return;
     finishEditing(*_ourTableView);
-    if (month != _monthIndex || _ourData->getMonthId().isNull()) {
+    if (month != _monthIndex || _ourData->heldMonth() < 0) {
         _ourData->storeAndReleaseMonthData();
         _monthIndex = month;
         loadMonth();
@@ -235,7 +235,7 @@ void voCheckViewCtrl::carryOver()
     if (!validateSelection(_ourData->selectedRows(), tr("Please select item(s) to carry-over.")))
         return;
     const int next = _monthIndex + 1;
-    if (_ourData->getMonthId().isNull() || next >= MonthTables::kMonthCount)
+    if (_ourData->heldMonth() < 0 || next >= MonthTables::kMonthCount)
         return;
     if (_alerts.confirm(tr("Confirm Carry-Over"), tr("Insert data into %1 ?").arg(MonthDisplay::name(next)),
                         Alerts::Button::Action, tr("Insert")))
@@ -244,8 +244,8 @@ void voCheckViewCtrl::carryOver()
 
 void voCheckViewCtrl::btnEditEnvelopes()
 {
-    const QString month = _ourData->getMonthId();
-    if (month.isNull())
+    const int month = _ourData->heldMonth();
+    if (month < 0)
         return;
     finishEditing(*_ourTableView);
     voEnvelopeWinController editor(_edits, _alerts, window());
@@ -256,8 +256,8 @@ void voCheckViewCtrl::btnEditEnvelopes()
 
 void voCheckViewCtrl::btnEditCategories()
 {
-    const QString month = _ourData->getMonthId();
-    if (month.isNull())
+    const int month = _ourData->heldMonth();
+    if (month < 0)
         return;
     finishEditing(*_ourTableView);
     _ourData->storeAndReleaseMonthData();
@@ -266,13 +266,10 @@ void voCheckViewCtrl::btnEditCategories()
         editor.showFromTitleBar(window(), true);
         editor.startModal();
     }
-    _ourData->loadMonthData(month);
+    _ourData->loadMonth(month);
 }
 
-void voCheckViewCtrl::setMonthTitle(const QString &monthId)
-{
-    _title->setText(MonthDisplay::name(monthId));
-}
+void voCheckViewCtrl::setMonthTitle(int month) { _title->setText(MonthDisplay::name(month)); }
 
 void voCheckViewCtrl::setTotal(const QString &total, const QString &remaining)
 {
@@ -307,7 +304,7 @@ void voCheckViewCtrl::showStillDue(const Decimal &remaining)
 
 void voCheckViewCtrl::loadMonth()
 {
-    _ourData->loadMonthData(MonthTables::monthIdString(_monthIndex));
+    _ourData->loadMonth(_monthIndex);
     _ui->previousMonthButton->setEnabled(_monthIndex > 0);
     _ui->nextMonthButton->setEnabled(_monthIndex < MonthTables::kMonthCount - 1);
 }

@@ -78,7 +78,7 @@ public:
     /// Writes the month back, opens the category editor, then reloads the month.
     void btnEditCategories();
 
-    void setMonthTitle(const QString &monthId) override;
+    void setMonthTitle(int month) override;
     /// Shows both texts as they are; the remainder turns red below zero.
     void setTotal(const QString &total, const QString &remaining) override;
 

@@ -26,11 +26,11 @@ voEnvelopeWinController::voEnvelopeWinController(DocumentEditing &edits, Alerts 
 
 voEnvelopeWinController::~voEnvelopeWinController() = default;
 
-void voEnvelopeWinController::openMonth(const QString &monthId, QWidget *parentWindow)
+void voEnvelopeWinController::openMonth(int month, QWidget *parentWindow)
 {
     showFromTitleBar(parentWindow, false);
-    _data->initData(monthId);
-    _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthDisplay::name(monthId)));
+    _data->initData(month);
+    _ui->monthLabel->setText(tr("Envelopes for %1").arg(MonthDisplay::name(month)));
     QHeaderView *header = _ui->_ourTableView->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);

@@ -23,7 +23,7 @@ public:
     ~voEnvelopeWinController() override;
 
     /// Shows the editor for the month ("jan" … "dec") under the parent's title bar.
-    void openMonth(const QString &monthId, QWidget *parentWindow);
+    void openMonth(int month, QWidget *parentWindow);
     /// The close button: ends any edit in progress, then closes the window.
     void closePressed();
 

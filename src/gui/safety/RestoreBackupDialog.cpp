@@ -5,8 +5,9 @@
 
 #include "document/BudgetDocument.h"
 #include "document/GridText.h"
-#include "platform/ModalLoop.h"
 #include "document/MonthDisplay.h"
+#include "editing/DocumentSetup.h"
+#include "platform/ModalLoop.h"
 #include "safety/DocumentSafety.h"
 #include "safety/SnapshotFile.h"
 
@@ -129,8 +130,8 @@ void RestoreBackupDialog::showPreview()
         return;
     // The figures as the grid would show them in the present view mode.
     BudgetDocument preview;
-    preview.setEnvelopeView(_envelopeView);
-    snapshot->restoreInto(preview);
+    DocumentSetup::setEnvelopeView(preview, _envelopeView);
+    DocumentSetup::restore(preview, *snapshot);
     const QList<CategoryRow> &rows = preview.getCatArray();
     for (int row = 0; row < rows.size(); ++row) {
         QList<QStandardItem *> cells;

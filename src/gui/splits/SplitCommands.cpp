@@ -40,7 +40,7 @@ void SplitCommands::split()
     view.commitEditing();
     voCheckViewData &data = view.tableData();
     const QList<int> rows = data.selectedRows();
-    if (rows.isEmpty() || data.getMonthId().isEmpty()) {
+    if (rows.isEmpty() || data.heldMonth() < 0) {
         _alerts.warning(tr("Select a transaction in the register first."));
         return;
     }
