@@ -31,6 +31,9 @@ public:
     virtual void fileMissing(const QString &path) = 0;
     /// Brings the main window to the front and redraws the grid.
     virtual void initView() = 0;
+    /// The same right after a file was read: the reader has recomputed the
+    /// figures, which a large budget would otherwise pay for twice.
+    virtual void initLoadedView() { initView(); }
     /// Shows a progress window with the message over the main window.
     [[nodiscard]] virtual std::unique_ptr<ProgressWindow> startProgress(const QString &message) = 0;
 };

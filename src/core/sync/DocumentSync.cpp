@@ -55,7 +55,10 @@ void DocumentSync::loadFromFile(const QString &path, bool withOptionSync, bool d
         }
         _fileLoaded = loadFile(path);
     }
-    _host.initView();
+    if (_fileLoaded)
+        _host.initLoadedView();
+    else
+        _host.initView();
 }
 
 bool DocumentSync::loadFile(const QString &path)

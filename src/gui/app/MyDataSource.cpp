@@ -1,5 +1,6 @@
 #include "MyDataSource.h"
 
+#include "BudgetGridModel.h"
 #include "BudgetGridSource.h"
 #include "BudgetGridView.h"
 #include "DialogCommands.h"
@@ -171,12 +172,24 @@ void MyDataSource::fileMissing(const QString &path)
 
 void MyDataSource::initView()
 {
+    bringViewForward();
+    updateView();
+    _files->validateMenuItems();
+}
+
+void MyDataSource::initLoadedView()
+{
+    bringViewForward();
+    gridModel().redisplay();
+    _files->validateMenuItems();
+}
+
+void MyDataSource::bringViewForward()
+{
     _mainWindow->raise();
     _mainWindow->activateWindow();
     if (_selectedTabIndex == 0)
         _ourTableView->setFocus();
-    updateView();
-    _files->validateMenuItems();
 }
 
 std::unique_ptr<ProgressWindow> MyDataSource::startProgress(const QString &message)

@@ -91,6 +91,7 @@ public:
     void setFileName(const QString &path) override;
     void fileMissing(const QString &path) override;
     void initView() override;
+    void initLoadedView() override;
     [[nodiscard]] std::unique_ptr<ProgressWindow> startProgress(const QString &message) override;
 
     // The document's file work.
@@ -125,6 +126,7 @@ signals:
 
 private:
     void connectWindow();
+    void bringViewForward();
 
     Settings &_settings;
     const Calendar &_calendar;
