@@ -259,7 +259,7 @@ private:
         // The items are gathered first so that the list is allocated once, at
         // its size, and each moves once, into its place.
         list->reserve(list->size() + qsizetype(_items.size()));
-        mapAtOnce(list->data() + list->size(), list->data() + list->capacity());
+        mapAtOnce(list->data() + list->size(), list->data() + list->size() + qsizetype(_items.size()));
         if (_options.sortData && !sortKeysByDay()) {
             for (const quint64 key : _keys)
                 list->append(std::move(_items[std::size_t(key & 0xffffffffu)]));
