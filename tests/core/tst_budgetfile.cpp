@@ -4,9 +4,12 @@
 #include "document/BudgetDocument.h"
 #include "document/BudgetFileReader.h"
 #include "document/BudgetFileWriter.h"
+#include "editing/DocumentSetup.h"
+#include "document/ExtensionRecord.h"
 #include "platform/AtomicFile.h"
 #include "platform/RecentDocuments.h"
 #include "platform/ScriptedAlerts.h"
+#include "year/LastYearBudget.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,6 +100,28 @@ QList<qsizetype> shape(const BudgetDocument &document)
     return sizes;
 }
 
+/// The grid, a line per row with tabs between the cells, and the warnings
+/// of the read: the file at `path` read whole (as the window reads it) or for
+/// its figures only (as --report does), with last year's carry as both take it.
+QStringList gridAsRead(const QString &path, bool envelope, bool figuresOnly)
+{
+    BudgetDocument document;
+    DocumentSetup::setEnvelopeView(document, envelope);
+    ScriptedAlerts alerts;
+    BudgetFileReader::Options options;
+    options.figuresOnly = figuresOnly;
+    (void)BudgetFileReader::loadFile(document, path, alerts, options);
+    LastYearBudget last;
+    last.follow(document.extensions(), path);
+    DocumentSetup::setLastYearClosing(document, last.closingFor(document));
+    QStringList lines;
+    for (const CategoryRow &row : document.getCatArray())
+        lines << QStringList{row.desc, QStringList(row.months.begin(), row.months.end()).join(u'\t'), row.average}.join(u'\t');
+    for (const Alerts::Alert &alert : alerts.shown())
+        lines << alert.message;
+    return lines;
+}
+
 class RecordingRecents final : public RecentDocuments
 {
 public:
@@ -139,6 +164,8 @@ private slots:
     void decodesUtf8AndKeepsOtherBytesAsLatin1();
     void writesThroughATemporaryFile();
     void writeFailureIsReported();
+    void figuresOnlyAreTheWholeReadsFigures_data();
+    void figuresOnlyAreTheWholeReadsFigures();
 
     void randomDocumentsComeBackUnchanged();
     void hostileTextNeverShiftsALine();
@@ -609,6 +636,83 @@ void TestBudgetFile::writeFailureIsReported()
     // A folder's name is never replaced by a file.
     QVERIFY(!BudgetFileWriter::writeFile(document, dir.path()));
     QVERIFY(QFileInfo(dir.path()).isDir());
+}
+
+void TestBudgetFile::figuresOnlyAreTheWholeReadsFigures_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("lastYear");
+    const auto entry = [](const char *amount, const char *day, const char *desc) {
+        return QStringList{QString::fromUtf8(amount), QString::fromUtf8(day), QString::fromUtf8(desc)};
+    };
+    const QStringList envelope = entry("100\t ", "0", "__ENVELOPE__");
+    const QStringList food = categoryBlock(
+        QStringLiteral("Food"), QStringList{"4"} + envelope + entry("45.10\t ", "20", "Market")
+                                    + entry("8.5\tR", "5\tbread", "Bakery") + entry("-3\t ", "12", "Refund"));
+    const QString header = kExtensionHeader;
+
+    QTest::newRow("envelopes, days out of order") << budgetFile(food) << QByteArray();
+    QTest::newRow("no envelope first, amounts as typed")
+        << budgetFile(categoryBlock(QStringLiteral("Rent"), QStringList{"2"} + entry("0012.5000\t ", "3", "Landlord")
+                                                                + entry("+7.25\tR", "4", "Landlord")))
+        << QByteArray();
+    QTest::newRow("amounts without a number, past 64 bits, spaces and bytes beyond ASCII")
+        << budgetFile(categoryBlock(QStringLiteral("Odd"),
+                                    QStringList{"7"} + envelope + entry("abc\t ", "1", "A") + entry("\t ", "1", "B")
+                                        + entry("  7\t ", "1", "C")
+                                        + entry("123456789012345678901234.5\t ", "1", "D")
+                                        + entry("1e5 cash\t ", "2", "E") + entry("\u00a012\t ", "3", "F")))
+        << QByteArray();
+    QTest::newRow("bytes that are no UTF-8")
+        << budgetFile(categoryBlock(QStringLiteral("Odd"), QStringList{"2"} + envelope + entry("@5\t ", "1", "A")))
+               .replace("@", "\xa0")
+        << QByteArray();
+    QTest::newRow("version 0 lines") << crlfLines(QStringList{"Ver 0"} + QStringList(12, QStringLiteral("10"))
+                                                  + categoryBlock(QStringLiteral("Food"),
+                                                                  {"3", "12-R", "1", "Shop", "-12", "2", "Shop",
+                                                                   "5\tR", "3", "Shop"}))
+                                     << QByteArray();
+    QTest::newRow("a category without a name holds entries, one count line cut short")
+        << budgetFile(food + categoryBlock(QString(), QStringList{"9"} + envelope + entry("2\t ", "1", "A")))
+        << QByteArray();
+    QTest::newRow("split records, one of them damaged")
+        << budgetFile(QStringList{header, ";@split\tjan\tFood\t1\tRent\t1", ";@split\tjan\tFood\t2\tRent\t2"} + food
+                      + categoryBlock(QStringLiteral("Rent"), QStringList{"3"} + envelope
+                                                                  + entry("5\t ", "20", "Market")
+                                                                  + entry("6\t ", "1", "Other")))
+        << QByteArray();
+    QTest::newRow("carry from last year")
+        << budgetFile(QStringList{header, ";@lastyear\t@LAST", ";@carry\tFood\tleft", ";@opening\tFood\t25"} + food)
+        << budgetFile(QStringList{header, ";@carry\tFood\tall", ";@opening\tFood\t100"} + food);
+    QTest::newRow("carry, last year's file missing")
+        << budgetFile(QStringList{header, ";@lastyear\t@LAST", ";@carry\tFood\tall", ";@opening\tFood\t25"} + food)
+        << QByteArray();
+}
+
+void TestBudgetFile::figuresOnlyAreTheWholeReadsFigures()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, lastYear);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("this.txt"));
+    const QString lastPath = dir.filePath(QStringLiteral("last.txt"));
+    QVERIFY(AtomicFile::write(path, file.replace("@LAST", lastPath.toUtf8())));
+    if (!lastYear.isEmpty())
+        QVERIFY(AtomicFile::write(lastPath, lastYear));
+    for (const bool envelope : {false, true}) {
+        const QStringList whole = gridAsRead(path, envelope, false);
+        QCOMPARE(gridAsRead(path, envelope, true), whole);
+        QVERIFY(whole.size() > kFirstCategoryRow);
+    }
+    // And every kind of content the writer produces.
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        BudgetDocument random;
+        RandomDocument(seed, seed % 2 == 0).fill(random);
+        QVERIFY(AtomicFile::write(path, BudgetFileWriter::buildData(random)));
+        for (const bool envelope : {false, true})
+            QVERIFY2(gridAsRead(path, envelope, true) == gridAsRead(path, envelope, false),
+                     qPrintable(QStringLiteral("seed %1").arg(seed)));
+    }
 }
 
 void TestBudgetFile::randomDocumentsComeBackUnchanged()

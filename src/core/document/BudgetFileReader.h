@@ -23,6 +23,12 @@ enum class LoadResult {
 struct Options
 {
     bool sortData = true;           // sort each month's items by day
+    /// For a reader that wants only the grid's figures (--report): each
+    /// category's month keeps its envelope entry and, when it has items, one
+    /// entry whose amount is their exact sum, so the document's own
+    /// recomputation gives the figures of the whole file. The rest of the
+    /// items are not kept, so the document is good for its figures only.
+    bool figuresOnly = false;
     RecentDocuments *recents = nullptr; // told of every file that loads
     /// Whether loadFile() warns of a file that is not there; a caller that
     /// offers to look for it says no.

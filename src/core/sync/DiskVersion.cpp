@@ -9,7 +9,9 @@ namespace {
 
 QByteArray hashOf(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    // Every open and every save hashes the whole file: BLAKE2b reads it three
+    // times faster than SHA-256, with as many bits.
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
 }
 
 } // namespace
