@@ -37,13 +37,13 @@ void DiskVersion::note(const QString &path, const QByteArray &bytes, const Stamp
 {
     _path = path;
     _stamp = stamp;
-    _hash = hashOf(bytes);
+    _hash = std::async(std::launch::async, hashOf, bytes).share();
 }
 
 void DiskVersion::forget()
 {
     _path.clear();
-    _hash.clear();
+    _hash = {};
 }
 
 bool DiskVersion::changedSince(Look look)
@@ -56,7 +56,7 @@ bool DiskVersion::changedSince(Look look)
     const std::optional<QByteArray> bytes = AtomicFile::read(_path);
     if (!bytes)
         return false;
-    if (hashOf(*bytes) != _hash)
+    if (!_hash.valid() || hashOf(*bytes) != _hash.get())
         return true;
     // Touched, or written again alike: the next quick look need not read it.
     _stamp = now;

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <future>
+
 /// The data file as this program last read or wrote it: its size, its
 /// modification time and a hash of its bytes. Another program's change (an
 /// update in a terminal, a sync tool, a second computer) shows against it.
@@ -46,5 +48,7 @@ public:
 private:
     QString _path;
     Stamp _stamp;
-    QByteArray _hash;
+    /// Worked out beside the rest of an open or a save, and waited for when
+    /// the file is looked at: a large file's hash would delay the window.
+    std::shared_future<QByteArray> _hash;
 };
