@@ -14,6 +14,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <bitset>
+
 #include <algorithm>
 
 namespace {
@@ -86,12 +88,25 @@ QHash<QString, LastSplit> lastSplits(const BudgetDocument &document, const QSet<
     const QList<SplitLink> links = SplitLinks::read(document.extensions());
     if (links.isEmpty())
         return last;
+    // Only the months that hold a split are looked through.
+    std::bitset<MonthTables::kMonthCount> months;
+    for (const SplitLink &link : links) {
+        if (link.month >= 0 && link.month < MonthTables::kMonthCount)
+            months.set(std::size_t(link.month));
+    }
     QHash<quint64, std::pair<int, const Entry *>> entries;
-    document.forEachBookedEntry([&entries, &descriptions](int row, int, const Entry &entry) {
-        if (entry.id != 0 && descriptions.contains(entry.desc))
-            entries.insert(entry.id, {row, &entry});
-    });
     const QList<CategoryRow> &rows = document.getCatArray();
+    for (int row = kFirstCategoryRow; row < rows.size(); ++row) {
+        for (int month = 0; month < MonthTables::kMonthCount; ++month) {
+            const EntryList *list = months.test(std::size_t(month)) ? document.entryList(rows[row].desc, month) : nullptr;
+            // Index 0 is the envelope entry.
+            for (qsizetype at = 1; list && at < list->size(); ++at) {
+                const Entry &entry = list->at(at);
+                if (entry.id != 0 && descriptions.contains(entry.desc))
+                    entries.insert(entry.id, {row, &entry});
+            }
+        }
+    }
     for (const SplitLink &link : links) {
         LastSplit split;
         QString desc;
